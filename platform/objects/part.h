@@ -1,0 +1,67 @@
+// A part file's contents in the session: its own objects, its component instances
+// and what it remembers about occurrences seen from it as an assembly.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/objects/host_types.h"
+#include "platform/objects/object.h"
+#include "platform/objects/transform.h"
+
+namespace platform {
+
+// One component placed in this part (a child part at a transform).
+struct Instance {
+  std::uint32_t pid = 0;
+  std::string partPath;       // full host path of the child part (GBK, backslashes)
+  std::string instanceName;   // GBK
+  std::string name;           // object name of the component (GBK)
+  int layer = 1;
+  int color = kDefaultBodyColor;
+  Transform transform;        // child coordinates -> this part's coordinates
+  Attributes attributes;
+};
+
+// What an assembly keeps about one occurrence below it (a component, or a body of a
+// component), keyed by the path of instance ids and, for bodies, "#" and the body's id.
+struct OccurrenceOverride {
+  std::optional<std::string> name;
+  std::optional<Display> display;
+  Attributes attributes;
+};
+
+class Part : public Object {
+public:
+  explicit Part(std::string hostPath) : Object(kPartType, 0), path(std::move(hostPath)) {}
+
+  // Takes ownership, registers the object in the session and gives it a persistent id
+  // (keeping the one it has if it is free, as when loading).
+  Object& Add(std::unique_ptr<Object> object);
+  // Removes and destroys an object of this part; false when it is not one of ours.
+  bool Remove(Tag tag);
+  const std::vector<std::unique_ptr<Object>>& Objects() const { return objects_; }
+  Object* FindByPid(std::uint32_t pid) const;
+
+  Instance& AddInstance(Instance instance);
+  bool RemoveInstance(std::uint32_t pid);
+  Instance* FindInstance(std::uint32_t pid);
+  const std::vector<Instance>& Instances() const { return instances_; }
+
+  std::uint32_t NextPid() { return nextPid_++; }
+  void ReservePid(std::uint32_t pid) { if (pid >= nextPid_) nextPid_ = pid + 1; }
+
+  std::string path;   // full host path (GBK, backslashes)
+  bool modified = false;
+  std::map<std::string, OccurrenceOverride> occurrenceOverrides;
+
+private:
+  std::vector<std::unique_ptr<Object>> objects_;
+  std::vector<Instance> instances_;
+  std::uint32_t nextPid_ = 1;
+};
+
+}  // namespace platform

@@ -1,0 +1,82 @@
+#include "platform/text/gbk.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+#include "platform/objects/host_error.h"
+
+namespace platform::text {
+namespace {
+
+// Returns false on an invalid or unconvertible sequence; `out` then holds what was done.
+bool Convert(const char* to, const char* from, std::string_view in, std::string& out,
+             bool lossy) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1))
+    throw HostError(HostStatus::NotImplemented, std::string("no converter from ") + from + " to " + to);
+  out.clear();
+  char* src = const_cast<char*>(in.data());
+  size_t srcLeft = in.size();
+  char buffer[4096];
+  bool ok = true;
+  while (srcLeft > 0) {
+    char* dst = buffer;
+    size_t dstLeft = sizeof buffer;
+    size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    out.append(buffer, dst - buffer);
+    if (r == static_cast<size_t>(-1) && errno != E2BIG) {
+      ok = false;
+      if (!lossy) break;
+      out.push_back('?');
+      ++src;
+      --srcLeft;
+    }
+  }
+  iconv_close(cd);
+  return ok;
+}
+
+std::string Printable(std::string_view bytes) {
+  std::string s;
+  for (unsigned char c : bytes.substr(0, 60)) {
+    if (c >= 0x20 && c < 0x7f) s.push_back(static_cast<char>(c));
+    else {
+      static const char* hex = "0123456789ABCDEF";
+      s += "\\x";
+      s.push_back(hex[c >> 4]);
+      s.push_back(hex[c & 15]);
+    }
+  }
+  return s;
+}
+
+}  // namespace
+
+std::string ToGbk(std::string_view utf8) {
+  std::string out;
+  if (!Convert("GBK", "UTF-8", utf8, out, false))
+    throw HostError(HostStatus::InvalidArgument,
+                    "text \"" + Printable(utf8) + "\" cannot be written in GBK");
+  return out;
+}
+
+std::string ToUtf8(std::string_view gbk) {
+  std::string out;
+  if (!Convert("UTF-8", "GBK", gbk, out, false))
+    throw HostError(HostStatus::InvalidArgument,
+                    "text \"" + Printable(gbk) + "\" is not valid GBK");
+  return out;
+}
+
+std::string ToUtf8Lossy(std::string_view gbk) {
+  std::string out;
+  Convert("UTF-8", "GBK", gbk, out, true);
+  return out;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  std::string out;
+  return Convert("UTF-32LE", "UTF-8", bytes, out, false);
+}
+
+}  // namespace platform::text

@@ -1,0 +1,54 @@
+#include "tests/support/test_model.h"
+
+#include <filesystem>
+
+#include <BRepAlgoAPI_Cut.hxx>
+#include <BRepPrimAPI_MakeBox.hxx>
+#include <BRepPrimAPI_MakeCylinder.hxx>
+#include <gp_Ax2.hxx>
+
+namespace fabdoc_test {
+
+using platform::Body;
+
+static Body& AddShape(platform::Part& part, const TopoDS_Shape& shape, const std::string& name) {
+  auto body = std::make_unique<Body>(shape);
+  body->name = name;
+  return static_cast<Body&>(part.Add(std::move(body)));
+}
+
+Body& AddBox(platform::Part& part, double x, double y, double z, double dx, double dy,
+             double dz, const std::string& name) {
+  return AddShape(part, BRepPrimAPI_MakeBox(gp_Pnt(x, y, z), dx, dy, dz).Shape(), name);
+}
+
+Body& AddCylinder(platform::Part& part, double x, double y, double z, double r, double h,
+                  const std::string& name) {
+  gp_Ax2 axis(gp_Pnt(x, y, z), gp_Dir(0, 0, 1));
+  return AddShape(part, BRepPrimAPI_MakeCylinder(axis, r, h).Shape(), name);
+}
+
+Body& AddRectTube(platform::Part& part, double w, double d, double t, double l,
+                  const std::string& name) {
+  TopoDS_Shape outer = BRepPrimAPI_MakeBox(gp_Pnt(0, 0, 0), w, d, l).Shape();
+  TopoDS_Shape inner = BRepPrimAPI_MakeBox(gp_Pnt(t, t, -1), w - 2 * t, d - 2 * t, l + 2).Shape();
+  return AddShape(part, BRepAlgoAPI_Cut(outer, inner).Shape(), name);
+}
+
+Body& AddPipe(platform::Part& part, double od, double t, double l, const std::string& name) {
+  gp_Ax2 axis(gp_Pnt(0, 0, 0), gp_Dir(0, 0, 1));
+  gp_Ax2 below(gp_Pnt(0, 0, -1), gp_Dir(0, 0, 1));
+  TopoDS_Shape outer = BRepPrimAPI_MakeCylinder(axis, od / 2, l).Shape();
+  TopoDS_Shape inner = BRepPrimAPI_MakeCylinder(below, od / 2 - t, l + 2).Shape();
+  return AddShape(part, BRepAlgoAPI_Cut(outer, inner).Shape(), name);
+}
+
+std::string FreshDir(const std::string& name) {
+  auto dir = std::filesystem::temp_directory_path() / "fabdoc-tests" /
+             (name + "-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir.string();
+}
+
+}  // namespace fabdoc_test

@@ -1,0 +1,37 @@
+// Shared fixtures for platform tests: a fresh session and bodies built from primitives.
+#pragma once
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/geometry/body.h"
+#include "platform/objects/part.h"
+#include "platform/objects/session.h"
+
+namespace fabdoc_test {
+
+// Every test starts from an empty session and leaves one behind.
+class SessionTest : public ::testing::Test {
+protected:
+  void SetUp() override { platform::Session::Get().Reset(); }
+  void TearDown() override { platform::Session::Get().Reset(); }
+  platform::Session& session() { return platform::Session::Get(); }
+};
+
+// A box body from (x, y, z) with sides dx, dy, dz, added to `part`.
+platform::Body& AddBox(platform::Part& part, double x, double y, double z, double dx,
+                       double dy, double dz, const std::string& name = "");
+// A cylinder body of radius r and height h along +Z from (x, y, z).
+platform::Body& AddCylinder(platform::Part& part, double x, double y, double z, double r,
+                            double h, const std::string& name = "");
+// A straight tube along +Z: rectangular outer section w x d, wall t, length l.
+platform::Body& AddRectTube(platform::Part& part, double w, double d, double t, double l,
+                            const std::string& name = "");
+// A round pipe along +Z: outer diameter od, wall t, length l.
+platform::Body& AddPipe(platform::Part& part, double od, double t, double l,
+                        const std::string& name = "");
+
+// A folder under the test temp dir, created empty.
+std::string FreshDir(const std::string& name);
+
+}  // namespace fabdoc_test
