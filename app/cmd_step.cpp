@@ -1,0 +1,7 @@
+// Placeholder until the command is built.
+#include "app/commands.h"
+
+namespace fabdoc::app {
+int ImportCommand(const Args&) { throw std::runtime_error("this command is not built yet"); }
+int ExportCommand(const Args&) { throw std::runtime_error("this command is not built yet"); }
+}  // namespace fabdoc::app

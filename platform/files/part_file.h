@@ -1,0 +1,25 @@
+// The part file: reading and writing a part, and opening one into the session with
+// the component parts it uses.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "platform/objects/part.h"
+
+namespace platform::files {
+
+// Writes `part` to `hostPath` atomically (beside, then rename): the previous file
+// survives any failure. Folds the live occurrences of the part into what it stores.
+// Throws HostError(FileError) naming the file.
+void SavePart(Part& part, const std::string& hostPath);
+
+// Reads a part file without adding it to the session. Throws HostError(BadPartFile)
+// naming the file when it is not a part file of ours, is damaged or from a newer version.
+std::unique_ptr<Part> ReadPart(const std::string& hostPath);
+
+// The part at `hostPath`: the open one, or read and added to the session together
+// with every component part it uses (missing component files are reported, the
+// assembly still opens with those components unloaded).
+Part& OpenPart(const std::string& hostPath);
+
+}  // namespace platform::files
