@@ -16,6 +16,12 @@ Object& Part::Add(std::unique_ptr<Object> object) {
   return *objects_.back();
 }
 
+void Part::AdoptLoaded(std::unique_ptr<Object> object) {
+  ReservePid(object->pid);
+  object->owner = this;
+  objects_.push_back(std::move(object));
+}
+
 bool Part::Remove(Tag tag) {
   auto it = std::find_if(objects_.begin(), objects_.end(),
                          [&](const auto& o) { return o->GetTag() == tag; });

@@ -51,7 +51,11 @@ public:
   Instance* FindInstance(std::uint32_t pid);
   const std::vector<Instance>& Instances() const { return instances_; }
 
+  // Takes an object read from a file; it is registered when the part joins the session.
+  void AdoptLoaded(std::unique_ptr<Object> object);
+
   std::uint32_t NextPid() { return nextPid_++; }
+  std::uint32_t PeekNextPid() const { return nextPid_; }
   void ReservePid(std::uint32_t pid) { if (pid >= nextPid_) nextPid_ = pid + 1; }
 
   std::string path;   // full host path (GBK, backslashes)

@@ -223,6 +223,13 @@ std::vector<Object*> Session::AllOccurrences(Part& root) {
   return result;
 }
 
+std::vector<Object*> Session::LiveOccurrences(const Part& root) const {
+  std::vector<Object*> result;
+  for (const auto& o : occurrences_)
+    if (o->owner == &root) result.push_back(o.get());
+  return result;
+}
+
 Object& Session::Prototype(Object& object) const {
   if (auto* bo = dynamic_cast<BodyOccurrence*>(&object)) return Require(bo->prototype);
   if (auto* co = dynamic_cast<ComponentOccurrence*>(&object); co && co->part) return *co->part;

@@ -52,6 +52,8 @@ public:
   Transform AbsoluteTransform(const ComponentOccurrence& occ) const;
   // Every occurrence of an assembly part, depth first: each component, its bodies, its children.
   std::vector<Object*> AllOccurrences(Part& root);
+  // The occurrences made so far whose root is `root` (what a save must remember).
+  std::vector<Object*> LiveOccurrences(const Part& root) const;
   // The body an occurrence shows; the object itself for anything else.
   Object& Prototype(Object& object) const;
 

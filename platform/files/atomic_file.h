@@ -1,0 +1,17 @@
+// Writing a file so that readers see the old content or the new, never a mixture:
+// the bytes go to a temporary file beside the target, are flushed, then renamed over it.
+#pragma once
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace platform::files {
+
+// Calls `write` with a stream on a temporary file beside `localPath`, then renames it
+// into place. On any failure (the callback throws, the disk is full, the folder cannot
+// be written) the temporary file is removed, the target is untouched, and a HostError
+// naming `displayPath` (UTF-8) is thrown.
+void WriteFileAtomically(const std::string& localPath, const std::string& displayPath,
+                         const std::function<void(std::ostream&)>& write);
+
+}  // namespace platform::files

@@ -1,0 +1,207 @@
+// The part file, version 1:
+//   "FABDOC-PART 1\n"                 magic and format version
+//   u64 length, JSON description      UTF-8; objects, instances, occurrences (part_codec)
+//   u64 length, shapes                OCCT binary B-rep of one compound, bodies in order
+//   u32 CRC-32 of everything above, then "END\n"
+// Reading checks all of it before anything joins the session.
+//
+// Saving:  1. fold the live occurrences into what the part remembers of them,
+//          2. encode the part, 3. write beside the target and rename over it.
+// Opening: 1. read and verify the file, 2. add it to the session, 3. open every
+//          component part it uses, depth first, reporting files that are missing.
+#include "platform/files/part_file.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <BRep_Builder.hxx>
+#include <BinTools.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Compound.hxx>
+#include <TopoDS_Iterator.hxx>
+#include <zlib.h>
+
+#include "platform/assemblies/occurrence.h"
+#include "platform/files/atomic_file.h"
+#include "platform/files/host_path.h"
+#include "platform/files/part_codec.h"
+#include "platform/objects/host_error.h"
+#include "platform/objects/session.h"
+#include "platform/text/gbk.h"
+#include "platform/ui/messages.h"
+
+namespace platform::files {
+
+namespace {
+
+constexpr char kMagic[] = "FABDOC-PART ";
+constexpr int kFormatVersion = 1;
+constexpr char kTrailer[] = "END\n";
+
+void PutU64(std::string& out, std::uint64_t v) {
+  for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
+}
+
+std::uint64_t GetU64(const std::string& in, size_t at) {
+  std::uint64_t v = 0;
+  for (int i = 0; i < 8; ++i) v |= std::uint64_t(static_cast<unsigned char>(in[at + i])) << (8 * i);
+  return v;
+}
+
+std::string Printable(const std::string& bytes) {
+  std::string s;
+  for (unsigned char c : bytes.substr(0, 8)) {
+    if (c >= 0x20 && c < 0x7f && c != '"') s.push_back(static_cast<char>(c));
+    else {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\x%02X", c);
+      s += buf;
+    }
+  }
+  return s;
+}
+
+void FoldOccurrences(Part& part) {
+  Session& session = Session::Get();
+  for (Object* occ : session.LiveOccurrences(part)) {
+    if (auto* c = dynamic_cast<ComponentOccurrence*>(occ); c && c->parent) {
+      OccurrenceOverride ov;
+      ov.name = c->name;
+      ov.display = c->display;
+      ov.attributes = c->attributes;
+      part.occurrenceOverrides[c->key] = std::move(ov);
+    } else if (auto* b = dynamic_cast<BodyOccurrence*>(occ)) {
+      OccurrenceOverride ov;
+      if (!b->name.empty()) ov.name = b->name;
+      if (b->displayOverridden) ov.display = b->display;
+      ov.attributes = b->attributes;
+      if (ov.name || ov.display || !ov.attributes.Empty())
+        part.occurrenceOverrides[b->key] = std::move(ov);
+      else
+        part.occurrenceOverrides.erase(b->key);
+    }
+  }
+}
+
+std::string Serialise(const Part& part) {
+  EncodedPart encoded = EncodePart(part);
+  BRep_Builder builder;
+  TopoDS_Compound compound;
+  builder.MakeCompound(compound);
+  for (const auto& shape : encoded.shapes) builder.Add(compound, shape);
+  std::ostringstream shapes(std::ios::binary);
+  BinTools::Write(compound, shapes, false, false, BinTools_FormatVersion_CURRENT);
+  const std::string description = encoded.document.dump();
+  const std::string shapeBytes = shapes.str();
+
+  std::string out = kMagic + std::to_string(kFormatVersion) + "\n";
+  PutU64(out, description.size());
+  out += description;
+  PutU64(out, shapeBytes.size());
+  out += shapeBytes;
+  const std::uint32_t crc = crc32(0, reinterpret_cast<const Bytef*>(out.data()), out.size());
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((crc >> (8 * i)) & 0xff));
+  out += kTrailer;
+  return out;
+}
+
+}  // namespace
+
+void SavePart(Part& part, const std::string& hostPath) {
+  const std::string local = ToLocalPath(hostPath);
+  FoldOccurrences(part);
+  const std::string bytes = Serialise(part);
+  WriteFileAtomically(local, local, [&](std::ostream& out) {
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  });
+  part.modified = false;
+}
+
+std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
+  const std::string local = ToLocalPath(hostPath);
+  const std::string where = local;
+  std::ifstream in(local, std::ios::binary);
+  if (!in) {
+    std::error_code ec;
+    const char* why = std::filesystem::exists(local, ec) ? "cannot be read" : "does not exist";
+    throw HostError(HostStatus::FileError, where + ": part file " + why);
+  }
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  auto bad = [&](const std::string& why) {
+    return HostError(HostStatus::BadPartFile, where + ": " + why + "; nothing was loaded");
+  };
+  const size_t magicLen = std::strlen(kMagic);
+  if (bytes.compare(0, magicLen, kMagic) != 0)
+    throw bad("not a fabdoc .prt file (header \"" + Printable(bytes) + "\")");
+  size_t eol = bytes.find('\n', magicLen);
+  if (eol == std::string::npos || eol > magicLen + 8) throw bad("damaged header");
+  const int version = std::atoi(bytes.c_str() + magicLen);
+  if (version < 1) throw bad("damaged header");
+  if (version > kFormatVersion)
+    throw bad("written by a newer version (format " + std::to_string(version) + ", this host reads " +
+              std::to_string(kFormatVersion) + ")");
+  const size_t trailerLen = std::strlen(kTrailer);
+  if (bytes.size() < eol + 1 + 16 + 4 + trailerLen ||
+      bytes.compare(bytes.size() - trailerLen, trailerLen, kTrailer) != 0)
+    throw bad("truncated part file");
+  const size_t crcAt = bytes.size() - trailerLen - 4;
+  std::uint32_t stored = 0;
+  for (int i = 0; i < 4; ++i) stored |= std::uint32_t(static_cast<unsigned char>(bytes[crcAt + i])) << (8 * i);
+  if (stored != crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), crcAt))
+    throw bad("damaged part file (checksum mismatch)");
+
+  size_t at = eol + 1;
+  const std::uint64_t descLen = GetU64(bytes, at);
+  at += 8;
+  if (descLen > crcAt - at) throw bad("damaged part file (bad section length)");
+  nlohmann::json description;
+  try {
+    description = nlohmann::json::parse(bytes.begin() + at, bytes.begin() + at + descLen);
+  } catch (const nlohmann::json::exception& e) {
+    throw bad(std::string("damaged part description (") + e.what() + ")");
+  }
+  at += descLen;
+  if (at + 8 > crcAt) throw bad("damaged part file (missing shapes)");
+  const std::uint64_t shapeLen = GetU64(bytes, at);
+  at += 8;
+  if (shapeLen != crcAt - at) throw bad("damaged part file (bad section length)");
+
+  std::vector<TopoDS_Shape> shapes;
+  try {
+    std::istringstream shapeStream(bytes.substr(at, shapeLen), std::ios::binary);
+    TopoDS_Shape compound;
+    BinTools::Read(compound, shapeStream);
+    for (TopoDS_Iterator it(compound, false, false); it.More(); it.Next()) shapes.push_back(it.Value());
+  } catch (const Standard_Failure& e) {
+    throw bad(std::string("damaged shapes (") + e.GetMessageString() + ")");
+  }
+  try {
+    return DecodePart(description, shapes, hostPath, where);
+  } catch (const HostError& e) {
+    if (e.Status() == HostStatus::BadPartFile) throw bad(e.what());
+    throw bad(std::string("damaged part description (") + e.what() + ")");
+  }
+}
+
+Part& OpenPart(const std::string& hostPath) {
+  Session& session = Session::Get();
+  if (Part* open = session.FindPartByPath(hostPath)) return *open;
+  Part& part = session.AdoptPart(ReadPart(hostPath));
+  // Components: copy the paths first, opening may not touch this part's instances.
+  std::vector<std::string> children;
+  for (const auto& inst : part.Instances()) children.push_back(inst.partPath);
+  for (const auto& child : children) {
+    if (session.FindPartByPath(child)) continue;
+    std::error_code ec;
+    if (!std::filesystem::exists(ToLocalPath(child), ec)) {
+      ui::WriteSyslog("warning: component file " + child + " of " + part.path + " was not found\n");
+      continue;
+    }
+    OpenPart(child);
+  }
+  return part;
+}
+
+}  // namespace platform::files
