@@ -1,0 +1,152 @@
+#include "app/info/part_report.h"
+
+#include <cstdio>
+
+#include "platform/assemblies/occurrence.h"
+#include "platform/drafting/drawing.h"
+#include "platform/files/host_path.h"
+#include "platform/geometry/body.h"
+#include "platform/geometry/located_shape.h"
+#include "platform/objects/session.h"
+#include "platform/text/gbk.h"
+
+namespace fabdoc::app {
+
+using nlohmann::json;
+using namespace platform;
+
+namespace {
+
+std::string U(const std::string& gbk) { return text::ToUtf8Lossy(gbk); }
+
+json AttributesJson(Object& object) {
+  // An occurrence shows its prototype's attributes under its own.
+  json result = json::object();
+  if (Object& proto = Session::Get().Prototype(object); &proto != &object && object.IsOccurrence())
+    for (const auto& [title, value] : proto.attributes.Entries()) result[U(title)] = U(value);
+  for (const auto& [title, value] : object.attributes.Entries()) result[U(title)] = U(value);
+  return result;
+}
+
+json BodyJson(Object& object) {
+  Session& session = Session::Get();
+  Body& body = BodyOf(object);
+  const Display& display = session.DisplayOf(object);
+  const MassProperties mass = LocatedMass(object);
+  const Box box = LocatedAxisBox(object);
+  return {{"tag", object.GetTag()},
+          {"name", U(session.NameOf(object))},
+          {"layer", display.layer},
+          {"color", display.color},
+          {"blanked", display.blanked},
+          {"translucency", display.translucency},
+          {"attributes", AttributesJson(object)},
+          {"volume", mass.volume},
+          {"mass", mass.mass},
+          {"box", {box.min[0], box.min[1], box.min[2], box.max[0], box.max[1], box.max[2]}},
+          {"faces", body.FaceCount()},
+          {"edges", body.EdgeCount()}};
+}
+
+json ComponentJson(ComponentOccurrence& occ) {
+  Session& session = Session::Get();
+  std::string instanceName;
+  if (occ.parentPart)
+    if (const Instance* inst = occ.parentPart->FindInstance(occ.instancePid)) instanceName = inst->instanceName;
+  json bodies = json::array();
+  for (BodyOccurrence* body : session.BodyOccurrences(occ)) bodies.push_back(BodyJson(*body));
+  json children = json::array();
+  for (ComponentOccurrence* child : session.Children(occ)) children.push_back(ComponentJson(*child));
+  json result = {{"tag", occ.GetTag()},
+                 {"name", U(occ.name)},
+                 {"instance", U(instanceName)},
+                 {"part", U(occ.partPath)},
+                 {"layer", occ.display.layer},
+                 {"attributes", AttributesJson(occ)},
+                 {"bodies", bodies},
+                 {"components", children}};
+  if (!occ.part) result["loaded"] = false;
+  return result;
+}
+
+json SheetJson(Part& part, DrawingSheet& sheet) {
+  json views = json::array(), notes = json::array();
+  for (const auto& object : part.Objects()) {
+    if (auto* view = dynamic_cast<DraftingView*>(object.get()); view && view->sheetPid == sheet.pid)
+      views.push_back({{"name", U(view->name)}, {"scale", view->scale}, {"position", view->position}});
+    if (auto* note = dynamic_cast<TabularNote*>(object.get()); note && note->sheetPid == sheet.pid) {
+      json rows = json::array();
+      for (int r = 0; r < note->rows; ++r) {
+        json row = json::array();
+        for (int c = 0; c < note->columns; ++c) row.push_back(U(note->Cell(r, c)));
+        rows.push_back(row);
+      }
+      notes.push_back({{"tag", note->GetTag()}, {"rows", note->rows}, {"columns", note->columns}, {"cells", rows}});
+    }
+  }
+  return {{"tag", sheet.GetTag()}, {"name", U(sheet.name)}, {"scale", sheet.scale},
+          {"views", views}, {"notes", notes}};
+}
+
+}  // namespace
+
+json PartReport(Part& part) {
+  json attributes = json::object();
+  for (const auto& [title, value] : part.attributes.Entries()) attributes[U(title)] = U(value);
+  json bodies = json::array(), sheets = json::array();
+  for (const auto& object : part.Objects()) {
+    if (auto* body = dynamic_cast<Body*>(object.get())) bodies.push_back(BodyJson(*body));
+    if (auto* sheet = dynamic_cast<DrawingSheet*>(object.get())) sheets.push_back(SheetJson(part, *sheet));
+  }
+  json components = json::array();
+  Session& session = Session::Get();
+  for (ComponentOccurrence* child : session.Children(session.RootOccurrence(part)))
+    components.push_back(ComponentJson(*child));
+  return {{"file", U(part.path)}, {"attributes", attributes}, {"bodies", bodies},
+          {"components", components}, {"sheets", sheets}};
+}
+
+namespace {
+
+void AppendBodies(std::string& out, const json& bodies, const std::string& indent) {
+  char line[512];
+  for (const auto& b : bodies) {
+    const auto& box = b["box"];
+    std::snprintf(line, sizeof line,
+                  "%sbody %u \"%s\" layer %d colour %d%s  volume %.1f mm3  mass %.1f g  "
+                  "box %.1f x %.1f x %.1f  faces %d edges %d\n",
+                  indent.c_str(), b["tag"].get<unsigned>(), b["name"].get<std::string>().c_str(),
+                  b["layer"].get<int>(), b["color"].get<int>(), b["blanked"].get<bool>() ? " blanked" : "",
+                  b["volume"].get<double>(), b["mass"].get<double>(),
+                  box[3].get<double>() - box[0].get<double>(), box[4].get<double>() - box[1].get<double>(),
+                  box[5].get<double>() - box[2].get<double>(), b["faces"].get<int>(), b["edges"].get<int>());
+    out += line;
+    for (const auto& [title, value] : b["attributes"].items())
+      out += indent + "    " + title + " = " + value.get<std::string>() + "\n";
+  }
+}
+
+void AppendComponents(std::string& out, const json& components, const std::string& indent) {
+  for (const auto& c : components) {
+    out += indent + "component \"" + c["instance"].get<std::string>() + "\" -> " +
+           c["part"].get<std::string>() + (c.contains("loaded") ? " (not loaded)" : "") + "\n";
+    AppendBodies(out, c["bodies"], indent + "  ");
+    AppendComponents(out, c["components"], indent + "  ");
+  }
+}
+
+}  // namespace
+
+std::string PartReportText(const json& report) {
+  std::string out = "part " + report["file"].get<std::string>() + "\n";
+  for (const auto& [title, value] : report["attributes"].items())
+    out += "  " + title + " = " + value.get<std::string>() + "\n";
+  AppendBodies(out, report["bodies"], "  ");
+  AppendComponents(out, report["components"], "  ");
+  for (const auto& s : report["sheets"])
+    out += "  sheet \"" + s["name"].get<std::string>() + "\" 1:" + std::to_string(s["scale"].get<double>()) +
+           ", " + std::to_string(s["views"].size()) + " views, " + std::to_string(s["notes"].size()) + " notes\n";
+  return out;
+}
+
+}  // namespace fabdoc::app

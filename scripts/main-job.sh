@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The main job: builds fabdoc, writes the example product and runs the example journal
+# on it. Results go to out/ (or the folder given).
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${BUILD_DIR:-$here/build}"
+out="${1:-$here/out}"
+"$here/scripts/setup.sh" "$build"
+fabdoc="$build/bin/fabdoc"
+
+rm -rf "$out/frame"
+mkdir -p "$out"
+"$fabdoc" example frame "$out/frame"
+cp "$here/examples/main-job.journal" "$out/frame/"
+"$fabdoc" run "$out/frame/main-job.journal"
+"$fabdoc" info "$out/frame/P-总装-0.prt" > "$out/frame-info.txt"
+"$fabdoc" info "$out/frame/P-总装-0.prt" --json > "$out/frame-info.json"
+echo "main job: done; see $out/frame and $out/frame-info.txt"
