@@ -1,7 +1,32 @@
-// Placeholder until the command is built.
+// `fabdoc import MODEL.step DIR` and `fabdoc export PART OUT.step`.
+#include <cstdio>
+
 #include "app/commands.h"
+#include "app/output_folder.h"
+#include "platform/files/host_path.h"
+#include "platform/files/part_file.h"
+#include "platform/files/step_export.h"
+#include "platform/files/step_import.h"
 
 namespace fabdoc::app {
-int ImportCommand(const Args&) { throw std::runtime_error("this command is not built yet"); }
-int ExportCommand(const Args&) { throw std::runtime_error("this command is not built yet"); }
+
+int ImportCommand(const Args& args) {
+  if (args.size() != 2) throw UsageError("import takes a STEP file and a folder: import MODEL.step DIR");
+  RequireWritableFolder(args[1]);
+  std::vector<std::string> notes;
+  const auto written = platform::files::ImportStep(platform::ToAbsoluteHostPath(args[0]),
+                                                   platform::ToAbsoluteHostPath(args[1]), &notes);
+  for (const auto& note : notes) std::fprintf(stderr, "fabdoc: note: %s\n", note.c_str());
+  for (const auto& path : written) std::printf("%s\n", platform::ToLocalPath(path).c_str());
+  return 0;
+}
+
+int ExportCommand(const Args& args) {
+  if (args.size() != 2) throw UsageError("export takes a part file and a STEP file: export PART OUT.step");
+  platform::Part& part = platform::files::OpenPart(platform::ToAbsoluteHostPath(args[0]));
+  platform::files::ExportStep(part, platform::ToAbsoluteHostPath(args[1]));
+  std::printf("%s\n", args[1].c_str());
+  return 0;
+}
+
 }  // namespace fabdoc::app

@@ -1,0 +1,49 @@
+// Runs a parsed journal against the host session, and answers the host's modal
+// dialogs with the lines indented under the line that caused them.
+#pragma once
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/journal/journal.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/driver.h"
+
+namespace fabdoc::app::journal {
+
+class Runner : public platform::ui::Driver {
+public:
+  explicit Runner(const Journal& journal, std::FILE* out = stdout);
+  // Runs every line; throws JournalError naming the first line that failed.
+  void Run();
+
+  void RunDialog(platform::ui::Dialog& dialog) override;
+  std::optional<std::vector<platform::Tag>> PickObjects(const std::string& gbkTitle) override;
+
+private:
+  // Lines waiting to answer dialogs: the children of the line being run.
+  struct Frame {
+    const std::vector<Line>* lines;
+    size_t next;
+    const Line* owner;
+  };
+
+  void RunTopLine(const Line& line);
+  void RunAction(const Line& line);
+  void RunDialogLine(platform::ui::Dialog& dialog, const Line& line);
+  void WithChildren(const Line& line, const std::function<void()>& run);
+  void ExpectMessage(const Line& line);
+  const Line* NextLine();
+  [[noreturn]] void Fail(const Line& line, const std::string& message);
+  void StopIfFailed();
+  std::string HostPath(const std::string& journalPath) const;
+
+  const Journal& journal_;
+  std::FILE* out_;
+  std::vector<Frame> frames_;
+  std::optional<JournalError> failure_;
+  size_t messageMark_ = 0;
+};
+
+}  // namespace fabdoc::app::journal

@@ -1,0 +1,166 @@
+// Resolving selectors against the session: bodies of the work part, occurrences under
+// the displayed part by instance-name path, attribute matches, sheets and views.
+#include "app/journal/selectors.h"
+
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/assemblies/occurrence.h"
+#include "platform/drafting/drawing.h"
+#include "platform/geometry/body.h"
+#include "platform/objects/session.h"
+#include "platform/text/gbk.h"
+
+namespace fabdoc::app::journal {
+namespace {
+
+using platform::Session;
+using platform::Tag;
+
+std::vector<std::string> SplitPath(const std::string& text) {
+  std::vector<std::string> parts;
+  std::stringstream in(text);
+  for (std::string part; std::getline(in, part, '/');) parts.push_back(platform::text::ToGbk(part));
+  return parts;
+}
+
+platform::Part& Require(platform::Part* part, const char* which, const std::string& selector) {
+  if (!part) throw std::runtime_error("selector " + selector + ": there is no " + which + " part");
+  return *part;
+}
+
+bool IsSolid(platform::Object& object) {
+  auto* body = dynamic_cast<platform::Body*>(&Session::Get().Prototype(object));
+  return body && body->BodyType() == platform::kSolidBodyType;
+}
+
+std::string InstanceName(const platform::ComponentOccurrence& occ) {
+  if (!occ.parentPart) return "";
+  const platform::Instance* instance = occ.parentPart->FindInstance(occ.instancePid);
+  return instance ? instance->instanceName : "";
+}
+
+platform::ComponentOccurrence& FindComponent(const std::vector<std::string>& path, size_t count,
+                                             const std::string& selector) {
+  Session& session = Session::Get();
+  platform::ComponentOccurrence* occ =
+      &session.RootOccurrence(Require(session.displayed, "displayed", selector));
+  for (size_t i = 0; i < count; ++i) {
+    platform::ComponentOccurrence* next = nullptr;
+    for (auto* child : session.Children(*occ))
+      if (InstanceName(*child) == path[i]) {
+        next = child;
+        break;
+      }
+    if (!next)
+      throw std::runtime_error("selector " + selector + ": no component named \"" +
+                               platform::text::ToUtf8Lossy(path[i]) + "\" there");
+    occ = next;
+  }
+  return *occ;
+}
+
+// Every solid body the displayed part shows: its own, then its components' depth first.
+std::vector<Tag> VisibleBodies(const std::string& selector) {
+  Session& session = Session::Get();
+  platform::Part& root = Require(session.displayed, "displayed", selector);
+  std::vector<Tag> tags;
+  for (const auto& object : root.Objects())
+    if (object->Type() == platform::kSolidType && object->Subtype() == platform::kSolidBodySubtype &&
+        IsSolid(*object))
+      tags.push_back(object->GetTag());
+  for (platform::Object* occ : session.AllOccurrences(root))
+    if (dynamic_cast<platform::BodyOccurrence*>(occ) && IsSolid(*occ)) tags.push_back(occ->GetTag());
+  return tags;
+}
+
+std::vector<Tag> Bodies(const std::string& what, const std::string& selector) {
+  Session& session = Session::Get();
+  auto parts = SplitPath(what);
+  std::string name = parts.back();
+  int index = 0;  // 1-based choice among equal names, 0: the only one
+  if (size_t hash = name.rfind('#'); hash != std::string::npos) {
+    index = std::atoi(name.c_str() + hash + 1);
+    if (index < 1) throw std::runtime_error("selector " + selector + ": #N counts from 1");
+    name.erase(hash);
+  }
+  std::vector<Tag> matches;
+  if (parts.size() == 1) {
+    platform::Part& work = Require(session.work, "work", selector);
+    for (const auto& object : work.Objects())
+      if (object->Type() == platform::kSolidType && object->Subtype() == platform::kSolidBodySubtype &&
+          IsSolid(*object) && session.NameOf(*object) == name)
+        matches.push_back(object->GetTag());
+  } else {
+    auto& component = FindComponent(parts, parts.size() - 1, selector);
+    for (auto* body : session.BodyOccurrences(component))
+      if (IsSolid(*body) && session.NameOf(*body) == name) matches.push_back(body->GetTag());
+  }
+  if (matches.empty()) throw std::runtime_error("selector " + selector + " matches no solid body");
+  if (index > static_cast<int>(matches.size()))
+    throw std::runtime_error("selector " + selector + ": only " + std::to_string(matches.size()) +
+                             " bodies have that name");
+  if (index) return {matches[index - 1]};
+  if (matches.size() > 1)
+    throw std::runtime_error("selector " + selector + " matches " + std::to_string(matches.size()) +
+                             " bodies; add #N to choose one");
+  return matches;
+}
+
+template <class T>
+std::vector<T*> DrawingObjects(platform::Part& part) {
+  std::vector<T*> result;
+  for (const auto& object : part.Objects())
+    if (auto* t = dynamic_cast<T*>(object.get())) result.push_back(t);
+  return result;
+}
+
+}  // namespace
+
+std::vector<Tag> ResolveSelector(const std::string& selector) {
+  Session& session = Session::Get();
+  const size_t colon = selector.find(':');
+  if (colon == std::string::npos || colon + 1 == selector.size())
+    throw std::runtime_error("\"" + selector + "\" is not a selector (KIND:WHAT, e.g. body:PLATE1)");
+  const std::string kind = selector.substr(0, colon);
+  const std::string what = selector.substr(colon + 1);
+
+  if (kind == "body") return Bodies(what, selector);
+  if (kind == "bodies") {
+    std::vector<Tag> all = VisibleBodies(selector), result;
+    if (what == "*") result = all;
+    else {
+      const size_t eq = what.find('=');
+      if (eq == std::string::npos) throw std::runtime_error("selector " + selector + ": use bodies:TITLE=VALUE or bodies:*");
+      const std::string title = platform::text::ToGbk(what.substr(0, eq));
+      const std::string value = platform::text::ToGbk(what.substr(eq + 1));
+      for (Tag tag : all) {
+        const std::string* v = session.FindAttribute(session.Require(tag), title);
+        if (v && *v == value) result.push_back(tag);
+      }
+    }
+    if (result.empty()) throw std::runtime_error("selector " + selector + " matches no solid body");
+    return result;
+  }
+  if (kind == "component") {
+    auto parts = SplitPath(what);
+    return {FindComponent(parts, parts.size(), selector).GetTag()};
+  }
+  if (kind == "sheet" || kind == "view") {
+    platform::Part& part = Require(session.displayed, "displayed", selector);
+    auto parts = SplitPath(what);
+    if ((kind == "sheet") != (parts.size() == 1))
+      throw std::runtime_error("selector " + selector + ": use sheet:NAME or view:SHEET/VIEW");
+    for (auto* sheet : DrawingObjects<platform::DrawingSheet>(part)) {
+      if (sheet->name != parts[0]) continue;
+      if (kind == "sheet") return {sheet->GetTag()};
+      for (auto* view : DrawingObjects<platform::DraftingView>(part))
+        if (view->sheetPid == sheet->pid && view->name == parts[1]) return {view->GetTag()};
+    }
+    throw std::runtime_error("selector " + selector + " matches nothing in the displayed part");
+  }
+  throw std::runtime_error("unknown selector kind \"" + kind + "\" in " + selector +
+                           " (body, bodies, component, sheet, view)");
+}
+
+}  // namespace fabdoc::app::journal

@@ -1,0 +1,80 @@
+#include "platform/api/host_env.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "platform/files/host_path.h"
+#include "platform/objects/host_error.h"
+#include "platform/text/gbk.h"
+
+#ifndef FABDOC_SOURCE_DIR
+#error "the platform is compiled with FABDOC_SOURCE_DIR, the project's folder"
+#endif
+
+namespace platform::api {
+namespace fs = std::filesystem;
+
+namespace {
+std::string& StartupOverride() {
+  static std::string folder;
+  return folder;
+}
+
+std::string TrimSeparators(std::string path) {
+  while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+  return path;
+}
+}  // namespace
+
+std::string BaseDirHostPath() {
+  const char* value = std::getenv("UGII_BASE_DIR");
+  std::string hostPath;
+  if (!value || !*value) {
+    hostPath = ToHostPath(std::string(FABDOC_SOURCE_DIR) + "/data");
+  } else if (value[0] == '/') {
+    hostPath = ToHostPath(value);  // this machine's path, UTF-8
+  } else {
+    hostPath = text::ToGbk(value);  // a host path written in the environment as UTF-8
+  }
+  hostPath = TrimSeparators(hostPath);
+  std::error_code ec;
+  if (!fs::is_directory(ToLocalPath(hostPath), ec))
+    throw HostError(HostStatus::NotFound,
+                    std::string("UGII_BASE_DIR \"") + (value && *value ? value : text::ToUtf8Lossy(hostPath)) +
+                        "\" is not a folder; set UGII_BASE_DIR to the host installation folder");
+  return hostPath;
+}
+
+std::string StartupFolder() {
+  if (!StartupOverride().empty()) return StartupOverride();
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string("startup") : (exe.parent_path() / "startup").string();
+}
+
+void SetStartupFolder(const std::string& localPath) { StartupOverride() = localPath; }
+
+std::string FindLibrary(const std::string& hostName) {
+  std::string name = hostName;
+  const std::string fileName = HostFileName(name);
+  if (fileName.find('.') == std::string::npos) name += ".dll";
+  std::error_code ec;
+  if (name.find('\\') != std::string::npos || name.find('/') != std::string::npos ||
+      (name.size() > 1 && name[1] == ':')) {
+    const std::string local = ToLocalPath(name);
+    return fs::is_regular_file(local, ec) ? local : std::string();
+  }
+  std::vector<std::string> candidates;
+  try {
+    candidates.push_back(ToLocalPath(BaseDirHostPath() + "\\NXBIN\\" + name));
+  } catch (const HostError&) {
+    // No installation folder: only the start-up folder is searched.
+  }
+  candidates.push_back((fs::path(StartupFolder()) / text::ToUtf8(name)).string());
+  for (const auto& candidate : candidates)
+    if (fs::is_regular_file(candidate, ec)) return candidate;
+  return {};
+}
+
+}  // namespace platform::api

@@ -1,0 +1,23 @@
+// The host installation as the C interface sees it: UGII_BASE_DIR, the start-up folder
+// the add-on was loaded from, and where a library named by its plain file name is found.
+#pragma once
+#include <string>
+
+namespace platform::api {
+
+// UGII_BASE_DIR as a host path without a trailing separator: the environment variable
+// (a host path, or this machine's absolute path) or, when unset, the project's data/
+// folder. HostError(NotFound) naming the value when it is not a folder.
+std::string BaseDirHostPath();
+
+// The folder add-ons are loaded from (this machine's path): set by the executable that
+// loads them; by default "startup" beside the running executable.
+std::string StartupFolder();
+void SetStartupFolder(const std::string& localPath);
+
+// This machine's path of a library named as the add-on names it: a host path, or a
+// plain file name looked for in UGII_BASE_DIR\NXBIN and then the start-up folder (".dll"
+// is added to a name without extension, as Windows does). Empty when there is no such file.
+std::string FindLibrary(const std::string& hostName);
+
+}  // namespace platform::api

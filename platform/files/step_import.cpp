@@ -1,0 +1,387 @@
+// STEP import:
+//   1. check the file is there and is STEP, then let the XCAF reader build a document,
+//   2. remember the names the file gives its solids (the document keeps product names only),
+//   3. walk the products from the top: each becomes a part, each component an instance,
+//      each solid a body with its name, nearest host colour and numeric layer,
+//   4. on any failure close every part made, so nothing half-read stays in the session.
+#include "platform/files/step_import.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <unordered_map>
+
+#include <IFSelect_ReturnStatus.hxx>
+#include <Quantity_Color.hxx>
+#include <STEPCAFControl_Reader.hxx>
+#include <StepRepr_RepresentationItem.hxx>
+#include <TColStd_HSequenceOfExtendedString.hxx>
+#include <TDF_Label.hxx>
+#include <TDF_LabelSequence.hxx>
+#include <TDF_Tool.hxx>
+#include <TDataStd_Name.hxx>
+#include <TDocStd_Document.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
+#include <TransferBRep.hxx>
+#include <Transfer_TransientProcess.hxx>
+#include <XCAFDoc_ColorTool.hxx>
+#include <XCAFDoc_DocumentTool.hxx>
+#include <XCAFDoc_LayerTool.hxx>
+#include <XCAFDoc_ShapeTool.hxx>
+#include <XSControl_TransferReader.hxx>
+#include <XSControl_WorkSession.hxx>
+
+#include "platform/files/host_path.h"
+#include "platform/files/part_file.h"
+#include "platform/files/step_support.h"
+#include "platform/geometry/body.h"
+#include "platform/objects/display.h"
+#include "platform/objects/host_error.h"
+#include "platform/objects/session.h"
+#include "platform/text/gbk.h"
+#include "platform/ui/color_table.h"
+
+namespace platform::files {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kStepMagic = "ISO-10303-21";
+
+void CheckStepFile(const std::string& local) {
+  std::error_code ec;
+  if (!fs::exists(local, ec))
+    throw HostError(HostStatus::NotFound, local + ": no such file");
+  if (fs::is_directory(local, ec))
+    throw HostError(HostStatus::FileError, local + ": is a folder, not a STEP file");
+  std::ifstream in(local, std::ios::binary);
+  if (!in) throw HostError(HostStatus::FileError, local + ": cannot be read");
+  char head[64] = {};
+  in.read(head, sizeof head);
+  std::string_view text(head, static_cast<size_t>(in.gcount()));
+  if (text.empty()) throw HostError(HostStatus::FileError, local + ": is empty, not a STEP file");
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+  if (!text.starts_with(kStepMagic))
+    throw HostError(HostStatus::FileError,
+                    local + ": not a STEP file (it does not begin with \"" + kStepMagic + "\")");
+}
+
+std::string LabelName(const TDF_Label& label) {
+  Handle(TDataStd_Name) name;
+  if (!label.FindAttribute(TDataStd_Name::GetID(), name)) return {};
+  return ExtendedToUtf8(name->Get());
+}
+
+std::string LabelKey(const TDF_Label& label) {
+  TCollection_AsciiString entry;
+  TDF_Tool::Entry(label, entry);
+  return entry.ToCString();
+}
+
+bool AllDigits(const std::string& s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+std::string WithoutTrailingSeparator(std::string folder) {
+  // HostFileName knows GBK: a trail byte 0x5C is not a separator.
+  if (!folder.empty() && HostFileName(folder).empty()) folder.pop_back();
+  return folder;
+}
+
+// Builds the parts of one document; closes them all again unless Commit() is called.
+class PartBuilder {
+public:
+  PartBuilder(const Handle(TDocStd_Document)& doc, const std::string& hostFolder,
+              std::unordered_map<const TopoDS_TShape*, std::string> itemNames)
+      : shapes_(XCAFDoc_DocumentTool::ShapeTool(doc->Main())),
+        colors_(XCAFDoc_DocumentTool::ColorTool(doc->Main())),
+        layers_(XCAFDoc_DocumentTool::LayerTool(doc->Main())),
+        folder_(WithoutTrailingSeparator(hostFolder)),
+        itemNames_(std::move(itemNames)) {}
+
+  ~PartBuilder() {
+    if (committed_) return;
+    for (Part* part : result_.parts) Session::Get().ClosePart(*part);
+  }
+
+  StepImport Commit() {
+    committed_ = true;
+    return std::move(result_);
+  }
+
+  void Build(const std::string& fileStem) {
+    TDF_LabelSequence tops;
+    shapes_->GetFreeShapes(tops);
+    if (tops.Length() == 1) {
+      result_.root = &PartFor(tops.Value(1));
+    } else {
+      // Several top products: an assembly named after the file holds them in place.
+      Part& root = NewPart(fileStem);
+      result_.root = &root;
+      for (int i = 1; i <= tops.Length(); ++i) AddInstance(root, PartFor(tops.Value(i)), "", gp_Trsf());
+    }
+  }
+
+  int BodyCount() const { return bodyCount_; }
+  StepImport& Result() { return result_; }
+
+private:
+  std::string HostName(const std::string& utf8, const char* what) {
+    bool replaced = false;
+    std::string host = StepTextToHost(utf8, &replaced);
+    if (replaced)
+      result_.notes.push_back(std::string(what) + " \"" + utf8 +
+                              "\": characters without a GBK form were replaced by '_'");
+    return host;
+  }
+
+  Part& NewPart(const std::string& gbkName) {
+    std::string stem = PartFileStem(gbkName);
+    // File names on the host ignore case: "Frame" and "FRAME" would be one file.
+    std::string unique = stem;
+    for (int n = 2; usedStems_.count(Lower(unique)); ++n) unique = stem + "_" + std::to_string(n);
+    usedStems_.insert(Lower(unique));
+    const std::string path = folder_ + "\\" + unique + ".prt";
+    if (Session::Get().FindPartByPath(path))
+      throw HostError(HostStatus::InvalidArgument,
+                      text::ToUtf8Lossy(path) + ": a part of this name is already open; close it first");
+    Part& part = Session::Get().NewPart(path);
+    result_.parts.push_back(&part);
+    return part;
+  }
+
+  static std::string Lower(std::string s) {
+    for (char& c : s)
+      if (static_cast<unsigned char>(c) < 0x80) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  }
+
+  Part& PartFor(const TDF_Label& label) {
+    const std::string key = LabelKey(label);
+    if (auto it = parts_.find(key); it != parts_.end()) return *it->second;
+    Part& part = NewPart(HostName(LabelName(label), "product name"));
+    parts_[key] = &part;
+    if (!shapes_->IsAssembly(label)) {
+      AddBodies(part, label);
+      return part;
+    }
+    TDF_LabelSequence components;
+    shapes_->GetComponents(label, components);
+    for (int i = 1; i <= components.Length(); ++i) {
+      const TDF_Label& component = components.Value(i);
+      TDF_Label referred;
+      if (!shapes_->GetReferredShape(component, referred)) continue;
+      const std::string name = LabelName(component);
+      const gp_Trsf trsf = shapes_->GetLocation(component).Transformation();
+      if (name == kOwnBodiesInstance && !shapes_->IsAssembly(referred)) {
+        AddBodies(part, referred, trsf);
+        continue;
+      }
+      AddInstance(part, PartFor(referred), name, trsf);
+    }
+    return part;
+  }
+
+  void AddInstance(Part& parent, Part& child, const std::string& utf8Name, const gp_Trsf& trsf) {
+    Instance instance;
+    instance.partPath = child.path;
+    instance.name = HostFileStem(child.path);
+    // The reader names a component without a name after its id, a bare number.
+    instance.instanceName = utf8Name.empty() || AllDigits(utf8Name)
+                                ? instance.name
+                                : HostName(utf8Name, "component name");
+    instance.transform = FromTrsf(trsf);
+    parent.AddInstance(std::move(instance));
+  }
+
+  void AddBodies(Part& part, const TDF_Label& label, const gp_Trsf& placement = gp_Trsf()) {
+    const TopoDS_Shape shape = shapes_->GetShape(label);
+    std::vector<TopoDS_Shape> pieces;
+    for (TopExp_Explorer e(shape, TopAbs_SOLID); e.More(); e.Next()) pieces.push_back(e.Current());
+    // Surface models: each free shell is a sheet body.
+    for (TopExp_Explorer e(shape, TopAbs_SHELL, TopAbs_SOLID); e.More(); e.Next())
+      pieces.push_back(e.Current());
+    for (const TopoDS_Shape& piece : pieces) {
+      TopoDS_Shape placed = placement.Form() == gp_Identity ? piece : piece.Moved(TopLoc_Location(placement));
+      auto body = std::make_unique<Body>(placed);
+      body->name = BodyName(label, piece);
+      body->display.color = BodyColor(label, piece);
+      body->display.layer = BodyLayer(label, piece);
+      part.Add(std::move(body));
+      ++bodyCount_;
+    }
+  }
+
+  std::string BodyName(const TDF_Label& label, const TopoDS_Shape& piece) {
+    if (auto it = itemNames_.find(piece.TShape().get()); it != itemNames_.end()) return it->second;
+    TDF_Label sub;
+    if (shapes_->FindSubShape(label, piece, sub)) return HostName(LabelName(sub), "body name");
+    return {};
+  }
+
+  std::optional<Quantity_Color> ColorOn(const TopoDS_Shape& shape) const {
+    Quantity_Color color;
+    if (colors_->GetColor(shape, XCAFDoc_ColorSurf, color) ||
+        colors_->GetColor(shape, XCAFDoc_ColorGen, color))
+      return color;
+    return std::nullopt;
+  }
+
+  std::optional<Quantity_Color> ColorOn(const TDF_Label& label) const {
+    Quantity_Color color;
+    if (colors_->GetColor(label, XCAFDoc_ColorSurf, color) ||
+        colors_->GetColor(label, XCAFDoc_ColorGen, color))
+      return color;
+    return std::nullopt;
+  }
+
+  int BodyColor(const TDF_Label& label, const TopoDS_Shape& piece) const {
+    // The solid's own colour, else its first face's, else the product's.
+    std::optional<Quantity_Color> color = ColorOn(piece);
+    if (!color) {
+      TDF_Label sub;
+      if (shapes_->FindSubShape(label, piece, sub)) color = ColorOn(sub);
+    }
+    if (!color) {
+      TopExp_Explorer face(piece, TopAbs_FACE);
+      if (face.More()) color = ColorOn(face.Current());
+    }
+    if (!color) color = ColorOn(label);
+    if (!color) return kDefaultBodyColor;
+    double r, g, b;
+    color->Values(r, g, b, Quantity_TOC_sRGB);
+    return ui::NearestColor(r, g, b);
+  }
+
+  int BodyLayer(const TDF_Label& label, const TopoDS_Shape& piece) const {
+    Handle(TColStd_HSequenceOfExtendedString) names = new TColStd_HSequenceOfExtendedString;
+    layers_->GetLayers(piece, names);
+    if (names->IsEmpty()) layers_->GetLayers(label, names);
+    for (int i = 1; i <= names->Length(); ++i) {
+      const std::string name = ExtendedToUtf8(names->Value(i));
+      if (!AllDigits(name) || name.size() > 3) continue;
+      const int layer = std::stoi(name);
+      if (layer >= kMinLayer && layer <= kMaxLayer) return layer;
+    }
+    return kMinLayer;
+  }
+
+  Handle(XCAFDoc_ShapeTool) shapes_;
+  Handle(XCAFDoc_ColorTool) colors_;
+  Handle(XCAFDoc_LayerTool) layers_;
+  std::string folder_;
+  std::unordered_map<const TopoDS_TShape*, std::string> itemNames_;
+  std::map<std::string, Part*> parts_;
+  std::set<std::string> usedStems_;
+  StepImport result_;
+  int bodyCount_ = 0;
+  bool committed_ = false;
+};
+
+// The names the file gives its solids and shells, by the shape each became.
+std::unordered_map<const TopoDS_TShape*, std::string> ItemNames(STEPCAFControl_Reader& reader,
+                                                                std::vector<std::string>& notes) {
+  std::unordered_map<const TopoDS_TShape*, std::string> names;
+  Handle(Transfer_TransientProcess) process =
+      reader.ChangeReader().WS()->TransferReader()->TransientProcess();
+  if (process.IsNull()) return names;
+  for (int i = 1; i <= process->NbMapped(); ++i) {
+    auto item = Handle(StepRepr_RepresentationItem)::DownCast(process->Mapped(i));
+    if (item.IsNull() || item->Name().IsNull() || item->Name()->Length() == 0) continue;
+    const TopoDS_Shape shape = TransferBRep::ShapeResult(process, process->MapItem(i));
+    if (shape.IsNull() || (shape.ShapeType() != TopAbs_SOLID && shape.ShapeType() != TopAbs_SHELL))
+      continue;
+    bool replaced = false;
+    const std::string utf8 = item->Name()->ToCString();
+    names[shape.TShape().get()] = StepTextToHost(utf8, &replaced);
+    if (replaced)
+      notes.push_back("body name \"" + utf8 + "\": characters without a GBK form were replaced by '_'");
+  }
+  return names;
+}
+
+// The translator takes names as UTF-8 and garbles other bytes, so a file written in
+// GBK by a Chinese system is handed over as UTF-8.
+IFSelect_ReturnStatus ReadStepText(STEPCAFControl_Reader& reader, const std::string& local) {
+  std::ifstream in(local, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!in.eof() && in.fail()) throw HostError(HostStatus::FileError, local + ": cannot be read");
+  if (!text::IsValidUtf8(bytes)) {
+    try {
+      bytes = text::ToUtf8(bytes);
+    } catch (const HostError&) {
+      // Neither UTF-8 nor GBK: let the translator do what it can with the names.
+    }
+  }
+  std::istringstream stream(std::move(bytes));
+  return reader.ChangeReader().ReadStream(local.c_str(), stream);
+}
+
+}  // namespace
+
+std::string PartFileStem(const std::string& gbkName) {
+  std::string stem;
+  for (size_t i = 0; i < gbkName.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(gbkName[i]);
+    if (c >= 0x81 && i + 1 < gbkName.size()) {  // a double-byte character stays whole
+      stem += gbkName.substr(i, 2);
+      ++i;
+    } else if (c < 0x20 || c == 0x7f || std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos) {
+      stem += '_';
+    } else {
+      stem += static_cast<char>(c);
+    }
+  }
+  // Windows drops trailing dots and spaces from file names.
+  while (!stem.empty() && (stem.back() == '.' || stem.back() == ' ')) stem.pop_back();
+  while (!stem.empty() && stem.front() == ' ') stem.erase(stem.begin());
+  return stem.empty() ? "part" : stem;
+}
+
+StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFolder) {
+  const std::string local = ToLocalPath(stepHostPath);
+  CheckStepFile(local);
+  QuietTranslator quiet;
+  STEPCAFControl_Reader reader;
+  reader.SetNameMode(true);
+  reader.SetColorMode(true);
+  reader.SetLayerMode(true);
+  if (ReadStepText(reader, local) != IFSelect_RetDone)
+    throw HostError(HostStatus::FileError, local + ": not a readable STEP file (the translator rejected it)");
+
+  XcafDocument doc;
+  if (!reader.Transfer(doc.Get()))
+    throw HostError(HostStatus::FileError, local + ": holds no shapes that can be read");
+
+  std::vector<std::string> notes;
+  auto names = ItemNames(reader, notes);
+  PartBuilder builder(doc.Get(), hostFolder, std::move(names));
+  builder.Result().notes = std::move(notes);
+  builder.Build(StepTextToHost(fs::path(local).stem().string()));
+  if (builder.BodyCount() == 0)
+    throw HostError(HostStatus::FileError, local + ": holds no solid or sheet bodies");
+  return builder.Commit();
+}
+
+std::vector<std::string> ImportStep(const std::string& stepHostPath, const std::string& hostFolder,
+                                    std::vector<std::string>* notes) {
+  StepImport imported = ReadStep(stepHostPath, hostFolder);
+  std::vector<std::string> written;
+  for (Part* part : imported.parts) {
+    SavePart(*part, part->path);
+    written.push_back(part->path);
+  }
+  if (notes) *notes = std::move(imported.notes);
+  return written;
+}
+
+}  // namespace platform::files

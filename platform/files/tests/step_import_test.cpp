@@ -1,0 +1,173 @@
+// STEP import: files from other systems (several top products, encoded and foreign
+// names) become parts, and bad input is refused whole, naming the file.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <BRepPrimAPI_MakeBox.hxx>
+#include <BRepPrimAPI_MakeCylinder.hxx>
+#include <STEPControl_Writer.hxx>
+
+#include "platform/files/host_path.h"
+#include "platform/files/part_file.h"
+#include "platform/files/step_export.h"
+#include "platform/files/step_import.h"
+#include "platform/files/step_support.h"
+#include "platform/text/gbk.h"
+#include "tests/support/test_model.h"
+
+using namespace platform;
+using fabdoc_test::AddBox;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Gbk(const char* utf8) { return text::ToGbk(utf8); }
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+void Replace(std::string& text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  ASSERT_NE(at, std::string::npos) << from;
+  text.replace(at, from.size(), to);
+}
+
+}  // namespace
+
+class StepImport : public fabdoc_test::SessionTest {
+protected:
+  std::string dir = fabdoc_test::FreshDir("step-import");
+  std::string Host(const std::string& relative) { return ToHostPath(dir + "/" + relative); }
+
+  // One part with the bodies 底板 and 立柱, written as STEP by our own export.
+  std::string WriteTwoBodyStep() {
+    Part& part = session().NewPart(Host("样件.prt"));
+    AddBox(part, 0, 0, 0, 10, 20, 30, Gbk("底板"));
+    AddBox(part, 50, 0, 0, 5, 5, 5, Gbk("立柱"));
+    files::ExportStep(part, Host("src.step"));
+    session().Reset();
+    return dir + "/src.step";
+  }
+
+  void ExpectRefused(const std::string& local, const std::string& why) {
+    try {
+      files::ReadStep(ToHostPath(local), Host(""));
+      ADD_FAILURE() << local << " was read";
+    } catch (const HostError& e) {
+      EXPECT_NE(std::string(e.what()).find(local), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(session().Parts().empty()) << "nothing half-read stays open";
+  }
+};
+
+TEST_F(StepImport, RefusesMissingEmptyFolderNonStepAndDamagedFilesWhole) {
+  ExpectRefused(dir + "/none.step", "no such file");
+  fs::create_directories(dir + "/folder.step");
+  ExpectRefused(dir + "/folder.step", "folder");
+  WriteText(dir + "/empty.step", "");
+  ExpectRefused(dir + "/empty.step", "empty");
+  WriteText(dir + "/text.step", "solid cube\nfacet normal 0 0 1\n");
+  ExpectRefused(dir + "/text.step", "not a STEP file");
+  // The right header but nothing after it.
+  WriteText(dir + "/cut.step", "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION(('x'),'2;1');\n");
+  ExpectRefused(dir + "/cut.step", "cut.step");
+  // A good file cut in half loses its geometry.
+  const std::string good = ReadText(WriteTwoBodyStep());
+  WriteText(dir + "/half.step", good.substr(0, good.size() / 2));
+  ExpectRefused(dir + "/half.step", "half.step");
+}
+
+TEST_F(StepImport, RefusesToReplaceAPartThatIsOpen) {
+  const std::string step = WriteTwoBodyStep();
+  Part& open = session().NewPart(Host("in/样件.prt"));
+  try {
+    files::ReadStep(ToHostPath(step), Host("in"));
+    FAIL() << "import over an open part succeeded";
+  } catch (const HostError& e) {
+    EXPECT_NE(std::string(e.what()).find("already open"), std::string::npos) << e.what();
+  }
+  ASSERT_EQ(session().Parts().size(), 1u);
+  EXPECT_EQ(session().Parts()[0].get(), &open);
+}
+
+TEST_F(StepImport, NamesEncodedTheStandardWayOrWithoutGbkFormArrive) {
+  std::string text = ReadText(WriteTwoBodyStep());
+  // 底板 is U+5E95 U+677F; other systems write it as \X2\...\X0\.
+  Replace(text, "MANIFOLD_SOLID_BREP('底板'", "MANIFOLD_SOLID_BREP('\\X2\\5E95677F\\X0\\'");
+  // A product name with a character GBK lacks (Hangul U+D55C).
+  Replace(text, "PRODUCT('样件','样件'", "PRODUCT('样件한','样件한'");
+  WriteText(dir + "/names.step", text);
+
+  files::StepImport in = files::ReadStep(Host("names.step"), Host(""));
+  ASSERT_EQ(in.parts.size(), 1u);
+  EXPECT_EQ(HostFileStem(in.root->path), Gbk("样件_"));
+  ASSERT_EQ(in.notes.size(), 1u);
+  EXPECT_NE(in.notes[0].find("样件한"), std::string::npos) << in.notes[0];
+  ASSERT_EQ(in.root->Objects().size(), 2u);
+  EXPECT_EQ(in.root->Objects()[0]->name, Gbk("底板"));
+  EXPECT_EQ(in.root->Objects()[1]->name, Gbk("立柱"));
+}
+
+TEST_F(StepImport, AFileWrittenInGbkKeepsItsNames) {
+  // Some Chinese systems write the whole file in their code page.
+  WriteText(dir + "/gbk.step", Gbk(ReadText(WriteTwoBodyStep()).c_str()));
+  files::StepImport in = files::ReadStep(Host("gbk.step"), Host(""));
+  EXPECT_EQ(HostFileStem(in.root->path), Gbk("样件"));
+  ASSERT_EQ(in.root->Objects().size(), 2u);
+  EXPECT_EQ(in.root->Objects()[0]->name, Gbk("底板"));
+  EXPECT_EQ(in.root->Objects()[1]->name, Gbk("立柱"));
+  EXPECT_TRUE(in.notes.empty());
+}
+
+TEST_F(StepImport, SeveralTopProductsGoUnderAnAssemblyNamedAfterTheFile) {
+  // A plain translator writes each shape as a top product with no names or colours.
+  STEPControl_Writer writer;
+  {
+    files::QuietTranslator quiet;
+    writer.Transfer(BRepPrimAPI_MakeBox(10, 20, 30).Shape(), STEPControl_AsIs);
+    writer.Transfer(BRepPrimAPI_MakeCylinder(5, 40).Shape(), STEPControl_AsIs);
+    ASSERT_EQ(writer.Write((dir + "/零件.stp").c_str()), IFSelect_RetDone);
+  }
+  fs::create_directories(dir + "/out");
+  std::vector<std::string> notes;
+  const auto written = files::ImportStep(Host("零件.stp"), Host("out"), &notes);
+  ASSERT_EQ(written.size(), 3u);
+  EXPECT_TRUE(SameHostPath(written[0], Host("out/零件.prt")));
+  for (const auto& path : written) EXPECT_TRUE(fs::exists(ToLocalPath(path))) << path;
+
+  Part& root = *session().FindPartByPath(written[0]);
+  ASSERT_EQ(root.Instances().size(), 2u);
+  // Both top products carry the writer's default name; the second file gets a suffix.
+  EXPECT_NE(root.Instances()[0].partPath, root.Instances()[1].partPath);
+  double volumes[2];
+  for (int i = 0; i < 2; ++i) {
+    std::unique_ptr<Part> part = files::ReadPart(root.Instances()[i].partPath);
+    ASSERT_EQ(part->Objects().size(), 1u);
+    const auto& body = dynamic_cast<const Body&>(*part->Objects()[0]);
+    EXPECT_EQ(body.display.color, kDefaultBodyColor);
+    EXPECT_EQ(body.display.layer, 1);
+    volumes[i] = body.Mass().volume;
+  }
+  // 10 x 20 x 30 box; cylinder r 5, h 40: pi * 25 * 40.
+  EXPECT_NEAR(volumes[0], 6000, 1e-6);
+  EXPECT_NEAR(volumes[1], M_PI * 25 * 40, 1e-6);
+}
+
+TEST(StepNames, PartFileStemsKeepGbkAndDropWhatWindowsForbids) {
+  EXPECT_EQ(files::PartFileStem(Gbk("P-机架-1")), Gbk("P-机架-1"));
+  EXPECT_EQ(files::PartFileStem("a/b\\c:d*e?f\"g<h>i|j"), "a_b_c_d_e_f_g_h_i_j");
+  EXPECT_EQ(files::PartFileStem(" frame. "), "frame");
+  EXPECT_EQ(files::PartFileStem(""), "part");
+  EXPECT_EQ(files::PartFileStem("..."), "part");
+  // 0x5C is also a GBK trail byte (U+76F6 is 0xB1 0x5C): the character stays whole.
+  EXPECT_EQ(files::PartFileStem("\xB1\x5C"), "\xB1\x5C");
+  EXPECT_EQ(files::PartFileStem("tab\there"), "tab_here");
+}

@@ -1,0 +1,26 @@
+// A host object with a name and attributes. Occurrences answer with their own values
+// and fall back to their prototype's, as the host does.
+#pragma once
+#include <NXOpen/NXString.hxx>
+#include <NXOpen/TaggedObject.hxx>
+
+namespace NXOpen {
+
+class NXOPENCPPEXPORT NXObject : public TaggedObject {
+public:
+  ~NXObject() override;
+  NXString Name();
+  void SetName(const NXString& name);
+  bool IsOccurrence();
+  // A string attribute's value; throws NXException naming the title when there is none.
+  NXString GetStringAttribute(const NXString& title);
+  bool HasUserAttribute(const NXString& title);
+  void SetAttribute(const NXString& title, const NXString& value);
+  void DeleteAttribute(const NXString& title);
+
+protected:
+  friend class NXObjectManager;
+  explicit NXObject(tag_t tag) : TaggedObject(tag) {}
+};
+
+}  // namespace NXOpen

@@ -1,0 +1,2 @@
+/* ShellExecuteA lives in windows.h on this host. */
+#include <windows.h>
