@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/api/host_env.h"
 #include "platform/ui/dialog_file.h"
 
 namespace fabdoc::app {
@@ -60,6 +61,8 @@ void LoadAddOns(const std::string& startupDir) {
 
 void StartHost(const std::string& startupDir) {
   ResolveBaseDir();
+  // Plain library names (LoadLibraryA, UF_load_library) are looked for here too.
+  platform::api::SetStartupFolder(startupDir);
   platform::ui::SetDialogFolders({(fs::path(startupDir).parent_path() / "application").string()});
   LoadAddOns(startupDir);
 }

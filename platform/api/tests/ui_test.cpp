@@ -165,12 +165,14 @@ TEST_F(UiCalls, ActionTableBindsNamesToCallbacksAndApplicationsGetIds) {
   app.init_proc = InitApplication;
   app.drawings_supported = true;
   app.design_in_context_supported = true;
+  initCalls = 0;
   ASSERT_EQ(UF_MB_register_application(&app), 0);
+  EXPECT_EQ(initCalls, 1) << "the host initialises an application when it is registered";
   EXPECT_GE(app.id, 1);
   ASSERT_FALSE(ui::Applications().empty());
   EXPECT_EQ(ui::Applications().back().name, "XXX");
   ui::Applications().back().init();
-  EXPECT_EQ(initCalls, 1);
+  EXPECT_EQ(initCalls, 2);
 
   UF_MB_action_t broken[] = {{name1, {nullptr, nullptr}}, {nullptr, {nullptr, nullptr}}};
   EXPECT_NE(UF_MB_add_actions(broken), 0);

@@ -1,0 +1,71 @@
+// The action table: each row binds a menu action name (exactly as the host's menu file
+// spells it) to the command it runs. Rows whose command is not built yet say so.
+#include "host/action_table.h"
+
+#include <cstdio>
+
+#include <uf.h>
+#include <uf_ui.h>
+
+#include "modelling/TWO_CYL_tool.hpp"
+
+namespace {
+
+// The row order is the menu file's; names are matched exactly and case-sensitively.
+constexpr const char* kActionNames[] = {
+    "drawing",      "attrV2",         "bom_shuchu",    "attr_jiancha", "genxinbom",
+    "wucanku",      "new_zujianV1",   "bili_yangshi",  "tuceng_xianshi", "baijin_heibai",
+    "tuhao_xiegai", "delete_attr",    "wrod_lujin",    "TWO_CYL_tool", "boark",
+    "delete_xiantong", "yanse_touming", "shitu_shichu", "2D",
+};
+
+// A row whose command has not been built: tells the user and changes nothing.
+template <int Row>
+int not_available() {
+  UF_initialize();
+  char message[160];
+  std::snprintf(message, sizeof message, "%s: 此命令尚未提供", kActionNames[Row]);
+  uc1601(message, 1);
+  UF_terminate();
+  return 0;
+}
+
+template <int (*Run)()>
+UF_MB_cb_status_t menu_callback(UF_MB_widget_t, UF_MB_data_t, UF_MB_activated_button_p_t) {
+  Run();
+  return UF_MB_CB_CONTINUE;
+}
+
+template <int (*Run)()>
+constexpr UF_MB_action_t Row(int index) {
+  return {const_cast<char*>(kActionNames[index]), {menu_callback<Run>, nullptr}};
+}
+
+UF_MB_action_t table[] = {
+    Row<not_available<0>>(0),    // drawing: automatic drawing production
+    Row<not_available<1>>(1),    // attrV2: body attribute writer
+    Row<not_available<2>>(2),    // bom_shuchu: BOM export to Excel
+    Row<not_available<3>>(3),    // attr_jiancha: attribute check
+    Row<not_available<4>>(4),    // genxinbom: BOM update
+    Row<not_available<5>>(5),    // wucanku: standard-part library
+    Row<not_available<6>>(6),    // new_zujianV1: components from bodies
+    Row<not_available<7>>(7),    // bili_yangshi: sheet scale and title-block style
+    Row<not_available<8>>(8),    // tuceng_xianshi: layer display
+    Row<not_available<9>>(9),    // baijin_heibai: background black/white
+    Row<not_available<10>>(10),  // tuhao_xiegai: drawing-number rewrite
+    Row<not_available<11>>(11),  // delete_attr: attribute removal and restore
+    Row<not_available<12>>(12),  // wrod_lujin: open the displayed part's folder
+    Row<launch_TWO_CYL_tool>(13),  // TWO_CYL_tool: cylinder between two points
+    Row<not_available<14>>(14),  // boark: block with drag handles
+    Row<not_available<15>>(15),  // delete_xiantong: duplicate and overlapping bodies
+    Row<not_available<16>>(16),  // yanse_touming: one-click transparency
+    Row<not_available<17>>(17),  // shitu_shichu: view erase and shading
+    Row<not_available<18>>(18),  // 2D: DWG export
+    {nullptr, {nullptr, nullptr}},
+};
+
+static_assert(sizeof table / sizeof table[0] == 20, "19 actions and the terminating row");
+
+}  // namespace
+
+UF_MB_action_t* action_table() { return table; }
