@@ -181,16 +181,9 @@ void ASSEM_cycle_all_part(ComponentWalk& walk, tag_t partOccurrence) {
 
 int 得到所有组件的数组(ComponentWalk& walk, tag_t part, std::vector<tag_t>& components) {
   UfSession uf;
+  // Each top-level child walked, then recorded: the same walk as from the root.
   const tag_t root = UF_ASSEM_ask_root_part_occ(part);
-  tag_t* children = nullptr;
-  const int count = root == NULL_TAG ? 0 : UF_ASSEM_ask_part_occ_children(root, &children);
-  for (int i = 0; i < count; ++i) {
-    char instanceName[UF_CFI_MAX_FILE_NAME_BUFSIZE];
-    InstanceNameOf(children[i], instanceName);
-    ASSEM_cycle_all_part(walk, children[i]);
-    Record(walk, children[i], instanceName);
-  }
-  if (children) UF_free(children);
+  if (root != NULL_TAG) ASSEM_cycle_all_part(walk, root);
   std::set<std::string> seen;
   for (tag_t tag : walk.tags) {
     char name[UF_OBJ_NAME_BUFSIZE] = "";

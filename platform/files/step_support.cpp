@@ -63,24 +63,6 @@ TCollection_ExtendedString HostToExtended(std::string_view gbk) {
   return TCollection_ExtendedString(text::ToUtf8(gbk).c_str(), true);
 }
 
-Transform FromTrsf(const gp_Trsf& trsf) {
-  Transform t;
-  for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 3; ++j) t.rotation[i * 3 + j] = trsf.Value(i + 1, j + 1);
-    t.translation[i] = trsf.Value(i + 1, 4);
-  }
-  return t;
-}
-
-gp_Trsf ToTrsf(const Transform& t) {
-  gp_Trsf trsf;
-  const auto& r = t.rotation;
-  trsf.SetValues(r[0], r[1], r[2], t.translation[0],
-                 r[3], r[4], r[5], t.translation[1],
-                 r[6], r[7], r[8], t.translation[2]);
-  return trsf;
-}
-
 XcafDocument::XcafDocument() { XCAFApp_Application::GetApplication()->NewDocument("MDTV-XCAF", doc_); }
 
 XcafDocument::~XcafDocument() {

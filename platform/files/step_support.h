@@ -1,6 +1,7 @@
 // What STEP import and export share: name text between STEP and the host, placements
 // between the modeller and the object model, and a quiet translator.
 #pragma once
+#include "platform/geometry/located_shape.h"
 #include <string>
 #include <string_view>
 
@@ -23,8 +24,6 @@ std::string StepTextToHost(std::string_view bytes, bool* replaced = nullptr);
 std::string ExtendedToUtf8(const TCollection_ExtendedString& text);
 TCollection_ExtendedString HostToExtended(std::string_view gbk);
 
-Transform FromTrsf(const gp_Trsf& trsf);
-gp_Trsf ToTrsf(const Transform& transform);
 
 // A fresh XCAF document, closed when it goes out of scope.
 class XcafDocument {

@@ -238,7 +238,7 @@ TEST_F(UiCalls, HostLibraryFunctionsAreFoundByDecoratedNameOrNotAtAll) {
   EXPECT_EQ(function, nullptr);
 }
 
-// The add-on's start-up and failure-report idioms (Part 1.1) written as the add-on
+// The add-on's start-up and failure-report idioms written as the add-on
 // writes them: a literal action table, an application record, the report pieces.
 namespace {
 
