@@ -16,3 +16,16 @@ std::string::size_type LastBackslash(const std::string& text) {
 }
 
 }  // namespace kzt
+
+namespace kzt {
+
+std::string::size_type find_gbk(const std::string& text, const std::string& needle) {
+  if (needle.empty()) return 0;
+  for (std::string::size_type i = 0; i + needle.size() <= text.size(); ++i) {
+    if (text.compare(i, needle.size(), needle) == 0) return i;
+    if (static_cast<unsigned char>(text[i]) >= 0x81) ++i;
+  }
+  return std::string::npos;
+}
+
+}  // namespace kzt

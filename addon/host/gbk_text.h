@@ -9,3 +9,15 @@ namespace kzt {
 std::string::size_type LastBackslash(const std::string& text);
 
 }  // namespace kzt
+
+namespace kzt {
+
+// The first occurrence of `needle` that starts on a character boundary, or npos: a
+// byte-wise search that never matches the trail byte of one character together with
+// the lead byte of the next.
+std::string::size_type find_gbk(const std::string& text, const std::string& needle);
+inline bool contains_gbk(const std::string& text, const std::string& needle) {
+  return find_gbk(text, needle) != std::string::npos;
+}
+
+}  // namespace kzt
