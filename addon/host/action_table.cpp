@@ -7,6 +7,7 @@
 #include <uf.h>
 #include <uf_ui.h>
 
+#include "attributes/delete_xiantong.hpp"
 #include "modelling/TWO_CYL_tool.hpp"
 
 namespace {
@@ -57,7 +58,7 @@ UF_MB_action_t table[] = {
     Row<not_available<12>>(12),  // wrod_lujin: open the displayed part's folder
     Row<launch_TWO_CYL_tool>(13),  // TWO_CYL_tool: cylinder between two points
     Row<not_available<14>>(14),  // boark: block with drag handles
-    Row<not_available<15>>(15),  // delete_xiantong: duplicate and overlapping bodies
+    Row<launch_delete_xiantong>(15),  // delete_xiantong: duplicate and overlapping bodies
     Row<not_available<16>>(16),  // yanse_touming: one-click transparency
     Row<not_available<17>>(17),  // shitu_shichu: view erase and shading
     Row<not_available<18>>(18),  // 2D: DWG export
