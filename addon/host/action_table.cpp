@@ -8,6 +8,7 @@
 #include <uf_ui.h>
 
 #include "attributes/delete_xiantong.hpp"
+#include "attributes/kzt_shuxinV30.hpp"
 #include "modelling/TWO_CYL_tool.hpp"
 
 namespace {
@@ -44,7 +45,7 @@ constexpr UF_MB_action_t Row(int index) {
 
 UF_MB_action_t table[] = {
     Row<not_available<0>>(0),    // drawing: automatic drawing production
-    Row<not_available<1>>(1),    // attrV2: body attribute writer
+    Row<launch_kzt_shuxinV30>(1),  // attrV2: body attribute writer
     Row<not_available<2>>(2),    // bom_shuchu: BOM export to Excel
     Row<not_available<3>>(3),    // attr_jiancha: attribute check
     Row<not_available<4>>(4),    // genxinbom: BOM update

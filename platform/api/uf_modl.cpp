@@ -6,6 +6,7 @@
 #include "platform/api/guard.h"
 #include "platform/api/placement.h"
 #include "platform/api/tag_list.h"
+#include "platform/api/topology.h"
 #include "platform/api/cycle.h"
 #include "platform/assemblies/occurrence.h"
 #include "platform/geometry/body.h"
@@ -40,11 +41,7 @@ TopoDS_Shape Placed(const TopoDS_Shape& shape, const Transform& placement) {
 
 // The box of a body, body occurrence, face or edge in reported coordinates.
 Box BoxOf(Object& object) {
-  if (auto* ref = dynamic_cast<TopologyRef*>(&object)) {
-    const TopoDS_Shape sub = ref->body->SubShape(*ref);
-    if (sub.IsNull()) throw HostError(HostStatus::NoGeometry, TagText(object.GetTag()) + " no longer exists in its body");
-    return ComputeAxisBox(sub);
-  }
+  if (object.Subtype() != kSolidBodySubtype) return ComputeAxisBox(ReportedShape(object));
   Body& body = BodyOf(object);
   const Transform placement = ReportPlacement(object);
   return placement.IsIdentity() ? body.AxisBox() : ComputeAxisBox(Placed(body.Shape(), placement));
@@ -136,7 +133,7 @@ int UF_MODL_ask_body_faces(tag_t body, uf_list_p_t* face_list) {
   return Guard("UF_MODL_ask_body_faces", [&] {
     Need(face_list, "face_list");
     *face_list = nullptr;
-    *face_list = NewTagList(SolidOf(body).FaceTags());
+    *face_list = NewTagList(AllFaceTags(Live(body)));
   });
 }
 
@@ -144,7 +141,7 @@ int UF_MODL_ask_body_edges(tag_t body, uf_list_p_t* edge_list) {
   return Guard("UF_MODL_ask_body_edges", [&] {
     Need(edge_list, "edge_list");
     *edge_list = nullptr;
-    *edge_list = NewTagList(SolidOf(body).EdgeTags());
+    *edge_list = NewTagList(AllEdgeTags(Live(body)));
   });
 }
 
@@ -152,8 +149,9 @@ int UF_MODL_ask_face_body(tag_t face, tag_t* body) {
   return Guard("UF_MODL_ask_face_body", [&] {
     Need(body, "body");
     *body = NULL_TAG;
-    auto& ref = Session::Get().RequireAs<TopologyRef>(face, "a face");
-    *body = ref.body->GetTag();
+    Object& f = Live(face);
+    TopologyOf(f, kSolidFaceSubtype, "a face");
+    *body = BodyOfTopology(f).GetTag();
   });
 }
 
@@ -161,8 +159,9 @@ int UF_MODL_ask_edge_body(tag_t edge, tag_t* body) {
   return Guard("UF_MODL_ask_edge_body", [&] {
     Need(body, "body");
     *body = NULL_TAG;
-    auto& ref = Session::Get().RequireAs<TopologyRef>(edge, "an edge");
-    *body = ref.body->GetTag();
+    Object& e = Live(edge);
+    TopologyOf(e, kSolidEdgeSubtype, "an edge");
+    *body = BodyOfTopology(e).GetTag();
   });
 }
 

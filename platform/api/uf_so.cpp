@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/api/guard.h"
+#include "platform/api/session_objects.h"
 #include "platform/api/xform.h"
 #include "platform/assemblies/occurrence.h"
 
@@ -14,19 +15,7 @@ using namespace platform::api;
 
 namespace platform::api {
 
-AssemblyXform& KeepXform(std::unique_ptr<AssemblyXform> xform) {
-  static std::vector<std::unique_ptr<AssemblyXform>> kept;
-  Session& session = Session::Get();
-  std::erase_if(kept, [&](const std::unique_ptr<AssemblyXform>& x) {
-    const bool partOpen = std::any_of(session.Parts().begin(), session.Parts().end(),
-                                      [&](const auto& p) { return p.get() == x->owner; });
-    if (!partOpen && session.Find(x->GetTag()) == x.get()) session.Unregister(x->GetTag());
-    return !partOpen;
-  });
-  session.Register(*xform);
-  kept.push_back(std::move(xform));
-  return *kept.back();
-}
+AssemblyXform& KeepXform(std::unique_ptr<AssemblyXform> xform) { return Keep(std::move(xform)); }
 
 }  // namespace platform::api
 

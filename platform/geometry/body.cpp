@@ -112,6 +112,14 @@ TopoDS_Shape Body::SubShape(const TopologyRef& ref) const {
   return map(ref.index);
 }
 
+Tag Body::TagOfSubShape(const TopoDS_Shape& sub) {
+  const bool face = sub.ShapeType() == TopAbs_FACE;
+  const int index = face ? Maps().faces.FindIndex(sub) : Maps().edges.FindIndex(sub);
+  if (index < 1) return kNullTag;
+  const std::vector<Tag> tags = face ? FaceTags() : EdgeTags();
+  return tags[index - 1];
+}
+
 void Body::DropTopologyTags() {
   for (auto* refs : {&faceRefs_, &edgeRefs_}) {
     for (auto& ref : *refs)

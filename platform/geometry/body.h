@@ -63,6 +63,8 @@ public:
   int EdgeCount() const;
   // The sub-shape behind a face or edge tag of this body (null shape if stale).
   TopoDS_Shape SubShape(const TopologyRef& ref) const;
+  // The face or edge tag of one of this body's faces or edges; kNullTag if it is not one.
+  Tag TagOfSubShape(const TopoDS_Shape& sub);
 
   double density = kSteelDensity;  // g/mm^3
 

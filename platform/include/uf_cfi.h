@@ -1,5 +1,5 @@
-/* The host's C interface to files (as the real host's uf_cfi.h): file existence. Paths
- * are host paths (Windows, GBK), mapped to this machine. */
+/* The host's C interface to files (as the real host's uf_cfi.h): file existence and
+ * text files. Paths are host paths (Windows, GBK), mapped to this machine. */
 #ifndef UF_CFI_INCLUDED
 #define UF_CFI_INCLUDED
 
@@ -18,6 +18,20 @@ extern "C" {
 
 /* *status is 0 when the file exists, 1 when it does not. */
 extern UFUNEXPORT int UF_CFI_ask_file_exist(const char *file_spec, int *status);
+
+/* Text files. uc4504 opens one: mode 1 reads, 2 writes a new file, 3 writes over an
+ * existing one; type 87 is a text file. Returns a channel (> 0), or a negative value
+ * when the file cannot be opened. */
+#define UF_CFI_TEXT_FILE_TYPE 87
+extern UFUNEXPORT int uc4504(const char *fspec, int mode, int type);
+/* The next line of a channel opened for reading, without its line end, in memory to
+ * release with UF_free; returns its length in bytes, -1 at the end of the file, another
+ * negative value when the channel is not open for reading. */
+extern UFUNEXPORT int uc4514a(int channel, char **line);
+/* Writes one line (a line end is added) to a channel opened for writing. */
+extern UFUNEXPORT int uc4524(int channel, const char *line);
+/* Closes a channel: option 0 keeps the file, 1 deletes it. */
+extern UFUNEXPORT int uc4540(int channel, int option);
 
 #ifdef __cplusplus
 }

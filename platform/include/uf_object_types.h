@@ -9,6 +9,8 @@
 #define UF_circle_type 5
 #define UF_group_type 15
 #define UF_coordinate_system_type 45
+#define UF_csys_normal_subtype 0
+#define UF_csys_wcs_subtype 1
 #define UF_plane_type 46
 #define UF_matrix_type 55
 

@@ -1,5 +1,7 @@
 // The block classes' own accessors: shorthands for their property lists.
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include <NXOpen/BlockStyler_Button.hxx>
@@ -20,6 +22,9 @@
 #include <NXOpen/BlockStyler_StringBlock.hxx>
 #include <NXOpen/BlockStyler_Toggle.hxx>
 #include <NXOpen/Expression.hxx>
+#include <NXOpen/NXException.hxx>
+
+#include "platform/nxopen/host_calls.h"
 
 namespace NXOpen {
 namespace {
@@ -31,12 +36,33 @@ std::unique_ptr<BlockStyler::PropertyList> P(BlockStyler::UIBlock* block) {
 }  // namespace
 
 Expression::~Expression() = default;
-double Expression::Value() { return P(owner_)->GetDouble("Value"); }
-void Expression::SetValue(double value) { P(owner_)->SetDouble("Value", value); }
+double Expression::Value() { return owner_ ? P(owner_)->GetDouble("Value") : value_; }
+
+void Expression::SetValue(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.17g", value);
+  if (owner_) P(owner_)->SetDouble("Value", value);
+  value_ = value;
+  text_ = text;
+}
+
 NXString Expression::RightHandSide() {
+  if (!owner_) return text_;
   char text[64];
   std::snprintf(text, sizeof text, "%.17g", Value());
   return NXString(text);
+}
+
+void Expression::SetRightHandSide(const NXString& rightHandSide) {
+  const std::string text = rightHandSide.GetText();
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  while (end && (*end == ' ' || *end == '\t')) ++end;
+  if (text.empty() || end == text.c_str() || *end || !std::isfinite(value))
+    throw NXException(static_cast<int>(platform::HostStatus::InvalidArgument),
+                      "expression: \"" + platform::nxopen::HostText(text) + "\" is not a number");
+  SetValue(value);
+  text_ = rightHandSide;
 }
 
 namespace BlockStyler {

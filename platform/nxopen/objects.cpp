@@ -5,6 +5,8 @@
 #include <memory>
 
 #include <NXOpen/Body.hxx>
+#include <NXOpen/Face.hxx>
+#include <NXOpen/Features_BodyFeature.hxx>
 #include <NXOpen/NXObjectManager.hxx>
 #include <NXOpen/Part.hxx>
 #include <NXOpen/PartCollection.hxx>
@@ -43,6 +45,9 @@ TaggedObject* NXObjectManager::Get(tag_t objectTag) {
     if (object.Type() == platform::kPartType) slot.reset(new Part(objectTag));
     else if (object.Type() == platform::kSolidType && object.Subtype() == platform::kSolidBodySubtype)
       slot.reset(new Body(objectTag));
+    else if (object.Type() == platform::kSolidType && object.Subtype() == platform::kSolidFaceSubtype)
+      slot.reset(new Face(objectTag));
+    else if (object.Type() == platform::kFeatureType) slot.reset(new Features::BodyFeature(objectTag));
     else slot.reset(new NXObject(objectTag));
   }
   return slot.get();

@@ -22,25 +22,25 @@ protected:
 };
 
 TEST_F(DuplicateBodies, SecondAndThirdCoincidingGiveTwoUniqueAndOneDuplicate) {
-  Run(u8R"(
+  Run(u8R"J(
 action delete_xiantong
   select blockxuanzhe body:A body:B body:C
   expect zongsu "2"
   expect chongdie "1"
   cancel
-)");
+)J");
   EXPECT_EQ(part->Objects().size(), 3u) << "counting changes nothing";
 }
 
 TEST_F(DuplicateBodies, DeleteRemovesOnlyTheSurplusCopy) {
   const Tag ta = a->GetTag(), tb = b->GetTag(), tc = c->GetTag();
-  Run(u8R"(
+  Run(u8R"J(
 action delete_xiantong
   select blockxuanzhe body:A body:B body:C
   set blocktoggle_debei true
   apply
   cancel
-)");
+)J");
   EXPECT_NE(session().Find(ta), nullptr);
   EXPECT_NE(session().Find(tb), nullptr);
   EXPECT_EQ(session().Find(tc), nullptr);
@@ -48,23 +48,23 @@ action delete_xiantong
 }
 
 TEST_F(DuplicateBodies, HideGivesTheCopyThePickedColourAndBothOffChangeNothing) {
-  Run(u8R"(
+  Run(u8R"J(
 action delete_xiantong
   select blockxuanzhe body:A body:B body:C
   apply
   cancel
-)");
+)J");
   EXPECT_FALSE(c->display.blanked);
   EXPECT_EQ(c->display.color, kDefaultBodyColor);
   EXPECT_EQ(part->Objects().size(), 3u);
-  Run(u8R"(
+  Run(u8R"J(
 action delete_xiantong
   select blockxuanzhe body:A body:B body:C
   set blocktoggle0 true
   set colorPicker0 31
   apply
   cancel
-)");
+)J");
   EXPECT_TRUE(c->display.blanked);
   EXPECT_EQ(c->display.color, 31);
   EXPECT_FALSE(a->display.blanked);

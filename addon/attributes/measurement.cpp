@@ -1,0 +1,271 @@
+// Measuring bodies through the host and its solid modeller.
+#include "attributes/measurement.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include <parasolid_kernel.h>
+#include <uf.h>
+#include <uf_csys.h>
+#include <uf_curve.h>
+#include <uf_modl.h>
+#include <uf_mtx.h>
+#include <uf_ps.h>
+#include <uf_ui.h>
+#include <uf_vec.h>
+
+namespace kzt {
+
+namespace {
+
+// The modeller works in metres and kilograms.
+constexpr double kCubicMetresToMm3 = 1e9;
+constexpr double kSquareMetresToMm2 = 1e6;
+constexpr double kKilogramsToGrams = 1000;
+
+// The host's mass-property selectors: mass, centre of gravity, moments of inertia.
+PK_TOPOL_eval_mass_props_o_t MassOptions() {
+  PK_TOPOL_eval_mass_props_o_t options{};
+  options.o_t_version = 2;
+  options.mass = 14003;
+  options.c_of_g = 14006;
+  options.inertia = 14007;
+  return options;
+}
+
+bool EvalMass(tag_t topology, double accuracy, double& amount, double& mass) {
+  PK_ENTITY_t ps = PK_ENTITY_null;
+  if (topology == NULL_TAG || UF_PS_ask_ps_tag_of_object(topology, &ps) != 0 || ps == PK_ENTITY_null) return false;
+  const PK_TOPOL_eval_mass_props_o_t options = MassOptions();
+  double amounts[1] = {0}, masses[1] = {0}, cog[3] = {0, 0, 0}, inertia[9] = {0}, periphery[1] = {0};
+  const PK_TOPOL_t topols[1] = {ps};
+  if (PK_TOPOL_eval_mass_props(1, topols, accuracy, &options, amounts, masses, cog, inertia, periphery) !=
+      PK_ERROR_no_errors)
+    return false;
+  amount = amounts[0];
+  mass = masses[0];
+  return true;
+}
+
+int CountOf(tag_t body, bool faces, int& count) {
+  count = 0;
+  PK_ENTITY_t ps = PK_ENTITY_null;
+  if (body == NULL_TAG || UF_PS_ask_ps_tag_of_object(body, &ps) != 0 || ps == PK_ENTITY_null) return 1;
+  PK_TOPOL_t* items = nullptr;
+  if (faces) PK_BODY_ask_faces(ps, &count, &items);
+  else PK_BODY_ask_edges(ps, &count, &items);
+  if (items) PK_MEMORY_free(items);
+  return count == 0 ? 1 : count;
+}
+
+std::vector<tag_t> ListItems(uf_list_p_t list) {
+  std::vector<tag_t> items;
+  int count = 0;
+  UF_MODL_ask_list_count(list, &count);
+  for (int i = 0; i < count; ++i) {
+    tag_t item = NULL_TAG;
+    UF_MODL_ask_list_item(list, i, &item);
+    items.push_back(item);
+  }
+  return items;
+}
+
+struct FaceData {
+  int type = 0;
+  double point[3] = {0, 0, 0};
+  double dir[3] = {0, 0, 0};
+};
+
+FaceData AskFace(tag_t face) {
+  FaceData data;
+  double box[6], radius = 0, radData = 0;
+  int normDir = 0;
+  UF_MODL_ask_face_data(face, &data.type, data.point, data.dir, box, &radius, &radData, &normDir);
+  return data;
+}
+
+// Parallel either way: the directions agree component by component in millionths.
+bool SameDirection(const double a[3], const double b[3]) {
+  for (int i = 0; i < 3; ++i)
+    if (std::abs(static_cast<long long>(a[i] * 1e6)) != std::abs(static_cast<long long>(b[i] * 1e6))) return false;
+  return true;
+}
+
+// Some Y direction perpendicular to X: the absolute axis least aligned with it.
+void AnyPerpendicular(const double x[3], double y[3]) {
+  const double ax = std::abs(x[0]), ay = std::abs(x[1]), az = std::abs(x[2]);
+  const double axis[3] = {ax <= ay && ax <= az ? 1.0 : 0.0, ay < ax && ay <= az ? 1.0 : 0.0,
+                          az < ax && az < ay ? 1.0 : 0.0};
+  double dot = 0;
+  UF_VEC3_dot(axis, x, &dot);
+  double len = 0;
+  UF_VEC3_mag(x, &len);
+  const double k = len > 0 ? dot / (len * len) : 0;
+  for (int i = 0; i < 3; ++i) y[i] = axis[i] - k * x[i];
+}
+
+}  // namespace
+
+tag_t copy_of_work_csys() {
+  tag_t wcs = NULL_TAG, matrix = NULL_TAG, copy = NULL_TAG, copyMatrix = NULL_TAG;
+  double origin[3] = {0, 0, 0}, values[9];
+  UF_CSYS_ask_wcs(&wcs);
+  UF_CSYS_ask_csys_info(wcs, &matrix, origin);
+  UF_CSYS_ask_matrix_values(matrix, values);
+  UF_CSYS_create_matrix(values, &copyMatrix);
+  UF_CSYS_create_temp_csys(origin, copyMatrix, &copy);
+  return copy;
+}
+
+void extents_along_work_csys(tag_t body, double& d0, double& d1, double& d2) {
+  double minCorner[3], directions[3][3], distances[3] = {0, 0, 0};
+  UF_MODL_ask_bounding_box_exact(body, NULL_TAG, minCorner, directions, distances);
+  std::sort(distances, distances + 3);
+  d0 = distances[0];
+  d1 = distances[1];
+  d2 = distances[2];
+}
+
+void 得到体积(tag_t body, double accuracy, double& volume, double& mass) {
+  volume = 0;
+  accuracy = std::clamp(accuracy, 0.99, 1.0);
+  double amount = 0, kilograms = 0;
+  if (!EvalMass(body, accuracy, amount, kilograms)) return;
+  volume = amount * kCubicMetresToMm3;
+  mass = kilograms * kKilogramsToGrams;
+}
+
+void 得到面积(tag_t face, double accuracy, double& area) {
+  area = 0;
+  accuracy = std::clamp(accuracy, 0.9, 1.0);
+  double amount = 0, mass = 0;
+  if (EvalMass(face, accuracy, amount, mass)) area = amount * kSquareMetresToMm2;
+}
+
+tag_t 求体的最大面积(tag_t body) {
+  uf_list_p_t faces = nullptr;
+  if (UF_MODL_ask_body_faces(body, &faces) != 0 || !faces) return NULL_TAG;
+  tag_t largest = NULL_TAG;
+  double largestArea = -1;
+  for (tag_t face : ListItems(faces)) {
+    double area = 0;
+    得到面积(face, 0.95, area);
+    if (area > largestArea) {  // on equal areas the earlier face stays
+      largestArea = area;
+      largest = face;
+    }
+  }
+  UF_MODL_delete_list(&faces);
+  return largest;
+}
+
+int 得到体的面数量(tag_t body, int& count) { return CountOf(body, true, count); }
+int 获得体所有边(tag_t body, int& count) { return CountOf(body, false, count); }
+
+void 设置坐标到最大面最长边(tag_t face) {
+  const FaceData data = AskFace(face);
+  uf_list_p_t edgeList = nullptr;
+  UF_MODL_ask_face_edges(face, &edgeList);
+  const std::vector<tag_t> edges = edgeList ? ListItems(edgeList) : std::vector<tag_t>();
+  double origin[3] = {0, 0, 0}, x[3] = {1, 0, 0}, y[3] = {0, 1, 0};
+
+  auto edgeType = [](tag_t edge) {
+    int type = 0;
+    UF_MODL_ask_edge_type(edge, &type);
+    return type;
+  };
+  if (data.type == UF_MODL_PLANAR_FACE) {
+    struct Straight {
+      tag_t edge;
+      double length;
+      double p1[3], p2[3];
+    };
+    std::vector<Straight> straights;
+    for (tag_t edge : edges) {
+      if (edgeType(edge) != UF_MODL_LINEAR_EDGE) continue;
+      Straight s{edge, 0, {0, 0, 0}, {0, 0, 0}};
+      int vertices = 0;
+      UF_MODL_ask_edge_verts(edge, s.p1, s.p2, &vertices);
+      UF_VEC3_distance(s.p1, s.p2, &s.length);
+      straights.push_back(s);
+    }
+    for (int i = 0; i < 3; ++i) x[i] = data.dir[i];
+    if (straights.size() < 2) {
+      if (!edges.empty() && edgeType(edges.front()) == UF_MODL_CIRCULAR_EDGE)
+        UF_CURVE_ask_centroid(edges.front(), origin);
+      else
+        AnyPerpendicular(x, y);  // no straight edge to follow: any in-plane direction
+      if (!edges.empty() && edgeType(edges.front()) == UF_MODL_CIRCULAR_EDGE) y[0] = 0, y[1] = 1, y[2] = 0;
+    } else {
+      double longest = 0;
+      for (const auto& s : straights) longest = std::max(longest, s.length);
+      const long whole = static_cast<long>(longest);
+      for (const auto& s : straights)
+        if (static_cast<long>(s.length) == whole) {
+          for (int i = 0; i < 3; ++i) {
+            origin[i] = s.p1[i];
+            y[i] = s.p1[i] - s.p2[i];
+          }
+          break;
+        }
+    }
+  } else if (data.type == UF_MODL_CYLINDRICAL_FACE || data.type == UF_MODL_CONICAL_FACE) {
+    for (auto it = edges.rbegin(); it != edges.rend(); ++it)
+      if (edgeType(*it) == UF_MODL_CIRCULAR_EDGE) {
+        UF_CURVE_ask_centroid(*it, origin);
+        break;
+      }
+    for (int i = 0; i < 3; ++i) x[i] = data.dir[i];
+    // An axis along Y leaves (0, 1, 0) no room: any perpendicular serves a round body.
+    double cross[3];
+    UF_VEC3_cross(x, y, cross);
+    double len = 0;
+    UF_VEC3_mag(cross, &len);
+    if (len < 1e-9) AnyPerpendicular(x, y);
+  } else {
+    uc1601("最大面非平面,非圆柱面,需要核实尺寸", 1);
+  }
+  if (edgeList) UF_MODL_delete_list(&edgeList);
+
+  double matrix[9];
+  if (UF_MTX3_initialize(x, y, matrix) != 0) return;
+  tag_t matrixId = NULL_TAG;
+  if (UF_CSYS_create_matrix(matrix, &matrixId) != 0 || matrixId == NULL_TAG) return;
+  tag_t csys = NULL_TAG;
+  UF_CSYS_create_temp_csys(origin, matrixId, &csys);
+  UF_CSYS_set_wcs(csys);
+}
+
+BodyExtents measure_extents(tag_t body) {
+  UF_initialize();
+  BodyExtents result;
+  const tag_t saved = copy_of_work_csys();
+  const tag_t largest = 求体的最大面积(body);
+  设置坐标到最大面最长边(largest);
+  const FaceData reference = AskFace(largest);
+
+  extents_along_work_csys(body, result.d0, result.d1, result.d2);
+
+  uf_list_p_t faces = nullptr;
+  UF_MODL_ask_body_faces(body, &faces);
+  double thinnest = 0;
+  bool found = false;
+  for (tag_t face : faces ? ListItems(faces) : std::vector<tag_t>()) {
+    const FaceData data = AskFace(face);
+    if (data.type != reference.type || !SameDirection(data.dir, reference.dir)) continue;
+    double distance = 0, onFirst[3], onSecond[3];
+    UF_MODL_ask_minimum_dist(face, largest, 0, nullptr, 0, nullptr, &distance, onFirst, onSecond);
+    if (distance == 0) continue;
+    if (!found || distance < thinnest) thinnest = distance;
+    found = true;
+  }
+  if (faces) UF_MODL_delete_list(&faces);
+  result.thickness = found ? thinnest : 0;
+  UF_CSYS_set_wcs(saved);
+  UF_terminate();
+  return result;
+}
+
+}  // namespace kzt

@@ -1,0 +1,227 @@
+// The attribute writer on the example product: measured envelopes, stock specifications,
+// remarks, and Apply reaching every identical body. Journal text is UTF-8 (u8 literals);
+// the add-on's literals here are GBK.
+#include "addon/host/tests/journal_fixture.h"
+#include "app/example/product.h"
+#include "platform/assemblies/occurrence.h"
+#include "platform/files/host_path.h"
+
+using namespace platform;
+
+namespace {
+
+// Attribute text of an object (GBK, like the literals here), following an occurrence
+// to its prototype.
+std::string AttributeText(Object& object, const char* title) {
+  const std::string* value = Session::Get().FindAttribute(object, title);
+  return value ? *value : std::string("<none>");
+}
+
+}  // namespace
+
+class AttributeWriter : public kzt_test::CommandTest {
+protected:
+  void SetUp() override {
+    CommandTest::SetUp();
+    parts = fabdoc::app::example::BuildProduct(fabdoc::app::example::FrameProduct(), ToHostPath(folder));
+    session().SetDisplayed(parts.front());
+  }
+  // The occurrence bodies of the assembly whose prototype is named `name`.
+  std::vector<Object*> BodiesNamed(const char* name) {
+    std::vector<Object*> found;
+    for (Object* o : session().AllOccurrences(*parts.front()))
+      if (o->Type() == kSolidType && session().NameOf(*o) == name) found.push_back(o);
+    return found;
+  }
+  std::vector<Part*> parts;
+};
+
+TEST_F(AttributeWriter, StraightStockIsMeasuredAlongItsOwnAxes) {
+  // Envelope "d0,d1-d2-t,mass": extents smallest first, wall or plate thickness, mass in g
+  // at 7.8 g/cm^3 (volumes in docs/example-product.md).
+  Run(u8R"J(
+action attrV2
+  select blockxuanzhe body:P-底座-2/盖板#1
+  expect blockRiqi "2,100-300-2.0,468.0"
+  set blockgunge "钢板"
+  expect blocksuling "钢板(2.0X100X300)"
+  expect blockCaiLiao "Q235"
+  select blockxuanzhe body:P-机架-1/立柱#1
+  expect blockRiqi "50,50-1200-2.0,3594.2"
+  set blockgunge "方管"
+  expect blocksuling "方管(50X50X2.0-1200)"
+  select blockxuanzhe body:P-机架-1/横梁#1
+  set blockgunge "矩形管"
+  expect blocksuling "矩形管(80X40X3.0-900)"
+  select blockxuanzhe body:P-机架-1/横档
+  set blockgunge "角钢"
+  expect blocksuling "角钢(50X50X5.0-700)"
+  select blockxuanzhe body:P-底座-2/压条
+  set blockgunge "扁钢"
+  expect blocksuling "扁钢(8.0X50-600)"
+  select blockxuanzhe body:P-底座-2/拉杆
+  set blockgunge "圆钢"
+  expect blocksuling "圆钢(Φ30-500)"
+  select blockxuanzhe body:P-底座-2/焊管
+  set blockgunge "焊管"
+  expect blocksuling "焊管(Φ60X3.0-800)"
+  select blockxuanzhe body:P-底座-2/无缝管
+  set blockgunge "无缝钢管"
+  expect blocksuling "无缝钢管(Φ48X3.5-600)"
+  cancel
+)J");
+}
+
+TEST_F(AttributeWriter, BentPlateIsMeasuredOnItsFlatBlank) {
+  // Flat length = flats + bends x (pi/2)(r + 0.33 t):
+  //   one bend, t = r = 3, flats 100 + 150:          250 + 6.27 = 256.3
+  //   two bends, t = r = 3, flats 60 + 200 + 60:     320 + 12.53 = 332.5
+  //   four bends, t = r = 2, flats 20+50+120+50+20:   260 + 16.71 = 276.7
+  //   bent flat bar, t = r = 8, flats 150 + 300:      450 + 16.71 = 466.7, width 50
+  Run(u8R"J(
+action attrV2
+  select blockxuanzhe body:P-护罩-3/角板
+  set blockgunge "钢板,折弯,一"
+  expect blockRiqi "3.0,256-300-3.0,1804.6"
+  select blockxuanzhe body:P-护罩-3/槽板
+  set blockgunge "钢板,折弯,二"
+  expect blockRiqi "3.0,333-400-3.0,3127.5"
+  select blockxuanzhe body:P-护罩-3/C型板
+  set blockgunge "钢板,折弯,四"
+  expect blockRiqi "2.0,277-600-2.0,2610.0"
+  select blockxuanzhe body:P-护罩-3/弯扁钢
+  set blockgunge "扁钢,折弯,一"
+  expect blockRiqi "8.0,50-467-8.0,1462.8"
+  cancel
+)J");
+  // The measurement leaves nothing behind: no linked body, no flat solid, no features.
+  EXPECT_TRUE(parts.front()->Objects().empty()) << "the assembly holds no bodies of its own";
+  for (Part* part : parts)
+    for (const auto& object : part->Objects()) EXPECT_EQ(object->Type(), kSolidType);
+}
+
+TEST_F(AttributeWriter, RemarkFollowsDrawingNumberAndBend) {
+  // The bent body's own extents: 角板 106 x 156 x 300 (first number e0 = 106).
+  Run(u8R"J(
+action attrV2
+  select blockxuanzhe body:P-护罩-3/角板
+  set blockgunge "钢板,折弯,一"
+  expect blockbeizhu "一边折弯106外包(156X300)"
+  set blockPartNo "GB/T 5782"
+  expect blockbeizhu "外购件"
+  set blockPartNo "P-3-1"
+  expect blockbeizhu "按图制作"
+  set blockPartNo ""
+  set blockgunge "钢板"
+  expect blockbeizhu ""
+  cancel
+)J");
+}
+
+TEST_F(AttributeWriter, ApplyWritesEveryIdenticalBodyOnPrototypeAndOccurrence) {
+  // Three 盖板 plates: two in P-底座-2, one in P-护罩-3 (another component).
+  auto plates = BodiesNamed("盖板");
+  ASSERT_EQ(plates.size(), 3u);
+  const std::string out = RunCapturing(u8R"J(
+action attrV2
+  select blockxuanzhe body:P-底座-2/盖板#1
+  set blockgunge "钢板"
+  set blockPartName "盖板"
+  set blockPartNo "P-2-5"
+  set colorPicker0 31
+  apply
+  cancel
+)J");
+  for (Object* plate : plates) {
+    Object& prototype = session().Prototype(*plate);
+    for (Object* target : {plate, &prototype}) {
+      EXPECT_EQ(AttributeText(*target, "DB_PART_NAME"), "盖板");
+      EXPECT_EQ(AttributeText(*target, "DB_PART_NO"), "P-2-5");
+      EXPECT_EQ(AttributeText(*target, "suling"), "钢板(2.0X100X300)");
+      EXPECT_EQ(AttributeText(*target, "MATERIALS"), "Q235");
+      EXPECT_EQ(AttributeText(*target, "REMARK"), "按图制作");
+      EXPECT_EQ(AttributeText(*target, "DATE"), "2,100-300-2.0,468.0");
+      EXPECT_EQ(AttributeText(*target, "guige"), "钢板");
+    }
+    EXPECT_EQ(plate->attributes.Find("DB_PART_NO") != nullptr, true) << "the occurrence has its own copy";
+    EXPECT_EQ(session().DisplayOf(*plate).color, 31);
+    EXPECT_EQ(prototype.display.color, 31);
+  }
+  EXPECT_EQ(out.find("message:"), std::string::npos) << "no coincident copy among the plates: " << out;
+  // Other bodies are untouched.
+  for (Object* column : BodiesNamed("立柱")) EXPECT_EQ(AttributeText(*column, "DB_PART_NO"), "<none>");
+}
+
+TEST_F(AttributeWriter, CoincidentCopyIsColouredRedAndReported) {
+  const std::string out = RunCapturing(u8R"J(
+action attrV2
+  select blockxuanzhe body:P-机架-1/立柱#1
+  set blockgunge "方管"
+  set blockPartName "立柱"
+  apply
+  expect message "找到 1 个重复体,颜色已设置为红色,请手工删除!!"
+  cancel
+)J");
+  auto columns = BodiesNamed("立柱");
+  ASSERT_EQ(columns.size(), 5u);
+  int red = 0;
+  for (Object* column : columns) {
+    EXPECT_EQ(AttributeText(*column, "DB_PART_NAME"), "立柱");
+    if (session().DisplayOf(*column).color == 186) ++red;
+  }
+  EXPECT_EQ(red, 1) << "only the copy on top of the first column";
+}
+
+TEST_F(AttributeWriter, PartModeWritesFourPartAttributesAndNoBody) {
+  Run(u8R"J(
+action attrV2
+  set blockleixing 0
+  set blockPartName "总装"
+  set blockPartNo "P-0"
+  set blockCaiLiao "Q235"
+  set blockbeizhu "按图制作"
+  apply
+  cancel
+)J");
+  const Part& assembly = *parts.front();
+  EXPECT_EQ(*assembly.attributes.Find("DB_PART_NAME"), "总装");
+  EXPECT_EQ(assembly.attributes.Entries().size(), 4u) << "no suling, DATE or guige on the part";
+  for (Object* o : session().AllOccurrences(*parts.front()))
+    EXPECT_TRUE(o->attributes.Empty());
+}
+
+TEST_F(AttributeWriter, ApplyWithNothingSelectedIsRefused) {
+  const std::string out = RunCapturing(u8R"J(
+action attrV2
+  set blockPartName "X"
+  apply
+  expect message "请选择体!"
+  cancel
+)J");
+  for (Part* part : parts)
+    for (const auto& o : part->Objects()) EXPECT_TRUE(o->attributes.Empty());
+}
+
+TEST_F(AttributeWriter, InheritanceCopiesSixTextsAndClosingWithoutApplyEmptiesThem) {
+  Object& source = *BodiesNamed("底板").front();
+  Object& proto = session().Prototype(source);
+  proto.attributes.Set("DB_PART_NAME", "底板");
+  proto.attributes.Set("DATE", "1,2-3-4.0,5.0");
+  Run(u8R"J(
+action attrV2
+  set blockPartNo "P-9"
+  set blockCaiLiao "Q345"
+  press jicheng
+    select selection0 body:P-底座-2/底板
+    ok
+  expect blockPartName "底板"
+  expect blockPartNo ""
+  expect blockCaiLiao ""
+  set blockRiqi "kept"
+  press jicheng
+    cancel
+  expect blockPartName ""
+  expect blockRiqi "kept"
+  cancel
+)J");
+}

@@ -1,0 +1,56 @@
+#include "platform/geometry/min_distance.h"
+
+#include <stdexcept>
+#include <string>
+
+#include <BRepExtrema_DistShapeShape.hxx>
+#include <TopExp_Explorer.hxx>
+
+namespace platform {
+
+namespace {
+
+bool HasGeometry(const TopoDS_Shape& shape) {
+  if (shape.IsNull()) return false;
+  TopExp_Explorer vertices(shape, TopAbs_VERTEX);
+  TopExp_Explorer faces(shape, TopAbs_FACE);
+  return vertices.More() || faces.More();
+}
+
+std::array<double, 3> Coordinates(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
+
+}  // namespace
+
+bool MinDistance::Perform() {
+  done_ = false;
+  if (!HasGeometry(a_) || !HasGeometry(b_)) return false;
+  // Solids count as filled: a body inside another is at distance 0 from it.
+  BRepExtrema_DistShapeShape extrema(a_, b_, Extrema_ExtFlag_MIN);
+  if (!extrema.IsDone() || extrema.NbSolution() < 1) return false;
+  value_ = extrema.Value();
+  onA_ = Coordinates(extrema.PointOnShape1(1));
+  onB_ = Coordinates(extrema.PointOnShape2(1));
+  done_ = true;
+  return true;
+}
+
+void MinDistance::RequireDone(const char* method) const {
+  if (!done_) throw std::logic_error(std::string("MinDistance::") + method + " called before a successful Perform()");
+}
+
+double MinDistance::Value() const {
+  RequireDone("Value");
+  return value_;
+}
+
+std::array<double, 3> MinDistance::PointOnA() const {
+  RequireDone("PointOnA");
+  return onA_;
+}
+
+std::array<double, 3> MinDistance::PointOnB() const {
+  RequireDone("PointOnB");
+  return onB_;
+}
+
+}  // namespace platform

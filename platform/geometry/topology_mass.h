@@ -1,0 +1,30 @@
+// Mass properties of bodies, faces and edges in the units of the platform (mm, g),
+// including the inertia the body cache does not hold. Faces and edges have unit
+// density: their "mass" is their area (mm^2) or length (mm).
+#pragma once
+#include <array>
+#include <vector>
+
+#include <TopoDS_Shape.hxx>
+
+#include "platform/geometry/body.h"
+
+namespace platform {
+
+struct TopologyMass {
+  double amount = 0;     // volume mm^3, area mm^2 or length mm
+  double mass = 0;       // g for bodies; equal to amount for faces and edges
+  double periphery = 0;  // a body's surface area (mm^2), a face's boundary length (mm)
+  std::array<double, 3> centroid{};
+  std::array<double, 9> inertia{};  // about the centroid, mass x mm^2, row by row
+};
+
+// One body (figures from its cache unless inertia is wanted).
+TopologyMass MassOfBody(const Body& body, bool withInertia);
+// One face or edge.
+TopologyMass MassOfTopology(const TopoDS_Shape& faceOrEdge, bool withInertia);
+// Several together: amounts and masses add, the centroid is mass-weighted and the
+// inertia is taken about it (parallel axes).
+TopologyMass Combine(const std::vector<TopologyMass>& parts);
+
+}  // namespace platform

@@ -1,0 +1,3 @@
+// The session's display manager (declared with the modifications it makes).
+#pragma once
+#include <NXOpen/DisplayModification.hxx>

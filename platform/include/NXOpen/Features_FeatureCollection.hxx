@@ -1,0 +1,31 @@
+// The features of a part.
+#pragma once
+#include <memory>
+#include <vector>
+
+#include <NXOpen/Features_Feature.hxx>
+#include <NXOpen/libnxopencpp_exports.hxx>
+
+typedef unsigned int tag_t;
+
+namespace NXOpen {
+class Part;
+namespace Features {
+namespace SheetMetal { class SheetmetalManager; }
+
+class NXOPENCPPEXPORT FeatureCollection {
+public:
+  ~FeatureCollection();
+  NXOpen::Features::SheetMetal::SheetmetalManager* SheetmetalManager();
+  // The part's live features in creation order.
+  std::vector<Feature*> GetFeatures();
+
+private:
+  friend class NXOpen::Part;
+  explicit FeatureCollection(tag_t part);
+  tag_t part_;
+  std::unique_ptr<NXOpen::Features::SheetMetal::SheetmetalManager> sheetmetal_;
+};
+
+}  // namespace Features
+}  // namespace NXOpen
