@@ -9,6 +9,7 @@
 #include "platform/assemblies/occurrence.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
+#include "platform/geometry/feature_delete.h"
 #include "platform/objects/display.h"
 #include "platform/objects/host_types.h"
 
@@ -42,28 +43,12 @@ Tag NextNamed(Part& part, const std::string& name, int type, Tag current) {
   });
 }
 
-// Deletes an object. A feature takes the bodies it made with it; a body takes the
-// features that made only it.
+// Deletes an object with what depends on it (a feature's bodies, a body's features).
 void DeleteObject(Tag tag) {
-  Session& session = Session::Get();
   Object& object = Live(tag);
   if (dynamic_cast<Part*>(&object))
     throw HostError(HostStatus::WrongObjectType, TagText(tag) + " is a part; close it with UF_PART_close");
-  Part* part = object.owner;
-  if (auto* feature = dynamic_cast<Feature*>(&object); feature && part) {
-    for (std::uint32_t pid : feature->bodyPids)
-      if (Object* body = part->FindByPid(pid)) session.Delete(body->GetTag());
-  } else if (part && dynamic_cast<Body*>(&object)) {
-    std::vector<Tag> features;
-    for (const auto& o : part->Objects())
-      if (auto* f = dynamic_cast<Feature*>(o.get());
-          f && std::erase(f->bodyPids, object.pid) > 0 && f->bodyPids.empty())
-        features.push_back(f->GetTag());
-    session.Delete(tag);
-    for (Tag f : features) session.Delete(f);
-    return;
-  }
-  session.Delete(tag);
+  DeleteWithDependants(object);
 }
 
 }  // namespace
