@@ -8,6 +8,7 @@
 #include <uf_ui.h>
 
 #include "attributes/delete_xiantong.hpp"
+#include "assembly/zujian.hpp"
 #include "attributes/kzt_shuxinV30.hpp"
 #include "modelling/TWO_CYL_tool.hpp"
 
@@ -50,7 +51,7 @@ UF_MB_action_t table[] = {
     Row<not_available<3>>(3),    // attr_jiancha: attribute check
     Row<not_available<4>>(4),    // genxinbom: BOM update
     Row<not_available<5>>(5),    // wucanku: standard-part library
-    Row<not_available<6>>(6),    // new_zujianV1: components from bodies
+    Row<launch_zujian>(6),       // new_zujianV1: components from bodies
     Row<not_available<7>>(7),    // bili_yangshi: sheet scale and title-block style
     Row<not_available<8>>(8),    // tuceng_xianshi: layer display
     Row<not_available<9>>(9),    // baijin_heibai: background black/white

@@ -1,0 +1,109 @@
+// Closing unused parts and removing parameters.
+#include "assembly/cleanup.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <NXOpen/Assemblies_Component.hxx>
+#include <NXOpen/Assemblies_ComponentAssembly.hxx>
+#include <NXOpen/BasePart.hxx>
+#include <NXOpen/Features_FeatureCollection.hxx>
+#include <NXOpen/Features_RemoveParametersBuilder.hxx>
+#include <NXOpen/NXObjectManager.hxx>
+#include <NXOpen/Part.hxx>
+#include <NXOpen/PartCollection.hxx>
+#include <NXOpen/PartLoadStatus.hxx>
+#include <NXOpen/SelectNXObjectList.hxx>
+#include <NXOpen/Session.hxx>
+#include <uf.h>
+#include <uf_assem.h>
+#include <uf_part.h>
+
+#include "assembly/new_component.h"
+#include "host/gbk_text.h"
+#include "host/model_helpers.h"
+
+namespace kzt {
+
+using namespace NXOpen;
+
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+  const auto slash = LastBackslash(path);
+  return (slash == std::string::npos ? path : path.substr(slash + 1)).substr(0, 500);
+}
+
+void RemoveParameters(Part* part, const std::vector<tag_t>& bodies) {
+  Features::RemoveParametersBuilder* builder = part->Features()->CreateRemoveParametersBuilder();
+  struct Destroy {
+    Builder* b;
+    ~Destroy() { b->Destroy(); }
+  } destroy{builder};
+  std::vector<NXObject*> objects;
+  for (tag_t body : bodies)
+    if (auto* object = dynamic_cast<NXObject*>(NXObjectManager::Get(body))) objects.push_back(object);
+  builder->Objects()->Add(objects);
+  builder->Commit();
+}
+
+}  // namespace
+
+void 关闭内存未显示部件() {
+  Session* session = Session::GetSession();
+  // The displayed part stays displayed and the work part stays the work part.
+  Part* displayedPart = session->Parts()->Display();
+  Part* work = session->Parts()->Work();
+  UF_initialize();
+  std::vector<std::string> keep;
+  ComponentWalk walk;
+  std::vector<tag_t> components;
+  得到所有组件的数组(walk, UF_PART_ask_display_part(), components);
+  for (tag_t component : components) keep.push_back(FileNameOf(得到新建组件的路径(component)));
+  char displayed[MAX_FSPEC_BUFSIZE] = "";
+  UF_PART_ask_part_name(UF_PART_ask_display_part(), displayed);
+  keep.push_back(FileNameOf(displayed));
+  UF_terminate();
+
+  // The collection's iteration takes its list at the start and skips parts closed meanwhile.
+  for (Part* part : *session->Parts()) {
+    const std::string name = FileNameOf(part->FullPath().GetLocaleText());
+    if (std::find(keep.begin(), keep.end(), name) != keep.end()) continue;
+    auto* found = dynamic_cast<Part*>(session->Parts()->FindObject(name));
+    if (!found) continue;
+    if (found == work) work = displayedPart;
+    found->Close(BasePart::CloseWholeTreeFalse, BasePart::CloseModifiedUseResponses, nullptr);
+    session->SetUndoMark(Session::MarkVisibilityInvisible, "Change Display Part");
+    PartLoadStatus* status = nullptr;
+    if (displayedPart) session->Parts()->SetDisplay(displayedPart, false, false, &status);
+    delete status;
+    if (work && work != displayedPart) session->Parts()->SetWork(work);
+  }
+}
+
+int 去除参数(tag_t component) {
+  Session* session = Session::GetSession();
+  UF_initialize();
+  char partName[MAX_FSPEC_BUFSIZE] = "", refset[MAX_ENTITY_NAME_BUFSIZE] = "";
+  char instanceName[UF_CFI_MAX_FILE_NAME_BUFSIZE] = "";
+  double origin[3], matrix[9], transform[4][4];
+  UF_ASSEM_ask_component_data(component, partName, refset, instanceName, origin, matrix, transform);
+  std::vector<tag_t> bodies;
+  得到组件下所有的实体(component, bodies, ComponentBodies::Direct);
+  UF_terminate();
+
+  Part* work = session->Parts()->Work();
+  auto* target = dynamic_cast<Assemblies::Component*>(
+      work->ComponentAssembly()->RootComponent()->FindObject(component_identifier(instanceName)));
+  PartLoadStatus* status = nullptr;
+  session->Parts()->SetWorkComponent(target, &status);
+  delete status;
+  RemoveParameters(session->Parts()->Work(), bodies);
+  return 0;
+}
+
+void remove_parameters(tag_t body) { RemoveParameters(Session::GetSession()->Parts()->Work(), {body}); }
+
+}  // namespace kzt

@@ -1,0 +1,91 @@
+// New component parts: FileNew and the new-component builder with the fixed settings,
+// saving, and restructuring under a parent.
+#include "assembly/new_component.h"
+
+#include <exception>
+#include <memory>
+
+#include <NXOpen/Assemblies_AssemblyManager.hxx>
+#include <NXOpen/Assemblies_Component.hxx>
+#include <NXOpen/Assemblies_ComponentAssembly.hxx>
+#include <NXOpen/Assemblies_CreateNewComponentBuilder.hxx>
+#include <NXOpen/BasePart.hxx>
+#include <NXOpen/ErrorList.hxx>
+#include <NXOpen/FileNew.hxx>
+#include <NXOpen/NXMessageBox.hxx>
+#include <NXOpen/NXObjectManager.hxx>
+#include <NXOpen/Part.hxx>
+#include <NXOpen/PartCollection.hxx>
+#include <NXOpen/PartSaveStatus.hxx>
+#include <NXOpen/SelectNXObjectList.hxx>
+#include <NXOpen/Session.hxx>
+#include <NXOpen/UI.hxx>
+
+namespace kzt {
+
+using namespace NXOpen;
+
+std::string component_identifier(const std::string& name) { return "COMPONENT " + name + " 1"; }
+
+tag_t create_component(const std::string& name, const std::string& path, const std::vector<tag_t>& bodies) {
+  Session* session = Session::GetSession();
+  Part* work = session->Parts()->Work();
+  FileNew* fileNew = session->Parts()->FileNew();
+  fileNew->SetTemplateFileName("model-plain-1-mm-template.prt");
+  fileNew->SetApplication(FileNewApplicationModeling);
+  fileNew->SetUnits(1);
+  fileNew->SetRelationType("");
+  fileNew->SetUsesMasterModel("No");
+  fileNew->SetTemplateType(FileNewTemplateTypeItem);
+  fileNew->SetNewFileName(path);
+  fileNew->SetMasterFileName("");
+  fileNew->SetUseBlankTemplate(false);
+  fileNew->SetMakeDisplayedPart(false);
+
+  Assemblies::CreateNewComponentBuilder* builder = work->AssemblyManager()->CreateNewComponentBuilder();
+  struct Destroy {
+    Builder* builder;
+    FileNew* fileNew;
+    ~Destroy() {
+      builder->Destroy();
+      fileNew->Destroy();
+    }
+  } destroy{builder, fileNew};
+  builder->SetReferenceSet(Assemblies::CreateNewComponentBuilder::ComponentReferenceSetTypeEntirePartOnly);
+  builder->SetReferenceSetName("整个部件");
+  builder->SetNewComponentName(name);
+  std::vector<NXObject*> objects;
+  for (tag_t body : bodies)
+    if (auto* object = dynamic_cast<NXObject*>(NXObjectManager::Get(body))) objects.push_back(object);
+  builder->ObjectForNewComponent()->Add(objects);
+  builder->SetNewFile(fileNew);
+  NXObject* component = builder->Commit();
+  return component ? component->Tag() : NULL_TAG;
+}
+
+void 保存组件(const std::string& name, const std::string& path) {
+  try {
+    auto* part = dynamic_cast<Part*>(Session::GetSession()->Parts()->FindObject(name));
+    if (!part) throw std::runtime_error(name + " is not a part");
+    std::unique_ptr<PartSaveStatus> status(part->Save(BasePart::SaveComponentsTrue, BasePart::CloseAfterSaveFalse));
+  } catch (const std::exception& ex) {
+    UI::GetUI()->NXMessageBox()->Show("新模装配树", NXMessageBox::DialogTypeError, ex.what());
+  }
+}
+
+void 移动组件(const std::string& parentStem, const std::string& newIdentifier, const std::string& parentIdentifier) {
+  Session* session = Session::GetSession();
+  Part* work = session->Parts()->Work();
+  session->SetUndoMark(Session::MarkVisibilityInvisible, "Drag and Drop Components");
+  auto* parentPart = dynamic_cast<Part*>(session->Parts()->FindObject(parentStem));
+  Assemblies::Component* root = work->ComponentAssembly()->RootComponent();
+  auto* moved = dynamic_cast<Assemblies::Component*>(root->FindObject(newIdentifier));
+  auto* parent = dynamic_cast<Assemblies::Component*>(root->FindObject(parentIdentifier));
+  std::vector<Assemblies::Component*> components{moved};
+  std::vector<Assemblies::Component*> newComponents;
+  ErrorList* errors = nullptr;
+  (parentPart ? parentPart : work)->ComponentAssembly()->RestructureComponents(components, parent, true, newComponents, &errors);
+  delete errors;
+}
+
+}  // namespace kzt
