@@ -4,6 +4,7 @@
 #include "platform/api/cycle.h"
 #include "platform/api/guard.h"
 #include "platform/assemblies/occurrence.h"
+#include "platform/assemblies/work_part.h"
 
 using namespace platform;
 using namespace platform::api;
@@ -33,28 +34,11 @@ void PutMatrix(const Transform& t, double transform[4][4]) {
   transform[3][3] = 1;
 }
 
-// The first occurrence of `part` in the displayed assembly, if any.
-Tag OccurrenceInDisplayed(Part& part) {
-  Session& session = Session::Get();
-  if (!session.displayed || session.displayed->Instances().empty()) return kNullTag;
-  for (Object* o : session.AllOccurrences(*session.displayed))
-    if (auto* c = dynamic_cast<ComponentOccurrence*>(o); c && c->part == &part) return c->GetTag();
-  return kNullTag;
-}
-
 void SetWork(Object& target) {
-  Session& session = Session::Get();
-  if (auto* occ = dynamic_cast<ComponentOccurrence*>(&target)) {
-    if (!occ->part)
-      throw HostError(HostStatus::NotFound, "the part of component " + std::to_string(occ->GetTag()) + " is not loaded");
-    session.work = occ->part;
-    session.workOccurrence = occ->parent ? occ->GetTag() : kNullTag;
-    return;
-  }
+  if (auto* occ = dynamic_cast<ComponentOccurrence*>(&target)) return SetWorkComponent(*occ);
   auto* part = dynamic_cast<Part*>(&target);
   if (!part) throw HostError(HostStatus::WrongObjectType, TagText(target.GetTag()) + " is neither a part nor a component");
-  session.work = part;
-  session.workOccurrence = part == session.displayed ? kNullTag : OccurrenceInDisplayed(*part);
+  SetWorkPart(*part);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // uf_part.h: new, open, save, close; the displayed part; names and lookups.
 #include <uf_part.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
 #include "platform/api/guard.h"
+#include "platform/assemblies/close_parts.h"
 #include "platform/assemblies/occurrence.h"
 #include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
@@ -26,24 +26,6 @@ std::string FullName(const char* name) {
 }
 
 std::string Shown(const std::string& hostPath) { return text::ToUtf8Lossy(hostPath); }
-
-// Closes a part and, for scope 1, the component parts below it that no other open part uses.
-void Close(Part& part, bool wholeTree) {
-  Session& session = Session::Get();
-  std::vector<std::string> children;
-  if (wholeTree)
-    for (const Instance& instance : part.Instances()) children.push_back(instance.partPath);
-  session.ClosePart(part);
-  for (const std::string& path : children) {
-    Part* child = session.FindPartByPath(path);
-    if (!child || child == session.displayed) continue;
-    const bool used = std::any_of(session.Parts().begin(), session.Parts().end(), [&](const auto& p) {
-      return std::any_of(p->Instances().begin(), p->Instances().end(),
-                         [&](const Instance& i) { return SameHostPath(i.partPath, path); });
-    });
-    if (!used) Close(*child, true);
-  }
-}
 
 }  // namespace
 
@@ -119,7 +101,7 @@ int UF_PART_save_as(const char* new_part_name) {
 }
 
 int UF_PART_close(tag_t part, int scope, int mode) {
-  return Guard("UF_PART_close", [&] { Close(NeedPart(part), scope == UF_PART_close_scope_whole_tree); });
+  return Guard("UF_PART_close", [&] { CloseParts(NeedPart(part), scope == UF_PART_close_scope_whole_tree); });
 }
 
 int UF_PART_close_all(void) {

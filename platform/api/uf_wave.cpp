@@ -53,6 +53,11 @@ int UF_WAVE_create_linked_body(tag_t body, tag_t xform, tag_t object_in_part, lo
                                              ? prototype.Shape()
                                              : prototype.Shape().Moved(TopLoc_Location(ToTrsf(placement))));
     linked->density = prototype.density;
+    // The link carries what the body is (name, attributes): a part made from it keeps them.
+    linked->name = Session::Get().NameOf(source);
+    linked->attributes = prototype.attributes;
+    if (&source != &prototype)
+      for (const auto& [title, value] : source.attributes.Entries()) linked->attributes.Set(title, value);
     const Display& shown = Session::Get().DisplayOf(source);
     linked->display.color = shown.color;
     linked->display.translucency = shown.translucency;

@@ -5,6 +5,7 @@
 #include <NXOpen/NXException.hxx>
 
 #include "platform/objects/host_error.h"
+#include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 
 namespace platform::nxopen {
@@ -26,6 +27,18 @@ auto Call(F f) -> decltype(f()) {
   } catch (const HostError& e) {
     throw NXOpen::NXException(e.Code(), HostText(e.what()));
   }
+}
+
+// The live object of a tag, of the kind named by `what` ("a part"); NXException otherwise.
+template <class T>
+T& LiveAs(unsigned int tag, const char* what) {
+  return Call([&]() -> T& { return Session::Get().RequireAs<T>(tag, what); });
+}
+inline Part& LivePart(unsigned int tag) { return LiveAs<Part>(tag, "a part"); }
+
+// An NXException with a host status code and a UTF-8 message.
+[[noreturn]] inline void Throw(HostStatus status, const std::string& utf8) {
+  throw NXOpen::NXException(static_cast<int>(status), HostText(utf8));
 }
 
 }  // namespace platform::nxopen

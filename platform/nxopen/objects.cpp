@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include <NXOpen/Assemblies_Component.hxx>
 #include <NXOpen/Body.hxx>
 #include <NXOpen/Face.hxx>
 #include <NXOpen/Features_BodyFeature.hxx>
@@ -12,10 +13,11 @@
 #include <NXOpen/PartCollection.hxx>
 #include <NXOpen/Session.hxx>
 
+#include "platform/assemblies/component_identifier.h"
 #include "platform/assemblies/occurrence.h"
 #include "platform/files/host_path.h"
-#include "platform/files/part_file.h"
 #include "platform/geometry/body.h"
+#include "platform/geometry/feature.h"
 #include "platform/nxopen/host_calls.h"
 #include "platform/objects/session.h"
 
@@ -27,10 +29,6 @@ namespace NXOpen {
 namespace {
 
 platform::Object& Live(tag_t tag) { return Call([&]() -> platform::Object& { return platform::Session::Get().Require(tag); }); }
-
-platform::Part& LivePart(tag_t tag) {
-  return Call([&]() -> platform::Part& { return platform::Session::Get().RequireAs<platform::Part>(tag, "a part"); });
-}
 
 }  // namespace
 
@@ -48,6 +46,7 @@ TaggedObject* NXObjectManager::Get(tag_t objectTag) {
     else if (object.Type() == platform::kSolidType && object.Subtype() == platform::kSolidFaceSubtype)
       slot.reset(new Face(objectTag));
     else if (object.Type() == platform::kFeatureType) slot.reset(new Features::BodyFeature(objectTag));
+    else if (dynamic_cast<platform::ComponentOccurrence*>(&object)) slot.reset(new Assemblies::Component(objectTag));
     else slot.reset(new NXObject(objectTag));
   }
   return slot.get();
@@ -60,6 +59,16 @@ NXObject::~NXObject() = default;
 NXString NXObject::Name() { return NXString(platform::Session::Get().NameOf(Live(Tag()))); }
 void NXObject::SetName(const NXString& name) { Live(Tag()).name = name.GetText(); }
 bool NXObject::IsOccurrence() { return Live(Tag()).IsOccurrence(); }
+
+NXString NXObject::JournalIdentifier() {
+  platform::Object& object = Live(Tag());
+  if (auto* component = dynamic_cast<platform::ComponentOccurrence*>(&object))
+    return NXString(platform::ComponentIdentifier(*component));
+  if (auto* feature = dynamic_cast<platform::Feature*>(&object))
+    return NXString(feature->kind + "(" + std::to_string(Tag()) + ")");
+  if (auto* part = dynamic_cast<platform::Part*>(&object)) return NXString(platform::HostFileStem(part->path));
+  return NXString("HANDLE R-" + std::to_string(Tag()));
+}
 
 NXString NXObject::GetStringAttribute(const NXString& title) {
   const std::string* value = platform::Session::Get().FindAttribute(Live(Tag()), title.GetText());
@@ -101,74 +110,6 @@ bool Body::IsSheetBody() {
 
 Body* Body::Prototype() {
   return dynamic_cast<Body*>(NXObjectManager::Get(platform::Session::Get().Prototype(Live(Tag())).GetTag()));
-}
-
-// ---- parts
-
-BasePart::~BasePart() = default;
-Part::~Part() = default;
-PartSaveStatus::~PartSaveStatus() = default;
-
-NXString BasePart::FullPath() { return NXString(LivePart(Tag()).path); }
-NXString BasePart::Leaf() { return NXString(platform::HostFileStem(LivePart(Tag()).path)); }
-
-PartSaveStatus* BasePart::Save(SaveComponents saveChildComponents, CloseAfterSave close) {
-  platform::Part& part = LivePart(Tag());
-  std::vector<platform::Part*> toSave{&part};
-  if (saveChildComponents == SaveComponentsTrue)
-    for (const auto& instance : part.Instances())
-      if (platform::Part* child = platform::Session::Get().FindPartByPath(instance.partPath))
-        toSave.push_back(child);
-  int unsaved = 0;
-  std::string firstError;
-  for (platform::Part* p : toSave) {
-    try {
-      platform::files::SavePart(*p, p->path);
-    } catch (const HostError& e) {
-      if (unsaved++ == 0) firstError = platform::nxopen::HostText(e.what());
-    }
-  }
-  if (close == CloseAfterSaveTrue && unsaved == 0) platform::Session::Get().ClosePart(part);
-  return new PartSaveStatus(unsaved, NXString(firstError));
-}
-
-Part* PartCollection::Work() {
-  platform::Part* part = platform::Session::Get().work;
-  return part ? dynamic_cast<Part*>(NXObjectManager::Get(part->GetTag())) : nullptr;
-}
-
-Part* PartCollection::Display() {
-  platform::Part* part = platform::Session::Get().displayed;
-  return part ? dynamic_cast<Part*>(NXObjectManager::Get(part->GetTag())) : nullptr;
-}
-
-BasePart* PartCollection::FindObject(const NXString& name) {
-  const std::string wanted = name.GetText();
-  for (const auto& part : platform::Session::Get().Parts()) {
-    if (platform::SameHostPath(part->path, wanted) || platform::SameHostPath(platform::HostFileName(part->path), wanted) ||
-        platform::SameHostPath(platform::HostFileStem(part->path), wanted))
-      return dynamic_cast<BasePart*>(NXObjectManager::Get(part->GetTag()));
-  }
-  throw NXException(static_cast<int>(HostStatus::NotFound),
-                    std::string("no open part is named ") + wanted);
-}
-
-void PartCollection::SetWork(Part* part) {
-  platform::Session& session = platform::Session::Get();
-  platform::Part& target = LivePart(part->Tag());
-  platform::Tag occurrence = platform::kNullTag;
-  if (&target != session.displayed && session.displayed) {
-    for (platform::Object* o : session.AllOccurrences(*session.displayed))
-      if (auto* c = dynamic_cast<platform::ComponentOccurrence*>(o); c && c->part == &target) {
-        occurrence = c->GetTag();
-        break;
-      }
-    if (occurrence == platform::kNullTag)
-      throw NXException(static_cast<int>(HostStatus::InvalidArgument),
-                        target.path + " is not a component of the displayed part");
-  }
-  session.work = &target;
-  session.workOccurrence = occurrence;
 }
 
 // ---- Session

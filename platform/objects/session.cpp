@@ -68,6 +68,7 @@ void Session::ClosePart(Part& part) {
     work = displayed;
     workOccurrence = kNullTag;
   }
+  if (!Find(workOccurrence)) workOccurrence = kNullTag;  // it was below the closed part
   std::erase_if(parts_, [&](const auto& p) { return p.get() == &part; });
 }
 
@@ -291,6 +292,9 @@ void Session::DropOccurrencesOf(Part& part) {
   std::vector<Tag> doomed;
   for (auto& o : occurrences_) {
     if (o->owner == &part) doomed.push_back(o->GetTag());
+    // Components below an unloaded part cannot be shown any more.
+    else if (auto* c = dynamic_cast<ComponentOccurrence*>(o.get()); c && c->parentPart == &part)
+      doomed.push_back(c->GetTag());
     else if (auto* c = dynamic_cast<ComponentOccurrence*>(o.get()); c && c->part == &part) {
       // The assembly stays; its component now shows an unloaded part.
       for (auto& b : occurrences_)

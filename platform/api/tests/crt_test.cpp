@@ -110,7 +110,7 @@ TEST_F(CrtCalls, RenameRefusesToReplaceAndDeleteRemovesFiles) {
 }
 
 TEST_F(CrtCalls, LibrariesLoadByHostPathOrPlainNameAndMissingOnesGiveNull) {
-  EXPECT_EQ(LoadLibraryA("libdisp.dll"), nullptr) << "no such library anywhere";
+  EXPECT_EQ(LoadLibraryA("libnothing.dll"), nullptr) << "no such library anywhere";
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
   EXPECT_EQ(LoadLibraryA((host + "\\nothing.dll").c_str()), nullptr);
 

@@ -1,6 +1,7 @@
 // A part file open in the session.
 #pragma once
 #include <NXOpen/NXObject.hxx>
+#include <NXOpen/PartCloseResponses.hxx>
 #include <NXOpen/PartSaveStatus.hxx>
 
 namespace NXOpen {
@@ -9,12 +10,22 @@ class NXOPENCPPEXPORT BasePart : public NXObject {
 public:
   enum SaveComponents { SaveComponentsFalse, SaveComponentsTrue };
   enum CloseAfterSave { CloseAfterSaveFalse, CloseAfterSaveTrue };
+  enum CloseWholeTree { CloseWholeTreeFalse, CloseWholeTreeTrue };
+  // What Close does with a modified part: follow the responses (none given: close it),
+  // leave it open, or close it.
+  enum CloseModified { CloseModifiedUseResponses, CloseModifiedDontCloseModified, CloseModifiedCloseModified };
+  enum Units { UnitsInches, UnitsMillimeters };
 
   ~BasePart() override;
   NXString FullPath();  // host path, GBK
   NXString Leaf();      // file name without folder and extension
-  // Saves the part (and, asked to, its loaded components); the caller deletes the result.
+  // Saves the part and, asked to, every component part below it that is modified or
+  // not yet on disk, each file atomically. The caller deletes the result.
   PartSaveStatus* Save(SaveComponents saveChildComponents, CloseAfterSave close);
+  // Closes the part (an assembly that uses it keeps the component, unloaded); with the
+  // whole tree, also the component parts below it that no other open part uses.
+  // Unsaved changes are lost. Throws NXException when the part is already closed.
+  void Close(CloseWholeTree wholeTree, CloseModified closeModified, PartCloseResponses* responses);
 
 protected:
   friend class NXObjectManager;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <NXOpen/Features_Feature.hxx>
+#include <NXOpen/Features_RemoveParametersBuilder.hxx>
 #include <NXOpen/libnxopencpp_exports.hxx>
 
 typedef unsigned int tag_t;
@@ -19,6 +20,8 @@ public:
   NXOpen::Features::SheetMetal::SheetmetalManager* SheetmetalManager();
   // The part's live features in creation order.
   std::vector<Feature*> GetFeatures();
+  // A builder that removes the parameters of bodies of this part; end it with Destroy().
+  RemoveParametersBuilder* CreateRemoveParametersBuilder();
 
 private:
   friend class NXOpen::Part;

@@ -12,6 +12,10 @@ public:
   NXString Name();
   void SetName(const NXString& name);
   bool IsOccurrence();
+  // How a journal names the object: "COMPONENT <name> 1" for a component, the feature
+  // name ("BLOCK(10042)") for a feature, the file name without ".prt" for a part,
+  // "HANDLE R-<tag>" for anything else.
+  NXString JournalIdentifier();
   // A string attribute's value; throws NXException naming the title when there is none.
   NXString GetStringAttribute(const NXString& title);
   bool HasUserAttribute(const NXString& title);
