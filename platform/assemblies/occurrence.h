@@ -23,6 +23,7 @@ public:
   std::uint32_t instancePid = 0;      // instance in parentPart; 0 for a root occurrence
   std::string key;                    // instance-id path from the root, e.g. "3/7"
   std::string partPath;               // host path of the shown part, even when not loaded
+  std::uint64_t checkedRevision = ~0ull;  // the part's instance revision its children match
 };
 
 class BodyOccurrence : public Object {

@@ -42,6 +42,7 @@ Instance& Part::AddInstance(Instance instance) {
   if (instance.pid == 0 || FindInstance(instance.pid)) instance.pid = NextPid();
   ReservePid(instance.pid);
   instances_.push_back(std::move(instance));
+  ++instanceRevision_;
   modified = true;
   return instances_.back();
 }
@@ -51,6 +52,7 @@ bool Part::RemoveInstance(std::uint32_t pid) {
                          [&](const Instance& i) { return i.pid == pid; });
   if (it == instances_.end()) return false;
   instances_.erase(it);
+  ++instanceRevision_;
   modified = true;
   return true;
 }

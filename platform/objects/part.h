@@ -54,6 +54,9 @@ public:
   // Takes an object read from a file; it is registered when the part joins the session.
   void AdoptLoaded(std::unique_ptr<Object> object);
 
+  // Counts changes of the instance list, so occurrences know when to look again.
+  std::uint64_t InstanceRevision() const { return instanceRevision_; }
+
   std::uint32_t NextPid() { return nextPid_++; }
   std::uint32_t PeekNextPid() const { return nextPid_; }
   void ReservePid(std::uint32_t pid) { if (pid >= nextPid_) nextPid_ = pid + 1; }
@@ -66,6 +69,7 @@ private:
   std::vector<std::unique_ptr<Object>> objects_;
   std::vector<Instance> instances_;
   std::uint32_t nextPid_ = 1;
+  std::uint64_t instanceRevision_ = 0;
 };
 
 }  // namespace platform

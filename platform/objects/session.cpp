@@ -51,8 +51,10 @@ Part& Session::AdoptPart(std::unique_ptr<Part> part) {
   // Assemblies opened before this part now see it through their occurrences.
   for (auto& occ : occurrences_)
     if (auto* c = dynamic_cast<ComponentOccurrence*>(occ.get()); c && !c->part &&
-        SameHostPath(c->partPath, adopted.path))
+        SameHostPath(c->partPath, adopted.path)) {
       c->part = &adopted;
+      c->checkedRevision = ~0ull;
+    }
   return adopted;
 }
 
@@ -127,20 +129,28 @@ std::vector<ComponentOccurrence*> Session::Children(ComponentOccurrence& occ) {
   std::vector<ComponentOccurrence*> result;
   if (!occ.part) return result;
   Part& root = *occ.owner;
-  // Occurrences of instances that were removed since they were made go first.
-  std::vector<Tag> stale;
-  for (auto& o : occurrences_)
-    if (auto* c = dynamic_cast<ComponentOccurrence*>(o.get());
-        c && c->parent == occ.GetTag() && !occ.part->FindInstance(c->instancePid))
-      stale.push_back(c->GetTag());
-  for (Tag t : stale) DropOccurrence(t);
+  // Occurrences of instances removed since they were made go first; only when the
+  // part's instances changed since the last look, as this walks every occurrence.
+  if (occ.checkedRevision != occ.part->InstanceRevision()) {
+    std::vector<Tag> stale;
+    for (auto& o : occurrences_)
+      if (o->Type() == kComponentType) {
+        auto* c = static_cast<ComponentOccurrence*>(o.get());
+        if (c->parent == occ.GetTag() && !occ.part->FindInstance(c->instancePid)) stale.push_back(c->GetTag());
+      }
+    for (Tag t : stale) DropOccurrence(t);
+    occ.checkedRevision = occ.part->InstanceRevision();
+  }
 
   for (const Instance& instance : occ.part->Instances()) {
     std::string key = (occ.key.empty() ? "" : occ.key + "/") + std::to_string(instance.pid);
     auto it = occurrenceByKey_.find(RootKey(root, key));
     if (it != occurrenceByKey_.end()) {
       auto* existing = FindAs<ComponentOccurrence>(it->second);
-      if (!existing->part) existing->part = FindPartByPath(instance.partPath);
+      if (!existing->part) {
+        existing->part = FindPartByPath(instance.partPath);
+        existing->checkedRevision = ~0ull;
+      }
       result.push_back(existing);
       continue;
     }
