@@ -207,3 +207,19 @@ action new_zujianV1
   EXPECT_EQ(root->Objects().size(), 2u);
   EXPECT_EQ(parent.Objects().size(), 1u) << "deleted at its source when asked";
 }
+
+TEST_F(BatchComponents, ModeZeroWithEveryNameTakenChangesNothing) {
+  Part& parent = MakeAssembly("机架-3", {"a"});
+  for (int n = 1; n <= 19; ++n)
+    std::ofstream(folder + "/" + text::ToUtf8("临时组件") + "-00" + std::to_string(n) + ".prt") << "taken";
+  const std::string out = RunCapturing(u8R"J(
+action new_zujianV1
+  set enum0 0
+  select selection0 body:机架-3/a
+  apply
+  cancel
+)J");
+  EXPECT_NE(out.find("-0019.prt"), std::string::npos) << out;
+  EXPECT_EQ(parent.Objects().size(), 1u) << "the body stays";
+  EXPECT_EQ(root->Instances().size(), 1u) << "no component was added";
+}
