@@ -10,7 +10,7 @@ packages=(
   libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
   libocct-data-exchange-dev libocct-ocaf-dev
   nlohmann-json3-dev libpugixml-dev libzip-dev zlib1g-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev python3
 )
 missing=()
 for p in "${packages[@]}"; do
