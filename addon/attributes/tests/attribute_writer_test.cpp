@@ -1,6 +1,9 @@
 // The attribute writer on the example product: measured envelopes, stock specifications,
 // remarks, and Apply reaching every identical body. Journal text is UTF-8 (u8 literals);
 // the add-on's literals here are GBK.
+#include <algorithm>
+#include <fstream>
+
 #include "addon/host/tests/journal_fixture.h"
 #include "app/example/product.h"
 #include "platform/assemblies/occurrence.h"
@@ -224,4 +227,41 @@ action attrV2
   expect blockRiqi "kept"
   cancel
 )J");
+}
+
+TEST_F(AttributeWriter, RepeatedPartNameIsWarnedButNotBlocked) {
+  for (Object* o : BodiesNamed("底板")) session().Prototype(*o).attributes.Set("DB_PART_NAME", "底板");
+  const std::string out = RunCapturing(u8R"J(
+action attrV2
+  set blockPartName "底板"
+  expect message "警告:\n底板\n已存在,请重新输入"
+  expect blockPartName "底板"
+  set blockPartName "新名称"
+  cancel
+)J");
+  EXPECT_EQ(out.find(text::ToUtf8("新名称")), std::string::npos) << "a new name is not warned about";
+}
+
+TEST_F(AttributeWriter, ReferenceListsAreShownLineByLineOrReportedMissing) {
+  // The shipped notes list: every line of the file, in order, in the listing window.
+  const std::string notesPath = std::string(FABDOC_TEST_SOURCE_DIR) + "/data/kzt-1/bom/" + text::ToUtf8("注意事项.dat");
+  std::ifstream notes(notesPath);
+  int lines = 0;
+  for (std::string line; std::getline(notes, line);) ++lines;
+  ASSERT_GT(lines, 2);
+  Run(u8R"J(
+action attrV2
+  press blockbutton0
+  cancel
+)J");
+  EXPECT_EQ(static_cast<int>(Shown("listing").size()), lines);
+
+  setenv("UGII_BASE_DIR", fabdoc_test::FreshDir("no-data").c_str(), 1);
+  Run(u8R"J(
+action attrV2
+  press button0
+  expect message "数据库文件不存在"
+  cancel
+)J");
+  unsetenv("UGII_BASE_DIR");
 }
