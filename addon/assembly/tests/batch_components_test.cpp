@@ -223,3 +223,21 @@ action new_zujianV1
   EXPECT_EQ(parent.Objects().size(), 1u) << "the body stays";
   EXPECT_EQ(root->Instances().size(), 1u) << "no component was added";
 }
+
+TEST_F(BatchComponents, ModeZeroTakesTheFirstNameNeitherOnDiskNorOpen) {
+  MakeAssembly("机架-3", {"a", "b"});
+  std::ofstream(folder + "/" + text::ToUtf8("临时组件-001.prt")) << "taken";
+  session().NewPart(HostPath("临时组件-002.prt"));  // open, never saved
+  Run(u8R"J(
+action new_zujianV1
+  set enum0 0
+  select selection0 body:机架-3/a body:机架-3/b
+  set toggle0 true
+  apply
+  cancel
+)J");
+  EXPECT_TRUE(FileExists("临时组件-003.prt"));
+  Part* made = session().FindPartByFileName("临时组件-003.prt");
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->Objects().size(), 2u) << "both bodies in the one new part";
+}
