@@ -39,6 +39,15 @@ protected:
     session().SetDisplayed(root);
     return parent;
   }
+  // Batch mode once, components not saved.
+  void RunBatch() {
+    Run(u8R"J(
+action new_zujianV1
+  set enum0 2
+  apply
+  cancel
+)J");
+  }
   std::string HostPath(const std::string& gbkName) { return ToHostPath(folder) + "\\" + gbkName; }
   bool FileExists(const std::string& gbkName) { return fs::exists(folder + "/" + text::ToUtf8(gbkName)); }
   // Stems of the components under the first component of the assembly.
@@ -80,12 +89,7 @@ action new_zujianV1
   EXPECT_EQ(*session().FindAttribute(*bodies[0], kzt::kPartName), "底板");
 
   // A second run makes nothing new.
-  Run(u8R"J(
-action new_zujianV1
-  set enum0 2
-  apply
-  cancel
-)J");
+  RunBatch();
   EXPECT_EQ(ChildrenOfParent().size(), 2u);
 }
 
@@ -101,12 +105,7 @@ TEST_F(BatchComponents, RunningNumbersFillGapsAndOldFilesAreKeptOnce) {
     parent.AddInstance(inst);
   }
   std::ofstream(folder + "/" + text::ToUtf8("底板-3-3.prt")) << "an older part file";
-  Run(u8R"J(
-action new_zujianV1
-  set enum0 2
-  apply
-  cancel
-)J");
+  RunBatch();
   auto children = ChildrenOfParent();
   EXPECT_EQ(std::vector<std::string>(children.begin() + 3, children.end()),
             (std::vector<std::string>{"底板-3-3", "立柱-3-5", "横梁-3-6"}));
@@ -115,12 +114,7 @@ action new_zujianV1
 
 TEST_F(BatchComponents, AssemblyParentsNameWithoutNumberAndNoParentIsReported) {
   MakeAssembly("总装配-2", {"底板", "立柱"});
-  Run(u8R"J(
-action new_zujianV1
-  set enum0 2
-  apply
-  cancel
-)J");
+  RunBatch();
   EXPECT_EQ(ChildrenOfParent(), (std::vector<std::string>{"底板-1", "立柱-2"}));
   session().Reset();
   MakeAssembly("机架", {"底板", "立柱"});
