@@ -4,25 +4,26 @@
 #include <cstdio>
 #include <string>
 
-#include <io.h>
 #include <uf.h>
 #include <uf_abort.h>
 #include <uf_assem.h>
-#include <uf_cfi.h>
 #include <uf_obj.h>
 #include <uf_part.h>
-#include <uf_ui.h>
-#include <windows.h>
 
 #include "assembly/cleanup.h"
 #include "assembly/component_names.h"
 #include "assembly/component_queries.h"
 #include "assembly/new_component.h"
+#include "assembly/part_file_rotation.h"
+#include "assembly/running_numbers.h"
 #include "assembly/zujian.hpp"
 #include "host/attribute_vocabulary.h"
+#include "host/batch_guard.h"
 #include "host/block_values.h"
 #include "host/gbk_text.h"
+#include "host/message.h"
 #include "host/progress_bar.h"
+#include "host/uf_session.h"
 
 namespace {
 
@@ -39,10 +40,18 @@ bool Contains(const std::vector<std::string>& list, const std::string& item) {
   return std::find(list.begin(), list.end(), item) != list.end();
 }
 
-void Message(const std::string& text) {
-  UF_initialize();
-  uc1601(text.c_str(), 1);
-  UF_terminate();
+// The new component from bodies brought into the work part. When the host refuses it,
+// the links made for it go too, so the work part is as before, and the refusal goes on.
+tag_t CreateComponentOrUnlink(const std::string& name, const std::string& path, const std::vector<tag_t>& inWork,
+                              const std::vector<tag_t>& sources) {
+  try {
+    return kzt::create_component(name, path, inWork);
+  } catch (...) {
+    kzt::UfSession uf;
+    for (size_t i = 0; i < inWork.size() && i < sources.size(); ++i)
+      if (inWork[i] != sources[i]) UF_OBJ_delete_object(inWork[i]);
+    throw;
+  }
 }
 
 }  // namespace
@@ -55,15 +64,16 @@ std::string zujian::DisplayFolder() {
 
 int zujian::创建单实体部件(const std::string& name, const std::string& path, tag_t body) {
   // A part open under this name, with or without its ending, would be made twice.
-  int status = 100, statusWithEnding = 100;
+  int status = kzt::kPartNotOpen, statusWithEnding = kzt::kPartNotOpen;
   遍历内存(name, status);
   遍历内存(name + ".prt", statusWithEnding);
-  if (status == 10 || statusWithEnding == 10) {
-    Message(Format("%s\n 部件已存在请重新输入名称", name, 0));
+  if (status == kzt::kPartOpen || statusWithEnding == kzt::kPartOpen) {
+    kzt::show_message(Format("%s\n 部件已存在请重新输入名称", name, 0));
     return 1;
   }
   const tag_t inWork = 抽取实体(body);
-  kzt::create_component(name, path, {inWork});
+  if (inWork == NULL_TAG) return 1;  // the link failed and was reported; the body stays
+  CreateComponentOrUnlink(name, path, {inWork}, {body});
   if (kzt::get_toggle(toggle0)) 保存组件(name, path);
   return 0;
 }
@@ -84,20 +94,12 @@ void zujian::DeleteSources(const std::vector<tag_t>& bodies, long progress, int 
 }
 
 void zujian::创建多实体部件() {
-  UF_initialize();
-  const long progress = kzt::progress_create();
+  kzt::BatchGuard batch(kzt::BatchGuard::RestoreWorkPart::Always);
+  const long progress = batch.progress();
   const std::vector<tag_t> selected = kzt::get_selected(selection0);
   kzt::progress_show(progress);
   kzt::progress_set_range(progress, 0, 2 * static_cast<int>(selected.size()));
-  UF_ABORT_clear_abort();
-  UF_ABORT_enable_abort();
-  auto finish = [&] {
-    kzt::progress_delete(progress);
-    kzt::finish_batch_display();
-    UF_ABORT_disable_abort();
-    UF_ASSEM_set_work_part(UF_PART_ask_display_part());
-    UF_terminate();
-  };
+  batch.enable_abort();
 
   const std::string base = kzt::get_text(moldno);
   const std::string folder = DisplayFolder();
@@ -106,14 +108,13 @@ void zujian::创建多实体部件() {
   std::string name;
   for (int n = 1; n <= kNameNumbers && name.empty(); ++n) {
     const std::string candidate = Format("%s-00%d.prt", base, n);
-    int status = 100;
+    int status = kzt::kPartNotOpen;
     遍历内存(candidate, status);
-    if (!Contains(files, folder + "\\" + candidate) && status != 10) name = candidate;
+    if (!Contains(files, folder + "\\" + candidate) && status != kzt::kPartOpen) name = candidate;
   }
   if (name.empty()) {
     // All nineteen names are taken: refused, nothing changes.
-    Message(Format("%s-001.prt ~ -0019.prt 均已存在,请重新输入名称", base, 0));
-    finish();
+    kzt::show_message(Format("%s-001.prt ~ -0019.prt 均已存在,请重新输入名称", base, 0));
     return;
   }
 
@@ -130,20 +131,16 @@ void zujian::创建多实体部件() {
     sources.push_back(selected[i]);
     kzt::progress_set_pos(progress, static_cast<int>(i));
   }
-  if (gathered.empty()) {
-    finish();
-    return;
-  }
-  const tag_t component = kzt::create_component(name, folder + "\\" + name, gathered);
+  if (gathered.empty()) return;
+  const tag_t component = CreateComponentOrUnlink(name, folder + "\\" + name, gathered, sources);
   if (kzt::get_toggle(toggle0)) 保存组件(name, folder + "\\" + name);
   DeleteSources(sources, progress, static_cast<int>(selected.size()) + 1);
   if (component != NULL_TAG) 去除参数(component);
-  finish();
 }
 
 void zujian::创建单实体部件枚举2() {
-  UF_initialize();
-  const long progress = kzt::progress_create();
+  kzt::BatchGuard batch(kzt::BatchGuard::RestoreWorkPart::Always);
+  const long progress = batch.progress();
   const std::vector<tag_t> selected = kzt::get_selected(selection0);
   kzt::progress_show(progress);
   kzt::progress_set_range(progress, 0, 2 * static_cast<int>(selected.size()));
@@ -155,99 +152,86 @@ void zujian::创建单实体部件枚举2() {
   std::vector<std::string> names;
   for (int n = 1; n <= kNameNumbers; ++n) {
     const std::string candidate = Format("%s-%d.prt", base, n);
-    int status = 100;
+    int status = kzt::kPartNotOpen;
     遍历内存(candidate, status);
-    if (!Contains(files, folder + "\\" + candidate) && status != 10) names.push_back(candidate);
+    if (!Contains(files, folder + "\\" + candidate) && status != kzt::kPartOpen) names.push_back(candidate);
   }
   if (selected.size() > names.size()) {
     // Not enough free names: nothing is made and nothing deleted.
-    Message(Format("%s: 可用名称不足,未创建组件", base, 0));
-  } else {
-    for (size_t i = 0; i < selected.size(); ++i) {
-      const tag_t inWork = 抽取实体(selected[i]);
-      kzt::create_component(names[i], folder + "\\" + names[i], {inWork});
-      if (kzt::get_toggle(toggle0)) 保存组件(names[i], folder + "\\" + names[i]);
-      kzt::progress_set_pos(progress, static_cast<int>(i));
-    }
-    DeleteSources(selected, progress, static_cast<int>(selected.size()));
+    kzt::show_message(Format("%s: 可用名称不足,未创建组件", base, 0));
+    return;
   }
-  kzt::progress_delete(progress);
-  kzt::finish_batch_display();
+  std::vector<tag_t> made;
+  for (size_t i = 0; i < selected.size(); ++i) {
+    const tag_t inWork = 抽取实体(selected[i]);
+    if (inWork == NULL_TAG) continue;  // the link failed and was reported; the body stays
+    CreateComponentOrUnlink(names[i], folder + "\\" + names[i], {inWork}, {selected[i]});
+    made.push_back(selected[i]);
+    if (kzt::get_toggle(toggle0)) 保存组件(names[i], folder + "\\" + names[i]);
+    kzt::progress_set_pos(progress, static_cast<int>(i));
+  }
+  DeleteSources(made, progress, static_cast<int>(selected.size()));
+}
+
+kzt::RunningNumbers zujian::NumbersUnder(tag_t parent, const std::string& suffix) {
+  std::vector<tag_t> subComponents;
+  得到组件下的组件(parent, subComponents);
+  std::vector<int> used;
+  for (tag_t sub : subComponents) {
+    const std::string subStem = kzt::component_stem(sub);
+    const std::string tail = kzt::tail_after_dash(subStem);
+    if (kzt::contains_gbk(subStem, suffix) && kzt::all_digits(tail)) used.push_back(kzt::leading_value(tail));
+  }
+  return kzt::RunningNumbers(used);
+}
+
+bool zujian::MakeSubComponent(const std::string& name, const std::string& path, tag_t body,
+                              const std::string& parentStem, const std::string& parentIdentifier) {
+  if (创建单实体部件(name, path, body) != 0) return false;  // the body stays where it is
+  kzt::UfSession uf;
+  bool metOccurrence = false, metPlain = false;
+  tag_t source = NULL_TAG;
+  得到装配下的boy(metOccurrence, metPlain, body, source);
+  UF_OBJ_delete_object(source);
+  移动组件(parentStem, kzt::component_identifier(name), parentIdentifier);
+  return true;
+}
+
+void zujian::SplitParent(tag_t parent, long progress) {
+  const std::string parentPath = 得到新建组件的路径(parent);
+  const std::string folder = 获取文件名和路径(parentPath, 2);
+  const std::string stem = 获取文件名和路径(parentPath, 1);
+  const std::string parentIdentifier = kzt::component_identifier(stem);
+  const kzt::ParentNumber number = kzt::parent_number(stem);
+  if (!number.processed) return;
+  kzt::RunningNumbers numbers = NumbersUnder(parent, number.suffix);
+
+  std::vector<tag_t> bodies;
+  得到出图的体(parent, bodies);
+  if (bodies.empty()) return;
+  kzt::progress_set_range(progress, 0, static_cast<int>(bodies.size()));
+  for (size_t k = 0; k < bodies.size(); ++k) {
+    const std::string partName = 得到体的属性(bodies[k], kzt::kPartName);
+    std::vector<std::string> existing;
+    得到所有组件的名称(existing);
+    if (Contains(existing, partName)) continue;
+    const std::string name = kzt::batch_component_name(partName, stem, number.suffix, numbers.take());
+    const std::string path = folder + "\\" + name + ".prt";
+    const std::string oldPath = folder + "\\" + name + "(old).prt";
+    if (!kzt::keep_previous_version(folder, path, oldPath)) break;
+    if (!MakeSubComponent(name, path, bodies[k], stem, parentIdentifier)) continue;
+    kzt::progress_set_pos(progress, static_cast<int>(k));
+  }
+  kzt::UfSession uf;
   UF_ASSEM_set_work_part(UF_PART_ask_display_part());
-  UF_terminate();
 }
 
 void zujian::批量创建组件() {
-  UF_initialize();
-  const long progress = kzt::progress_create();
-  kzt::progress_show(progress);
+  kzt::BatchGuard batch(kzt::BatchGuard::RestoreWorkPart::OnFailure);
+  kzt::progress_show(batch.progress());
   关闭内存未显示部件();
   std::vector<tag_t> parents;
   得到组件的tag(parents);
-  if (parents.empty()) Message("未找到父组件\n无法创建组件");
-
-  for (tag_t parent : parents) {
-    const std::string parentPath = 得到新建组件的路径(parent);
-    const std::string folder = 获取文件名和路径(parentPath, 2);
-    const std::string stem = 获取文件名和路径(parentPath, 1);
-    const std::string parentIdentifier = kzt::component_identifier(stem);
-    const kzt::ParentNumber number = kzt::parent_number(stem);
-    if (!number.processed) continue;
-
-    std::vector<tag_t> subComponents;
-    得到组件下的组件(parent, subComponents);
-    std::vector<int> used{0};
-    for (tag_t sub : subComponents) {
-      const std::string subStem = kzt::component_stem(sub);
-      const std::string tail = kzt::tail_after_dash(subStem);
-      if (kzt::contains_gbk(subStem, number.suffix) && kzt::all_digits(tail)) used.push_back(kzt::leading_value(tail));
-    }
-    std::sort(used.begin(), used.end());
-    std::vector<int> free;
-    查找连续图号(used, free);
-    size_t nextFree = 0;
-    // Past the free numbers, numbering goes on upwards instead of running out.
-    auto takeNumber = [&] {
-      if (nextFree < free.size()) return free[nextFree++];
-      const int highest = std::max(used.back(), free.empty() ? 0 : free.back());
-      free.push_back(highest + 1);
-      return free[nextFree++];
-    };
-
-    std::vector<tag_t> bodies;
-    得到出图的体(parent, bodies);
-    if (bodies.empty()) continue;
-    kzt::progress_set_range(progress, 0, static_cast<int>(bodies.size()));
-    for (size_t k = 0; k < bodies.size(); ++k) {
-      const std::string partName = 得到体的属性(bodies[k], kzt::kPartName);
-      std::vector<std::string> existing;
-      得到所有组件的名称(existing);
-      if (Contains(existing, partName)) continue;
-      const std::string name = kzt::batch_component_name(partName, stem, number.suffix, takeNumber());
-      const std::string path = folder + "\\" + name + ".prt";
-      const std::string oldPath = folder + "\\" + name + "(old).prt";
-      std::vector<std::string> files;
-      得到目录下所有文件名(folder, files);
-      if (Contains(files, path)) {
-        int oldStatus = 1;
-        UF_CFI_ask_file_exist(oldPath.c_str(), &oldStatus);
-        if (oldStatus == 0) DeleteFileA(oldPath.c_str());
-        if (rename(path.c_str(), oldPath.c_str()) != 0) {
-          Message(Format("警告:\n%s\n文件已经存在,且重命令不成功\n需要手动删除后重新新建组件", path, 0));
-          break;
-        }
-      }
-      if (创建单实体部件(name, path, bodies[k]) != 0) continue;  // the body stays where it is
-      bool metOccurrence = false, metPlain = false;
-      tag_t source = NULL_TAG;
-      得到装配下的boy(metOccurrence, metPlain, bodies[k], source);
-      UF_OBJ_delete_object(source);
-      移动组件(stem, kzt::component_identifier(name), parentIdentifier);
-      kzt::progress_set_pos(progress, static_cast<int>(k));
-    }
-    UF_ASSEM_set_work_part(UF_PART_ask_display_part());
-  }
-  kzt::progress_delete(progress);
-  kzt::finish_batch_display();
-  UF_terminate();
+  if (parents.empty()) kzt::show_message("未找到父组件\n无法创建组件");
+  for (tag_t parent : parents) SplitParent(parent, batch.progress());
 }

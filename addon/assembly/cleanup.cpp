@@ -2,6 +2,7 @@
 #include "assembly/cleanup.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,7 +24,10 @@
 
 #include "assembly/new_component.h"
 #include "host/gbk_text.h"
+#include "host/message.h"
 #include "host/model_helpers.h"
+#include "host/scoped_destroy.h"
+#include "host/uf_session.h"
 
 namespace kzt {
 
@@ -36,12 +40,19 @@ std::string FileNameOf(const std::string& path) {
   return (slash == std::string::npos ? path : path.substr(slash + 1)).substr(0, 500);
 }
 
+// A load status is read before it is deleted: parts the host could not load are named
+// by count, with what was being done.
+void ReportLoadStatus(PartLoadStatus* status, const std::string& doing) {
+  std::unique_ptr<PartLoadStatus> owned(status);
+  if (!owned || owned->NumberUnloadedParts() == 0) return;
+  char text[700];
+  std::snprintf(text, sizeof text, "%s:\n%d 个部件未能加载", doing.c_str(), owned->NumberUnloadedParts());
+  show_message(text);
+}
+
 void RemoveParameters(Part* part, const std::vector<tag_t>& bodies) {
   Features::RemoveParametersBuilder* builder = part->Features()->CreateRemoveParametersBuilder();
-  struct Destroy {
-    Builder* b;
-    ~Destroy() { b->Destroy(); }
-  } destroy{builder};
+  ScopedDestroy destroy(builder);
   std::vector<NXObject*> objects;
   for (tag_t body : bodies)
     if (auto* object = dynamic_cast<NXObject*>(NXObjectManager::Get(body))) objects.push_back(object);
@@ -56,16 +67,17 @@ void 关闭内存未显示部件() {
   // The displayed part stays displayed and the work part stays the work part.
   Part* displayedPart = session->Parts()->Display();
   Part* work = session->Parts()->Work();
-  UF_initialize();
   std::vector<std::string> keep;
-  ComponentWalk walk;
-  std::vector<tag_t> components;
-  得到所有组件的数组(walk, UF_PART_ask_display_part(), components);
-  for (tag_t component : components) keep.push_back(FileNameOf(得到新建组件的路径(component)));
-  char displayed[MAX_FSPEC_BUFSIZE] = "";
-  UF_PART_ask_part_name(UF_PART_ask_display_part(), displayed);
-  keep.push_back(FileNameOf(displayed));
-  UF_terminate();
+  {
+    UfSession uf;
+    ComponentWalk walk;
+    std::vector<tag_t> components;
+    得到所有组件的数组(walk, UF_PART_ask_display_part(), components);
+    for (tag_t component : components) keep.push_back(FileNameOf(得到新建组件的路径(component)));
+    char displayed[MAX_FSPEC_BUFSIZE] = "";
+    UF_PART_ask_part_name(UF_PART_ask_display_part(), displayed);
+    keep.push_back(FileNameOf(displayed));
+  }
 
   // The collection's iteration takes its list at the start and skips parts closed meanwhile.
   for (Part* part : *session->Parts()) {
@@ -78,28 +90,29 @@ void 关闭内存未显示部件() {
     session->SetUndoMark(Session::MarkVisibilityInvisible, "Change Display Part");
     PartLoadStatus* status = nullptr;
     if (displayedPart) session->Parts()->SetDisplay(displayedPart, false, false, &status);
-    delete status;
+    ReportLoadStatus(status, displayedPart ? displayedPart->FullPath().GetLocaleText() : std::string());
     if (work && work != displayedPart) session->Parts()->SetWork(work);
   }
 }
 
 int 去除参数(tag_t component) {
   Session* session = Session::GetSession();
-  UF_initialize();
   char partName[MAX_FSPEC_BUFSIZE] = "", refset[MAX_ENTITY_NAME_BUFSIZE] = "";
   char instanceName[UF_CFI_MAX_FILE_NAME_BUFSIZE] = "";
-  double origin[3], matrix[9], transform[4][4];
-  UF_ASSEM_ask_component_data(component, partName, refset, instanceName, origin, matrix, transform);
   std::vector<tag_t> bodies;
-  得到组件下所有的实体(component, bodies, ComponentBodies::Direct);
-  UF_terminate();
+  {
+    UfSession uf;
+    double origin[3], matrix[9], transform[4][4];
+    UF_ASSEM_ask_component_data(component, partName, refset, instanceName, origin, matrix, transform);
+    得到组件下所有的实体(component, bodies, ComponentBodies::Direct);
+  }
 
   Part* work = session->Parts()->Work();
   auto* target = dynamic_cast<Assemblies::Component*>(
       work->ComponentAssembly()->RootComponent()->FindObject(component_identifier(instanceName)));
   PartLoadStatus* status = nullptr;
   session->Parts()->SetWorkComponent(target, &status);
-  delete status;
+  ReportLoadStatus(status, partName);
   RemoveParameters(session->Parts()->Work(), bodies);
   return 0;
 }

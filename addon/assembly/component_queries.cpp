@@ -14,6 +14,7 @@
 #include "host/attribute_vocabulary.h"
 #include "host/gbk_text.h"
 #include "host/model_helpers.h"
+#include "host/uf_session.h"
 
 namespace kzt {
 
@@ -38,7 +39,7 @@ std::string FileNameOf(const std::string& path) {
 std::string component_stem(tag_t component) { return 获取文件名和路径(得到新建组件的路径(component), 1); }
 
 int 得到组件的tag(std::vector<tag_t>& parents) {
-  UF_initialize();
+  UfSession uf;
   std::vector<tag_t> multiBody;
   for (tag_t component : ComponentsOfDisplayedAssembly()) {
     std::vector<tag_t> bodies;
@@ -56,7 +57,6 @@ int 得到组件的tag(std::vector<tag_t>& parents) {
   for (int number : numbers)
     for (tag_t component : multiBody)
       if (leading_value(tail_after_dash(component_stem(component))) == number) parents.push_back(component);
-  UF_terminate();
   return 0;
 }
 
@@ -76,7 +76,7 @@ int 得到出图的体(tag_t component, std::vector<tag_t>& bodies) {
 }
 
 int 得到组件下的组件(tag_t component, std::vector<tag_t>& components) {
-  UF_initialize();
+  UfSession uf;
   std::vector<std::string> names;
   tag_t object = NULL_TAG;
   while (UF_ASSEM_cycle_objs_in_comp(component, &object) == 0 && object != NULL_TAG) {
@@ -90,15 +90,13 @@ int 得到组件下的组件(tag_t component, std::vector<tag_t>& components) {
     names.emplace_back(name);
     components.push_back(object);
   }
-  UF_terminate();
   return 0;
 }
 
 int 得到所有组件的名称(std::vector<std::string>& names) {
-  UF_initialize();
+  UfSession uf;
   for (tag_t component : ComponentsOfDisplayedAssembly())
     names.push_back(part_name_of_component(component_stem(component)));
-  UF_terminate();
   return 0;
 }
 
@@ -118,15 +116,14 @@ void 得到目录下所有文件名(const std::string& folder, std::vector<std::
 }
 
 int 遍历内存(const std::string& fileName, int& status) {
-  UF_initialize();
-  status = 100;
+  UfSession uf;
+  status = kPartNotOpen;
   const int count = UF_PART_ask_num_parts();
   for (int i = 0; i < count; ++i) {
     char path[MAX_FSPEC_BUFSIZE] = "";
     UF_PART_ask_part_name(UF_PART_ask_nth_part(i), path);
-    if (FileNameOf(path).substr(0, 500) == fileName) status = 10;
+    if (FileNameOf(path).substr(0, 500) == fileName) status = kPartOpen;
   }
-  UF_terminate();
   return 0;
 }
 

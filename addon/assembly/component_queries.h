@@ -20,7 +20,11 @@ int 得到组件下的组件(tag_t component, std::vector<tag_t>& components);
 int 得到所有组件的名称(std::vector<std::string>& names);
 // Full paths of every file under a folder, sub-folders where they are met.
 void 得到目录下所有文件名(const std::string& folder, std::vector<std::string>& files);
-// 10 when a part of that file name (ending included, no folder) is open, else 100.
+// What 遍历内存 answers: a part of that file name is open, or none is.
+inline constexpr int kPartOpen = 10;
+inline constexpr int kPartNotOpen = 100;
+// Sets `status` to kPartOpen when a part of that file name (ending included, no folder)
+// is open, else to kPartNotOpen.
 int 遍历内存(const std::string& fileName, int& status);
 
 // A component's part file name without folder and ".prt".

@@ -21,6 +21,9 @@
 #include <NXOpen/Session.hxx>
 #include <NXOpen/UI.hxx>
 
+#include "host/message.h"
+#include "host/scoped_destroy.h"
+
 namespace kzt {
 
 using namespace NXOpen;
@@ -31,6 +34,7 @@ tag_t create_component(const std::string& name, const std::string& path, const s
   Session* session = Session::GetSession();
   Part* work = session->Parts()->Work();
   FileNew* fileNew = session->Parts()->FileNew();
+  ScopedDestroy destroyFileNew(fileNew);
   fileNew->SetTemplateFileName("model-plain-1-mm-template.prt");
   fileNew->SetApplication(FileNewApplicationModeling);
   fileNew->SetUnits(1);
@@ -43,14 +47,7 @@ tag_t create_component(const std::string& name, const std::string& path, const s
   fileNew->SetMakeDisplayedPart(false);
 
   Assemblies::CreateNewComponentBuilder* builder = work->AssemblyManager()->CreateNewComponentBuilder();
-  struct Destroy {
-    Builder* builder;
-    FileNew* fileNew;
-    ~Destroy() {
-      builder->Destroy();
-      fileNew->Destroy();
-    }
-  } destroy{builder, fileNew};
+  ScopedDestroy destroyBuilder(builder);  // destroyed before the FileNew it uses
   builder->SetReferenceSet(Assemblies::CreateNewComponentBuilder::ComponentReferenceSetTypeEntirePartOnly);
   builder->SetReferenceSetName("整个部件");
   builder->SetNewComponentName(name);
@@ -85,7 +82,13 @@ void 移动组件(const std::string& parentStem, const std::string& newIdentifie
   std::vector<Assemblies::Component*> newComponents;
   ErrorList* errors = nullptr;
   (parentPart ? parentPart : work)->ComponentAssembly()->RestructureComponents(components, parent, true, newComponents, &errors);
-  delete errors;
+  std::unique_ptr<ErrorList> owned(errors);
+  // The component stays where it was made when the move fails: the user must know.
+  if (owned && owned->Length() > 0) {
+    std::string text = newIdentifier + " 未能移到 " + parentIdentifier + " 之下:";
+    for (int i = 0; i < owned->Length(); ++i) text += "\n" + std::string(owned->GetErrorMessage(i).GetLocaleText());
+    show_message(text);
+  }
 }
 
 }  // namespace kzt

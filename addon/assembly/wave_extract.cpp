@@ -11,9 +11,11 @@
 #include "assembly/cleanup.h"
 #include "assembly/zujian.hpp"
 #include "host/block_values.h"
+#include "host/model_helpers.h"
+#include "host/uf_session.h"
 
 void zujian::WAVE抽取体(int deleteSources) {
-  UF_initialize();
+  kzt::UfSession uf;
   const std::vector<tag_t> selected = kzt::get_selected(selection0);
   const tag_t workPart = UF_ASSEM_ask_work_part();
   const tag_t workOccurrence = UF_ASSEM_ask_work_occurrence();
@@ -26,7 +28,8 @@ void zujian::WAVE抽取体(int deleteSources) {
     const tag_t source = parent == NULL_TAG ? body : UF_ASSEM_ask_prototype_of_occ(body);
     tag_t xform = NULL_TAG, feature = NULL_TAG, linked = NULL_TAG;
     UF_SO_create_xform_assy_ctxt(workPart, parent, workOccurrence, &xform);
-    UF_WAVE_create_linked_body(source, xform, workPart, true, &feature);
+    // Without its link the source is the only copy: it stays, whatever was asked.
+    if (!kzt::link_body(source, xform, workPart, feature)) continue;
     UF_MODL_ask_feat_body(feature, &linked);
     if (linked != NULL_TAG) kzt::remove_parameters(linked);
     if (deleteSources == 1) {
@@ -40,5 +43,4 @@ void zujian::WAVE抽取体(int deleteSources) {
       else UF_ASSEM_set_work_part(workPart);
     }
   }
-  UF_terminate();
 }

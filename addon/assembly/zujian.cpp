@@ -16,6 +16,8 @@
 #include "assembly/new_component.h"
 #include "host/block_values.h"
 #include "host/dialog_framework.h"
+#include "host/message.h"
+#include "host/uf_session.h"
 
 using namespace NXOpen;
 using namespace NXOpen::BlockStyler;
@@ -88,10 +90,8 @@ int zujian::update_cb(UIBlock* block) {
 
 int zujian::filter_cb(UIBlock* block, TaggedObject* selectedObject) {
   if (mode != 3) return 1;
-  UF_initialize();
-  const bool other = UF_ASSEM_ask_parent_component(selectedObject->Tag()) != UF_ASSEM_ask_work_occurrence();
-  UF_terminate();
-  return other ? 1 : 0;
+  kzt::UfSession uf;
+  return UF_ASSEM_ask_parent_component(selectedObject->Tag()) != UF_ASSEM_ask_work_occurrence() ? 1 : 0;
 }
 
 int zujian::cancel_cb() { return 0; }
@@ -108,11 +108,7 @@ void zujian::设置枚举显示() {
     kzt::set_shown(moldname, false);
     kzt::set_shown(beginname, false);
     if (name) toggle0->SetLabel("保存组件");
-    if (mode == 2) {
-      UF_initialize();
-      uc1601("重要提示:\n  此功能会关闭内存中未显示的图档\n请做好保存工作!!!!", 1);
-      UF_terminate();
-    }
+    if (mode == 2) kzt::show_message("重要提示:\n  此功能会关闭内存中未显示的图档\n请做好保存工作!!!!");
     if (mode == 3) {
       std::unique_ptr<PropertyList> properties(toggle0->GetProperties());
       properties->SetLogical("Value", true);
@@ -162,10 +158,8 @@ void zujian::ASSEM_cycle_all_part(tag_t partOccurrence) {
 }
 int zujian::得到所有组件的数组(std::vector<tag_t>& components) {
   kzt::ComponentWalk walk;
-  UF_initialize();
-  const int result = kzt::得到所有组件的数组(walk, UF_PART_ask_display_part(), components);
-  UF_terminate();
-  return result;
+  kzt::UfSession uf;
+  return kzt::得到所有组件的数组(walk, UF_PART_ask_display_part(), components);
 }
 std::string zujian::得到新建组件的路径(tag_t component) { return kzt::得到新建组件的路径(component); }
 std::string zujian::获取文件名和路径(const std::string& path, int mode) { return kzt::获取文件名和路径(path, mode); }
@@ -173,6 +167,8 @@ int zujian::得到字符数字个数(const std::string& text) { return kzt::得�
 int zujian::查找连续图号(const std::vector<int>& used, std::vector<int>& free) {
   return kzt::查找连续图号(used, free);
 }
+// This class's version answers with the linked body (to make a part of it), the
+// attribute writer's with the link feature (to delete it after measuring).
 tag_t zujian::抽取实体(tag_t body) {
   tag_t linked = NULL_TAG;
   kzt::抽取实体(body, linked);

@@ -14,6 +14,7 @@
 #include <NXOpen/UI.hxx>
 #include <uf_defs.h>
 
+#include "assembly/running_numbers.h"
 #include "host/model_helpers.h"
 
 class zujian {
@@ -71,6 +72,14 @@ private:
   std::string DisplayFolder();
   // Deletes the source of each body that reached a new component.
   void DeleteSources(const std::vector<tag_t>& bodies, long progress, int offset);
+  // Batch mode, one parent: its new sub-components, numbered, made and moved under it.
+  void SplitParent(tag_t parent, long progress);
+  // The running numbers of a parent's new sub-components, from those it has.
+  kzt::RunningNumbers NumbersUnder(tag_t parent, const std::string& suffix);
+  // One body made a sub-component of the parent: the part, the source body deleted, the
+  // component moved under the parent. False when the part was not made.
+  bool MakeSubComponent(const std::string& name, const std::string& path, tag_t body,
+                        const std::string& parentStem, const std::string& parentIdentifier);
 
   static NXOpen::Session* theSession;
   static NXOpen::UI* theUI;

@@ -27,6 +27,8 @@
 #include "attributes/measurement.h"
 #include "attributes/stock_text.h"
 #include "host/model_helpers.h"
+#include "host/scoped_destroy.h"
+#include "host/uf_session.h"
 
 namespace kzt {
 
@@ -64,10 +66,8 @@ Features::Feature* 转换为钣金(tag_t face) {
   Part* work = Session::GetSession()->Parts()->Work();
   ConvertToSheetmetalBuilder* builder =
       work->Features()->SheetmetalManager()->CreateConvertToSheetmetalFeatureBuilder(nullptr);
-  struct Destroy {
-    ConvertToSheetmetalBuilder* b;
-    ~Destroy() { b->Destroy(); }
-  } destroy{builder};
+  ScopedDestroy destroy(builder);
+  // The calls of a recorded session, repeats and all: a setter may act in the host.
   builder->SetApplicationContext(ApplicationContextNxSheetMetal);
   builder->SetSketch(nullptr);
   builder->SetBaseFace(nullptr);
@@ -81,17 +81,15 @@ Features::Feature* 转换为钣金(tag_t face) {
 }
 
 std::string bent_envelope(tag_t selected) {
-  UF_initialize();
-  struct Terminate {
-    ~Terminate() { UF_terminate(); }
-  } terminate;
+  UfSession uf;
   TemporaryModel temporary;
   temporary.savedCsys = copy_of_work_csys();
 
   tag_t body = NULL_TAG;
   temporary.linkFeature = 抽取实体(selected, body);
+  if (body == NULL_TAG) throw std::runtime_error("the body could not be linked into the work part");
   double volume = 0, mass = 0;
-  得到体积(selected, 0.95, volume, mass);
+  得到体积(selected, kMeasureAccuracy, volume, mass);
 
   const tag_t largest = 求体的最大面积(body);
   Features::Feature* sheetMetal = 转换为钣金(largest);
@@ -101,10 +99,8 @@ std::string bent_envelope(tag_t selected) {
   FlatSolidBuilder* builder = work->Features()->SheetmetalManager()->CreateFlatSolidFeatureBuilder(nullptr);
   Features::Feature* flat = nullptr;
   {
-    struct Destroy {
-      FlatSolidBuilder* b;
-      ~Destroy() { b->Destroy(); }
-    } destroy{builder};
+    ScopedDestroy destroy(builder);
+    // Set twice, as in a recorded session: a setter may act in the host.
     builder->SetApplicationContext(ApplicationContextNxSheetMetal);
     builder->OuterCornerTreatment()->Value()->SetRightHandSide("0.1");
     builder->InnerCornerTreatment()->SetTreatmentType(CornerTreatmentBuilder::CornerTreatmentTypeNone);

@@ -12,6 +12,7 @@
 #include "attributes/duplicates.h"
 #include "host/block_values.h"
 #include "host/dialog_framework.h"
+#include "host/uf_session.h"
 
 using namespace NXOpen;
 using namespace NXOpen::BlockStyler;
@@ -65,9 +66,8 @@ void delete_xiantong::initialize_cb() {
     blocktoggle_debei = dynamic_cast<Toggle*>(top->FindBlock("blocktoggle_debei"));
     colorPicker0 = dynamic_cast<ObjectColorPicker*>(top->FindBlock("colorPicker0"));
     kzt::set_solid_body_filter(blockxuanzhe);
-    UF_initialize();
+    kzt::UfSession uf;
     UF_ASSEM_set_work_part(UF_PART_ask_display_part());
-    UF_terminate();
     return 0;
   }, 0);
 }
@@ -75,7 +75,7 @@ void delete_xiantong::initialize_cb() {
 void delete_xiantong::dialogShown_cb() {}
 
 void delete_xiantong::得到选择体的信息() {
-  UF_initialize();
+  kzt::UfSession uf;
   set_components_blanked(UF_OBJ_BLANKED);
   unique_bodies.clear();
   duplicate_bodies.clear();
@@ -88,14 +88,13 @@ void delete_xiantong::得到选择体的信息() {
     kzt::set_text(chongdie, count_text(duplicate_bodies.size()));
   }
   set_components_blanked(UF_OBJ_NOT_BLANKED);
-  UF_terminate();
 }
 
 int delete_xiantong::apply_cb() {
   return kzt::guarded([&] {
     得到选择体的信息();
     const std::vector<int> colors = kzt::get_colors(colorPicker0);
-    UF_initialize();
+    kzt::UfSession uf;
     if (kzt::get_toggle(blocktoggle_debei))
       for (tag_t body : duplicate_bodies) UF_OBJ_delete_object(body);
     if (kzt::get_toggle(blocktoggle0))
@@ -103,7 +102,6 @@ int delete_xiantong::apply_cb() {
         UF_OBJ_set_blank_status(body, UF_OBJ_BLANKED);
         if (!colors.empty()) UF_OBJ_set_color(body, colors[0]);
       }
-    UF_terminate();
     return 0;
   }, 1);
 }

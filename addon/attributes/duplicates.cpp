@@ -7,6 +7,8 @@
 #include <uf.h>
 #include <uf_modl.h>
 
+#include "host/uf_session.h"
+
 namespace kzt {
 
 std::string bounding_box_key(tag_t body) {
@@ -18,7 +20,7 @@ std::string bounding_box_key(tag_t body) {
 }
 
 KeyClassification classify_by_key(const std::vector<tag_t>& bodies) {
-  UF_initialize();
+  UfSession uf;
   KeyClassification result;
   std::vector<std::string> seen;
   for (tag_t body : bodies) {
@@ -30,7 +32,6 @@ KeyClassification classify_by_key(const std::vector<tag_t>& bodies) {
       result.duplicate.push_back(body);
     }
   }
-  UF_terminate();
   return result;
 }
 

@@ -18,7 +18,9 @@
 #include "attributes/measurement.h"
 #include "host/attribute_vocabulary.h"
 #include "host/drawing_mode.h"
+#include "host/message.h"
 #include "host/model_helpers.h"
+#include "host/uf_session.h"
 
 namespace kzt {
 
@@ -26,7 +28,6 @@ namespace {
 
 constexpr double kVolumeTolerance = 5.0;  // mm^3
 constexpr double kMassTolerance = 3.0;    // g
-constexpr double kAccuracy = 0.95;
 
 struct Signature {
   int faces = 0, edges = 0;
@@ -43,21 +44,20 @@ Signature CountsOf(tag_t body) {
 }  // namespace
 
 int find_identical_bodies(tag_t body, std::vector<tag_t>& identical) {
-  UF_initialize();
+  UfSession uf;
   Signature wanted = CountsOf(body);
-  得到体积(body, kAccuracy, wanted.volume, wanted.mass);
+  得到体积(body, kMeasureAccuracy, wanted.volume, wanted.mass);
   std::vector<tag_t> candidates;
   得到工作所有的体(UF_ASSEM_ask_work_part(), candidates);
   for (tag_t candidate : candidates) {
     Signature s = CountsOf(candidate);
     if (s.faces != wanted.faces || s.edges != wanted.edges) continue;
-    得到体积(candidate, kAccuracy, s.volume, s.mass);
+    得到体积(candidate, kMeasureAccuracy, s.volume, s.mass);
     if (std::abs(s.volume - wanted.volume) <= kVolumeTolerance && std::abs(s.mass - wanted.mass) <= kMassTolerance) {
       identical.push_back(candidate);
       UF_DISP_set_highlight(candidate, 0);
     }
   }
-  UF_terminate();
   return identical.empty() ? 1 : 0;
 }
 
@@ -76,7 +76,6 @@ void colour_body(int color, tag_t body) {
 }
 
 void mark_overlapping_bodies(const std::vector<tag_t>& bodies) {
-  UF_initialize();
   if (!bodies.empty()) {
     const KeyClassification classes = classify_by_key(bodies);
     if (ask_drawing_mode() == 2) {
@@ -86,11 +85,10 @@ void mark_overlapping_bodies(const std::vector<tag_t>& bodies) {
         char message[160];
         std::snprintf(message, sizeof message, "找到 %d 个重复体,颜色已设置为红色,请手工删除!!",
                       static_cast<int>(classes.duplicate.size()));
-        uc1601(message, 1);
+        show_message(message);
       }
     }
   }
-  UF_terminate();
 }
 
 }  // namespace kzt

@@ -25,6 +25,9 @@
 #include "host/dialog_framework.h"
 #include "host/drawing_mode.h"
 #include "host/gbk_text.h"
+#include "host/message.h"
+#include "host/model_helpers.h"
+#include "host/uf_session.h"
 
 using namespace NXOpen;
 using namespace NXOpen::BlockStyler;
@@ -39,13 +42,6 @@ constexpr int kBodyMode = 1;
 // Bent plate or bent flat bar: measured on the flat blank.
 bool IsBent(const std::string& stockType) {
   return kzt::contains_gbk(stockType, "钢板,折弯") || kzt::contains_gbk(stockType, "扁钢,折弯");
-}
-
-void AssignPartAttribute(tag_t part, const char* title, const std::string& value) {
-  UF_ATTR_value_t v;
-  v.type = kzt::kAttrString;
-  v.value.string = const_cast<char*>(value.c_str());
-  UF_ATTR_assign(part, title, v);
 }
 
 }  // namespace
@@ -90,9 +86,8 @@ void kzt_shuxinV30::initialize_cb() {
     blockbutton0 = dynamic_cast<Button*>(top->FindBlock("blockbutton0"));
     button0 = dynamic_cast<Button*>(top->FindBlock("button0"));
     kzt::set_solid_body_filter(blockxuanzhe);
-    UF_initialize();
+    kzt::UfSession uf;
     UF_ASSEM_set_work_part(UF_PART_ask_display_part());
-    UF_terminate();
     return 0;
   }, 0);
 }
@@ -177,9 +172,7 @@ void kzt_shuxinV30::读选择体的属性() {
   if (kzt::get_enum(blockleixing) != kBodyMode) return;
   const tag_t body = FirstSelected();
   if (body == NULL_TAG) {
-    UF_initialize();
-    uc1601("请选择体!", 1);
-    UF_terminate();
+    kzt::show_message("请选择体!");
     return;
   }
   kzt::set_text(blockPartName, 得到体的属性(body, kzt::kPartName));
@@ -198,18 +191,17 @@ void kzt_shuxinV30::名称检查() {
     if (name == typed) {
       char message[512];
       std::snprintf(message, sizeof message, "警告:\n%s\n已存在,请重新输入", typed.c_str());
-      UF_initialize();
-      uc1601(message, 1);
-      UF_terminate();
+      kzt::show_message(message);
       return;
     }
 }
 
 int kzt_shuxinV30::判断名称是否存在(std::vector<std::string>& names) {
   std::vector<tag_t> bodies;
-  UF_initialize();
-  得到工作所有的体(UF_ASSEM_ask_work_part(), bodies);
-  UF_terminate();
+  {
+    kzt::UfSession uf;
+    得到工作所有的体(UF_ASSEM_ask_work_part(), bodies);
+  }
   for (tag_t body : bodies) names.push_back(得到体的属性(body, kzt::kPartName));
   return 0;
 }
@@ -220,9 +212,8 @@ void kzt_shuxinV30::设置高亮() {
   if (body == NULL_TAG) return;
   std::vector<tag_t> identical;
   找相同体(body, identical);
-  UF_initialize();
+  kzt::UfSession uf;
   for (tag_t other : identical) UF_DISP_set_highlight(other, 1);
-  UF_terminate();
 }
 
 void kzt_shuxinV30::设置选择体颜色(int color, tag_t body) { kzt::colour_body(color, body); }
@@ -237,21 +228,19 @@ void kzt_shuxinV30::写属性() {
   const std::string stockSpec = kzt::get_text(blocksuling);
   const bool blank = kzt::get_toggle(blocktoggle0);
 
-  UF_initialize();
+  kzt::UfSession uf;
   if (kzt::get_enum(blockleixing) == 0) {
     const tag_t work = UF_ASSEM_ask_work_part();
-    AssignPartAttribute(work, kzt::kPartName, partName);
-    AssignPartAttribute(work, kzt::kPartNo, partNo);
-    AssignPartAttribute(work, kzt::kMaterial, material);
-    AssignPartAttribute(work, kzt::kRemark, remark);
-    UF_terminate();
+    kzt::assign_string_attribute(work, kzt::kPartName, partName);
+    kzt::assign_string_attribute(work, kzt::kPartNo, partNo);
+    kzt::assign_string_attribute(work, kzt::kMaterial, material);
+    kzt::assign_string_attribute(work, kzt::kRemark, remark);
     return;
   }
   const tag_t selected = FirstSelected();
   if (selected == NULL_TAG) {
     // Nothing to write on: refused rather than writing on an undefined body.
-    uc1601("请选择体!", 1);
-    UF_terminate();
+    kzt::show_message("请选择体!");
     return;
   }
   std::vector<tag_t> bodies;
@@ -271,14 +260,13 @@ void kzt_shuxinV30::写属性() {
     UF_MODL_update();
   }
   找重叠体(bodies);
-  UF_terminate();
 }
 
 void kzt_shuxinV30::最大外形() {
   const tag_t body = FirstSelected();
   if (body == NULL_TAG) return;
   double volume = 0, mass = 0;
-  得到体积(body, 0.95, volume, mass);
+  得到体积(body, kzt::kMeasureAccuracy, volume, mass);
   const kzt::BodyExtents e = kzt::measure_extents(body);
   kzt::set_text(blockRiqi, kzt::format_envelope(e.d0, e.d1, e.d2, e.thickness, mass));
 }
@@ -311,11 +299,7 @@ void kzt_shuxinV30::填写备注() {
   bool unfoldFailed = false;
   const std::string remark =
       kzt::remark_for(partNo, stockType, solid, kzt::parse_envelope(kzt::get_text(blockRiqi)), unfoldFailed);
-  if (unfoldFailed) {
-    UF_initialize();
-    uc1601("未展开成功:请修改折弯设置", 1);
-    UF_terminate();
-  }
+  if (unfoldFailed) kzt::show_message("未展开成功:请修改折弯设置");
   kzt::set_text(blockbeizhu, remark);
 }
 
@@ -344,6 +328,8 @@ int kzt_shuxinV30::得到工作所有的体(tag_t part, std::vector<tag_t>& bodi
   return kzt::得到工作所有的体(part, bodies);
 }
 
+// This class's version answers with the link feature (to delete it after measuring), the
+// component dialog's with the linked body (to make a part of it).
 tag_t kzt_shuxinV30::抽取实体(tag_t body) {
   tag_t linked = NULL_TAG;
   return kzt::抽取实体(body, linked);

@@ -16,22 +16,29 @@
 #include <uf_ui.h>
 #include <uf_vec.h>
 
+#include "host/message.h"
+#include "host/uf_session.h"
+
 namespace kzt {
 
 namespace {
+
+// The accuracies the two evaluations accept at least; a lower request is raised.
+constexpr double kVolumeAccuracyFloor = 0.99;
+constexpr double kAreaAccuracyFloor = 0.9;
 
 // The modeller works in metres and kilograms.
 constexpr double kCubicMetresToMm3 = 1e9;
 constexpr double kSquareMetresToMm2 = 1e6;
 constexpr double kKilogramsToGrams = 1000;
 
-// The host's mass-property selectors: mass, centre of gravity, moments of inertia.
+// Mass, centre of gravity and moments of inertia, as the add-on has always asked.
 PK_TOPOL_eval_mass_props_o_t MassOptions() {
   PK_TOPOL_eval_mass_props_o_t options{};
   options.o_t_version = 2;
-  options.mass = 14003;
-  options.c_of_g = 14006;
-  options.inertia = 14007;
+  options.mass = PK_mass_mass_c;
+  options.c_of_g = PK_mass_c_of_g_yes_c;
+  options.inertia = PK_mass_m_of_i_yes_c;
   return options;
 }
 
@@ -130,7 +137,7 @@ void extents_along_work_csys(tag_t body, double& d0, double& d1, double& d2) {
 
 void 得到体积(tag_t body, double accuracy, double& volume, double& mass) {
   volume = 0;
-  accuracy = std::clamp(accuracy, 0.99, 1.0);
+  accuracy = std::clamp(accuracy, kVolumeAccuracyFloor, 1.0);
   double amount = 0, kilograms = 0;
   if (!EvalMass(body, accuracy, amount, kilograms)) return;
   volume = amount * kCubicMetresToMm3;
@@ -139,7 +146,7 @@ void 得到体积(tag_t body, double accuracy, double& volume, double& mass) {
 
 void 得到面积(tag_t face, double accuracy, double& area) {
   area = 0;
-  accuracy = std::clamp(accuracy, 0.9, 1.0);
+  accuracy = std::clamp(accuracy, kAreaAccuracyFloor, 1.0);
   double amount = 0, mass = 0;
   if (EvalMass(face, accuracy, amount, mass)) area = amount * kSquareMetresToMm2;
 }
@@ -151,7 +158,7 @@ tag_t 求体的最大面积(tag_t body) {
   double largestArea = -1;
   for (tag_t face : ListItems(faces)) {
     double area = 0;
-    得到面积(face, 0.95, area);
+    得到面积(face, kMeasureAccuracy, area);
     if (area > largestArea) {  // on equal areas the earlier face stays
       largestArea = area;
       largest = face;
@@ -225,7 +232,7 @@ void 设置坐标到最大面最长边(tag_t face) {
     UF_VEC3_mag(cross, &len);
     if (len < 1e-9) AnyPerpendicular(x, y);
   } else {
-    uc1601("最大面非平面,非圆柱面,需要核实尺寸", 1);
+    show_message("最大面非平面,非圆柱面,需要核实尺寸");
   }
   if (edgeList) UF_MODL_delete_list(&edgeList);
 
@@ -239,7 +246,7 @@ void 设置坐标到最大面最长边(tag_t face) {
 }
 
 BodyExtents measure_extents(tag_t body) {
-  UF_initialize();
+  UfSession uf;
   BodyExtents result;
   const tag_t saved = copy_of_work_csys();
   const tag_t largest = 求体的最大面积(body);
@@ -264,7 +271,6 @@ BodyExtents measure_extents(tag_t body) {
   if (faces) UF_MODL_delete_list(&faces);
   result.thickness = found ? thinnest : 0;
   UF_CSYS_set_wcs(saved);
-  UF_terminate();
   return result;
 }
 

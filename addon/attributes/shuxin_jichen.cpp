@@ -1,12 +1,10 @@
 // Attribute inheritance: the six texts of the last body read by Apply or OK.
 #include "attributes/shuxin_jichen.hpp"
 
-#include <uf.h>
-#include <uf_ui.h>
-
 #include "host/attribute_vocabulary.h"
 #include "host/block_values.h"
 #include "host/dialog_framework.h"
+#include "host/message.h"
 #include "host/model_helpers.h"
 
 using namespace NXOpen;
@@ -46,9 +44,7 @@ int shuxin_jichen::apply_cb() {
     const std::vector<tag_t> selected = kzt::get_selected(selection0);
     if (selected.empty()) {
       // Nothing to read from: refused as the attribute writer refuses it.
-      UF_initialize();
-      uc1601("请选择体!", 1);
-      UF_terminate();
+      kzt::show_message("请选择体!");
       return 0;
     }
     return 读写体的属性(selected[0], DB_PART_NAME, DB_PART_NO, suling, MATERIALS, REMARK, guige);

@@ -7,18 +7,20 @@
 #include <uf_cfi.h>
 #include <uf_ui.h>
 
+#include "host/message.h"
+#include "host/uf_session.h"
+
 namespace kzt {
 
 void show_data_file(const char* relativePath) {
-  UF_initialize();
+  UfSession uf;
   char* base = nullptr;
   UF_translate_variable("UGII_BASE_DIR", &base);
   const std::string path = std::string(base ? base : "") + relativePath;
   int status = 1;
   UF_CFI_ask_file_exist(path.c_str(), &status);
   if (status != 0) {
-    uc1601("数据库文件不存在", 1);
-    UF_terminate();
+    show_message("数据库文件不存在");
     return;
   }
   const int channel = uc4504(path.c_str(), 1, UF_CFI_TEXT_FILE_TYPE);
@@ -33,7 +35,6 @@ void show_data_file(const char* relativePath) {
     }
     uc4540(channel, 0);
   }
-  UF_terminate();
 }
 
 }  // namespace kzt

@@ -4,12 +4,11 @@
 
 #include <cstdio>
 
-#include <uf.h>
-#include <uf_ui.h>
 
 #include "attributes/delete_xiantong.hpp"
 #include "assembly/zujian.hpp"
 #include "attributes/kzt_shuxinV30.hpp"
+#include "host/message.h"
 #include "modelling/TWO_CYL_tool.hpp"
 
 namespace {
@@ -25,11 +24,9 @@ constexpr const char* kActionNames[] = {
 // A row whose command has not been built: tells the user and changes nothing.
 template <int Row>
 int not_available() {
-  UF_initialize();
   char message[160];
   std::snprintf(message, sizeof message, "%s: 此命令尚未提供", kActionNames[Row]);
-  uc1601(message, 1);
-  UF_terminate();
+  kzt::show_message(message);
   return 0;
 }
 

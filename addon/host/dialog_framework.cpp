@@ -5,6 +5,8 @@
 #include <uf.h>
 #include <uf_part.h>
 
+#include "host/uf_session.h"
+
 namespace kzt {
 
 void show_error_box(const std::exception& ex) {
@@ -13,9 +15,8 @@ void show_error_box(const std::exception& ex) {
 }
 
 void host_part_cleanup() {
-  UF_initialize();
+  UfSession uf;
   UF_PART_cleanup(1);
-  UF_terminate();
 }
 
 int show_dialog(NXOpen::BlockStyler::BlockDialog* dialog) {

@@ -8,10 +8,12 @@
 #include <uf_draw.h>
 #include <uf_obj.h>
 
+#include "host/uf_session.h"
+
 namespace kzt {
 
 int ask_drawing_mode() {
-  UF_initialize();
+  UfSession uf;
   int count = 0;
   tag_t* sheets = nullptr;
   UF_DRAW_ask_drawings(&count, &sheets);
@@ -23,7 +25,6 @@ int ask_drawing_mode() {
     if (std::count(prefix.begin(), prefix.end(), '0') >= 2) ++counted;
   }
   if (sheets) UF_free(sheets);
-  UF_terminate();
   if (count == 0) return 2;
   return counted >= 0.9 * count ? 1 : 2;
 }

@@ -18,25 +18,12 @@
 
 #include "host/attribute_vocabulary.h"
 #include "host/gbk_text.h"
+#include "host/message.h"
+#include "host/uf_session.h"
 
 namespace kzt {
 
 namespace {
-
-// Brackets host calls; the host's UF_initialize/UF_terminate pairs nest.
-struct UfSession {
-  UfSession() { UF_initialize(); }
-  ~UfSession() { UF_terminate(); }
-  UfSession(const UfSession&) = delete;
-  UfSession& operator=(const UfSession&) = delete;
-};
-
-void AssignString(tag_t object, const std::string& title, const std::string& value) {
-  UF_ATTR_value_t v;
-  v.type = kAttrString;
-  v.value.string = const_cast<char*>(value.c_str());
-  UF_ATTR_assign(object, title.c_str(), v);
-}
 
 int LayerOf(tag_t object) {
   UF_OBJ_disp_props_t props{};
@@ -80,6 +67,16 @@ void InstanceNameOf(tag_t component, char instanceName[UF_CFI_MAX_FILE_NAME_BUFS
 
 }  // namespace
 
+bool assign_string_attribute(tag_t object, const std::string& title, const std::string& value) {
+  UfSession uf;
+  UF_ATTR_value_t v;
+  v.type = kAttrString;
+  v.value.string = const_cast<char*>(value.c_str());
+  char doing[300];
+  std::snprintf(doing, sizeof doing, "属性 %s 未能写入对象 %u:", title.c_str(), object);
+  return report_host_failure(doing, UF_ATTR_assign(object, title.c_str(), v));
+}
+
 std::string 得到体的属性(tag_t object, const char* title) {
   UfSession uf;
   char titleBuffer[UF_ATTR_MAX_TITLE_BUFSIZE];
@@ -102,12 +99,12 @@ void 所有实体写属性(OccurrenceFlags& flags, tag_t body, const std::string
   if (UF_ASSEM_is_occurrence(body)) {
     flags.metOccurrence = true;
     const tag_t prototype = UF_ASSEM_ask_prototype_of_occ(body);
-    AssignString(prototype, title, value);
+    assign_string_attribute(prototype, title, value);
     if (colourBody) colourBody(colour, prototype);
-    AssignString(body, title, value);
+    assign_string_attribute(body, title, value);
   } else {
     flags.metPlain = true;
-    AssignString(body, title, value);
+    assign_string_attribute(body, title, value);
   }
   if (colourBody) colourBody(colour, body);
 }
@@ -228,6 +225,13 @@ int 查找连续图号(const std::vector<int>& used, std::vector<int>& free) {
   return 0;
 }
 
+bool link_body(tag_t source, tag_t xform, tag_t workPart, tag_t& feature) {
+  UfSession uf;
+  char doing[160];
+  std::snprintf(doing, sizeof doing, "体 %u 未能链接到工作部件:", source);
+  return report_host_failure(doing, UF_WAVE_create_linked_body(source, xform, workPart, true, &feature));
+}
+
 tag_t 抽取实体(tag_t body, tag_t& linkedBody) {
   UfSession uf;
   linkedBody = body;
@@ -239,8 +243,11 @@ tag_t 抽取实体(tag_t body, tag_t& linkedBody) {
   tag_t xform = NULL_TAG;
   UF_SO_create_xform_assy_ctxt(workPart, parent, work, &xform);
   tag_t feature = NULL_TAG;
-  UF_WAVE_create_linked_body(prototype, xform, workPart, true, &feature);
-  if (feature != NULL_TAG) UF_MODL_ask_feat_body(feature, &linkedBody);
+  if (!link_body(prototype, xform, workPart, feature)) {
+    linkedBody = NULL_TAG;
+    return NULL_TAG;
+  }
+  UF_MODL_ask_feat_body(feature, &linkedBody);
   return feature;
 }
 

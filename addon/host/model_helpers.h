@@ -9,6 +9,10 @@
 
 namespace kzt {
 
+// Writes one string attribute; a failure is shown to the user, naming the object and
+// the title, and gives false.
+bool assign_string_attribute(tag_t object, const std::string& title, const std::string& value);
+
 // The object's attribute as text; "" when it has none.
 std::string 得到体的属性(tag_t object, const char* title);
 
@@ -61,9 +65,14 @@ int 得到字符数字个数(const std::string& text);
 // then the numbers after the last one up to the count of used numbers plus 20.
 int 查找连续图号(const std::vector<int>& used, std::vector<int>& free);
 
+// A linked body of `source` in the work part, placed by `xform`: the new feature, or
+// false after showing why the host refused.
+bool link_body(tag_t source, tag_t xform, tag_t workPart, tag_t& feature);
+
 // Brings a body of another component into the work part as a linked body. Returns the
 // new linked-body feature and sets `linkedBody` to its body; when the body already sits
-// in the work occurrence, returns NULL_TAG and `linkedBody` is the body itself.
+// in the work occurrence, returns NULL_TAG and `linkedBody` is the body itself. When the
+// link fails, the failure is shown and both are NULL_TAG.
 tag_t 抽取实体(tag_t body, tag_t& linkedBody);
 
 }  // namespace kzt

@@ -10,6 +10,8 @@
 #include <uf_ui.h>
 
 #include "host/dialog_framework.h"
+#include "host/message.h"
+#include "host/uf_session.h"
 
 using namespace NXOpen;
 using namespace NXOpen::BlockStyler;
@@ -47,7 +49,7 @@ void TWO_CYL_tool::dialogShown_cb() {}
 
 int TWO_CYL_tool::apply_cb() {
   return kzt::guarded([&] {
-    UF_initialize();
+    kzt::UfSession uf;
     const Point3d p1 = point0->Point();
     const Point3d p2 = point01->Point();
     const double diameter = expression0->Value()->Value();
@@ -59,15 +61,15 @@ int TWO_CYL_tool::apply_cb() {
     double tolerance = 0;
     UF_MODL_ask_distance_tolerance(&tolerance);
     if (tolerance > length) {
-      uc1601("选择的两点小于建模公差，请重新选择", 1);
-      UF_terminate();
+      kzt::show_message("选择的两点小于建模公差，请重新选择");
       return 0;
     }
     double origin[3] = {p1.X, p1.Y, p1.Z};
     double direction[3] = {p2.X - p1.X, p2.Y - p1.Y, p2.Z - p1.Z};
     tag_t cylinder = NULL_TAG;
-    UF_MODL_create_cyl1(UF_NULLSIGN, origin, heightText, diameterText, direction, &cylinder);
-    UF_terminate();
+    char doing[200];
+    std::snprintf(doing, sizeof doing, "圆柱未能创建 (直径 %s, 高 %s):", diameterText, heightText);
+    kzt::report_host_failure(doing, UF_MODL_create_cyl1(UF_NULLSIGN, origin, heightText, diameterText, direction, &cylinder));
     return 0;
   }, 1);
 }

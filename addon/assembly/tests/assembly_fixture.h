@@ -1,0 +1,65 @@
+// An assembly on disk for the component dialog's tests: 总装-0 holding one component
+// whose part holds boxes made to drawing. Journal text is UTF-8; literals are GBK.
+#pragma once
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "addon/host/tests/journal_fixture.h"
+#include "host/attribute_vocabulary.h"
+#include "platform/assemblies/occurrence.h"
+#include "platform/files/host_path.h"
+#include "platform/files/part_file.h"
+#include "platform/geometry/located_shape.h"
+
+namespace kzt_test {
+
+using namespace platform;
+using fabdoc_test::AddBox;
+
+class BatchComponents : public kzt_test::CommandTest {
+protected:
+  // An assembly 总装-0 in `folder` with one component `parentStem` (at x = 1000) holding
+  // boxes named by `names`, each made to drawing with an unnumbered drawing number.
+  Part& MakeAssembly(const std::string& parentStem, const std::vector<std::string>& names) {
+    Part& parent = session().NewPart(HostPath(parentStem + ".prt"));
+    for (size_t i = 0; i < names.size(); ++i) {
+      Body& b = AddBox(parent, 100.0 * i, 0, 0, 50, 20 + 10.0 * i, 5, names[i]);
+      b.attributes.Set(kzt::kPartName, names[i]);
+      b.attributes.Set(kzt::kRemark, kzt::kMadeToDrawing);
+      b.attributes.Set(kzt::kPartNo, "1");
+    }
+    files::SavePart(parent, parent.path);
+    root = &session().NewPart(HostPath("总装-0.prt"));
+    Instance inst;
+    inst.partPath = parent.path;
+    inst.instanceName = parentStem;
+    inst.name = parentStem;
+    inst.transform = Transform::Translation(1000, 0, 0);
+    root->AddInstance(inst);
+    files::SavePart(*root, root->path);
+    session().SetDisplayed(root);
+    return parent;
+  }
+  // Batch mode once, components not saved.
+  void RunBatch() {
+    Run(u8R"J(
+action new_zujianV1
+  set enum0 2
+  apply
+  cancel
+)J");
+  }
+  std::string HostPath(const std::string& gbkName) { return ToHostPath(folder) + "\\" + gbkName; }
+  bool FileExists(const std::string& gbkName) { return std::filesystem::exists(folder + "/" + text::ToUtf8(gbkName)); }
+  // Stems of the components under the first component of the assembly.
+  std::vector<std::string> ChildrenOfParent() {
+    std::vector<std::string> stems;
+    auto parent = session().Children(session().RootOccurrence(*root)).front();
+    for (ComponentOccurrence* c : session().Children(*parent)) stems.push_back(HostFileStem(c->partPath));
+    return stems;
+  }
+  Part* root = nullptr;
+};
+
+}  // namespace kzt_test
