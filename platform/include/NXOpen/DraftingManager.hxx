@@ -9,7 +9,7 @@ class Part;
 
 class NXOPENCPPEXPORT DraftingManager {
 public:
-  ~DraftingManager();
+  ~DraftingManager() = default;
   // Marks the instantiation of a sheet template as finished; the sheet's template
   // content is then the part's own, as after any edit.
   void SetTemplateInstantiationIsComplete(bool templateInstantiationStatus);

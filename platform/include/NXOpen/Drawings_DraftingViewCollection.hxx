@@ -9,7 +9,7 @@ namespace Drawings {
 
 class NXOPENCPPEXPORT DraftingViewCollection {
 public:
-  ~DraftingViewCollection();
+  ~DraftingViewCollection() = default;
   // A builder for a new base view (baseView null); end it with Destroy().
   BaseViewBuilder* CreateBaseViewBuilder(BaseView* baseView);
 

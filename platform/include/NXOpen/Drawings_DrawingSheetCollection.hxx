@@ -36,7 +36,7 @@ public:
     std::size_t at_ = 0;
   };
 
-  ~DrawingSheetCollection();
+  ~DrawingSheetCollection() = default;
   iterator begin();
   iterator end();
   // A builder for a new sheet (drawingSheet null); end it with Destroy().

@@ -8,7 +8,7 @@ class Part;
 
 class NXOPENCPPEXPORT ModelingViewCollection {
 public:
-  ~ModelingViewCollection();
+  ~ModelingViewCollection() = default;
   // The model view of that name ("Front", ...); throws NXException naming the view and
   // the part when the part has none.
   ModelingView* FindObject(const NXString& journalIdentifier);

@@ -7,7 +7,7 @@ class Part;
 
 class NXOPENCPPEXPORT ViewCollection {
 public:
-  ~ViewCollection();
+  ~ViewCollection() = default;
   // The work view (as UF_VIEW_ask_work_view gives it); null when there is none.
   View* WorkView();
 
