@@ -18,6 +18,9 @@ extern UFUNEXPORT int UF_DRAW_ask_drawings(int *num_drawings, tag_t **drawings);
 /* The work part's current sheet: the one made or opened last; NULL_TAG when none. */
 extern UFUNEXPORT int UF_DRAW_ask_current_drawing(tag_t *drawing_tag);
 
+/* Makes a sheet of the work part the current one (shown, its view the work view). */
+extern UFUNEXPORT int UF_DRAW_open_drawing(const tag_t drawing_tag);
+
 /* A sheet's size, scale, units and projection angle (NULL_TAG: the current sheet).
  * Sheets made from the templates are custom-sized, metric, first-angle. */
 extern UFUNEXPORT int UF_DRAW_ask_drawing_info(tag_t drawing_tag, UF_DRAW_info_t *drawing_info);
