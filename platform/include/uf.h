@@ -20,6 +20,11 @@ extern "C" {
 #define UF_UNLOAD_SEL_DIALOG 2
 #define UF_UNLOAD_UG_TERMINATE 3
 
+/* Application modules (UF_ask_application_module). */
+#define UF_APP_NONE 0
+#define UF_APP_DRAFTING 1
+#define UF_APP_MODELING 40
+
 /* A function found by UF_load_library; cast it to its real type before calling. */
 typedef void (*UF_load_f_p_t)(void);
 
@@ -42,6 +47,10 @@ extern UFUNEXPORT int UF_print_syslog(const char *message, logical date_flag);
 /* The value of a host environment variable (pointer into host storage, do not free), or
  * NULL when it is not set. UGII_BASE_DIR is the host installation folder as a host path. */
 extern UFUNEXPORT int UF_translate_variable(const char *variable, char **translation);
+
+/* The current application: UF_APP_MODELING until a drafting switch
+ * (Session::ApplicationSwitchImmediate("UG_APP_DRAFTING")), then UF_APP_DRAFTING. */
+extern UFUNEXPORT int UF_ask_application_module(int *module_id);
 
 /* Loads a library (host path, or a plain file name looked for in UGII_BASE_DIR\NXBIN and
  * the start-up folder) and finds a function in it; *function_ptr is NULL on failure. */

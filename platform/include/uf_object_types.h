@@ -33,6 +33,7 @@
 #define UF_tabular_note_type 165
 #define UF_tabular_note_section_subtype 0
 #define UF_tabular_note_subtype 1
+#define UF_parts_list_subtype 11
 
 #define UF_datum_axis_type 196
 #define UF_datum_plane_type 197

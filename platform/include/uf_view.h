@@ -1,5 +1,5 @@
-/* The host's views (as the real host's uf_view.h): the work view. Headless there is
- * nothing to fit. */
+/* The host's views (as the real host's uf_view.h): the work view, the objects it shows
+ * and a view's own layer mask. Headless there is nothing to fit. */
 #ifndef UF_VIEW_INCLUDED
 #define UF_VIEW_INCLUDED
 
@@ -9,10 +9,30 @@
 extern "C" {
 #endif
 
-/* The work part's first model view, or NULL_TAG when it has none. */
+/* What UF_VIEW_cycle_objects returns. */
+enum UF_VIEW_cycle_objects_e {
+  UF_VIEW_VISIBLE_OBJECTS = 1,
+  UF_VIEW_DEPENDENT_OBJECTS,
+  UF_VIEW_ERASED_OBJECTS,
+  UF_VIEW_MODIFIED_OBJECTS
+};
+typedef enum UF_VIEW_cycle_objects_e UF_VIEW_cycle_objects_t;
+
+/* The work view: the current sheet's own view while the drafting application shows a
+ * sheet, else the work part's first model view; NULL_TAG when there is none. */
 extern UFUNEXPORT int UF_VIEW_ask_work_view(tag_t *view_tag);
 /* Fits a view (NULL_TAG: the work view); nothing to do headless. */
 extern UFUNEXPORT int UF_VIEW_fit_view(tag_t view_tag, double fit_fraction);
+
+/* Next object after *object (NULL_TAG starts, NULL_TAG ends) in a view (NULL_TAG: the
+ * work view). On a sheet's view, the visible objects are the sheet's own drafting
+ * objects: tabular-note sections, parts lists, notes and curves of its frame. */
+extern UFUNEXPORT int UF_VIEW_cycle_objects(tag_t view, UF_VIEW_cycle_objects_t type, tag_t *object);
+
+/* A view's own layer-visibility mask, by view name ("" : the work view). ip2 1 drops the
+ * view's mask (the view shows the global layer settings again); ip2 2 sets it from ip3,
+ * 256 entries, ip3[i] for layer i + 1: 1 visible, 0 hidden. The view becomes out of date. */
+extern UFUNEXPORT int uc6447(const char *cp1, int ip2, int *ip3);
 
 #ifdef __cplusplus
 }

@@ -26,6 +26,10 @@ public:
   void RestructureComponents(const std::vector<Component*>& components, Component* newParent,
                              bool deleteOriginals, std::vector<Component*>& newComponents,
                              ErrorList** errorList);
+  // Shows the components with their exact geometry (the only representation this host
+  // has, so the display does not change). Returns a new ErrorList for the caller to
+  // delete, one entry per component that is not of this assembly.
+  ErrorList* DisplayComponentsExact(const std::vector<Component*>& components);
 
 private:
   friend class NXOpen::Part;

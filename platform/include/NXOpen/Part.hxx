@@ -5,7 +5,12 @@
 #include <NXOpen/Assemblies_AssemblyManager.hxx>
 #include <NXOpen/Assemblies_ComponentAssembly.hxx>
 #include <NXOpen/BasePart.hxx>
+#include <NXOpen/DraftingManager.hxx>
+#include <NXOpen/Drawings_DraftingViewCollection.hxx>
+#include <NXOpen/Drawings_DrawingSheetCollection.hxx>
 #include <NXOpen/Features_FeatureCollection.hxx>
+#include <NXOpen/ModelingViewCollection.hxx>
+#include <NXOpen/ViewCollection.hxx>
 
 namespace NXOpen {
 
@@ -17,6 +22,13 @@ public:
   NXOpen::Assemblies::AssemblyManager* AssemblyManager();
   // This part's assembly structure (root component, restructuring).
   NXOpen::Assemblies::ComponentAssembly* ComponentAssembly();
+  // The part's drawing sheets, drafting state and drafting views.
+  NXOpen::Drawings::DrawingSheetCollection* DrawingSheets();
+  NXOpen::DraftingManager* Drafting();
+  NXOpen::Drawings::DraftingViewCollection* DraftingViews();
+  // The part's model views and its views as displayed.
+  NXOpen::ModelingViewCollection* ModelingViews();
+  NXOpen::ViewCollection* Views();
 
 protected:
   friend class NXObjectManager;
@@ -26,6 +38,11 @@ private:
   std::unique_ptr<NXOpen::Features::FeatureCollection> features_;
   std::unique_ptr<NXOpen::Assemblies::AssemblyManager> assemblyManager_;
   std::unique_ptr<NXOpen::Assemblies::ComponentAssembly> componentAssembly_;
+  std::unique_ptr<NXOpen::Drawings::DrawingSheetCollection> drawingSheets_;
+  std::unique_ptr<NXOpen::DraftingManager> drafting_;
+  std::unique_ptr<NXOpen::Drawings::DraftingViewCollection> draftingViews_;
+  std::unique_ptr<NXOpen::ModelingViewCollection> modelingViews_;
+  std::unique_ptr<NXOpen::ViewCollection> views_;
 };
 
 }  // namespace NXOpen

@@ -20,6 +20,10 @@ public:
   // An environment variable's value (GBK); "" when it is not set.
   NXString GetEnvironmentVariableValue(const NXString& name);
 
+  // Switches the application at once: "UG_APP_DRAFTING" or "UG_APP_MODELING"
+  // (UF_ask_application_module follows); throws NXException naming an unknown one.
+  void ApplicationSwitchImmediate(const NXString& applicationName);
+
   NXOpen::DisplayManager* DisplayManager();
   // Headless there are no facets to clean up; it does nothing.
   void CleanUpFacetedFacesAndEdges();

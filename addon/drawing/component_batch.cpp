@@ -1,0 +1,151 @@
+// The component-mode batch. Sheets already there are kept and not made again, so a
+// second run adds only what is missing. An exception from the host's builders ends the
+// run with the sheets made so far kept, the work layer restored and the bar removed.
+#include "drawing/component_batch.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <uf.h>
+#include <uf_assem.h>
+#include <uf_draw.h>
+#include <uf_layer.h>
+#include <uf_plist.h>
+
+#include "drawing/numbering.h"
+#include "drawing/part_file_name.h"
+#include "drawing/sheet_names.h"
+#include "drawing/sheet_scale.h"
+#include "drawing/sheet_views.h"
+#include "host/attribute_vocabulary.h"
+#include "host/gbk_text.h"
+#include "host/progress_bar.h"
+
+namespace kzt {
+
+namespace {
+
+inline constexpr const char* kGeneralArrangementSheet = "000-0-总图";
+
+std::string decimal(int value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%d", value);
+  return text;
+}
+
+double usable(double scale) { return scale > 0 ? scale : 1.0; }
+
+void rename_current_sheet(const std::string& name) {
+  tag_t sheet = NULL_TAG;
+  UF_DRAW_ask_current_drawing(&sheet);
+  UF_DRAW_rename_drawing(sheet, name.c_str());
+}
+
+bool skip_subassembly(const ParsedName& parsed) {
+  const std::string& f = parsed.fileName;
+  const auto hyphen = f.rfind('-');
+  return contains_gbk(f, "装配") || contains_gbk(f, "数模") || hyphen == std::string::npos ||
+         !is_all_digits(f.substr(hyphen + 1));
+}
+
+void draw_subassembly(DrawingState& state, tag_t component, int position, long progress) {
+  const ParsedName parsed = 得到路径名称部件(component);
+  if (skip_subassembly(parsed) || 判断图纸是否存在(parsed.sheetName)) return;
+  double scale = 0;
+  A3部件比例设置(state, component, scale);
+  const auto& names = state.walk.instanceNames;
+  const int occurrences = static_cast<int>(std::count(names.begin(), names.end(), parsed.fileName));
+  progress_set_pos(progress, position);
+  创建图纸页(state,
+             {parsed.name, "-" + parsed.number, parsed.sheetName, "1", decimal(occurrences), "", usable(scale),
+              kSubAssemblyA3.templatePath},
+             parsed.path, parsed.fileName);
+  rename_current_sheet(parsed.sheetName);
+  tag_t sheet = NULL_TAG;
+  UF_DRAW_ask_current_drawing(&sheet);
+  UF_DRAW_upd_out_of_date_views(sheet);
+}
+
+void draw_part(DrawingState& state, tag_t component, int position, long progress) {
+  const ParsedName parsed = 得到路径名称零件(component);
+  if (判断图纸是否存在(parsed.sheetName) || contains_gbk(parsed.fileName, "数模") ||
+      parsed.fileName.find('-') == std::string::npos)
+    return;
+  std::vector<tag_t> bodies;
+  得到组件下所有的实体(component, bodies, ComponentBodies::Deep);
+  if (bodies.empty()) return;
+  const tag_t first = bodies.front();
+  const std::string material = 得到体的属性(first, kMaterial);
+  const std::string stock = 得到体的属性(first, kStockSpec);
+  OccurrenceFlags flags;
+  tag_t prototype = first;
+  得到装配下的boy(flags, first, prototype);
+  double scale = 0;
+  A4比例设置(state, first, scale);
+  int quantity = 0, total = 0;
+  得到数量及总数(prototype, UF_ASSEM_ask_parent_component(component), quantity, total);
+  progress_set_pos(progress, position);
+  创建图纸页(state,
+             {parsed.name, "-" + parsed.number, parsed.sheetName, decimal(quantity), decimal(total),
+              stock + "-" + material, usable(scale), kPartA4.templatePath},
+             parsed.path, parsed.fileName);
+  rename_current_sheet(parsed.sheetName);
+}
+
+void draw_general_arrangement(DrawingState& state) {
+  std::string fileName, fullPath;
+  得到当前文件名称和路径(fileName, fullPath);
+  double scale = 0;
+  A3总图比例设置(state, UF_ASSEM_ask_work_part(), scale);
+  if (判断图纸是否存在(kGeneralArrangementSheet)) return;
+  创建图纸页(state,
+             {"", "-ooo", kGeneralArrangementSheet, "1", "1", "", usable(scale), kGeneralArrangementA3.templatePath},
+             fullPath, fileName);
+  rename_current_sheet(kGeneralArrangementSheet);
+}
+
+void update_all_sheets() {
+  UF_PLIST_update_all_plists();
+  int count = 0;
+  tag_t* sheets = nullptr;
+  UF_DRAW_ask_drawings(&count, &sheets);
+  for (int i = 0; i < count; ++i) UF_DRAW_upd_out_of_date_views(sheets[i]);
+  if (sheets) UF_free(sheets);
+}
+
+}  // namespace
+
+void 批量创建图纸及视图_assm(DrawingState& state) {
+  UF_initialize();
+  const long progress = progress_create();
+  progress_show(progress);
+  int savedLayer = 1;
+  UF_LAYER_ask_work_layer(&savedLayer);
+  UF_LAYER_set_status(kReservedLayer, UF_LAYER_WORK_LAYER);
+  auto finish = [&] {
+    UF_LAYER_set_status(savedLayer, UF_LAYER_WORK_LAYER);
+    progress_delete(progress);
+    finish_batch_display();
+    UF_terminate();
+  };
+  try {
+    std::vector<tag_t> subassemblies, parts;
+    得到组件及零件的tag(state, subassemblies, parts);
+    const int steps = static_cast<int>(subassemblies.size() + parts.size()) + 1;
+    progress_set_range(progress, 0, steps);
+    for (size_t i = 0; i < subassemblies.size(); ++i)
+      draw_subassembly(state, subassemblies[i], static_cast<int>(i), progress);
+    for (size_t k = 0; k < parts.size(); ++k)
+      draw_part(state, parts[k], static_cast<int>(subassemblies.size() + k + 1), progress);
+    draw_general_arrangement(state);
+    update_all_sheets();
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+}
+
+}  // namespace kzt

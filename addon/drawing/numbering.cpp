@@ -1,0 +1,185 @@
+// Numbering passes of drawing production. Host return codes are not tested: a failed
+// call leaves its output empty and the pass goes on with the next object.
+#include "drawing/numbering.h"
+
+#include <algorithm>
+
+#include <uf.h>
+#include <uf_assem.h>
+#include <uf_attr.h>
+#include <uf_draw.h>
+#include <uf_layer.h>
+#include <uf_obj.h>
+#include <uf_ui.h>
+
+#include "attributes/duplicates.h"
+#include "host/attribute_vocabulary.h"
+
+namespace kzt {
+
+namespace {
+
+void assign_string(tag_t object, const char* title, const std::string& value) {
+  UF_ATTR_value_t v;
+  v.type = kAttrString;
+  v.value.string = const_cast<char*>(value.c_str());
+  UF_ATTR_assign(object, title, v);
+}
+
+int layer_of(tag_t object) {
+  UF_OBJ_disp_props_t props{};
+  UF_OBJ_ask_display_properties(object, &props);
+  return props.layer;
+}
+
+// Number and name on a body or component, following an occurrence to its prototype.
+void write_number_and_name(tag_t object, const std::string& number, const std::string& name) {
+  OccurrenceFlags flags;
+  所有实体写属性(flags, object, number, kPartNo);
+  所有实体写属性(flags, object, name, kPartName);
+}
+
+// The sub-assembly pass both modes share: each multi-body component, and every walked
+// occurrence of the same name, gets "prefix-number" and its name.
+void number_subassemblies(DrawingState& state, const std::string& prefix, const std::vector<tag_t>& subassemblies) {
+  for (tag_t component : subassemblies) {
+    const ParsedName parsed = 得到路径名称部件(component);
+    const std::string number = prefix + "-" + parsed.number;
+    assign_string(component, kPartNo, number);
+    assign_string(component, kPartName, parsed.name);
+    for (tag_t other : state.walk.tags) {
+      if (得到路径名称部件(other).name != parsed.name) continue;
+      assign_string(other, kPartNo, number);
+      assign_string(other, kPartName, parsed.name);
+    }
+  }
+}
+
+void number_work_part(const std::string& prefix, const std::string& productName) {
+  const tag_t work = UF_ASSEM_ask_work_part();
+  assign_string(work, kPartNo, prefix);
+  assign_string(work, kPartName, productName);
+}
+
+}  // namespace
+
+int 得到组件及零件的tag(DrawingState& state, std::vector<tag_t>& subassemblies, std::vector<tag_t>& parts) {
+  UF_initialize();
+  std::vector<tag_t> components;
+  得到所有组件的数组(state.walk, UF_ASSEM_ask_work_part(), components);
+  for (tag_t component : components) {
+    std::vector<tag_t> bodies;
+    得到组件下所有的实体(component, bodies, ComponentBodies::Deep);
+    (bodies.size() == 1 ? parts : subassemblies).push_back(component);
+  }
+  UF_terminate();
+  return 0;
+}
+
+int 判断模式(DrawingState& state) {
+  std::vector<tag_t> subassemblies, parts;
+  得到组件及零件的tag(state, subassemblies, parts);
+  return parts.size() < 2 ? 2 : 1;
+}
+
+int 组件出图初始化(DrawingState& state) {
+  UF_initialize();
+  int workLayer = 0;
+  UF_LAYER_ask_work_layer(&workLayer);
+  if (workLayer == kReservedLayer) UF_LAYER_set_status(1, UF_LAYER_WORK_LAYER);
+  int sheetCount = 0;
+  tag_t* sheets = nullptr;
+  UF_DRAW_ask_drawings(&sheetCount, &sheets);
+  if (sheets) UF_free(sheets);
+  if (sheetCount != 0) {
+    UF_terminate();
+    return 1;
+  }
+  for (tag_t component : state.walk.tags) {
+    if (layer_of(component) == kReservedLayer) UF_OBJ_set_layer(component, 1);
+    std::vector<tag_t> bodies;
+    得到组件下所有的实体(component, bodies, ComponentBodies::Deep);
+    for (tag_t body : bodies)
+      if (layer_of(body) == kReservedLayer) UF_OBJ_set_layer(body, 1);
+  }
+  UF_LAYER_set_status(1, UF_LAYER_ACTIVE_LAYER);
+  UF_terminate();
+  return 0;
+}
+
+ParsedName 得到路径名称部件(tag_t component) {
+  const std::string path = 得到新建组件的路径(component);
+  return parse_subassembly_name(获取文件名和路径(path, 1), path);
+}
+
+ParsedName 得到路径名称零件(tag_t component) {
+  const std::string path = 得到新建组件的路径(component);
+  return parse_part_name(获取文件名和路径(path, 1), path);
+}
+
+int 批量修改零件图号(DrawingState& state, const std::string& prefix, const std::string& productName) {
+  UF_initialize();
+  number_work_part(prefix, productName);
+  std::vector<tag_t> subassemblies, parts;
+  得到组件及零件的tag(state, subassemblies, parts);
+  number_subassemblies(state, prefix, subassemblies);
+  for (tag_t component : parts) {
+    const ParsedName parsed = 得到路径名称零件(component);
+    if (parsed.name.empty()) {
+      uc1601("零件无名称属性,无法创建图号", 1);
+      continue;
+    }
+    const std::string number = prefix + "-" + parsed.number;
+    std::vector<tag_t> bodies;
+    得到工作部件所有的实体(bodies);
+    for (tag_t body : bodies)
+      if (得到体的属性(body, kPartName) == parsed.name) write_number_and_name(body, number, parsed.name);
+    write_number_and_name(component, number, parsed.name);
+  }
+  UF_terminate();
+  return 0;
+}
+
+int 批量修改零件图号_图层出图(DrawingState& state, const std::string& prefix, const std::string& productName) {
+  UF_initialize();
+  number_work_part(prefix, productName);
+  std::vector<tag_t> subassemblies, parts;
+  得到组件及零件的tag(state, subassemblies, parts);
+  number_subassemblies(state, prefix, subassemblies);
+  std::vector<tag_t> bodies;
+  得到工作部件所有的实体(bodies);
+  for (tag_t body : bodies) {
+    if (得到体的属性(body, kRemark) != kMadeToDrawing) continue;
+    const std::string renumbered = replace_product_prefix(prefix, 得到体的属性(body, kPartNo));
+    if (renumbered.empty()) continue;
+    OccurrenceFlags flags;
+    所有实体写属性(flags, body, renumbered, kPartNo);
+  }
+  UF_terminate();
+  return 0;
+}
+
+int 得到数量及总数(tag_t body, tag_t component, int& quantity, int& total) {
+  UF_initialize();
+  const std::string name = 得到体的属性(body, kPartName);
+  std::vector<tag_t> under;
+  得到组件下所有的实体(component, under, ComponentBodies::Deep);
+  quantity = static_cast<int>(
+      std::count_if(under.begin(), under.end(), [&](tag_t b) { return 得到体的属性(b, kPartName) == name; }));
+  std::vector<tag_t> all, named;
+  得到工作部件所有的实体(all);
+  for (tag_t b : all)
+    if (得到体的属性(b, kPartName) == name) named.push_back(b);
+  total = 找重叠体(named);
+  UF_terminate();
+  return 0;
+}
+
+int 找重叠体(const std::vector<tag_t>& bodies) {
+  UF_initialize();
+  const int unique = static_cast<int>(classify_by_key(bodies).unique.size());
+  UF_terminate();
+  return unique;
+}
+
+}  // namespace kzt

@@ -1,0 +1,209 @@
+// The rules of drawing production that need no host: file-name parsing, the scale rule
+// and its gaps, the view layout, layer masks and title-block placeholders. Literals are
+// GBK, as in the add-on.
+#include <gtest/gtest.h>
+
+#include "drawing/drawing_names.h"
+#include "drawing/layer_mask.h"
+#include "drawing/scale_rule.h"
+#include "drawing/title_block_text.h"
+#include "drawing/view_layout.h"
+
+using namespace kzt;
+
+TEST(DrawingNames, PartFileNamesGiveNumberNameAndSheet) {
+  // NAME-N: a part split from no numbered parent.
+  ParsedName p = parse_part_name("P-BASE-7", "D:\\p\\P-BASE-7.prt");
+  EXPECT_EQ(p.name, "BASE");
+  EXPECT_EQ(p.number, "7");
+  EXPECT_EQ(p.sheetName, "000-7-BASE");
+  EXPECT_EQ(p.path, "D:\\p\\P-BASE-7.prt");
+  EXPECT_EQ(p.fileName, "P-BASE-7");
+  // NAME-G-N: G is the parent's number.
+  p = parse_part_name("P-BASE-2-7", "");
+  EXPECT_EQ(p.name, "BASE");
+  EXPECT_EQ(p.number, "2-7");
+  EXPECT_EQ(p.sheetName, "2-7-BASE");
+  // As batch components names them: Chinese part name, parent number, running number.
+  p = parse_part_name("底板-3-1", "");
+  EXPECT_EQ(p.name, "底板");
+  EXPECT_EQ(p.number, "3-1");
+  EXPECT_EQ(p.sheetName, "3-1-底板");
+  // A bare NAME-N without anything before it.
+  p = parse_part_name("BASE-7", "");
+  EXPECT_EQ(p.name, "BASE");
+  EXPECT_EQ(p.sheetName, "000-7-BASE");
+}
+
+TEST(DrawingNames, PartFileNameWithoutHyphenYieldsOnlyThePath) {
+  const ParsedName p = parse_part_name("BASE", "D:\\p\\BASE.prt");
+  EXPECT_EQ(p.name, "");
+  EXPECT_EQ(p.number, "");
+  EXPECT_EQ(p.sheetName, "");
+  EXPECT_EQ(p.path, "D:\\p\\BASE.prt");
+  EXPECT_EQ(p.fileName, "BASE");
+}
+
+TEST(DrawingNames, SubAssemblyFileNames) {
+  ParsedName s = parse_subassembly_name("P-FRAME-3", "");
+  EXPECT_EQ(s.name, "FRAME");
+  EXPECT_EQ(s.number, "3");
+  EXPECT_EQ(s.sheetName, "3-0组件-FRAME");
+  s = parse_subassembly_name("机架-12", "");
+  EXPECT_EQ(s.name, "机架");
+  EXPECT_EQ(s.sheetName, "12-0组件-机架");
+  // A last segment that is not all digits gives no number: the prefix then stands with
+  // a lone hyphen in the drawing number, and the batch skips the component.
+  s = parse_subassembly_name("P-FRAME-A3", "");
+  EXPECT_EQ(s.number, "");
+  EXPECT_EQ(s.name, "FRAME");
+  EXPECT_EQ(s.sheetName, "-0组件-FRAME");
+}
+
+TEST(DrawingNames, AllDigitsCountsBytesAndAcceptsTheEmptyText) {
+  EXPECT_TRUE(is_all_digits("0123"));
+  EXPECT_TRUE(is_all_digits(""));
+  EXPECT_FALSE(is_all_digits("12a"));
+  EXPECT_FALSE(is_all_digits("１２"));  // full-width digits are GBK double bytes
+}
+
+TEST(DrawingNames, LayerModeReplacesTheProductPrefix) {
+  EXPECT_EQ(replace_product_prefix("XJ-01", "OLD-4-2"), "XJ-01-4-2");
+  EXPECT_EQ(replace_product_prefix("XJ-01", "12"), "") << "an unnumbered body is left alone";
+  // The suffix keeps at most (hyphen position + 20) bytes: 1 + 20 = 21 here.
+  EXPECT_EQ(replace_product_prefix("P", "A-123456789012345678901234"), "P-123456789012345678901");
+  // ...never splitting a double-byte character: 21 bytes hold ten of them, not ten and a half.
+  EXPECT_EQ(replace_product_prefix("P", "A-底底底底底底底底底底底底"), "P-底底底底底底底底底底");
+}
+
+// Each figure follows from the rule's steps; the 100 x 50 x 20 case on A4:
+// WX 150, HY 70; s1 1.4, s2 4.242857; g1 64.2857, g2 36.5320; t1 0.98, t2 2.7878;
+// scale 0.98 / 1.2; gap x (210 - 122.5) / 3; gap y (297 - 57.1667 - 55 - 29.1667) / 2.
+TEST(ScaleRule, FiguresOfThePartAndSubAssemblyFormats) {
+  ScaleFit fit = fit_scale(kPartA4, {100, 50, 20});
+  EXPECT_NEAR(fit.scale, 0.98 / 1.2, 1e-9);
+  EXPECT_NEAR(fit.scale, 0.816667, 5e-7);
+  EXPECT_NEAR(fit.gapX, 29.1667, 5e-5);
+  EXPECT_NEAR(fit.gapY, 77.8333, 5e-5);
+
+  fit = fit_scale(kSubAssemblyA3, {2000, 1000, 800});
+  EXPECT_NEAR(fit.scale, 0.096078, 5e-7);
+  EXPECT_NEAR(fit.gapX, 43.9216, 5e-5);
+  EXPECT_NEAR(fit.gapY, 30.0686, 5e-5);
+
+  fit = fit_scale(kSubAssemblyA3, {600, 400, 300});
+  EXPECT_NEAR(fit.scale, 0.258012, 5e-7);
+  EXPECT_NEAR(fit.gapX, 53.9961, 5e-5);
+  EXPECT_NEAR(fit.gapY, 21.1979, 5e-5);
+}
+
+TEST(ScaleRule, FormatsDifferOnlyInTheirConstants) {
+  // The general-arrangement and sub-assembly formats share the rule's constants.
+  const ScaleFit ga = fit_scale(kGeneralArrangementA3, {600, 400, 300});
+  const ScaleFit sub = fit_scale(kSubAssemblyA3, {600, 400, 300});
+  EXPECT_DOUBLE_EQ(ga.scale, sub.scale);
+  EXPECT_STREQ(kGeneralArrangementA3.templatePath, "\\kzt-1\\bom\\A3_zong.prt");
+  EXPECT_STREQ(kSubAssemblyA3.templatePath, "\\kzt-1\\bom\\A3_bujian.prt");
+  EXPECT_STREQ(kPartA4.templatePath, "\\kzt-1\\bom\\A4_nj.prt");
+}
+
+TEST(ScaleRule, EqualCandidatesTakeTheDownwardOne) {
+  // A square format with equal reserves makes both candidates equal for a cube.
+  const SheetFormat square{"", 300, 300, 60, 60, 20};
+  const ScaleFit fit = fit_scale(square, {100, 100, 100});
+  // t = 300 / (200 + 60 * 200 / 300) = 300 / 240 = 1.25, either way; scale = 1.25 / 1.2.
+  EXPECT_NEAR(fit.scale, 1.25 / 1.2, 1e-12);
+}
+
+TEST(ScaleRule, NothingToFitGivesNoScale) {
+  ExtentsAccumulator none;
+  const Extents e = none.Result();
+  EXPECT_EQ(e, (Extents{-20000, -20000, -20000}));
+  EXPECT_LE(fit_scale(kGeneralArrangementA3, e).scale, 0) << "component mode then draws at 1.0";
+}
+
+TEST(ScaleRule, ExtentsAreTheUnionOfTheBoxes) {
+  ExtentsAccumulator acc;
+  const double a[6] = {0, 0, 0, 100, 50, 20};
+  const double b[6] = {-30, 10, 5, 60, 80, 10};
+  acc.Widen(a);
+  acc.Widen(b);
+  EXPECT_EQ(acc.Result(), (Extents{130, 80, 20}));
+  // Beyond the starting corner the extent is measured from the limit.
+  ExtentsAccumulator far;
+  const double c[6] = {20000, 0, 0, 20100, 1, 1};
+  far.Widen(c);
+  EXPECT_DOUBLE_EQ(far.Result()[0], 20100 - 10000);
+}
+
+TEST(ViewLayout, FourViewsOfThePartOnA4) {
+  const ScaleFit fit = fit_scale(kPartA4, {100, 50, 20});
+  const ViewLayout v = layout_views({100, 50, 20}, fit.gapX, fit.gapY, fit.scale);
+  EXPECT_NEAR(v.front.x, 70, 5e-4);
+  EXPECT_NEAR(v.front.y, 211, 5e-4);
+  EXPECT_NEAR(v.below.x, 70, 5e-4);
+  EXPECT_NEAR(v.below.y, 153.25, 5e-4);
+  EXPECT_NEAR(v.right.x, 160.417, 5e-4);
+  EXPECT_NEAR(v.right.y, 211, 5e-4);
+  EXPECT_NEAR(v.isometric.x, 160.417, 5e-4);
+  EXPECT_NEAR(v.isometric.y, 153.25, 5e-4);
+  EXPECT_NEAR(v.isometricScale, 0.245, 5e-7);
+}
+
+TEST(ViewLayout, ViewsKeepTheGapsBetweenThem) {
+  // Front 81.67 wide, right view 40.83 wide: gap, front, gap, right view, gap fill 210.
+  const ScaleFit fit = fit_scale(kPartA4, {100, 50, 20});
+  const ViewLayout v = layout_views({100, 50, 20}, fit.gapX, fit.gapY, fit.scale);
+  const double frontRight = v.front.x + 100 * fit.scale / 2;
+  const double rightLeft = v.right.x - 50 * fit.scale / 2;
+  EXPECT_NEAR(rightLeft - frontRight, fit.gapX, 1e-9);
+  EXPECT_NEAR(210 - (v.right.x + 50 * fit.scale / 2), fit.gapX, 1e-9);
+  // Above the front view and below the lower view's band (which ends at 55): the
+  // vertical gap. Between the two views what is left: 242 - 2 gapY - (E1 + E2) s, which
+  // the gap rule makes TB + gapX - 55, on A4 (TB 55) the horizontal gap.
+  EXPECT_NEAR(297 - (v.front.y + 20 * fit.scale / 2), fit.gapY, 1e-9);
+  EXPECT_NEAR(v.below.y - 50 * fit.scale / 2 - 55, fit.gapY, 1e-9);
+  const double frontBottom = v.front.y - 20 * fit.scale / 2;
+  const double belowTop = v.below.y + 50 * fit.scale / 2;
+  EXPECT_NEAR(frontBottom - belowTop, fit.gapX, 1e-9);
+}
+
+TEST(LayerMask, GeneralArrangementBandAndSingleLayer) {
+  const LayerMask ga = general_arrangement_mask();
+  EXPECT_EQ(ga[89], 1);
+  EXPECT_EQ(ga[88], 0);
+  EXPECT_EQ(ga[98], 0) << "layer 99";
+  EXPECT_EQ(ga[99], 1) << "layer 100";
+  EXPECT_EQ(ga[248], 1) << "layer 249";
+  EXPECT_EQ(ga[249], 0) << "layer 250";
+  int visible = 0;
+  for (int v : ga) visible += v;
+  EXPECT_EQ(visible, 1 + 150);
+
+  const LayerMask band = band_mask(130);
+  for (int layer = 1; layer <= 256; ++layer)
+    EXPECT_EQ(band[layer - 1], layer >= 130 && layer <= 144 ? 1 : 0) << "layer " << layer;
+
+  const LayerMask top = band_mask(250);  // the band is cut at layer 256
+  int topVisible = 0;
+  for (int v : top) topVisible += v;
+  EXPECT_EQ(topVisible, 7);
+
+  const LayerMask one = single_layer_mask(131);
+  EXPECT_EQ(one[130], 1);
+  EXPECT_EQ(one[129] + one[131], 0);
+  const LayerMask none = single_layer_mask(0);
+  for (int v : none) EXPECT_EQ(v, 0);
+}
+
+TEST(TitleBlock, FirstPlaceholderInOrderDecidesAndReplacesTheWholeCell) {
+  const TitleBlockValues v{"钢板(2.0X100X300)-Q235", "-3-1", "底板", "2", "4"};
+  EXPECT_EQ(title_block_replacement("定义数量件", v), "2");
+  EXPECT_EQ(title_block_replacement("定义数量 定义材料", v), "钢板(2.0X100X300)-Q235")
+      << "material is tested before quantity";
+  EXPECT_EQ(title_block_replacement("定义后图号", v), "-3-1");
+  EXPECT_EQ(title_block_replacement("定义总数", v), "4");
+  EXPECT_EQ(title_block_replacement("定义图纸名称", v), "底板");
+  EXPECT_FALSE(title_block_replacement("设计", v).has_value());
+  EXPECT_FALSE(title_block_replacement("", v).has_value());
+}

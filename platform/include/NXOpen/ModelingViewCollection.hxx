@@ -1,0 +1,22 @@
+// The model views of a part.
+#pragma once
+#include <NXOpen/ModelingView.hxx>
+#include <NXOpen/NXString.hxx>
+
+namespace NXOpen {
+class Part;
+
+class NXOPENCPPEXPORT ModelingViewCollection {
+public:
+  ~ModelingViewCollection() = default;
+  // The model view of that name ("Front", ...); throws NXException naming the view and
+  // the part when the part has none.
+  ModelingView* FindObject(const NXString& journalIdentifier);
+
+private:
+  friend class NXOpen::Part;
+  explicit ModelingViewCollection(tag_t part) : part_(part) {}
+  tag_t part_;
+};
+
+}  // namespace NXOpen
