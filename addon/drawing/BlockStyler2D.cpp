@@ -22,6 +22,8 @@
 #include "host/block_values.h"
 #include "host/dialog_framework.h"
 #include "host/gbk_text.h"
+#include "host/message.h"
+#include "host/uf_session.h"
 
 using namespace NXOpen;
 using namespace NXOpen::BlockStyler;
@@ -41,12 +43,6 @@ void set_components_filter(UIBlock* block) {
   std::vector<Selection::MaskTriple> masks{Selection::MaskTriple(63, 0, 0), Selection::MaskTriple(63, 1, 0)};
   std::unique_ptr<PropertyList>(block->GetProperties())
       ->SetSelectionFilter("SelectionFilter", Selection::SelectionActionClearAndEnableSpecific, masks);
-}
-
-void show_message(const char* text) {
-  UF_initialize();
-  uc1601(text, 1);
-  UF_terminate();
 }
 
 }  // namespace
@@ -81,9 +77,8 @@ void BlockStyler2D::initialize_cb() {
     filepath_lujin = dynamic_cast<FolderSelection*>(top->FindBlock("filepath_lujin"));
     ming_qz = dynamic_cast<StringBlock*>(top->FindBlock("ming_qz"));
     set_components_filter(selection0);
-    UF_initialize();
+    const kzt::UfSession uf;
     UF_ASSEM_set_work_part(UF_PART_ask_display_part());
-    UF_terminate();
     return 0;
   }, 0);
 }
@@ -103,18 +98,18 @@ int BlockStyler2D::apply_cb() {
     switch (kzt::get_enum(enum0)) {
       case kProduceDrawings:
         if (判断模式() == 1) {
-          show_message("组件模式");
+          kzt::show_message("组件模式");
           组件出图初始化();
           批量修改零件图号();
           批量创建图纸及视图_assm();
         } else {
           // Layer-mode drawings are not built yet: renumbering without them would leave
           // numbers that no sheet shows, so nothing is changed.
-          show_message("图层模式");
+          kzt::show_message("图层模式");
         }
         break;
-      case kBackUp: show_message("图纸备份: 此功能尚未提供"); break;
-      case kRename: show_message("重命名组件: 此功能尚未提供"); break;
+      case kBackUp: kzt::show_message("图纸备份: 此功能尚未提供"); break;
+      case kRename: kzt::show_message("重命名组件: 此功能尚未提供"); break;
       default: break;
     }
     return 0;
@@ -153,16 +148,16 @@ void BlockStyler2D::UI初始设置() {
 void BlockStyler2D::向UI写值() {
   const int job = kzt::get_enum(enum0);
   if (job == kProduceDrawings) {
-    UF_initialize();
+    const kzt::UfSession uf;
     const tag_t work = UF_ASSEM_ask_work_part();
     kzt::set_text(tuhao, kzt::得到体的属性(work, kzt::kPartNo));
     kzt::set_text(ming, kzt::得到体的属性(work, kzt::kPartName));
-    UF_terminate();
   } else if (job == kBackUp) {
-    UF_initialize();
     char path[MAX_FSPEC_BUFSIZE] = "";
-    UF_PART_ask_part_name(UF_PART_ask_display_part(), path);
-    UF_terminate();
+    {
+      const kzt::UfSession uf;
+      UF_PART_ask_part_name(UF_PART_ask_display_part(), path);
+    }
     const std::string full = path;
     const auto slash = kzt::LastBackslash(full);
     const std::string folder = slash == std::string::npos ? "" : full.substr(0, slash + 1);
@@ -232,3 +227,4 @@ void BlockStyler2D::批量创建图纸及视图_assm() { kzt::批量创建图纸
 bool BlockStyler2D::判断图纸是否存在(const std::string& sheetName) { return kzt::判断图纸是否存在(sheetName); }
 
 int launch_BlockStyler2D() { return kzt::launch_dialog<BlockStyler2D>(); }
+

@@ -22,6 +22,7 @@
 #include "host/attribute_vocabulary.h"
 #include "host/gbk_text.h"
 #include "host/progress_bar.h"
+#include "host/batch_guard.h"
 
 namespace kzt {
 
@@ -106,6 +107,18 @@ void draw_general_arrangement(DrawingState& state) {
   rename_current_sheet(kGeneralArrangementSheet);
 }
 
+// The work layer of the user, given back however the run ends.
+class WorkLayerKept {
+public:
+  WorkLayerKept() { UF_LAYER_ask_work_layer(&saved_); }
+  ~WorkLayerKept() { UF_LAYER_set_status(saved_, UF_LAYER_WORK_LAYER); }
+  WorkLayerKept(const WorkLayerKept&) = delete;
+  WorkLayerKept& operator=(const WorkLayerKept&) = delete;
+
+private:
+  int saved_ = 1;
+};
+
 void update_all_sheets() {
   UF_PLIST_update_all_plists();
   int count = 0;
@@ -118,34 +131,20 @@ void update_all_sheets() {
 }  // namespace
 
 void 批量创建图纸及视图_assm(DrawingState& state) {
-  UF_initialize();
-  const long progress = progress_create();
-  progress_show(progress);
-  int savedLayer = 1;
-  UF_LAYER_ask_work_layer(&savedLayer);
+  const BatchGuard batch(BatchGuard::RestoreWorkPart::OnFailure);
+  progress_show(batch.progress());
+  const WorkLayerKept layer;
   UF_LAYER_set_status(kReservedLayer, UF_LAYER_WORK_LAYER);
-  auto finish = [&] {
-    UF_LAYER_set_status(savedLayer, UF_LAYER_WORK_LAYER);
-    progress_delete(progress);
-    finish_batch_display();
-    UF_terminate();
-  };
-  try {
-    std::vector<tag_t> subassemblies, parts;
-    得到组件及零件的tag(state, subassemblies, parts);
-    const int steps = static_cast<int>(subassemblies.size() + parts.size()) + 1;
-    progress_set_range(progress, 0, steps);
-    for (size_t i = 0; i < subassemblies.size(); ++i)
-      draw_subassembly(state, subassemblies[i], static_cast<int>(i), progress);
-    for (size_t k = 0; k < parts.size(); ++k)
-      draw_part(state, parts[k], static_cast<int>(subassemblies.size() + k + 1), progress);
-    draw_general_arrangement(state);
-    update_all_sheets();
-  } catch (...) {
-    finish();
-    throw;
-  }
-  finish();
+  std::vector<tag_t> subassemblies, parts;
+  得到组件及零件的tag(state, subassemblies, parts);
+  const int steps = static_cast<int>(subassemblies.size() + parts.size()) + 1;
+  progress_set_range(batch.progress(), 0, steps);
+  for (size_t i = 0; i < subassemblies.size(); ++i)
+    draw_subassembly(state, subassemblies[i], static_cast<int>(i), batch.progress());
+  for (size_t k = 0; k < parts.size(); ++k)
+    draw_part(state, parts[k], static_cast<int>(subassemblies.size() + k + 1), batch.progress());
+  draw_general_arrangement(state);
+  update_all_sheets();
 }
 
 }  // namespace kzt

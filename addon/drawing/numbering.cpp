@@ -14,17 +14,13 @@
 
 #include "attributes/duplicates.h"
 #include "host/attribute_vocabulary.h"
+#include "host/message.h"
+#include "host/model_helpers.h"
+#include "host/uf_session.h"
 
 namespace kzt {
 
 namespace {
-
-void assign_string(tag_t object, const char* title, const std::string& value) {
-  UF_ATTR_value_t v;
-  v.type = kAttrString;
-  v.value.string = const_cast<char*>(value.c_str());
-  UF_ATTR_assign(object, title, v);
-}
 
 int layer_of(tag_t object) {
   UF_OBJ_disp_props_t props{};
@@ -45,26 +41,26 @@ void number_subassemblies(DrawingState& state, const std::string& prefix, const 
   for (tag_t component : subassemblies) {
     const ParsedName parsed = 得到路径名称部件(component);
     const std::string number = prefix + "-" + parsed.number;
-    assign_string(component, kPartNo, number);
-    assign_string(component, kPartName, parsed.name);
+    assign_string_attribute(component, kPartNo, number);
+    assign_string_attribute(component, kPartName, parsed.name);
     for (tag_t other : state.walk.tags) {
       if (得到路径名称部件(other).name != parsed.name) continue;
-      assign_string(other, kPartNo, number);
-      assign_string(other, kPartName, parsed.name);
+      assign_string_attribute(other, kPartNo, number);
+      assign_string_attribute(other, kPartName, parsed.name);
     }
   }
 }
 
 void number_work_part(const std::string& prefix, const std::string& productName) {
   const tag_t work = UF_ASSEM_ask_work_part();
-  assign_string(work, kPartNo, prefix);
-  assign_string(work, kPartName, productName);
+  assign_string_attribute(work, kPartNo, prefix);
+  assign_string_attribute(work, kPartName, productName);
 }
 
 }  // namespace
 
 int 得到组件及零件的tag(DrawingState& state, std::vector<tag_t>& subassemblies, std::vector<tag_t>& parts) {
-  UF_initialize();
+  const UfSession uf;
   std::vector<tag_t> components;
   得到所有组件的数组(state.walk, UF_ASSEM_ask_work_part(), components);
   for (tag_t component : components) {
@@ -72,7 +68,6 @@ int 得到组件及零件的tag(DrawingState& state, std::vector<tag_t>& subasse
     得到组件下所有的实体(component, bodies, ComponentBodies::Deep);
     (bodies.size() == 1 ? parts : subassemblies).push_back(component);
   }
-  UF_terminate();
   return 0;
 }
 
@@ -83,7 +78,7 @@ int 判断模式(DrawingState& state) {
 }
 
 int 组件出图初始化(DrawingState& state) {
-  UF_initialize();
+  const UfSession uf;
   int workLayer = 0;
   UF_LAYER_ask_work_layer(&workLayer);
   if (workLayer == kReservedLayer) UF_LAYER_set_status(1, UF_LAYER_WORK_LAYER);
@@ -91,10 +86,7 @@ int 组件出图初始化(DrawingState& state) {
   tag_t* sheets = nullptr;
   UF_DRAW_ask_drawings(&sheetCount, &sheets);
   if (sheets) UF_free(sheets);
-  if (sheetCount != 0) {
-    UF_terminate();
-    return 1;
-  }
+  if (sheetCount != 0) return 1;
   for (tag_t component : state.walk.tags) {
     if (layer_of(component) == kReservedLayer) UF_OBJ_set_layer(component, 1);
     std::vector<tag_t> bodies;
@@ -103,7 +95,6 @@ int 组件出图初始化(DrawingState& state) {
       if (layer_of(body) == kReservedLayer) UF_OBJ_set_layer(body, 1);
   }
   UF_LAYER_set_status(1, UF_LAYER_ACTIVE_LAYER);
-  UF_terminate();
   return 0;
 }
 
@@ -118,7 +109,7 @@ ParsedName 得到路径名称零件(tag_t component) {
 }
 
 int 批量修改零件图号(DrawingState& state, const std::string& prefix, const std::string& productName) {
-  UF_initialize();
+  const UfSession uf;
   number_work_part(prefix, productName);
   std::vector<tag_t> subassemblies, parts;
   得到组件及零件的tag(state, subassemblies, parts);
@@ -126,7 +117,7 @@ int 批量修改零件图号(DrawingState& state, const std::string& prefix, con
   for (tag_t component : parts) {
     const ParsedName parsed = 得到路径名称零件(component);
     if (parsed.name.empty()) {
-      uc1601("零件无名称属性,无法创建图号", 1);
+      show_message("零件无名称属性,无法创建图号");
       continue;
     }
     const std::string number = prefix + "-" + parsed.number;
@@ -136,12 +127,11 @@ int 批量修改零件图号(DrawingState& state, const std::string& prefix, con
       if (得到体的属性(body, kPartName) == parsed.name) write_number_and_name(body, number, parsed.name);
     write_number_and_name(component, number, parsed.name);
   }
-  UF_terminate();
   return 0;
 }
 
 int 批量修改零件图号_图层出图(DrawingState& state, const std::string& prefix, const std::string& productName) {
-  UF_initialize();
+  const UfSession uf;
   number_work_part(prefix, productName);
   std::vector<tag_t> subassemblies, parts;
   得到组件及零件的tag(state, subassemblies, parts);
@@ -155,12 +145,11 @@ int 批量修改零件图号_图层出图(DrawingState& state, const std::string
     OccurrenceFlags flags;
     所有实体写属性(flags, body, renumbered, kPartNo);
   }
-  UF_terminate();
   return 0;
 }
 
 int 得到数量及总数(tag_t body, tag_t component, int& quantity, int& total) {
-  UF_initialize();
+  const UfSession uf;
   const std::string name = 得到体的属性(body, kPartName);
   std::vector<tag_t> under;
   得到组件下所有的实体(component, under, ComponentBodies::Deep);
@@ -171,14 +160,12 @@ int 得到数量及总数(tag_t body, tag_t component, int& quantity, int& total
   for (tag_t b : all)
     if (得到体的属性(b, kPartName) == name) named.push_back(b);
   total = 找重叠体(named);
-  UF_terminate();
   return 0;
 }
 
 int 找重叠体(const std::vector<tag_t>& bodies) {
-  UF_initialize();
+  const UfSession uf;
   const int unique = static_cast<int>(classify_by_key(bodies).unique.size());
-  UF_terminate();
   return unique;
 }
 

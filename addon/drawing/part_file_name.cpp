@@ -5,14 +5,14 @@
 #include <uf_part.h>
 
 #include "host/gbk_text.h"
+#include "host/uf_session.h"
 
 namespace kzt {
 
 void 得到当前文件名称和路径(std::string& fileName, std::string& fullPath) {
-  UF_initialize();
+  const UfSession uf;
   char path[MAX_FSPEC_BUFSIZE] = "";
   UF_PART_ask_part_name(UF_PART_ask_display_part(), path);
-  UF_terminate();
   fullPath = path;
   const auto slash = LastBackslash(fullPath);
   if (slash == std::string::npos) {

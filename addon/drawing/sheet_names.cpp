@@ -7,10 +7,12 @@
 #include <uf_draw.h>
 #include <uf_obj.h>
 
+#include "host/uf_session.h"
+
 namespace kzt {
 
 std::vector<std::string> sheet_names() {
-  UF_initialize();
+  const UfSession uf;
   int count = 0;
   tag_t* sheets = nullptr;
   UF_DRAW_ask_drawings(&count, &sheets);
@@ -21,7 +23,6 @@ std::vector<std::string> sheet_names() {
     names.push_back(name);
   }
   if (sheets) UF_free(sheets);
-  UF_terminate();
   return names;
 }
 

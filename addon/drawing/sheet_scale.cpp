@@ -6,6 +6,8 @@
 #include <uf.h>
 #include <uf_modl.h>
 
+#include "host/uf_session.h"
+
 namespace kzt {
 
 namespace {
@@ -30,29 +32,26 @@ Extents box_extents(const std::vector<tag_t>& bodies) {
 }  // namespace
 
 int A3总图比例设置(DrawingState& state, tag_t, double& scale) {
-  UF_initialize();
+  const UfSession uf;
   std::vector<tag_t> bodies;
   得到工作部件所有的实体(bodies);
   apply_rule(state, kGeneralArrangementA3, box_extents(bodies), scale);
-  UF_terminate();
   return 0;
 }
 
 int A3部件比例设置(DrawingState& state, tag_t component, double& scale) {
-  UF_initialize();
+  const UfSession uf;
   std::vector<tag_t> bodies;
   得到组件下所有的实体(component, bodies, ComponentBodies::Deep);
   apply_rule(state, kSubAssemblyA3, box_extents(bodies), scale);
-  UF_terminate();
   return 0;
 }
 
 int A4比例设置(DrawingState& state, tag_t body, double& scale) {
-  UF_initialize();
+  const UfSession uf;
   double minCorner[3] = {0, 0, 0}, directions[3][3], distances[3] = {0, 0, 0};
   UF_MODL_ask_bounding_box_exact(body, NULL_TAG, minCorner, directions, distances);
   apply_rule(state, kPartA4, {distances[0], distances[1], distances[2]}, scale);
-  UF_terminate();
   return 0;
 }
 

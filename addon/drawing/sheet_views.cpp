@@ -33,6 +33,8 @@
 #include "drawing/sheet_names.h"
 #include "drawing/title_block.h"
 #include "drawing/view_layout.h"
+#include "host/scoped_destroy.h"
+#include "host/uf_session.h"
 
 namespace kzt {
 
@@ -61,15 +63,10 @@ std::string template_file(const std::string& templatePath) {
 // The sheet from the template, made current; an empty name leaves the host's name.
 void sheet_from_template(NXOpen::Part* work, const std::string& templatePath, const std::string& sheetName) {
   NXOpen::Drawings::DrawingSheetBuilder* builder = work->DrawingSheets()->DrawingSheetBuilder(nullptr);
-  try {
-    builder->SetMetricSheetTemplateLocation(template_file(templatePath));
-    if (!sheetName.empty()) builder->SetName(sheetName);
-    builder->Commit();
-  } catch (...) {
-    builder->Destroy();
-    throw;
-  }
-  builder->Destroy();
+  const ScopedDestroy destroy(builder);
+  builder->SetMetricSheetTemplateLocation(template_file(templatePath));
+  if (!sheetName.empty()) builder->SetName(sheetName);
+  builder->Commit();
   work->Drafting()->SetTemplateInstantiationIsComplete(true);
 }
 
@@ -115,31 +112,22 @@ LayerMask mask_for(tag_t selector) {
 }  // namespace
 
 void 创建图纸页(DrawingState& state, const SheetRequest& r, const std::string& modelPath, const std::string& modelName) {
-  UF_initialize();
-  try {
-    NXOpen::Part* work = work_part();
-    ensure_drafting_application();
-    if (判断图纸是否存在(r.sheetName)) {
-      UF_terminate();
-      return;
-    }
-    sheet_from_template(work, r.templatePath, r.sheetName);
-    标题栏设置(r.material, r.numberSuffix, r.drawingName, r.quantity, r.total);
-    tag_t sheet = NULL_TAG;
-    scale_current_sheet(sheet, r.scale);
-    const ViewLayout layout = layout_views(state.view_extents, state.sheet_gap_x, state.sheet_gap_y, r.scale);
-    tag_t front = NULL_TAG, isometric = NULL_TAG;
-    创建视图(modelPath, modelName, r.scale, "Front", layout.front.x, layout.front.y, front);
-    project(sheet, front, UF_DRAW_project_below, layout.below);
-    project(sheet, front, UF_DRAW_project_right, layout.right);
-    创建视图(modelPath, modelName, r.scale, "Isometric", layout.isometric.x, layout.isometric.y, isometric);
-    UF_DRAW_upd_out_of_date_views(sheet);
-    UF_DRAW_set_view_scale(isometric, layout.isometricScale);
-  } catch (...) {
-    UF_terminate();
-    throw;
-  }
-  UF_terminate();
+  const UfSession uf;
+  NXOpen::Part* work = work_part();
+  ensure_drafting_application();
+  if (判断图纸是否存在(r.sheetName)) return;
+  sheet_from_template(work, r.templatePath, r.sheetName);
+  标题栏设置(r.material, r.numberSuffix, r.drawingName, r.quantity, r.total);
+  tag_t sheet = NULL_TAG;
+  scale_current_sheet(sheet, r.scale);
+  const ViewLayout layout = layout_views(state.view_extents, state.sheet_gap_x, state.sheet_gap_y, r.scale);
+  tag_t front = NULL_TAG, isometric = NULL_TAG;
+  创建视图(modelPath, modelName, r.scale, "Front", layout.front.x, layout.front.y, front);
+  project(sheet, front, UF_DRAW_project_below, layout.below);
+  project(sheet, front, UF_DRAW_project_right, layout.right);
+  创建视图(modelPath, modelName, r.scale, "Isometric", layout.isometric.x, layout.isometric.y, isometric);
+  UF_DRAW_upd_out_of_date_views(sheet);
+  UF_DRAW_set_view_scale(isometric, layout.isometricScale);
 }
 
 int 创建视图(const std::string& modelPath, const std::string& modelName, double scale, const char* viewName,
@@ -147,57 +135,43 @@ int 创建视图(const std::string& modelPath, const std::string& modelName, dou
   Session* session = Session::GetSession();
   NXOpen::Part* work = work_part();
   NXOpen::Drawings::BaseViewBuilder* builder = work->DraftingViews()->CreateBaseViewBuilder(nullptr);
-  try {
-    auto* model = dynamic_cast<NXOpen::Part*>(session->Parts()->FindObject(modelPath));
-    if (!model) throw std::runtime_error(modelPath + " 不是模型部件,无法创建视图");
-    builder->Style()->ViewStyleBase()->SetPart(model);
-    builder->Style()->ViewStyleBase()->SetPartName(modelName);
-    builder->SelectModelView()->SetSelectedView(model->ModelingViews()->FindObject(viewName));
-    builder->Scale()->SetNumerator(scale);
-    builder->Placement()->Placement()->SetValue(nullptr, work->Views()->WorkView(), NXOpen::Point3d(x, y, 0));
-    NXOpen::NXObject* committed = builder->Commit();
-    view = committed ? committed->Tag() : NULL_TAG;
-  } catch (...) {
-    builder->Destroy();
-    throw;
-  }
-  builder->Destroy();
+  const ScopedDestroy destroy(builder);
+  auto* model = dynamic_cast<NXOpen::Part*>(session->Parts()->FindObject(modelPath));
+  if (!model) throw std::runtime_error(modelPath + " 不是模型部件,无法创建视图");
+  builder->Style()->ViewStyleBase()->SetPart(model);
+  builder->Style()->ViewStyleBase()->SetPartName(modelName);
+  builder->SelectModelView()->SetSelectedView(model->ModelingViews()->FindObject(viewName));
+  builder->Scale()->SetNumerator(scale);
+  builder->Placement()->Placement()->SetValue(nullptr, work->Views()->WorkView(), NXOpen::Point3d(x, y, 0));
+  NXOpen::NXObject* committed = builder->Commit();
+  view = committed ? committed->Tag() : NULL_TAG;
   return 0;
 }
 
 void 创建工程图(DrawingState& state, const SheetRequest& r, tag_t layerSelector) {
-  UF_initialize();
-  try {
-    NXOpen::Part* work = work_part();
-    if (判断图纸是否存在(r.sheetName)) {
-      UF_terminate();
-      return;
-    }
-    sheet_from_template(work, r.templatePath, "");
-    ensure_drafting_application();
-    标题栏设置(r.material, r.numberSuffix, r.drawingName, r.quantity, r.total);
-    state.sheet_info = scale_current_sheet(state.current_sheet, r.scale);
-    const ViewLayout& first = kProvisionalLayout;
-    const tag_t front = 创建导入视图(state, "Front", first.front.x, first.front.y, layerSelector);
-    const tag_t below = project(state.current_sheet, front, UF_DRAW_project_below, first.below);
-    const tag_t right = project(state.current_sheet, front, UF_DRAW_project_right, first.right);
-    const tag_t isometric = 创建导入视图(state, "Isometric", first.isometric.x, first.isometric.y, layerSelector);
-    UF_DRAW_upd_out_of_date_views(state.current_sheet);
-    const ViewLayout layout = layout_views(state.view_extents, state.sheet_gap_x, state.sheet_gap_y, r.scale);
-    move(front, layout.front);
-    move(below, layout.below);
-    move(right, layout.right);
-    move(isometric, layout.isometric);
-    UF_DRAW_set_view_scale(isometric, layout.isometricScale);
-  } catch (...) {
-    UF_terminate();
-    throw;
-  }
-  UF_terminate();
+  const UfSession uf;
+  NXOpen::Part* work = work_part();
+  if (判断图纸是否存在(r.sheetName)) return;
+  sheet_from_template(work, r.templatePath, "");
+  ensure_drafting_application();
+  标题栏设置(r.material, r.numberSuffix, r.drawingName, r.quantity, r.total);
+  state.sheet_info = scale_current_sheet(state.current_sheet, r.scale);
+  const ViewLayout& first = kProvisionalLayout;
+  const tag_t front = 创建导入视图(state, "Front", first.front.x, first.front.y, layerSelector);
+  const tag_t below = project(state.current_sheet, front, UF_DRAW_project_below, first.below);
+  const tag_t right = project(state.current_sheet, front, UF_DRAW_project_right, first.right);
+  const tag_t isometric = 创建导入视图(state, "Isometric", first.isometric.x, first.isometric.y, layerSelector);
+  UF_DRAW_upd_out_of_date_views(state.current_sheet);
+  const ViewLayout layout = layout_views(state.view_extents, state.sheet_gap_x, state.sheet_gap_y, r.scale);
+  move(front, layout.front);
+  move(below, layout.below);
+  move(right, layout.right);
+  move(isometric, layout.isometric);
+  UF_DRAW_set_view_scale(isometric, layout.isometricScale);
 }
 
 tag_t 创建导入视图(DrawingState& state, const char* viewName, double x, double y, tag_t layerSelector) {
-  UF_initialize();
+  const UfSession uf;
   tag_t modelView = NULL_TAG;
   UF_OBJ_cycle_by_name_and_type(UF_ASSEM_ask_work_part(), viewName, UF_view_type, false, &modelView);
   UF_DRAW_view_info_t info;
@@ -210,7 +184,6 @@ tag_t 创建导入视图(DrawingState& state, const char* viewName, double x, do
   char name[UF_OBJ_NAME_BUFSIZE] = "";
   UF_OBJ_ask_name(view, name);
   uc6447(name, 2, mask.data());
-  UF_terminate();
   return view;
 }
 

@@ -9,6 +9,7 @@
 #include <uf_view.h>
 
 #include "drawing/title_block_text.h"
+#include "host/uf_session.h"
 
 namespace kzt {
 
@@ -49,14 +50,13 @@ void fill_note(tag_t note, const TitleBlockValues& values) {
 
 void 标题栏设置(const std::string& material, const std::string& numberSuffix, const std::string& drawingName,
                const std::string& quantity, const std::string& total) {
-  UF_initialize();
+  const UfSession uf;
   const TitleBlockValues values{material, numberSuffix, drawingName, quantity, total};
   for (tag_t section : visible_note_sections()) {
     tag_t note = NULL_TAG;
     UF_TABNOT_ask_tabular_note_of_section(section, &note);
     fill_note(note, values);
   }
-  UF_terminate();
 }
 
 }  // namespace kzt
