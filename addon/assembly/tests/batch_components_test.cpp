@@ -1,19 +1,55 @@
 // The component dialog on real assemblies written to disk: batch components named by
 // part name, parent number and running number; single-body and multi-body parts; WAVE
 // extraction. Journal text is UTF-8; literals are GBK.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "addon/host/tests/journal_fixture.h"
+#include "app/example/product.h"
 #include "host/attribute_vocabulary.h"
 #include "platform/assemblies/occurrence.h"
 #include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/located_shape.h"
+#include "platform/ui/abort.h"
 
 using namespace platform;
 namespace fs = std::filesystem;
 using fabdoc_test::AddBox;
+
+namespace {
+
+// Runs `f` with standard error on a pseudo-terminal and returns what reached the terminal.
+// The output must stay under the terminal's buffer (a few kilobytes), as nothing reads it
+// meanwhile.
+template <class F>
+std::string OnTerminal(F f) {
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) return "<no pseudo-terminal>";
+  const int terminal = open(ptsname(master), O_RDWR | O_NOCTTY);
+  std::fflush(stderr);
+  const int saved = dup(STDERR_FILENO);
+  dup2(terminal, STDERR_FILENO);
+  close(terminal);
+  f();
+  std::fflush(stderr);
+  dup2(saved, STDERR_FILENO);
+  close(saved);
+  fcntl(master, F_SETFL, O_NONBLOCK);
+  std::string text;
+  char buffer[1024];
+  for (ssize_t n; (n = read(master, buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+  close(master);
+  return text;
+}
+
+}  // namespace
 
 class BatchComponents : public kzt_test::CommandTest {
 protected:
@@ -56,6 +92,33 @@ action new_zujianV1
     auto parent = session().Children(session().RootOccurrence(*root)).front();
     for (ComponentOccurrence* c : session().Children(*parent)) stems.push_back(HostFileStem(c->partPath));
     return stems;
+  }
+  // The example product in `folder`, displayed.
+  void MakeExampleProduct() {
+    root = fabdoc::app::example::BuildProduct(fabdoc::app::example::FrameProduct(), ToHostPath(folder)).front();
+    session().SetDisplayed(root);
+  }
+  // How many solid bodies named `name` the part holds itself.
+  static int CountNamed(const Part& part, const std::string& name) {
+    int count = 0;
+    for (const auto& object : part.Objects())
+      if (object->Type() == kSolidType && object->name == name) ++count;
+    return count;
+  }
+  static int SolidCount(const Part& part) {
+    int count = 0;
+    for (const auto& object : part.Objects()) count += object->Type() == kSolidType;
+    return count;
+  }
+  Part& PartNamed(const std::string& gbkFileName) {
+    Part* part = session().FindPartByFileName(gbkFileName);
+    if (!part) throw std::runtime_error("no open part " + text::ToUtf8(gbkFileName));
+    return *part;
+  }
+  void TearDown() override {
+    ui::RequestAbortAtPoll(0);
+    session().onDelete.clear();
+    CommandTest::TearDown();
   }
   Part* root = nullptr;
 };
@@ -234,4 +297,70 @@ action new_zujianV1
   Part* made = session().FindPartByFileName("临时组件-003.prt");
   ASSERT_NE(made, nullptr);
   EXPECT_EQ(made->Objects().size(), 2u) << "both bodies in the one new part";
+}
+
+TEST_F(BatchComponents, ModeZeroAbortWhileGatheringKeepsTheBodyAlreadyLinked) {
+  // The request is seen at the second body, 横档, after it was linked into the assembly:
+  // it joins the new part with 压条, gathering stops, and 拉杆 stays where it is.
+  MakeExampleProduct();
+  ui::RequestAbortAtPoll(2);
+  Run(u8R"J(
+action new_zujianV1
+  set enum0 0
+  select selection0 body:P-底座-2/压条 body:P-机架-1/横档 body:P-底座-2/拉杆
+  apply
+  cancel
+)J");
+  Part& made = PartNamed("临时组件-001.prt");
+  EXPECT_EQ(SolidCount(made), 2);
+  EXPECT_EQ(CountNamed(made, "压条"), 1);
+  EXPECT_EQ(CountNamed(made, "横档"), 1);
+  EXPECT_EQ(SolidCount(*root), 0) << "no linked body left in the assembly on top of its source";
+  EXPECT_EQ(CountNamed(PartNamed("P-机架-1.prt"), "横档"), 0) << "its source went with it";
+  EXPECT_EQ(CountNamed(PartNamed("P-底座-2.prt"), "压条"), 0);
+  EXPECT_EQ(CountNamed(PartNamed("P-底座-2.prt"), "拉杆"), 1) << "not gathered, not deleted";
+}
+
+TEST_F(BatchComponents, ModeZeroAbortWhileDeletingSourcesStillDeletesEveryOne) {
+  // The request comes with the deletion of the first source; the new part already holds
+  // all three bodies, so every source goes and each body is found exactly once.
+  Part& parent = MakeAssembly("机架-3", {"a", "b", "c"});
+  const Tag firstSource = parent.Objects()[0]->GetTag();
+  bool requested = false;
+  session().onDelete.push_back([&](Tag tag) {
+    if (tag == firstSource) requested = ui::RequestAbort();
+  });
+  Run(u8R"J(
+action new_zujianV1
+  set enum0 0
+  select selection0 body:机架-3/a body:机架-3/b body:机架-3/c
+  apply
+  cancel
+)J");
+  ASSERT_TRUE(requested) << "the abort was raised while aborting was enabled";
+  Part& made = PartNamed("临时组件-001.prt");
+  for (const char* name : {"a", "b", "c"}) {
+    EXPECT_EQ(CountNamed(made, name), 1) << name;
+    EXPECT_EQ(CountNamed(parent, name), 0) << name;
+    EXPECT_EQ(CountNamed(*root, name), 0) << name;
+  }
+}
+
+TEST_F(BatchComponents, ProgressBarIsDrawnOnATerminal) {
+  // Mode 1 with two bodies: range 0 to 2 x 2; positions 0, 1 while making the parts, then
+  // 2, 3 while deleting the sources, so the bar ends at 3 of 4.
+  MakeAssembly("机架-3", {"a", "b"});
+  unsetenv("UGII_BASE_DIR");  // the project's data folder, which holds the display library
+  const std::string shown = OnTerminal([&] {
+    Run(u8R"J(
+action new_zujianV1
+  set enum0 1
+  select selection0 body:机架-3/a body:机架-3/b
+  apply
+  cancel
+)J");
+  });
+  EXPECT_NE(shown.find("kzt-progress ["), std::string::npos) << shown;
+  EXPECT_NE(shown.find("(3/4)"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("\033[K"), std::string::npos) << "the bar clears its line when removed";
 }
