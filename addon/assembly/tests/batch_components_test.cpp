@@ -37,10 +37,19 @@ std::string OnTerminal(F f) {
   const int saved = dup(STDERR_FILENO);
   dup2(terminal, STDERR_FILENO);
   close(terminal);
-  f();
-  std::fflush(stderr);
-  dup2(saved, STDERR_FILENO);
-  close(saved);
+  auto restore = [&] {
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+  };
+  try {
+    f();
+  } catch (...) {
+    restore();
+    close(master);
+    throw;
+  }
+  restore();
   fcntl(master, F_SETFL, O_NONBLOCK);
   std::string text;
   char buffer[1024];
