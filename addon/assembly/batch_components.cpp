@@ -121,19 +121,25 @@ void zujian::创建多实体部件() {
   std::vector<tag_t> gathered, sources;
   for (size_t i = 0; i < selected.size(); ++i) {
     const tag_t inWork = 抽取实体(selected[i]);
+    // A body linked before the abort is seen joins the component; left out, its link
+    // would stay in the work part on top of its source.
+    if (inWork != NULL_TAG) {
+      gathered.push_back(inWork);
+      sources.push_back(selected[i]);
+      kzt::progress_set_pos(progress, static_cast<int>(i));
+    }
     logical aborted = false;
     UF_ABORT_ask_flag_status(&aborted);
     if (inWork == NULL_TAG || aborted) {
       UF_ABORT_clear_abort();
       break;
     }
-    gathered.push_back(inWork);
-    sources.push_back(selected[i]);
-    kzt::progress_set_pos(progress, static_cast<int>(i));
   }
   if (gathered.empty()) return;
   const tag_t component = CreateComponentOrUnlink(name, folder + "\\" + name, gathered, sources);
   if (kzt::get_toggle(toggle0)) 保存组件(name, folder + "\\" + name);
+  // An abort is not honoured from here on: the new part holds every gathered body, so
+  // stopping would leave the rest twice, there and in their parents.
   DeleteSources(sources, progress, static_cast<int>(selected.size()) + 1);
   if (component != NULL_TAG) 去除参数(component);
 }

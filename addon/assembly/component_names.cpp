@@ -20,6 +20,12 @@ bool all_digits(const std::string& text) {
 
 int leading_value(const std::string& text) { return std::atoi(text.c_str()); }
 
+std::optional<int> component_number(const std::string& stem) {
+  const std::string tail = tail_after_dash(stem);
+  if (tail.empty() || !all_digits(tail)) return std::nullopt;
+  return leading_value(tail);
+}
+
 std::string part_name_of_component(const std::string& stem) {
   auto split = [](const std::string& name, std::string& head, std::string& tail) {
     const auto dash = name.rfind('-');

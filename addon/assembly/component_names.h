@@ -1,6 +1,7 @@
 // How component part files are named: "NAME-N", "NAME-PARENT-N", and how the part name,
 // the parent number and the running numbers are read back from such names. GBK text.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ std::string tail_after_dash(const std::string& name);
 bool all_digits(const std::string& text);
 // The decimal value of the leading digits; 0 when there are none.
 int leading_value(const std::string& text);
+// The number a component's name ends in: the digits after its last "-" (or the whole
+// name when it is digits only); none when that tail is empty or holds anything else.
+std::optional<int> component_number(const std::string& stem);
 // The part name a component file stem was made from: 底板-3-1 and 底板-1 give 底板.
 std::string part_name_of_component(const std::string& stem);
 

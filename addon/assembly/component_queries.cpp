@@ -47,16 +47,15 @@ int 得到组件的tag(std::vector<tag_t>& parents) {
     if (bodies.size() > 1) multiBody.push_back(component);
   }
   std::vector<int> numbers;
-  for (tag_t component : multiBody) {
-    const std::string tail = tail_after_dash(component_stem(component));
-    if (all_digits(tail)) numbers.push_back(leading_value(tail));
-  }
+  for (tag_t component : multiBody)
+    if (const auto number = component_number(component_stem(component))) numbers.push_back(*number);
   std::sort(numbers.begin(), numbers.end());
   // A number shared by two parents must not list either of them twice.
   numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  // A name without a number has none: it never matches a parent numbered 0.
   for (int number : numbers)
     for (tag_t component : multiBody)
-      if (leading_value(tail_after_dash(component_stem(component))) == number) parents.push_back(component);
+      if (component_number(component_stem(component)) == number) parents.push_back(component);
   return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "attributes/duplicates.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include <uf.h>
@@ -14,6 +15,9 @@ namespace kzt {
 std::string bounding_box_key(tag_t body) {
   double box[6];
   if (UF_MODL_ask_bounding_box(body, box) != 0) return std::string();
+  // -0.3 would print "-0" and 0.3 "0": copies straddling an axis must share the key.
+  for (double& value : box)
+    if (std::nearbyint(value) == 0.0) value = 0.0;
   char key[256];
   std::snprintf(key, sizeof key, "%.0fx%.0fx%.0f-%.0fx%.0fx%.0f", box[0], box[1], box[2], box[3], box[4], box[5]);
   return key;

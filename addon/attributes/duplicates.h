@@ -8,8 +8,8 @@
 
 namespace kzt {
 
-// "%.0fx%.0fx%.0f-%.0fx%.0fx%.0f" of the body's box (minimum x, y, z, then maximum);
-// "" when the host cannot give the box.
+// "%.0fx%.0fx%.0f-%.0fx%.0fx%.0f" of the body's box (minimum x, y, z, then maximum),
+// a value that rounds to zero printed as 0, never "-0"; "" when the host cannot give the box.
 std::string bounding_box_key(tag_t body);
 
 // The first body of each key is unique, later ones with the same key are duplicates.

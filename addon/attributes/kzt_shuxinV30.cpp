@@ -121,10 +121,14 @@ int kzt_shuxinV30::update_cb(UIBlock* block) {
       MeasureSelected();
       if (!kzt::get_toggle(blocktoggle01)) 设置高亮();
     } else if (block == blockgunge) {
-      MeasureSelected();
-      填写材料规格();
-      填写材料();
-      填写备注();
+      // Without a body nothing is measured, and proposals from nothing would be wrong:
+      // the fields keep what they hold.
+      if (FirstSelected() != NULL_TAG) {
+        MeasureSelected();
+        填写材料规格();
+        填写材料();
+        填写备注();
+      }
     } else if (block == jicheng) {
       std::unique_ptr<shuxin_jichen> inherit(new shuxin_jichen());
       inherit->Show();
@@ -294,6 +298,8 @@ void kzt_shuxinV30::填写材料() { kzt::set_text(blockCaiLiao, kzt::material_f
 void kzt_shuxinV30::填写备注() {
   const std::string partNo = kzt::get_text(blockPartNo);
   const std::string stockType = kzt::get_text(blockgunge);
+  // A bend remark is made from the measured body; without one the remark stays.
+  if (partNo.empty() && IsBent(stockType) && FirstSelected() == NULL_TAG) return;
   // The solid envelope only matters for a body without a drawing number.
   const kzt::Extents solid = partNo.empty() ? kzt::parse_extents(最大外形返回尺寸()) : kzt::Extents{};
   bool unfoldFailed = false;

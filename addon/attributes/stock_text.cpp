@@ -1,6 +1,7 @@
 // Stock texts: parsing and formatting of envelopes, specifications, materials, remarks.
 #include "attributes/stock_text.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,6 +26,14 @@ std::string format(const char* pattern, Args... args) {
   std::snprintf(buffer, sizeof buffer, pattern, args...);
   return buffer;
 }
+
+// How far the thickness (one decimal) and the smallest extent (whole millimetres) of one
+// envelope can lie apart when both measure the same thing: half of each print's step.
+constexpr double kSameMeasureGap = 0.5 + 0.05 + 1e-9;
+
+// Plate and flat-bar thickness: the one-decimal thickness where it is the smallest extent,
+// otherwise (a pocket, no parallel face) the smallest extent as printed.
+double sheet_thickness(const Envelope& e) { return std::fabs(e.t - e.d0) <= kSameMeasureGap ? e.t : e.d0; }
 
 bool is_one_of(const std::string& type, std::initializer_list<const char*> names) {
   for (const char* name : names)
@@ -88,8 +97,8 @@ std::string stock_specification(const std::string& stockType, const std::string&
   if (is_one_of(st.type, {"方管", "矩形管", "角钢"}))
     return format("%s(%.0fX%.0fX%.1f-%.0f)", type, e.d1, e.d0, e.t, e.d2);
   if (is_one_of(st.type, {"无缝钢管", "焊管"})) return format("%s(Φ%.0fX%.1f-%.0f)", type, e.d0, e.t, e.d2);
-  if (st.type == "钢板") return format("%s(%0.1fX%.0fX%.0f)", type, e.d0, e.d1, e.d2);
-  if (st.type == "扁钢") return format("%s(%0.1fX%.0f-%.0f)", type, e.d0, e.d1, e.d2);
+  if (st.type == "钢板") return format("%s(%0.1fX%.0fX%.0f)", type, sheet_thickness(e), e.d1, e.d2);
+  if (st.type == "扁钢") return format("%s(%0.1fX%.0f-%.0f)", type, sheet_thickness(e), e.d1, e.d2);
   if (st.type == "圆钢") {
     // Bent at both ends: the stretched length of the bar.
     const double length = st.middle == "两边折弯" ? e.d2 + 2 * e.d0 - 4 * e.t : e.d2;

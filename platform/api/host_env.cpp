@@ -77,4 +77,13 @@ std::string FindLibrary(const std::string& hostName) {
   return {};
 }
 
+bool IsHostLibrary(const std::string& localPath) {
+  std::error_code ec;
+  try {
+    return fs::equivalent(fs::path(localPath).parent_path(), ToLocalPath(BaseDirHostPath() + "\\NXBIN"), ec);
+  } catch (const HostError&) {
+    return false;  // no installation folder: no library is the host's own
+  }
+}
+
 }  // namespace platform::api

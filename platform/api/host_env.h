@@ -20,4 +20,8 @@ void SetStartupFolder(const std::string& localPath);
 // is added to a name without extension, as Windows does). Empty when there is no such file.
 std::string FindLibrary(const std::string& hostName);
 
+// True for a library in UGII_BASE_DIR\NXBIN (this machine's path): one of the host's own
+// libraries, which the running host is linked against and so never unloads.
+bool IsHostLibrary(const std::string& localPath);
+
 }  // namespace platform::api

@@ -34,9 +34,15 @@ std::string AsHostText(const std::string& text) {
   }
 }
 
-// Libraries loaded by UF_load_library, by the name the caller used.
-std::map<std::string, void*>& Loaded() {
-  static std::map<std::string, void*> libraries;
+// Libraries loaded by UF_load_library, by the name the caller used. As in the host's
+// loader, every load that hands out a function counts and every release gives one back;
+// the library is closed when the last load is given back.
+struct LoadedLibrary {
+  void* handle = nullptr;
+  int loads = 0;
+};
+std::map<std::string, LoadedLibrary>& Loaded() {
+  static std::map<std::string, LoadedLibrary> libraries;
   return libraries;
 }
 
@@ -116,20 +122,26 @@ int UF_load_library(const char* library_name, const char* symbol_name, UF_load_f
     const std::string symbol = NeedText(symbol_name, "symbol_name");
     void* handle = nullptr;
     if (auto it = Loaded().find(name); it != Loaded().end()) {
-      handle = it->second;
+      handle = it->second.handle;
     } else {
       const std::string local = FindLibrary(name);
       if (local.empty())
         throw HostError(HostStatus::NotFound, "library " + text::ToUtf8Lossy(name) + " was not found");
-      handle = dlopen(local.c_str(), RTLD_NOW | RTLD_LOCAL);
+      // The host's own libraries stay mapped when their last load is given back, so what
+      // they hold (a progress bar) outlives an add-on's load and release around each call.
+      handle = dlopen(local.c_str(), RTLD_NOW | RTLD_LOCAL | (IsHostLibrary(local) ? RTLD_NODELETE : 0));
       if (!handle)
         throw HostError(HostStatus::FileError, "library " + text::ToUtf8Lossy(name) + " could not be loaded: " + dlerror());
-      Loaded()[name] = handle;
     }
     void* function = dlsym(handle, symbol.c_str());
-    if (!function)
+    if (!function) {
+      if (!Loaded().contains(name)) dlclose(handle);  // no load is out: nothing to keep it for
       throw HostError(HostStatus::NotFound,
                       "library " + text::ToUtf8Lossy(name) + " has no function " + text::ToUtf8Lossy(symbol));
+    }
+    LoadedLibrary& loaded = Loaded()[name];
+    loaded.handle = handle;
+    ++loaded.loads;
     *function_ptr = reinterpret_cast<UF_load_f_p_t>(function);
   });
 }
@@ -140,7 +152,8 @@ int UF_unload_library(const char* library_name) {
     auto it = Loaded().find(name);
     if (it == Loaded().end())
       throw HostError(HostStatus::NotFound, "library " + text::ToUtf8Lossy(name) + " is not loaded");
-    dlclose(it->second);
+    if (--it->second.loads > 0) return;
+    dlclose(it->second.handle);
     Loaded().erase(it);
   });
 }

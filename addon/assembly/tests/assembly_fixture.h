@@ -11,6 +11,8 @@
 #include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/located_shape.h"
+#include "platform/ui/abort.h"
+#include "app/example/product.h"
 
 namespace kzt_test {
 
@@ -58,6 +60,33 @@ action new_zujianV1
     auto parent = session().Children(session().RootOccurrence(*root)).front();
     for (ComponentOccurrence* c : session().Children(*parent)) stems.push_back(HostFileStem(c->partPath));
     return stems;
+  }
+  // The example product in `folder`, displayed.
+  void MakeExampleProduct() {
+    root = fabdoc::app::example::BuildProduct(fabdoc::app::example::FrameProduct(), ToHostPath(folder)).front();
+    session().SetDisplayed(root);
+  }
+  // How many solid bodies named `name` the part holds itself.
+  static int CountNamed(const Part& part, const std::string& name) {
+    int count = 0;
+    for (const auto& object : part.Objects())
+      if (object->Type() == kSolidType && object->name == name) ++count;
+    return count;
+  }
+  static int SolidCount(const Part& part) {
+    int count = 0;
+    for (const auto& object : part.Objects()) count += object->Type() == kSolidType;
+    return count;
+  }
+  Part& PartNamed(const std::string& gbkFileName) {
+    Part* part = session().FindPartByFileName(gbkFileName);
+    if (!part) throw std::runtime_error("no open part " + text::ToUtf8(gbkFileName));
+    return *part;
+  }
+  void TearDown() override {
+    ui::RequestAbortAtPoll(0);
+    session().onDelete.clear();
+    CommandTest::TearDown();
   }
   Part* root = nullptr;
 };

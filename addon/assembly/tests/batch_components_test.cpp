@@ -1,10 +1,16 @@
 // The component dialog on real assemblies written to disk: batch components named by
 // part name, parent number and running number; single-body and multi-body parts; WAVE
 // extraction. Journal text is UTF-8; literals are GBK.
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "addon/assembly/tests/assembly_fixture.h"
+#include "addon/host/tests/terminal_stderr.h"
+#include "app/example/product.h"
+#include "platform/ui/abort.h"
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -185,4 +191,71 @@ action new_zujianV1
   Part* made = session().FindPartByFileName("临时组件-003.prt");
   ASSERT_NE(made, nullptr);
   EXPECT_EQ(made->Objects().size(), 2u) << "both bodies in the one new part";
+}
+
+TEST_F(BatchComponents, ModeZeroAbortWhileGatheringKeepsTheBodyAlreadyLinked) {
+  // The request is seen at the second body, 横档, after it was linked into the assembly:
+  // it joins the new part with 压条, gathering stops, and 拉杆 stays where it is.
+  MakeExampleProduct();
+  ui::RequestAbortAtPoll(2);
+  Run(u8R"J(
+action new_zujianV1
+  set enum0 0
+  select selection0 body:P-底座-2/压条 body:P-机架-1/横档 body:P-底座-2/拉杆
+  apply
+  cancel
+)J");
+  Part& made = PartNamed("临时组件-001.prt");
+  EXPECT_EQ(SolidCount(made), 2);
+  EXPECT_EQ(CountNamed(made, "压条"), 1);
+  EXPECT_EQ(CountNamed(made, "横档"), 1);
+  EXPECT_EQ(SolidCount(*root), 0) << "no linked body left in the assembly on top of its source";
+  EXPECT_EQ(CountNamed(PartNamed("P-机架-1.prt"), "横档"), 0) << "its source went with it";
+  EXPECT_EQ(CountNamed(PartNamed("P-底座-2.prt"), "压条"), 0);
+  EXPECT_EQ(CountNamed(PartNamed("P-底座-2.prt"), "拉杆"), 1) << "not gathered, not deleted";
+}
+
+TEST_F(BatchComponents, ModeZeroAbortWhileDeletingSourcesStillDeletesEveryOne) {
+  // The request comes with the deletion of the first source; the new part already holds
+  // all three bodies, so every source goes and each body is found exactly once.
+  Part& parent = MakeAssembly("机架-3", {"a", "b", "c"});
+  const Tag firstSource = parent.Objects()[0]->GetTag();
+  bool requested = false;
+  session().onDelete.push_back([&](Tag tag) {
+    if (tag == firstSource) requested = ui::RequestAbort();
+  });
+  Run(u8R"J(
+action new_zujianV1
+  set enum0 0
+  select selection0 body:机架-3/a body:机架-3/b body:机架-3/c
+  apply
+  cancel
+)J");
+  ASSERT_TRUE(requested) << "the abort was raised while aborting was enabled";
+  Part& made = PartNamed("临时组件-001.prt");
+  for (const char* name : {"a", "b", "c"}) {
+    EXPECT_EQ(CountNamed(made, name), 1) << name;
+    EXPECT_EQ(CountNamed(parent, name), 0) << name;
+    EXPECT_EQ(CountNamed(*root, name), 0) << name;
+  }
+}
+
+TEST_F(BatchComponents, ProgressBarIsDrawnOnATerminal) {
+  // Mode 1 with two bodies: range 0 to 2 x 2; positions 0, 1 while making the parts, then
+  // 2, 3 while deleting the sources, so the bar ends at 3 of 4.
+  MakeAssembly("机架-3", {"a", "b"});
+  unsetenv("UGII_BASE_DIR");  // the project's data folder, which holds the display library
+  kzt_test::TerminalStderr terminal;
+  ASSERT_TRUE(terminal.Ready()) << "no terminal to draw the bar on";
+  Run(u8R"J(
+action new_zujianV1
+  set enum0 1
+  select selection0 body:机架-3/a body:机架-3/b
+  apply
+  cancel
+)J");
+  const std::string shown = terminal.Drawn();
+  EXPECT_NE(shown.find("kzt-progress ["), std::string::npos) << shown;
+  EXPECT_NE(shown.find("(3/4)"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("\033[K"), std::string::npos) << "the bar clears its line when removed";
 }

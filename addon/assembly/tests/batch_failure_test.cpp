@@ -6,8 +6,6 @@
 // The failure is a real one: a folder that bears the name of the next new part file, so
 // the host refuses to make the part there.
 #include <dlfcn.h>
-#include <fcntl.h>
-#include <poll.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,6 +15,7 @@
 #include <uf.h>
 
 #include "addon/assembly/tests/assembly_fixture.h"
+#include "addon/host/tests/terminal_stderr.h"
 #include "platform/assemblies/work_part.h"
 #include "platform/ui/abort.h"
 
@@ -24,51 +23,6 @@ using namespace platform;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Standard error on a terminal while it lives, so the display library draws its bar;
-// Drawn() reads back what reached the terminal.
-class TerminalStderr {
-public:
-  TerminalStderr() {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
-    const int terminal = open(ptsname(master_), O_RDWR | O_NOCTTY);
-    if (terminal < 0) return;
-    std::fflush(stderr);
-    saved_ = dup(STDERR_FILENO);
-    dup2(terminal, STDERR_FILENO);
-    close(terminal);
-  }
-  ~TerminalStderr() {
-    Restore();
-    if (master_ >= 0) close(master_);
-  }
-  bool Ready() const { return saved_ >= 0; }
-  std::string Drawn() {
-    std::fflush(stderr);
-    std::string text;
-    char buffer[4096];
-    pollfd p{master_, POLLIN, 0};
-    while (poll(&p, 1, 50) > 0) {
-      const ssize_t n = read(master_, buffer, sizeof buffer);
-      if (n <= 0) break;
-      text.append(buffer, static_cast<size_t>(n));
-    }
-    Restore();
-    return text;
-  }
-
-private:
-  void Restore() {
-    if (saved_ < 0) return;
-    std::fflush(stderr);
-    dup2(saved_, STDERR_FILENO);
-    close(saved_);
-    saved_ = -1;
-  }
-  int master_ = -1;
-  int saved_ = -1;
-};
 
 // Whether the last thing drawn on the terminal was the bar being cleared away: each
 // redraw starts with "\r", the removal is "\r\033[K" (newlines reach a terminal as "\r\n").
@@ -122,7 +76,7 @@ protected:
   // and every piece of host state the batch took was given back.
   void RunFailingBatch(const char8_t* journal, const std::string& gbkFile) {
     const int initializations = OpenInitializations();
-    TerminalStderr terminal;
+    kzt_test::TerminalStderr terminal;
     ASSERT_TRUE(terminal.Ready()) << "no terminal to draw the bar on";
     Run(journal);
     const std::string drawn = terminal.Drawn();

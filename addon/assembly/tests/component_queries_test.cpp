@@ -73,6 +73,24 @@ TEST_F(ComponentQueries, ParentsAreMultiBodyComponentsNumberedInAscendingOrder) 
   EXPECT_EQ(Stems(parents), (std::vector<std::string>{"C-1", "A-2", "B-10"}));
 }
 
+TEST_F(ComponentQueries, ComponentsWithoutANumberAreNoParentsBesideOneNumberedZero) {
+  // "No digits gives 0" must not make 机架-x, 机架- or D match the number of 支架-0.
+  Part& root = session().NewPart("\\p\\root.prt");
+  session().SetDisplayed(&root);
+  AddComponent(session(), root, "机架-x", 2);
+  AddComponent(session(), root, "支架-0", 2);
+  AddComponent(session(), root, "D", 2);
+  AddComponent(session(), root, "机架-", 2);
+  AddComponent(session(), root, "底座-2", 2);
+  std::vector<tag_t> parents;
+  kzt::得到组件的tag(parents);
+  EXPECT_EQ(Stems(parents), (std::vector<std::string>{"支架-0", "底座-2"}));
+  EXPECT_EQ(kzt::component_number("支架-0"), 0);
+  EXPECT_EQ(kzt::component_number("12"), 12) << "a name of digits only is its own number";
+  EXPECT_EQ(kzt::component_number("机架-x"), std::nullopt);
+  EXPECT_EQ(kzt::component_number("机架-"), std::nullopt);
+}
+
 TEST_F(ComponentQueries, BodiesForDrawingsAreMadeToDrawingUnnumberedAndOnePerName) {
   Part& root = session().NewPart("\\p\\root.prt");
   session().SetDisplayed(&root);

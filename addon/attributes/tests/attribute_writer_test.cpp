@@ -265,3 +265,51 @@ action attrV2
 )J");
   unsetenv("UGII_BASE_DIR");
 }
+
+TEST_F(AttributeWriter, ThinPlateAndFlatBarKeepTheirThicknessDecimal) {
+  // 1.5 x 200 x 200 and 2.5 x 40 x 600 are both 60000 mm^3, 468.0 g. The envelope prints
+  // the smallest extent to whole millimetres (both 2) and the thickness with one decimal.
+  Part& sheets = session().NewPart(ToHostPath(folder) + "\\sheets.prt");
+  fabdoc_test::AddBox(sheets, 0, 0, 0, 200, 200, 1.5, "薄板");
+  fabdoc_test::AddBox(sheets, 0, 300, 0, 600, 40, 2.5, "薄扁钢");
+  fabdoc_test::AddBox(sheets, 0, 400, 0, 300, 100, 2, "盖板");
+  session().SetDisplayed(&sheets);
+  Run(u8R"J(
+action attrV2
+  select blockxuanzhe body:薄板
+  expect blockRiqi "2,200-200-1.5,468.0"
+  set blockgunge "钢板"
+  expect blocksuling "钢板(1.5X200X200)"
+  select blockxuanzhe body:薄扁钢
+  expect blockRiqi "2,40-600-2.5,468.0"
+  set blockgunge "扁钢"
+  expect blocksuling "扁钢(2.5X40-600)"
+  select blockxuanzhe body:盖板
+  set blockgunge "钢板"
+  expect blocksuling "钢板(2.0X100X300)"
+  cancel
+)J");
+}
+
+TEST_F(AttributeWriter, StockTypeWithoutABodyProposesNothing) {
+  // Nothing selected, nothing measured: the fields keep what they hold, and no failed
+  // unfolding is reported. The drawing number still gives its remark.
+  const std::string out = RunCapturing(u8R"J(
+action attrV2
+  set blocksuling "钢板(3.0X100X100)"
+  set blockbeizhu "已有备注"
+  set blockCaiLiao "Q345"
+  set blockgunge "钢板,折弯,一"
+  expect blocksuling "钢板(3.0X100X100)"
+  expect blockbeizhu "已有备注"
+  expect blockCaiLiao "Q345"
+  set blockgunge "钢板,折弯"
+  expect blockbeizhu "已有备注"
+  set blockPartNo ""
+  expect blockbeizhu "已有备注"
+  set blockPartNo "GB/T 5782"
+  expect blockbeizhu "外购件"
+  cancel
+)J");
+  EXPECT_EQ(out.find(Utf8("未展开成功")), std::string::npos) << out;
+}

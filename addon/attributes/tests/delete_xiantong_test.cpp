@@ -84,3 +84,27 @@ TEST_F(DuplicateBodies, KeysRoundToWholeMillimetres) {
   EXPECT_EQ(classes.duplicate, (std::vector<tag_t>{near2.GetTag()}));
   EXPECT_EQ(kzt::bounding_box_key(near1.GetTag()), "300x0x0-305x5x5");
 }
+
+TEST_F(DuplicateBodies, CopiesStraddlingAnAxisShareTheKey) {
+  // From x = -0.3 and 0.3 (0.6 apart, like 9.8 and 10.2) the minimum x prints 0 for both:
+  // a coordinate that rounds to zero from below carries no sign.
+  Body& below = AddBox(*part, -0.3, 200, -0.4, 5, 5, 5, "below");
+  Body& above = AddBox(*part, 0.3, 200, 0.2, 5, 5, 5, "above");
+  EXPECT_EQ(kzt::bounding_box_key(below.GetTag()), "0x200x0-5x205x5");
+  EXPECT_EQ(kzt::bounding_box_key(above.GetTag()), kzt::bounding_box_key(below.GetTag()));
+  const Tag belowTag = below.GetTag(), aboveTag = above.GetTag();
+  Run(u8R"J(
+action delete_xiantong
+  select blockxuanzhe body:below body:above
+  expect zongsu "1"
+  expect chongdie "1"
+  set blocktoggle_debei true
+  apply
+  cancel
+)J");
+  EXPECT_NE(session().Find(belowTag), nullptr);
+  EXPECT_EQ(session().Find(aboveTag), nullptr) << "the later copy was the duplicate";
+  // A coordinate that rounds to -1 keeps its sign and separates the bodies.
+  Body& further = AddBox(*part, -0.6, 300, 0, 5, 5, 5);
+  EXPECT_EQ(kzt::bounding_box_key(further.GetTag()), "-1x300x0-4x305x5");
+}

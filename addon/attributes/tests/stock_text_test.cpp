@@ -101,3 +101,17 @@ TEST(StockText, MarkersAreFoundOnlyOnCharacterBoundaries) {
   EXPECT_EQ(remark_for("", straddle, solid, parse_envelope("3.0,120-456-3.0,1.0"), failed),
             "折弯3外包(120X400)");
 }
+
+TEST(StockText, PlateAndFlatBarThicknessKeepsItsDecimal) {
+  // The smallest extent is printed to whole millimetres (1.5 and 2.5 both print 2), the
+  // thickness to one decimal: the specification takes the thickness.
+  EXPECT_EQ(stock_specification("钢板", "2,200-200-1.5,468.0"), "钢板(1.5X200X200)");
+  EXPECT_EQ(stock_specification("扁钢", "2,40-600-2.5,468.0"), "扁钢(2.5X40-600)");
+  EXPECT_EQ(stock_specification("钢板", "3,200-200-2.6,468.0"), "钢板(2.6X200X200)");
+  // Bent plate: both figures are the blank's thickness with one decimal.
+  EXPECT_EQ(stock_specification("钢板,折弯,一", "3.0,256-300-3.0,1804.6"), "钢板(3.0X256X300)");
+  // A thickness that is not across the smallest extent (a pocket 5 deep in a 10 mm plate)
+  // or none at all: the smallest extent, as always.
+  EXPECT_EQ(stock_specification("钢板", "10,200-200-5.0,2496.0"), "钢板(10.0X200X200)");
+  EXPECT_EQ(stock_specification("扁钢", "8,50-600-0.0,1872.0"), "扁钢(8.0X50-600)");
+}

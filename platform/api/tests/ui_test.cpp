@@ -238,6 +238,20 @@ TEST_F(UiCalls, HostLibraryFunctionsAreFoundByDecoratedNameOrNotAtAll) {
   EXPECT_EQ(function, nullptr);
 }
 
+TEST_F(UiCalls, LibraryLoadsAreCountedAndEachReleaseGivesOneBack) {
+  // Not the host's own folder: such a library goes when its last load is given back.
+  const std::string dir = FreshDir("counted");
+  std::filesystem::copy_file("/lib/x86_64-linux-gnu/libm.so.6", dir + "/libcount.dll");
+  const std::string library = ToHostPath(dir) + "\\libcount.dll";
+  UF_load_f_p_t cosine = nullptr, sine = nullptr, missing = nullptr;
+  ASSERT_EQ(UF_load_library(library.c_str(), "cos", &cosine), 0);
+  ASSERT_EQ(UF_load_library(library.c_str(), "sin", &sine), 0);
+  EXPECT_NE(UF_load_library(library.c_str(), "no_such_function", &missing), 0) << "a load that finds nothing";
+  EXPECT_EQ(UF_unload_library(library.c_str()), 0);
+  EXPECT_EQ(UF_unload_library(library.c_str()), 0) << "the second load is given back too";
+  EXPECT_NE(UF_unload_library(library.c_str()), 0) << "the failed load counted nothing";
+}
+
 // The add-on's start-up and failure-report idioms written as the add-on
 // writes them: a literal action table, an application record, the report pieces.
 namespace {

@@ -87,7 +87,31 @@ TEST(DisplayLibrary, ProgressBarRunsThroughTheHostLookupAndPrintsNothingWithoutA
   EXPECT_EQ(handle, 0);  // deleting the bar empties the handle
   long unknown = 12345;
   pos(&unknown, 1);  // a handle that was never created is ignored
+  for (const char* name : kNames) EXPECT_EQ(UF_unload_library(path.c_str()), 0) << "one release per load: " << name;
+}
+
+TEST(DisplayLibrary, ABarOutlivesEveryReleaseOfTheLibraryAroundEachCall) {
+  // The add-on loads and releases the library around every call. The host's own library
+  // stays loaded throughout, so the bar made by the first call is known to the last: its
+  // delete finds it and empties the handle.
+  const std::string path = LibraryHostPath();
+  auto call = [&](const char* name, auto signature, auto&&... args) {
+    UF_load_f_p_t f = nullptr;
+    EXPECT_EQ(UF_load_library(path.c_str(), name, &f), 0) << name;
+    if (f) reinterpret_cast<decltype(signature)>(f)(args...);
+    EXPECT_EQ(UF_unload_library(path.c_str()), 0) << name;
+  };
+  int context = 0;
+  UF_load_f_p_t ask = nullptr;
+  ASSERT_EQ(UF_load_library(path.c_str(), kNames[0], &ask), 0);
+  context = reinterpret_cast<int (*)()>(ask)();
   EXPECT_EQ(UF_unload_library(path.c_str()), 0);
+  long handle = 0;
+  call(kNames[1], static_cast<bool (*)(int, bool, long*)>(nullptr), context, true, &handle);
+  ASSERT_NE(handle, 0);
+  call(kNames[5], static_cast<void (*)(long*, int)>(nullptr), &handle, 1);
+  call(kNames[6], static_cast<void (*)(long*)>(nullptr), &handle);
+  EXPECT_EQ(handle, 0) << "the bar was gone before its delete arrived";
 }
 
 TEST(DisplayLibrary, CreateRefusesAnUnknownContext) {
