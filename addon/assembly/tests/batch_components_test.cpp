@@ -6,10 +6,10 @@
 
 #include "addon/host/tests/journal_fixture.h"
 #include "host/attribute_vocabulary.h"
+#include "platform/assemblies/located_shape.h"
 #include "platform/assemblies/occurrence.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
-#include "platform/geometry/located_shape.h"
+#include "platform/text/host_path.h"
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -53,8 +53,8 @@ action new_zujianV1
   // Stems of the components under the first component of the assembly.
   std::vector<std::string> ChildrenOfParent() {
     std::vector<std::string> stems;
-    auto parent = session().Children(session().RootOccurrence(*root)).front();
-    for (ComponentOccurrence* c : session().Children(*parent)) stems.push_back(HostFileStem(c->partPath));
+    auto parent = occurrences().Children(occurrences().RootOccurrence(*root)).front();
+    for (ComponentOccurrence* c : occurrences().Children(*parent)) stems.push_back(HostFileStem(c->partPath));
     return stems;
   }
   Part* root = nullptr;
@@ -79,9 +79,9 @@ action new_zujianV1
 
   // The new part sits where the body was: its occurrence's box in the assembly is the
   // source body's box moved by the parent's placement (x + 1000).
-  auto parentOcc = session().Children(session().RootOccurrence(*root)).front();
-  auto plateOcc = session().Children(*parentOcc).front();
-  auto bodies = session().BodyOccurrences(*plateOcc);
+  auto parentOcc = occurrences().Children(occurrences().RootOccurrence(*root)).front();
+  auto plateOcc = occurrences().Children(*parentOcc).front();
+  auto bodies = occurrences().BodyOccurrences(*plateOcc);
   ASSERT_EQ(bodies.size(), 1u);
   const Box placed = LocatedAxisBox(*bodies[0]);
   EXPECT_NEAR(placed.min[0], before.min[0] + 1000, 1e-6);
@@ -141,10 +141,10 @@ save all
   const std::string rootPath = root->path;
   session().Reset();
   Part& back = files::OpenPart(rootPath);
-  auto parent = session().Children(session().RootOccurrence(back)).front();
-  auto children = session().Children(*parent);
+  auto parent = occurrences().Children(occurrences().RootOccurrence(back)).front();
+  auto children = occurrences().Children(*parent);
   ASSERT_EQ(children.size(), 2u);
-  auto bodies = session().BodyOccurrences(*children[0]);
+  auto bodies = occurrences().BodyOccurrences(*children[0]);
   ASSERT_EQ(bodies.size(), 1u);
   EXPECT_EQ(*session().FindAttribute(*bodies[0], kzt::kPartName), "底板");
   EXPECT_NEAR(LocatedAxisBox(*bodies[0]).min[0], 1000, 1e-6) << "in place after reopening";
