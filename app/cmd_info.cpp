@@ -1,10 +1,12 @@
 // `fabdoc info PART [--json]`: what a part holds.
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/info/part_report.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
+#include "platform/text/host_path.h"
 
 namespace fabdoc::app {
 
@@ -17,7 +19,9 @@ int InfoCommand(const Args& args) {
     else throw UsageError("info takes one part file, got also \"" + arg + "\"");
   }
   if (path.empty()) throw UsageError("info needs a part file");
-  platform::Part& part = platform::files::OpenPart(platform::ToAbsoluteHostPath(path));
+  std::vector<std::string> notes;
+  platform::Part& part = platform::files::OpenPart(platform::ToAbsoluteHostPath(path), &notes);
+  for (const auto& note : notes) std::fprintf(stderr, "fabdoc: note: %s\n", note.c_str());
   const auto report = PartReport(part);
   const std::string out = asJson ? report.dump(2) + "\n" : PartReportText(report);
   std::fwrite(out.data(), 1, out.size(), stdout);

@@ -1,12 +1,14 @@
 // `fabdoc import MODEL.step DIR` and `fabdoc export PART OUT.step`.
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/output_folder.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/files/step_export.h"
 #include "platform/files/step_import.h"
+#include "platform/text/host_path.h"
 
 namespace fabdoc::app {
 
@@ -23,7 +25,9 @@ int ImportCommand(const Args& args) {
 
 int ExportCommand(const Args& args) {
   if (args.size() != 2) throw UsageError("export takes a part file and a STEP file: export PART OUT.step");
-  platform::Part& part = platform::files::OpenPart(platform::ToAbsoluteHostPath(args[0]));
+  std::vector<std::string> notes;
+  platform::Part& part = platform::files::OpenPart(platform::ToAbsoluteHostPath(args[0]), &notes);
+  for (const auto& note : notes) std::fprintf(stderr, "fabdoc: note: %s\n", note.c_str());
   platform::files::ExportStep(part, platform::ToAbsoluteHostPath(args[1]));
   std::printf("%s\n", args[1].c_str());
   return 0;

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/api/host_env.h"
+#include "platform/text/host_environment.h"
 #include "platform/ui/dialog_file.h"
 
 namespace fabdoc::app {
@@ -20,16 +20,7 @@ using Ufsta = void (*)(char* param, int* retcode, int paramLen);
 
 }  // namespace
 
-std::string ResolveBaseDir() {
-  const char* value = std::getenv("UGII_BASE_DIR");
-  std::string dir = value && *value ? value : std::string(FABDOC_SOURCE_DIR) + "/data";
-  std::error_code ec;
-  if (!fs::is_directory(dir, ec))
-    throw std::runtime_error("UGII_BASE_DIR " + dir + " is not a folder" +
-                             (value && *value ? "" : " (the default, the project's data/ folder)"));
-  setenv("UGII_BASE_DIR", dir.c_str(), 1);
-  return dir;
-}
+std::string ResolveBaseDir() { return platform::ExportBaseDir(); }
 
 std::string DefaultStartupDir() {
   std::error_code ec;
@@ -62,7 +53,7 @@ void LoadAddOns(const std::string& startupDir) {
 void StartHost(const std::string& startupDir) {
   ResolveBaseDir();
   // Plain library names (LoadLibraryA, UF_load_library) are looked for here too.
-  platform::api::SetStartupFolder(startupDir);
+  platform::SetStartupFolder(startupDir);
   platform::ui::SetDialogFolders({(fs::path(startupDir).parent_path() / "application").string()});
   LoadAddOns(startupDir);
 }

@@ -7,7 +7,8 @@
 namespace fabdoc::app {
 
 // UGII_BASE_DIR, or the project's data/ folder when it is unset (then exported so the
-// add-on sees it). Throws std::runtime_error naming a value that is not a folder.
+// add-on sees it), by the host's own policy (platform::BaseDirHostPath). Throws
+// std::runtime_error naming a value that is not a folder.
 std::string ResolveBaseDir();
 
 // <folder of the fabdoc executable>/startup.

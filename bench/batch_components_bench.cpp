@@ -9,11 +9,11 @@
 
 #include "app/journal/journal.h"
 #include "app/journal/runner.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/body.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 
 extern "C" void ufsta(char* param, int* retcode, int paramLen);
 

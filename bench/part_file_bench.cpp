@@ -7,10 +7,10 @@
 #include <BRepPrimAPI_MakeCylinder.hxx>
 #include <benchmark/benchmark.h>
 
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/body.h"
 #include "platform/objects/session.h"
+#include "platform/text/host_path.h"
 
 using namespace platform;
 namespace fs = std::filesystem;

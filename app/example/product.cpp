@@ -9,12 +9,12 @@
 #include <gp_Ax3.hxx>
 #include <gp_Trsf.hxx>
 
-#include "platform/files/host_path.h"
+#include "platform/base/host_error.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/body.h"
-#include "platform/objects/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 
 namespace fabdoc::app::example {
 

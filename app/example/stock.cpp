@@ -1,5 +1,5 @@
 // Straight stock as prisms of its section (or a revolution for pipe), bent stock
-// through bent_profile.
+// through the bent-profile builder.
 #include "app/example/stock.h"
 
 #include <algorithm>

@@ -4,15 +4,19 @@
 //   square/rect tube     y in [0, width], z in [0, height], wall `thickness`
 //   angle                legs along +Y (width) and +Z (height) from the corner at the axis
 //   round bar, pipe      centred on the X axis
-//   bent parts           see bent_profile.h
+//   bent parts           see platform/geometry/sheet_metal/bent_profile.h
 #pragma once
 #include <string>
 
 #include <TopoDS_Shape.hxx>
 
-#include "app/example/bent_profile.h"
+#include "platform/geometry/sheet_metal/bent_profile.h"
 
 namespace fabdoc::app::example {
+
+using platform::sheet_metal::BentProfile;
+using platform::sheet_metal::BuildBentRod;
+using platform::sheet_metal::BuildBentSection;
 
 enum class StockKind {
   Plate, FlatBar, RoundBar, SquareTube, RectTube, Angle, SeamlessPipe, WeldedPipe,

@@ -2,13 +2,14 @@
 
 #include <cstdio>
 
+#include "platform/assemblies/located_shape.h"
 #include "platform/assemblies/occurrence.h"
+#include "platform/assemblies/occurrences.h"
 #include "platform/drafting/drawing.h"
-#include "platform/files/host_path.h"
 #include "platform/geometry/body.h"
-#include "platform/geometry/located_shape.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 
 namespace fabdoc::app {
 
@@ -49,14 +50,13 @@ json BodyJson(Object& object) {
 }
 
 json ComponentJson(ComponentOccurrence& occ) {
-  Session& session = Session::Get();
   std::string instanceName;
   if (occ.parentPart)
     if (const Instance* inst = occ.parentPart->FindInstance(occ.instancePid)) instanceName = inst->instanceName;
   json bodies = json::array();
-  for (BodyOccurrence* body : session.BodyOccurrences(occ)) bodies.push_back(BodyJson(*body));
+  for (BodyOccurrence* body : Occurrences::Get().BodyOccurrences(occ)) bodies.push_back(BodyJson(*body));
   json children = json::array();
-  for (ComponentOccurrence* child : session.Children(occ)) children.push_back(ComponentJson(*child));
+  for (ComponentOccurrence* child : Occurrences::Get().Children(occ)) children.push_back(ComponentJson(*child));
   json result = {{"tag", occ.GetTag()},
                  {"name", U(occ.name)},
                  {"instance", U(instanceName)},
@@ -99,8 +99,7 @@ json PartReport(Part& part) {
     if (auto* sheet = dynamic_cast<DrawingSheet*>(object.get())) sheets.push_back(SheetJson(part, *sheet));
   }
   json components = json::array();
-  Session& session = Session::Get();
-  for (ComponentOccurrence* child : session.Children(session.RootOccurrence(part)))
+  for (ComponentOccurrence* child : Occurrences::Get().Children(Occurrences::Get().RootOccurrence(part)))
     components.push_back(ComponentJson(*child));
   return {{"file", U(part.path)}, {"attributes", attributes}, {"bodies", bodies},
           {"components", components}, {"sheets", sheets}};

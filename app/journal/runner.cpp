@@ -5,14 +5,16 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "app/journal/selectors.h"
 #include "app/journal/values.h"
-#include "platform/files/host_path.h"
+#include "platform/base/host_error.h"
 #include "platform/files/part_file.h"
-#include "platform/objects/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 #include "platform/ui/menu_bar.h"
 #include "platform/ui/messages.h"
 
@@ -86,7 +88,9 @@ void Runner::RunTopLine(const Line& line) {
     return *session.displayed;
   };
   if (c == "open" || c == "display") {
-    platform::Part& part = platform::files::OpenPart(HostPath(line.args[0].text));
+    std::vector<std::string> notes;
+    platform::Part& part = platform::files::OpenPart(HostPath(line.args[0].text), &notes);
+    for (const auto& note : notes) platform::ui::WriteSyslog(platform::text::ToGbk("warning: " + note + "\n"));
     session.SetDisplayed(&part);
   } else if (c == "new") {
     const std::string host = HostPath(line.args[0].text);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/assemblies/occurrence.h"
+#include "platform/assemblies/occurrences.h"
 #include "platform/drafting/drawing.h"
 #include "platform/geometry/body.h"
 #include "platform/objects/session.h"
@@ -44,10 +45,10 @@ platform::ComponentOccurrence& FindComponent(const std::vector<std::string>& pat
                                              const std::string& selector) {
   Session& session = Session::Get();
   platform::ComponentOccurrence* occ =
-      &session.RootOccurrence(Require(session.displayed, "displayed", selector));
+      &platform::Occurrences::Get().RootOccurrence(Require(session.displayed, "displayed", selector));
   for (size_t i = 0; i < count; ++i) {
     platform::ComponentOccurrence* next = nullptr;
-    for (auto* child : session.Children(*occ))
+    for (auto* child : platform::Occurrences::Get().Children(*occ))
       if (InstanceName(*child) == path[i]) {
         next = child;
         break;
@@ -69,7 +70,7 @@ std::vector<Tag> VisibleBodies(const std::string& selector) {
     if (object->Type() == platform::kSolidType && object->Subtype() == platform::kSolidBodySubtype &&
         IsSolid(*object))
       tags.push_back(object->GetTag());
-  for (platform::Object* occ : session.AllOccurrences(root))
+  for (platform::Object* occ : platform::Occurrences::Get().AllOccurrences(root))
     if (dynamic_cast<platform::BodyOccurrence*>(occ) && IsSolid(*occ)) tags.push_back(occ->GetTag());
   return tags;
 }
@@ -93,7 +94,7 @@ std::vector<Tag> Bodies(const std::string& what, const std::string& selector) {
         matches.push_back(object->GetTag());
   } else {
     auto& component = FindComponent(parts, parts.size() - 1, selector);
-    for (auto* body : session.BodyOccurrences(component))
+    for (auto* body : platform::Occurrences::Get().BodyOccurrences(component))
       if (IsSolid(*body) && session.NameOf(*body) == name) matches.push_back(body->GetTag());
   }
   if (matches.empty()) throw std::runtime_error("selector " + selector + " matches no solid body");

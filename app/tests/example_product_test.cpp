@@ -13,11 +13,11 @@
 #include <gtest/gtest.h>
 
 #include "app/example/product.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/body.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 
 using namespace fabdoc::app::example;
 using platform::Body;

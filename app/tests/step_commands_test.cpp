@@ -9,10 +9,10 @@
 
 #include "app/commands.h"
 #include "app/example/product.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/body.h"
 #include "platform/objects/session.h"
+#include "platform/text/host_path.h"
 
 using namespace fabdoc::app;
 namespace fs = std::filesystem;

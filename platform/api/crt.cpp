@@ -15,9 +15,9 @@
 #include <map>
 #include <vector>
 
-#include "platform/files/host_path.h"
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 
 #undef rename
 

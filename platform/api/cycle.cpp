@@ -4,6 +4,7 @@
 #include <map>
 
 #include "platform/assemblies/occurrence.h"
+#include "platform/assemblies/occurrences.h"
 #include "platform/objects/session.h"
 
 namespace platform::api {
@@ -50,25 +51,24 @@ std::vector<Tag> PartSequence(Part& part, int type) {
   for (const auto& object : part.Objects())
     if (type < 0 || object->Type() == type) tags.push_back(object->GetTag());
   if (!part.Instances().empty())
-    for (Object* occ : Session::Get().AllOccurrences(part))
+    for (Object* occ : Occurrences::Get().AllOccurrences(part))
       if (type < 0 || occ->Type() == type) tags.push_back(occ->GetTag());
   return tags;
 }
 
 std::vector<Tag> ComponentSequence(Object& component) {
-  Session& session = Session::Get();
   auto* occ = dynamic_cast<ComponentOccurrence*>(&component);
   if (!occ) return {};
   std::vector<Tag> tags;
   if (!occ->parent && occ->part) {
     for (const auto& object : occ->part->Objects())
       if (object->Type() == kSolidType) tags.push_back(object->GetTag());
-    for (Object* o : session.AllOccurrences(*occ->part)) tags.push_back(o->GetTag());
+    for (Object* o : Occurrences::Get().AllOccurrences(*occ->part)) tags.push_back(o->GetTag());
     return tags;
   }
   auto walk = [&](auto&& self, ComponentOccurrence& c) -> void {
-    for (BodyOccurrence* body : session.BodyOccurrences(c)) tags.push_back(body->GetTag());
-    for (ComponentOccurrence* child : session.Children(c)) {
+    for (BodyOccurrence* body : Occurrences::Get().BodyOccurrences(c)) tags.push_back(body->GetTag());
+    for (ComponentOccurrence* child : Occurrences::Get().Children(c)) {
       tags.push_back(child->GetTag());
       self(self, *child);
     }

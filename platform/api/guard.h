@@ -10,9 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include <Standard_Failure.hxx>
-
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
+#include "platform/geometry/caught_error.h"
 #include "platform/objects/session.h"
 
 namespace platform::api {
@@ -33,15 +32,9 @@ int Guard(const char* function, F&& body) noexcept {
   try {
     body();
     return 0;
-  } catch (const HostError& e) {
-    return Fail(function, e.Code(), e.what());
-  } catch (const Standard_Failure& e) {
-    return Fail(function, static_cast<int>(HostStatus::ModellingFailed),
-                std::string("the modeller failed: ") + e.GetMessageString());
-  } catch (const std::bad_alloc&) {
-    return Fail(function, static_cast<int>(HostStatus::Aborted), "out of memory");
-  } catch (const std::exception& e) {
-    return Fail(function, static_cast<int>(HostStatus::Aborted), e.what());
+  } catch (...) {
+    const HostError error = CaughtAsHostError();
+    return Fail(function, error.Code(), error.what());
   }
 }
 

@@ -8,7 +8,7 @@
 
 #include "platform/api/guard.h"
 #include "platform/api/topology.h"
-#include "platform/geometry/located_shape.h"
+#include "platform/assemblies/located_shape.h"
 #include "platform/geometry/topology_mass.h"
 
 using namespace platform;

@@ -4,8 +4,8 @@
 
 #include "platform/api/guard.h"
 #include "platform/api/placement.h"
+#include "platform/assemblies/located_shape.h"
 #include "platform/assemblies/topology_occurrence.h"
-#include "platform/geometry/located_shape.h"
 
 namespace platform::api {
 

@@ -10,8 +10,8 @@
 #include <map>
 
 #include "platform/api/guard.h"
-#include "platform/api/host_env.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_environment.h"
 #include "platform/ui/messages.h"
 
 using namespace platform;

@@ -4,6 +4,7 @@
 #include "platform/api/cycle.h"
 #include "platform/api/guard.h"
 #include "platform/assemblies/occurrence.h"
+#include "platform/assemblies/occurrences.h"
 #include "platform/assemblies/work_part.h"
 
 using namespace platform;
@@ -62,7 +63,7 @@ tag_t UF_ASSEM_ask_prototype_of_occ(tag_t occurrence) {
 tag_t UF_ASSEM_ask_root_part_occ(tag_t part) {
   return GuardValue("UF_ASSEM_ask_root_part_occ", NULL_TAG, [&] {
     Part& p = NeedPart(part);
-    return p.Instances().empty() ? NULL_TAG : Session::Get().RootOccurrence(p).GetTag();
+    return p.Instances().empty() ? NULL_TAG : Occurrences::Get().RootOccurrence(p).GetTag();
   });
 }
 
@@ -72,7 +73,7 @@ int UF_ASSEM_ask_part_occ_children(tag_t part_occur, tag_t** child_part_occs) {
     Need(child_part_occs, "child_part_occs");
     *child_part_occs = nullptr;
     std::vector<tag_t> tags;
-    for (ComponentOccurrence* child : Session::Get().Children(NeedComponent(part_occur))) tags.push_back(child->GetTag());
+    for (ComponentOccurrence* child : Occurrences::Get().Children(NeedComponent(part_occur))) tags.push_back(child->GetTag());
     *child_part_occs = DupArray(tags);
     count = static_cast<int>(tags.size());
   });
@@ -92,12 +93,11 @@ tag_t UF_ASSEM_ask_part_occurrence(tag_t occurrence) { return UF_ASSEM_ask_paren
 
 tag_t UF_ASSEM_find_occurrence(tag_t part_occur, tag_t object) {
   return GuardValue("UF_ASSEM_find_occurrence", NULL_TAG, [&] {
-    Session& session = Session::Get();
     ComponentOccurrence& occ = NeedComponent(part_occur);
     Live(object);
-    for (BodyOccurrence* body : session.BodyOccurrences(occ))
+    for (BodyOccurrence* body : Occurrences::Get().BodyOccurrences(occ))
       if (body->prototype == object) return body->GetTag();
-    for (ComponentOccurrence* child : session.Children(occ))
+    for (ComponentOccurrence* child : Occurrences::Get().Children(occ))
       if (child->part && child->part->GetTag() == object) return child->GetTag();
     return NULL_TAG;
   });
@@ -112,7 +112,7 @@ int UF_ASSEM_ask_occs_of_part(tag_t parent_part, tag_t part, tag_t** part_occs) 
     Part& wanted = NeedPart(part);
     std::vector<tag_t> tags;
     if (!parent.Instances().empty())
-      for (Object* o : Session::Get().AllOccurrences(parent))
+      for (Object* o : Occurrences::Get().AllOccurrences(parent))
         if (auto* c = dynamic_cast<ComponentOccurrence*>(o); c && c->part == &wanted) tags.push_back(c->GetTag());
     *part_occs = DupArray(tags);
     count = static_cast<int>(tags.size());
@@ -135,7 +135,7 @@ int UF_ASSEM_ask_component_data(tag_t component, char part_name[MAX_FSPEC_BUFSIZ
   return Guard("UF_ASSEM_ask_component_data", [&] {
     ComponentOccurrence& occ = NeedComponent(component);
     const Instance& instance = InstanceOf(occ);
-    const Transform placement = Session::Get().AbsoluteTransform(occ);
+    const Transform placement = Occurrences::Get().AbsoluteTransform(occ);
     if (part_name) CopyOut(part_name, MAX_FSPEC_BUFSIZE, occ.partPath);
     if (refset_name) refset_name[0] = '\0';
     if (instance_name) CopyOut(instance_name, UF_CFI_MAX_FILE_NAME_BUFSIZE, instance.instanceName);
@@ -153,9 +153,9 @@ int UF_ASSEM_ask_transform_of_occ(tag_t occurrence, double transform[4][4]) {
     Need(transform, "transform");
     Object& object = Live(occurrence);
     Transform placement;
-    if (auto* c = dynamic_cast<ComponentOccurrence*>(&object)) placement = Session::Get().AbsoluteTransform(*c);
+    if (auto* c = dynamic_cast<ComponentOccurrence*>(&object)) placement = Occurrences::Get().AbsoluteTransform(*c);
     else if (auto* b = dynamic_cast<BodyOccurrence*>(&object))
-      placement = Session::Get().AbsoluteTransform(NeedComponent(b->component));
+      placement = Occurrences::Get().AbsoluteTransform(NeedComponent(b->component));
     else throw HostError(HostStatus::WrongObjectType, TagText(occurrence) + " is not an occurrence");
     PutMatrix(placement, transform);
   });

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "platform/api/guard.h"
-#include "platform/files/host_path.h"
+#include "platform/text/host_path.h"
 
 using namespace platform;
 using namespace platform::api;

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "platform/api/guard.h"
-#include "platform/files/host_path.h"
+#include "platform/text/host_path.h"
 
 using namespace platform;
 using namespace platform::api;

@@ -1,5 +1,5 @@
 // uf_disp.h: highlighting and the session's colour table. Entries 1..216 start as the
-// host's standard colours (platform/ui/color_table.h); entry 0, the background, starts
+// host's standard colours (platform/objects/color_table.h); entry 0, the background, starts
 // black. UF_DISP_set_color changes an entry at once; loading the table has nothing left
 // to do on a headless host.
 #include <uf_disp.h>
@@ -10,8 +10,8 @@
 
 #include "platform/api/guard.h"
 #include "platform/api/host_state.h"
+#include "platform/objects/color_table.h"
 #include "platform/objects/display.h"
-#include "platform/ui/color_table.h"
 
 using namespace platform;
 using namespace platform::api;
@@ -27,7 +27,7 @@ std::array<Entry, kColorCount + 1>& Table() {
   static std::array<Entry, kColorCount + 1> table = [] {
     std::array<Entry, kColorCount + 1> t;
     t[0] = {{0, 0, 0}, "Background"};
-    for (int i = 1; i <= kColorCount; ++i) t[i] = {ui::ColorRgb(i), ui::ColorName(i)};
+    for (int i = 1; i <= kColorCount; ++i) t[i] = {ColorRgb(i), ColorName(i)};
     return t;
   }();
   return table;
@@ -157,6 +157,6 @@ int UF_DISP_regenerate_display(void) { return 0; }
 namespace platform::api {
 // Puts the colour table back as a new session has it (tests).
 void ResetColorTable() {
-  for (int i = 0; i <= kColorCount; ++i) Table()[i] = i == 0 ? Entry{{0, 0, 0}, "Background"} : Entry{ui::ColorRgb(i), ui::ColorName(i)};
+  for (int i = 0; i <= kColorCount; ++i) Table()[i] = i == 0 ? Entry{{0, 0, 0}, "Background"} : Entry{ColorRgb(i), ColorName(i)};
 }
 }  // namespace platform::api

@@ -3,7 +3,7 @@
 
 #include "platform/api/cycle.h"
 #include "platform/api/guard.h"
-#include "platform/api/layers.h"
+#include "platform/objects/layers.h"
 
 using namespace platform;
 using namespace platform::api;
@@ -28,7 +28,7 @@ extern "C" {
 int UF_LAYER_set_status(int layer_number, int status) {
   return Guard("UF_LAYER_set_status", [&] {
     CheckLayer(layer_number);
-    LayerTable& layers = LayersOf(WorkPart());
+    LayerTable& layers = WorkPart().layers;
     if (status == kWorkLayerStatus) {
       layers.status[layers.work] = kSelectableStatus;
       layers.work = layer_number;
@@ -47,18 +47,18 @@ int UF_LAYER_ask_status(int layer_number, int* status) {
   return Guard("UF_LAYER_ask_status", [&] {
     Need(status, "status");
     CheckLayer(layer_number);
-    *status = LayersOf(WorkPart()).status[layer_number];
+    *status = WorkPart().layers.status[layer_number];
   });
 }
 
 int UF_LAYER_ask_work_layer(int* layer_number) {
-  return Guard("UF_LAYER_ask_work_layer", [&] { *Need(layer_number, "layer_number") = LayersOf(WorkPart()).work; });
+  return Guard("UF_LAYER_ask_work_layer", [&] { *Need(layer_number, "layer_number") = WorkPart().layers.work; });
 }
 
 int UF_LAYER_set_all_but_work(int status) {
   return Guard("UF_LAYER_set_all_but_work", [&] {
     CheckOtherStatus(status);
-    LayerTable& layers = LayersOf(WorkPart());
+    LayerTable& layers = WorkPart().layers;
     for (int layer = UF_LAYER_MIN_LAYER; layer <= UF_LAYER_MAX_LAYER; ++layer)
       if (layer != layers.work) layers.status[layer] = status;
   });

@@ -3,14 +3,14 @@
 
 #include <TopLoc_Location.hxx>
 
+#include "platform/api/cycle.h"
 #include "platform/api/guard.h"
 #include "platform/api/placement.h"
 #include "platform/api/tag_list.h"
 #include "platform/api/topology.h"
-#include "platform/api/cycle.h"
+#include "platform/assemblies/located_shape.h"
 #include "platform/assemblies/occurrence.h"
 #include "platform/geometry/body.h"
-#include "platform/geometry/located_shape.h"
 
 using namespace platform;
 using namespace platform::api;

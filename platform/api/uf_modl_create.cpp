@@ -9,7 +9,6 @@
 #include <gp_Ax2.hxx>
 
 #include "platform/api/guard.h"
-#include "platform/api/layers.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
 #include "platform/text/gbk.h"
@@ -68,7 +67,7 @@ int UF_MODL_create_cyl1(UF_FEATURE_SIGN sign, double origin[3], const char* heig
     if (!maker.IsDone()) throw HostError(HostStatus::ModellingFailed, "the modeller could not make the cylinder");
 
     auto body = std::make_unique<Body>(maker.Shape());
-    body->display.layer = LayersOf(part).work;
+    body->display.layer = part.layers.work;
     Object& added = part.Add(std::move(body));
 
     auto feature = std::make_unique<Feature>();

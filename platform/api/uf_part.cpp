@@ -3,13 +3,16 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/api/guard.h"
 #include "platform/assemblies/close_parts.h"
 #include "platform/assemblies/occurrence.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
+#include "platform/ui/messages.h"
 
 using namespace platform;
 using namespace platform::api;
@@ -55,7 +58,9 @@ int UF_PART_open(const char* part_name, tag_t* part, UF_PART_load_status_p_t err
   const int code = Guard("UF_PART_open", [&] {
     Need(part, "part");
     *part = NULL_TAG;
-    Part& opened = files::OpenPart(FullName(part_name));
+    std::vector<std::string> notes;
+    Part& opened = files::OpenPart(FullName(part_name), &notes);
+    for (const auto& note : notes) ui::WriteSyslog(text::ToGbk("warning: " + note + "\n"));
     Session::Get().SetDisplayed(&opened);
     *part = opened.GetTag();
   });

@@ -9,6 +9,7 @@
 #include "platform/api/session_objects.h"
 #include "platform/api/xform.h"
 #include "platform/assemblies/occurrence.h"
+#include "platform/assemblies/occurrences.h"
 
 using namespace platform;
 using namespace platform::api;
@@ -25,7 +26,7 @@ namespace {
 Transform PlacementOfOccurrence(Tag occurrence, const char* what) {
   if (occurrence == NULL_TAG) return Transform::Identity();
   auto& occ = Session::Get().RequireAs<ComponentOccurrence>(occurrence, what);
-  return Session::Get().AbsoluteTransform(occ);
+  return Occurrences::Get().AbsoluteTransform(occ);
 }
 
 }  // namespace

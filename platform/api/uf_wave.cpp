@@ -6,12 +6,11 @@
 #include <TopLoc_Location.hxx>
 
 #include "platform/api/guard.h"
-#include "platform/api/layers.h"
 #include "platform/api/placement.h"
 #include "platform/api/xform.h"
+#include "platform/assemblies/located_shape.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
-#include "platform/geometry/located_shape.h"
 
 using namespace platform;
 using namespace platform::api;
@@ -61,7 +60,7 @@ int UF_WAVE_create_linked_body(tag_t body, tag_t xform, tag_t object_in_part, lo
     const Display& shown = Session::Get().DisplayOf(source);
     linked->display.color = shown.color;
     linked->display.translucency = shown.translucency;
-    linked->display.layer = LayersOf(part).work;
+    linked->display.layer = part.layers.work;
     Object& added = part.Add(std::move(linked));
 
     auto feature = std::make_unique<Feature>();

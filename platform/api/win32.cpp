@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "platform/api/host_env.h"
-#include "platform/files/host_path.h"
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_environment.h"
+#include "platform/text/host_path.h"
 #include "platform/ui/messages.h"
 
 using namespace platform;
@@ -43,7 +43,7 @@ HMODULE LoadLibraryA(LPCSTR lpLibFileName) {
   }
   std::string local;
   try {
-    local = api::FindLibrary(lpLibFileName);
+    local = FindLibrary(lpLibFileName);
   } catch (const HostError&) {
     local.clear();  // an unmapped drive or a name without a GBK form: no such library
   }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/files/host_path.h"
 #include "platform/objects/session.h"
+#include "platform/text/host_path.h"
 
 namespace platform {
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/assemblies/occurrences.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 
@@ -21,7 +22,7 @@ const std::string& InstanceName(const ComponentOccurrence& c) {
 
 // Children first, then what is below each child, by the same rule.
 void SearchOrder(ComponentOccurrence& from, std::vector<ComponentOccurrence*>& order) {
-  const std::vector<ComponentOccurrence*> children = Session::Get().Children(from);
+  const std::vector<ComponentOccurrence*> children = Occurrences::Get().Children(from);
   order.insert(order.end(), children.begin(), children.end());
   for (ComponentOccurrence* child : children) SearchOrder(*child, order);
 }

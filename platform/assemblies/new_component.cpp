@@ -3,10 +3,10 @@
 
 #include <TopLoc_Location.hxx>
 
-#include "platform/api/layers.h"
+#include "platform/assemblies/located_shape.h"
+#include "platform/assemblies/occurrences.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature_delete.h"
-#include "platform/geometry/located_shape.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 
@@ -33,22 +33,22 @@ Transform PlacementInWork(Object& object, Part& work) {
     return Transform::Identity();
   }
   auto& component = session.RequireAs<ComponentOccurrence>(occurrence->component, "a component");
-  const Transform absolute = session.AbsoluteTransform(component);
+  const Transform absolute = Occurrences::Get().AbsoluteTransform(component);
   if (occurrence->owner == &work) return absolute;
   auto* workComponent = session.FindAs<ComponentOccurrence>(session.workOccurrence);
   if (session.work == &work && workComponent && workComponent->owner == occurrence->owner &&
       Below(component, *workComponent))
-    return absolute.Then(session.AbsoluteTransform(*workComponent).Inverse());
+    return absolute.Then(Occurrences::Get().AbsoluteTransform(*workComponent).Inverse());
   throw HostError(HostStatus::InvalidArgument, what + " (an occurrence) is not below the work part " + Shown(work));
 }
 
 ComponentOccurrence& SeenFromDisplayed(Part& work, std::uint32_t instancePid) {
   Session& session = Session::Get();
   ComponentOccurrence* holder = nullptr;
-  if (session.displayed == &work) holder = &session.RootOccurrence(work);
+  if (session.displayed == &work) holder = &Occurrences::Get().RootOccurrence(work);
   else if (auto* w = session.FindAs<ComponentOccurrence>(session.workOccurrence); w && w->part == &work) holder = w;
-  else holder = &session.RootOccurrence(work);
-  for (ComponentOccurrence* child : session.Children(*holder))
+  else holder = &Occurrences::Get().RootOccurrence(work);
+  for (ComponentOccurrence* child : Occurrences::Get().Children(*holder))
     if (child->instancePid == instancePid) return *child;
   throw HostError(HostStatus::NotFound, "the new component is not below " + Shown(work));
 }
@@ -86,7 +86,7 @@ ComponentOccurrence& MakeComponentFromBodies(Part& work, Part& newPart, const st
   instance.partPath = newPart.path;
   instance.instanceName = name;
   instance.name = name;
-  instance.layer = api::LayersOf(work).work;
+  instance.layer = work.layers.work;
   const std::uint32_t pid = work.AddInstance(instance).pid;
   return SeenFromDisplayed(work, pid);
 }

@@ -16,6 +16,7 @@ class ComponentOccurrence : public Object {
 public:
   ComponentOccurrence() : Object(kComponentType, kPartOccurrenceSubtype) {}
   bool IsOccurrence() const override { return parent != kNullTag; }
+  Object* Prototype() const override;
 
   Tag parent = kNullTag;              // parent occurrence; none for a part's root occurrence
   Part* part = nullptr;               // the part this occurrence shows (null when not loaded)
@@ -30,6 +31,10 @@ class BodyOccurrence : public Object {
 public:
   BodyOccurrence() : Object(kSolidType, kSolidBodySubtype) {}
   bool IsOccurrence() const override { return true; }
+  Object* Prototype() const override;  // HostError(InvalidTag) once the prototype is gone
+  Object* InheritsFrom() const override;
+  bool InheritsDisplay() const override { return !displayOverridden; }
+  void StopInheritingDisplay() override { displayOverridden = true; }
 
   Tag component = kNullTag;   // the component occurrence it is seen through
   Tag prototype = kNullTag;   // the body in the component's part

@@ -1,14 +1,15 @@
 // What an assembly part remembers about the occurrences below it.
 #include "platform/assemblies/occurrence_overrides.h"
 
+#include "platform/assemblies/occurrences.h"
+
 #include "platform/assemblies/occurrence.h"
 #include "platform/objects/session.h"
 
 namespace platform {
 
 void FoldOccurrences(Part& part) {
-  Session& session = Session::Get();
-  for (Object* occ : session.LiveOccurrences(part)) {
+  for (Object* occ : Occurrences::Get().LiveOccurrences(part)) {
     if (auto* c = dynamic_cast<ComponentOccurrence*>(occ); c && c->parent) {
       OccurrenceOverride ov;
       ov.name = c->name;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/assemblies/occurrence_overrides.h"
+#include "platform/assemblies/occurrences.h"
 #include "platform/objects/session.h"
 
 namespace platform {
@@ -46,7 +47,7 @@ ComponentOccurrence& RestructureComponent(ComponentOccurrence& component, Compon
 
   Part& root = *component.owner;
   const Transform placement =
-      session.AbsoluteTransform(component).Then(session.AbsoluteTransform(newParent).Inverse());
+      Occurrences::Get().AbsoluteTransform(component).Then(Occurrences::Get().AbsoluteTransform(newParent).Inverse());
   Instance moved = *component.parentPart->FindInstance(component.instancePid);
   moved.pid = 0;
   moved.transform = placement;
@@ -67,7 +68,7 @@ ComponentOccurrence& RestructureComponent(ComponentOccurrence& component, Compon
     std::erase_if(root.occurrenceOverrides, [&](const auto& entry) { return Suffix(entry.first, oldKey, rest); });
   }
   root.modified = true;
-  for (ComponentOccurrence* child : session.Children(newParent))
+  for (ComponentOccurrence* child : Occurrences::Get().Children(newParent))
     if (child->instancePid == pid) return *child;
   throw HostError(HostStatus::NotFound, "the moved component is not below " + Named(newParent));
 }

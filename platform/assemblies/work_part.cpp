@@ -1,6 +1,8 @@
 // The work part and work occurrence.
 #include "platform/assemblies/work_part.h"
 
+#include "platform/assemblies/occurrences.h"
+
 #include "platform/objects/session.h"
 
 namespace platform {
@@ -8,7 +10,7 @@ namespace platform {
 Tag OccurrenceInDisplayed(Part& part) {
   Session& session = Session::Get();
   if (!session.displayed || session.displayed->Instances().empty()) return kNullTag;
-  for (Object* o : session.AllOccurrences(*session.displayed))
+  for (Object* o : Occurrences::Get().AllOccurrences(*session.displayed))
     if (auto* c = dynamic_cast<ComponentOccurrence*>(o); c && c->part == &part) return c->GetTag();
   return kNullTag;
 }

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace platform::files {
 

@@ -1,11 +1,11 @@
 #include "platform/files/part_codec.h"
 
+#include "platform/base/host_error.h"
 #include "platform/drafting/drawing.h"
-#include "platform/files/host_path.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
-#include "platform/objects/host_error.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 
 namespace platform::files {
 

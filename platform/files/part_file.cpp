@@ -25,13 +25,12 @@
 
 #include "platform/assemblies/occurrence.h"
 #include "platform/assemblies/occurrence_overrides.h"
+#include "platform/base/host_error.h"
 #include "platform/files/atomic_file.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_codec.h"
-#include "platform/objects/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
-#include "platform/ui/messages.h"
+#include "platform/text/host_path.h"
 
 namespace platform::files {
 
@@ -164,7 +163,7 @@ std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
   }
 }
 
-Part& OpenPart(const std::string& hostPath) {
+Part& OpenPart(const std::string& hostPath, std::vector<std::string>* notes) {
   Session& session = Session::Get();
   if (Part* open = session.FindPartByPath(hostPath)) return *open;
   Part& part = session.AdoptPart(ReadPart(hostPath));
@@ -175,10 +174,12 @@ Part& OpenPart(const std::string& hostPath) {
     if (session.FindPartByPath(child)) continue;
     std::error_code ec;
     if (!std::filesystem::exists(ToLocalPath(child), ec)) {
-      ui::WriteSyslog("warning: component file " + child + " of " + part.path + " was not found\n");
+      if (notes)
+        notes->push_back("component file " + text::ToUtf8Lossy(child) + " of " + text::ToUtf8Lossy(part.path) +
+                         " was not found");
       continue;
     }
-    OpenPart(child);
+    OpenPart(child, notes);
   }
   return part;
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/objects/part.h"
 
@@ -18,8 +19,8 @@ void SavePart(Part& part, const std::string& hostPath);
 std::unique_ptr<Part> ReadPart(const std::string& hostPath);
 
 // The part at `hostPath`: the open one, or read and added to the session together
-// with every component part it uses (missing component files are reported, the
-// assembly still opens with those components unloaded).
-Part& OpenPart(const std::string& hostPath);
+// with every component part it uses. A missing component file adds a note (UTF-8) to
+// `notes` when given; the assembly still opens with those components unloaded.
+Part& OpenPart(const std::string& hostPath, std::vector<std::string>* notes = nullptr);
 
 }  // namespace platform::files

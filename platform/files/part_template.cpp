@@ -3,11 +3,11 @@
 
 #include <filesystem>
 
-#include "platform/api/host_env.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_environment.h"
+#include "platform/text/host_path.h"
 
 namespace platform::files {
 
@@ -26,7 +26,7 @@ std::string FindTemplate(const std::string& templateName) {
     if (IsFile(templateName)) return templateName;
     throw HostError(HostStatus::NotFound, "template " + text::ToUtf8Lossy(templateName) + " does not exist");
   }
-  const std::string folder = api::BaseDirHostPath() + "\\templates";
+  const std::string folder = BaseDirHostPath() + "\\templates";
   const std::string path = folder + "\\" + templateName;
   if (!IsFile(path))
     throw HostError(HostStatus::NotFound, "template " + text::ToUtf8Lossy(templateName) + " was not found in " +

@@ -44,16 +44,16 @@
 #include <XSControl_TransferWriter.hxx>
 #include <XSControl_WorkSession.hxx>
 
+#include "platform/base/host_error.h"
 #include "platform/files/atomic_file.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/files/step_support.h"
 #include "platform/geometry/body.h"
+#include "platform/objects/color_table.h"
 #include "platform/objects/display.h"
-#include "platform/objects/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
-#include "platform/ui/color_table.h"
+#include "platform/text/host_path.h"
 
 namespace platform::files {
 
@@ -175,6 +175,7 @@ private:
   static Part& ComponentPart(const Part& parent, const Instance& instance) {
     if (Part* open = Session::Get().FindPartByPath(instance.partPath)) return *open;
     try {
+      // A component missing below it fails the export when the walk reaches it.
       return OpenPart(instance.partPath);
     } catch (const HostError& e) {
       throw HostError(e.Status(), "component of " + text::ToUtf8Lossy(parent.path) + ": " + e.what());
@@ -224,7 +225,7 @@ private:
       if (sub.IsNull()) continue;
       const Display& display = piece.body->display;
       if (display.color >= 1 && display.color <= kColorCount) {
-        const auto rgb = ui::ColorRgb(display.color);
+        const auto rgb = ColorRgb(display.color);
         colors_->SetColor(sub, Quantity_Color(rgb[0], rgb[1], rgb[2], Quantity_TOC_sRGB), XCAFDoc_ColorSurf);
       }
       layers_->SetLayer(sub, TCollection_ExtendedString(std::to_string(display.layer).c_str()));

@@ -38,15 +38,15 @@
 #include <XSControl_TransferReader.hxx>
 #include <XSControl_WorkSession.hxx>
 
-#include "platform/files/host_path.h"
+#include "platform/base/host_error.h"
 #include "platform/files/part_file.h"
 #include "platform/files/step_support.h"
 #include "platform/geometry/body.h"
+#include "platform/objects/color_table.h"
 #include "platform/objects/display.h"
-#include "platform/objects/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
-#include "platform/ui/color_table.h"
+#include "platform/text/host_path.h"
 
 namespace platform::files {
 
@@ -259,7 +259,7 @@ private:
     if (!color) return kDefaultBodyColor;
     double r, g, b;
     color->Values(r, g, b, Quantity_TOC_sRGB);
-    return ui::NearestColor(r, g, b);
+    return NearestColor(r, g, b);
   }
 
   int BodyLayer(const TDF_Label& label, const TopoDS_Shape& piece) const {

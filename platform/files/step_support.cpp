@@ -8,7 +8,7 @@
 #include <TCollection_AsciiString.hxx>
 #include <XCAFApp_Application.hxx>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 #include "platform/text/gbk.h"
 
 namespace platform::files {

@@ -1,7 +1,7 @@
 // What STEP import and export share: name text between STEP and the host, placements
 // between the modeller and the object model, and a quiet translator.
 #pragma once
-#include "platform/geometry/located_shape.h"
+#include "platform/assemblies/located_shape.h"
 #include <string>
 #include <string_view>
 

@@ -9,7 +9,7 @@
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 #include "platform/objects/session.h"
 
 namespace platform {

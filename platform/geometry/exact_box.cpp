@@ -7,7 +7,7 @@
 #include <gp_Ax3.hxx>
 #include <gp_Trsf.hxx>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace platform {
 

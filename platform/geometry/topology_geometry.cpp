@@ -13,7 +13,7 @@
 #include <TopoDS_Vertex.hxx>
 #include <TopoDS_Wire.hxx>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace platform {
 

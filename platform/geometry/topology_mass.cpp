@@ -4,7 +4,7 @@
 #include <GProp_GProps.hxx>
 #include <gp_Mat.hxx>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace platform {
 

@@ -6,6 +6,7 @@
 #include <NXOpen/Part.hxx>
 
 #include "platform/assemblies/component_identifier.h"
+#include "platform/assemblies/occurrences.h"
 #include "platform/assemblies/restructure.h"
 #include "platform/nxopen/host_calls.h"
 #include "platform/text/gbk.h"
@@ -44,7 +45,7 @@ Component* Component::Parent() {
 
 std::vector<Component*> Component::GetChildren() {
   std::vector<Component*> children;
-  for (ComponentOccurrence* child : platform::Session::Get().Children(LiveComponent(Tag())))
+  for (ComponentOccurrence* child : platform::Occurrences::Get().Children(LiveComponent(Tag())))
     children.push_back(AsComponent(child));
   return children;
 }
@@ -71,7 +72,7 @@ ComponentAssembly::~ComponentAssembly() = default;
 
 Component* ComponentAssembly::RootComponent() {
   platform::Part& part = platform::nxopen::LivePart(part_);
-  return part.Instances().empty() ? nullptr : AsComponent(&platform::Session::Get().RootOccurrence(part));
+  return part.Instances().empty() ? nullptr : AsComponent(&platform::Occurrences::Get().RootOccurrence(part));
 }
 
 void ComponentAssembly::RestructureComponents(const std::vector<Component*>& components, Component* newParent,

@@ -4,8 +4,8 @@
 #include <NXOpen/NXException.hxx>
 #include <NXOpen/NXObjectManager.hxx>
 
+#include "platform/assemblies/located_shape.h"
 #include "platform/geometry/body.h"
-#include "platform/geometry/located_shape.h"
 #include "platform/nxopen/host_calls.h"
 #include "platform/objects/session.h"
 

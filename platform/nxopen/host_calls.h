@@ -4,7 +4,8 @@
 
 #include <NXOpen/NXException.hxx>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
+#include "platform/geometry/caught_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 
@@ -19,13 +20,17 @@ inline std::string HostText(const std::string& utf8) {
   }
 }
 
-// Runs `f`, rethrowing a HostError as NXException with the same code and text.
+// Runs `f`; whatever it throws leaves as NXException with the host's code and text
+// (CaughtAsHostError), as the object interface throws nothing else.
 template <class F>
 auto Call(F f) -> decltype(f()) {
   try {
     return f();
-  } catch (const HostError& e) {
-    throw NXOpen::NXException(e.Code(), HostText(e.what()));
+  } catch (const NXOpen::NXException&) {
+    throw;
+  } catch (...) {
+    const HostError error = CaughtAsHostError();
+    throw NXOpen::NXException(error.Code(), HostText(error.what()));
   }
 }
 

@@ -2,8 +2,8 @@
 #include <NXOpen/NXException.hxx>
 #include <NXOpen/NXString.hxx>
 
+#include "platform/base/host_error.h"
 #include "platform/nxopen/host_calls.h"
-#include "platform/objects/host_error.h"
 #include "platform/text/gbk.h"
 
 namespace NXOpen {

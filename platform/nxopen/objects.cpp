@@ -15,11 +15,11 @@
 
 #include "platform/assemblies/component_identifier.h"
 #include "platform/assemblies/occurrence.h"
-#include "platform/files/host_path.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
 #include "platform/nxopen/host_calls.h"
 #include "platform/objects/session.h"
+#include "platform/text/host_path.h"
 
 using platform::HostError;
 using platform::HostStatus;

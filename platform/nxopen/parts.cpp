@@ -10,10 +10,10 @@
 #include "platform/assemblies/close_parts.h"
 #include "platform/assemblies/occurrence.h"
 #include "platform/assemblies/work_part.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/nxopen/host_calls.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 
 using platform::HostError;
 using platform::HostStatus;

@@ -5,8 +5,8 @@
 #include <NXOpen/BlockStyler_Tree.hxx>
 #include <NXOpen/NXException.hxx>
 
+#include "platform/base/host_error.h"
 #include "platform/nxopen/host_calls.h"
-#include "platform/objects/host_error.h"
 #include "platform/text/gbk.h"
 
 namespace NXOpen {

@@ -22,6 +22,12 @@ public:
   int Type() const { return type_; }
   int Subtype() const { return subtype_; }
   virtual bool IsOccurrence() const { return false; }
+  // What an occurrence shows: its prototype body, or its component's part once loaded.
+  virtual Object* Prototype() const { return nullptr; }
+  // Where a name, attribute or display the object has not set itself comes from.
+  virtual Object* InheritsFrom() const { return nullptr; }
+  virtual bool InheritsDisplay() const { return false; }
+  virtual void StopInheritingDisplay() {}
 
   std::string name;          // host text (GBK)
   Display display;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/objects/host_types.h"
+#include "platform/objects/layers.h"
 #include "platform/objects/object.h"
 #include "platform/objects/transform.h"
 
@@ -63,6 +64,7 @@ public:
 
   std::string path;   // full host path (GBK, backslashes)
   bool modified = false;
+  LayerTable layers;  // the session's settings, not stored in the file
   std::map<std::string, OccurrenceOverride> occurrenceOverrides;
 
 private:

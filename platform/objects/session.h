@@ -1,21 +1,30 @@
 // The host session: every live object by tag, the open parts, the displayed and
-// work parts, and the occurrences of assemblies.
+// work parts. Objects kept beside the parts (the assemblies' occurrences) follow the
+// parts through a SessionObserver.
 #pragma once
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 #include "platform/objects/object.h"
 #include "platform/objects/part.h"
 
 namespace platform {
 
-class ComponentOccurrence;
-class BodyOccurrence;
+// Keeps objects of its own that depend on parts and their objects; told before they go.
+class SessionObserver {
+public:
+  virtual ~SessionObserver() = default;
+  virtual void PartAdopted(Part& part) = 0;
+  virtual void PartClosing(Part& part) = 0;
+  // Before `object` is deleted: true when it is the observer's own and is now gone.
+  // May refuse by throwing HostError.
+  virtual bool Deleting(Object& object) = 0;
+  virtual void Reset() = 0;
+};
 
 class Session {
 public:
@@ -44,17 +53,8 @@ public:
   Tag workOccurrence = kNullTag;  // null when the work part is the displayed part itself
   void SetDisplayed(Part* part);  // also makes it the work part
 
-  // ---- occurrences (created on first use, stable for the session)
-  ComponentOccurrence& RootOccurrence(Part& part);
-  std::vector<ComponentOccurrence*> Children(ComponentOccurrence& occ);
-  std::vector<BodyOccurrence*> BodyOccurrences(ComponentOccurrence& occ);
-  // Placement of an occurrence's part in its root part.
-  Transform AbsoluteTransform(const ComponentOccurrence& occ) const;
-  // Every occurrence of an assembly part, depth first: each component, its bodies, its children.
-  std::vector<Object*> AllOccurrences(Part& root);
-  // The occurrences made so far whose root is `root` (what a save must remember).
-  std::vector<Object*> LiveOccurrences(const Part& root) const;
-  // The body an occurrence shows; the object itself for anything else.
+  // The body an occurrence shows, the part of a component occurrence; the object itself
+  // for anything else.
   Object& Prototype(Object& object) const;
 
   // What an object shows and carries, following an occurrence to its prototype where
@@ -66,21 +66,23 @@ public:
 
   // Destroys an object and everything that depends on it (faces, occurrences).
   void Delete(Tag tag);
+  // Runs the onDelete hooks and unregisters the tag (for objects owned elsewhere).
+  void Forget(Tag tag);
   // Forgets every part and object; a fresh session (tests, `close all`).
   void Reset();
 
   // Called before an object is destroyed so dependants (views, caches) can let go.
   std::vector<std::function<void(Tag)>> onDelete;
 
+  void Attach(SessionObserver& observer);
+  void Detach(SessionObserver& observer);
+
 private:
   Session() = default;
-  void DropOccurrencesOf(Part& part);
-  void DropOccurrence(Tag tag);
 
   std::unordered_map<Tag, Object*> objects_;
   std::vector<std::unique_ptr<Part>> parts_;
-  std::vector<std::unique_ptr<Object>> occurrences_;  // owned here, not by a part
-  std::map<std::string, Tag> occurrenceByKey_;        // "<root tag>:<key>"
+  std::vector<SessionObserver*> observers_;
   Tag nextTag_ = 10001;
 };
 

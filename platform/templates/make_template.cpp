@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/files/host_path.h"
+#include "platform/base/host_error.h"
 #include "platform/files/part_file.h"
 #include "platform/files/part_template.h"
-#include "platform/objects/host_error.h"
+#include "platform/text/host_path.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

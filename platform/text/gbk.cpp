@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <iconv.h>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace platform::text {
 namespace {

@@ -2,8 +2,8 @@
 // the callbacks they fire.
 #include "platform/ui/dialog.h"
 
+#include "platform/base/host_error.h"
 #include "platform/geometry/body.h"
-#include "platform/objects/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/ui/dialog_kinds.h"

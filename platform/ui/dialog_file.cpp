@@ -11,9 +11,9 @@
 
 #include <pugixml.hpp>
 
-#include "platform/files/host_path.h"
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 #include "platform/ui/dialog_kinds.h"
 
 namespace platform::ui {

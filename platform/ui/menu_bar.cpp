@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace platform::ui {
 namespace {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/assemblies/occurrences.h"
 #include "platform/geometry/body.h"
 #include "platform/objects/part.h"
 #include "platform/objects/session.h"
@@ -16,6 +17,7 @@ protected:
   void SetUp() override { platform::Session::Get().Reset(); }
   void TearDown() override { platform::Session::Get().Reset(); }
   platform::Session& session() { return platform::Session::Get(); }
+  platform::Occurrences& occurrences() { return platform::Occurrences::Get(); }
 };
 
 // A box body from (x, y, z) with sides dx, dy, dz, added to `part`.

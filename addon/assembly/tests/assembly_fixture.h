@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "addon/host/tests/journal_fixture.h"
-#include "host/attribute_vocabulary.h"
-#include "platform/assemblies/occurrence.h"
-#include "platform/files/host_path.h"
-#include "platform/files/part_file.h"
-#include "platform/geometry/located_shape.h"
-#include "platform/ui/abort.h"
 #include "app/example/product.h"
+#include "host/attribute_vocabulary.h"
+#include "platform/assemblies/located_shape.h"
+#include "platform/assemblies/occurrence.h"
+#include "platform/files/part_file.h"
+#include "platform/text/host_path.h"
+#include "platform/ui/abort.h"
 
 namespace kzt_test {
 
@@ -57,8 +57,8 @@ action new_zujianV1
   // Stems of the components under the first component of the assembly.
   std::vector<std::string> ChildrenOfParent() {
     std::vector<std::string> stems;
-    auto parent = session().Children(session().RootOccurrence(*root)).front();
-    for (ComponentOccurrence* c : session().Children(*parent)) stems.push_back(HostFileStem(c->partPath));
+    auto parent = occurrences().Children(occurrences().RootOccurrence(*root)).front();
+    for (ComponentOccurrence* c : occurrences().Children(*parent)) stems.push_back(HostFileStem(c->partPath));
     return stems;
   }
   // The example product in `folder`, displayed.

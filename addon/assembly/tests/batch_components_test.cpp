@@ -36,9 +36,9 @@ action new_zujianV1
 
   // The new part sits where the body was: its occurrence's box in the assembly is the
   // source body's box moved by the parent's placement (x + 1000).
-  auto parentOcc = session().Children(session().RootOccurrence(*root)).front();
-  auto plateOcc = session().Children(*parentOcc).front();
-  auto bodies = session().BodyOccurrences(*plateOcc);
+  auto parentOcc = occurrences().Children(occurrences().RootOccurrence(*root)).front();
+  auto plateOcc = occurrences().Children(*parentOcc).front();
+  auto bodies = occurrences().BodyOccurrences(*plateOcc);
   ASSERT_EQ(bodies.size(), 1u);
   const Box placed = LocatedAxisBox(*bodies[0]);
   EXPECT_NEAR(placed.min[0], before.min[0] + 1000, 1e-6);
@@ -98,10 +98,10 @@ save all
   const std::string rootPath = root->path;
   session().Reset();
   Part& back = files::OpenPart(rootPath);
-  auto parent = session().Children(session().RootOccurrence(back)).front();
-  auto children = session().Children(*parent);
+  auto parent = occurrences().Children(occurrences().RootOccurrence(back)).front();
+  auto children = occurrences().Children(*parent);
   ASSERT_EQ(children.size(), 2u);
-  auto bodies = session().BodyOccurrences(*children[0]);
+  auto bodies = occurrences().BodyOccurrences(*children[0]);
   ASSERT_EQ(bodies.size(), 1u);
   EXPECT_EQ(*session().FindAttribute(*bodies[0], kzt::kPartName), "底板");
   EXPECT_NEAR(LocatedAxisBox(*bodies[0]).min[0], 1000, 1e-6) << "in place after reopening";

@@ -69,7 +69,7 @@ protected:
   // where the failure comes before any body is made: a part is made from bodies seen
   // from the displayed assembly).
   void WorkInParent() {
-    SetWorkComponent(*session().Children(session().RootOccurrence(*root)).front());
+    SetWorkComponent(*occurrences().Children(occurrences().RootOccurrence(*root)).front());
     ASSERT_NE(session().work, root);
   }
   // Runs the journal with standard error on a terminal; checks the failure was shown

@@ -95,5 +95,5 @@ TEST_F(BatchComponents, AMoveTheHostRefusesIsReportedAndTheComponentStays) {
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_NE(shown[0].find(Utf8(parent + " 未能移到 " + parent + " 之下:")), std::string::npos) << shown[0];
   EXPECT_NE(shown[0].find("below itself"), std::string::npos) << "with the host's reason: " << shown[0];
-  EXPECT_EQ(session().Children(session().RootOccurrence(*root)).size(), 1u);
+  EXPECT_EQ(occurrences().Children(occurrences().RootOccurrence(*root)).size(), 1u);
 }

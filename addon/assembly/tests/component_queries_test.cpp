@@ -9,7 +9,7 @@
 #include "host/attribute_vocabulary.h"
 #include "host/model_helpers.h"
 #include "platform/assemblies/occurrence.h"
-#include "platform/files/host_path.h"
+#include "platform/text/host_path.h"
 
 using namespace platform;
 using fabdoc_test::AddBox;
@@ -107,7 +107,7 @@ TEST_F(ComponentQueries, BodiesForDrawingsAreMadeToDrawingUnnumberedAndOnePerNam
   body("立柱", "按图制作", "P-3-2");
   body("立柱", "按图制作", "1");
   body("立柱", "按图制作", "1");
-  auto component = session().Children(session().RootOccurrence(root)).front();
+  auto component = occurrences().Children(occurrences().RootOccurrence(root)).front();
   std::vector<tag_t> bodies;
   kzt::得到出图的体(component->GetTag(), bodies);
   ASSERT_EQ(bodies.size(), 2u);
@@ -135,7 +135,7 @@ TEST_F(ComponentQueries, PartNamesOfComponentsAndSubComponents) {
   kzt::得到所有组件的名称(names);
   // Walk order: 底板-3-1, 立柱-3-2, 机架-3, 底板-1.
   EXPECT_EQ(names, (std::vector<std::string>{"底板", "立柱", "机架", "底板"}));
-  auto machine = session().Children(session().RootOccurrence(root)).front();
+  auto machine = occurrences().Children(occurrences().RootOccurrence(root)).front();
   std::vector<tag_t> subs;
   kzt::得到组件下的组件(machine->GetTag(), subs);
   EXPECT_EQ(Stems(subs), (std::vector<std::string>{"底板-3-1", "立柱-3-2"}));

@@ -7,7 +7,7 @@
 #include "addon/host/tests/journal_fixture.h"
 #include "app/example/product.h"
 #include "platform/assemblies/occurrence.h"
-#include "platform/files/host_path.h"
+#include "platform/text/host_path.h"
 
 using namespace platform;
 
@@ -32,7 +32,7 @@ protected:
   // The occurrence bodies of the assembly whose prototype is named `name`.
   std::vector<Object*> BodiesNamed(const char* name) {
     std::vector<Object*> found;
-    for (Object* o : session().AllOccurrences(*parts.front()))
+    for (Object* o : occurrences().AllOccurrences(*parts.front()))
       if (o->Type() == kSolidType && session().NameOf(*o) == name) found.push_back(o);
     return found;
   }
@@ -189,7 +189,7 @@ action attrV2
   const Part& assembly = *parts.front();
   EXPECT_EQ(*assembly.attributes.Find("DB_PART_NAME"), "总装");
   EXPECT_EQ(assembly.attributes.Entries().size(), 4u) << "no suling, DATE or guige on the part";
-  for (Object* o : session().AllOccurrences(*parts.front()))
+  for (Object* o : occurrences().AllOccurrences(*parts.front()))
     EXPECT_TRUE(o->attributes.Empty());
 }
 

@@ -16,7 +16,7 @@
 #include "drawing/numbering.h"
 #include "drawing/sheet_names.h"
 #include "host/attribute_vocabulary.h"
-#include "platform/files/host_path.h"
+#include "platform/text/host_path.h"
 #include "platform/files/part_file.h"
 
 using namespace platform;

@@ -64,7 +64,7 @@ class ModelHelpers : public fabdoc_test::SessionTest {};
 
 TEST_F(ModelHelpers, AttributeWrittenOnAnOccurrenceLandsOnPrototypeAndOccurrence) {
   auto p = MakeProduct(session());
-  auto occurrences = session().AllOccurrences(*p.root);
+  auto occurrences = platform::Occurrences::Get().AllOccurrences(*p.root);
   // A, frame occurrence, C, base occurrence, B, b occurrence.
   auto* frameOcc = dynamic_cast<BodyOccurrence*>(occurrences[1]);
   ASSERT_TRUE(frameOcc);
@@ -96,7 +96,7 @@ TEST_F(ModelHelpers, AttributeWrittenOnAnOccurrenceLandsOnPrototypeAndOccurrence
 
 TEST_F(ModelHelpers, BodyUnderAssemblyResolvesEveryEntryOfAMixedList) {
   auto p = MakeProduct(session());
-  auto occurrences = session().AllOccurrences(*p.root);
+  auto occurrences = platform::Occurrences::Get().AllOccurrences(*p.root);
   kzt::OccurrenceFlags flags;
   tag_t body = NULL_TAG;
   kzt::得到装配下的boy(flags, occurrences[1]->GetTag(), body);
@@ -157,8 +157,8 @@ TEST_F(ModelHelpers, AllComponentsKeepsTheFirstOfEachName) {
 
 TEST_F(ModelHelpers, BodiesUnderAComponentDirectOrWithDeeperPrototypes) {
   auto p = MakeProduct(session());
-  ComponentOccurrence& root = session().RootOccurrence(*p.root);
-  ComponentOccurrence* a = session().Children(root)[0];
+  ComponentOccurrence& root = occurrences().RootOccurrence(*p.root);
+  ComponentOccurrence* a = occurrences().Children(root)[0];
   std::vector<tag_t> direct;
   kzt::得到组件下所有的实体(a->GetTag(), direct, kzt::ComponentBodies::Direct);
   ASSERT_EQ(direct.size(), 1u);
@@ -172,7 +172,7 @@ TEST_F(ModelHelpers, BodiesUnderAComponentDirectOrWithDeeperPrototypes) {
 
 TEST_F(ModelHelpers, ComponentPathAndPathSplitting) {
   auto p = MakeProduct(session());
-  ComponentOccurrence* a = session().Children(session().RootOccurrence(*p.root))[0];
+  ComponentOccurrence* a = occurrences().Children(occurrences().RootOccurrence(*p.root))[0];
   EXPECT_EQ(kzt::得到新建组件的路径(a->GetTag()), "\\p\\PA.prt");
 
   EXPECT_EQ(kzt::获取文件名和路径("D:\\a\\b\\P-001.prt", 1), "P-001");

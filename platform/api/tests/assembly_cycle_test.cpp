@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "platform/api/tests/api_fixture.h"
+#include "tests/support/api_fixture.h"
 #include "platform/assemblies/occurrence.h"
 
 using namespace platform;

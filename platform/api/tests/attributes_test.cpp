@@ -5,7 +5,7 @@
 #include <uf_attr.h>
 #include <uf_obj.h>
 
-#include "platform/api/tests/api_fixture.h"
+#include "tests/support/api_fixture.h"
 
 using namespace platform;
 using namespace fabdoc_test;

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/api/host_env.h"
-#include "platform/api/tests/api_fixture.h"
-#include "platform/files/host_path.h"
+#include "tests/support/api_fixture.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_environment.h"
+#include "platform/text/host_path.h"
 
 #include <direct.h>
 #include <uf_cfi.h>
@@ -127,9 +127,9 @@ TEST_F(CrtCalls, LibrariesLoadByHostPathOrPlainNameAndMissingOnesGiveNull) {
   EXPECT_TRUE(FreeLibrary(library));
 
   // A plain name is also looked for in the start-up folder.
-  api::SetStartupFolder(local + "/NXBIN");
+  SetStartupFolder(local + "/NXBIN");
   library = LoadLibraryA("libdisp");
-  api::SetStartupFolder("");
+  SetStartupFolder("");
   ASSERT_NE(library, nullptr) << "\".dll\" is added to a name without extension";
   FreeLibrary(library);
 }

@@ -12,8 +12,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "platform/api/tests/api_fixture.h"
-#include "platform/files/host_path.h"
+#include "tests/support/api_fixture.h"
+#include "platform/text/host_path.h"
 
 using namespace platform;
 using namespace fabdoc_test;

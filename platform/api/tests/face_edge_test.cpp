@@ -13,7 +13,7 @@
 #include <set>
 #include <vector>
 
-#include "platform/api/tests/api_fixture.h"
+#include "tests/support/api_fixture.h"
 
 using namespace platform;
 using namespace fabdoc_test;

@@ -9,7 +9,7 @@
 #include <uf_part.h>
 
 #include "platform/api/guard.h"
-#include "platform/api/tests/api_fixture.h"
+#include "tests/support/api_fixture.h"
 #include "platform/text/gbk.h"
 
 #include <cstdlib>

@@ -14,7 +14,7 @@
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <gp_Trsf.hxx>
 
-#include "platform/api/tests/api_fixture.h"
+#include "tests/support/api_fixture.h"
 
 using namespace platform;
 using namespace fabdoc_test;

@@ -9,7 +9,7 @@
 
 #include <cmath>
 
-#include "platform/api/tests/api_fixture.h"
+#include "tests/support/api_fixture.h"
 
 using namespace platform;
 using namespace fabdoc_test;

@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-#include "platform/api/tests/api_fixture.h"
+#include "tests/support/api_fixture.h"
 #include "platform/geometry/feature.h"
 
 using namespace platform;

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/api/tests/api_fixture.h"
+#include "tests/support/api_fixture.h"
 #include "platform/drafting/drawing.h"
-#include "platform/files/host_path.h"
+#include "platform/text/host_path.h"
 
 using namespace platform;
 using namespace fabdoc_test;

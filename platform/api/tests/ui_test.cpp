@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/api/tests/api_fixture.h"
-#include "platform/files/host_path.h"
+#include "tests/support/api_fixture.h"
+#include "platform/text/host_path.h"
 #include "platform/ui/driver.h"
 #include "platform/ui/menu_bar.h"
 

@@ -13,8 +13,8 @@
 
 #include <uf.h>
 
-#include "platform/api/host_env.h"
-#include "platform/files/host_path.h"
+#include "platform/text/host_environment.h"
+#include "platform/text/host_path.h"
 #include "tests/support/test_model.h"
 
 namespace {
@@ -25,7 +25,7 @@ const char* const kNames[] = {
     "?MT_set_progress_range@@YAXPEAJHH@Z",   "?MT_set_progress_pos@@YAXPEAJH@Z",
     "?MT_delete_progress_bar@@YAXPEAJ@Z",    "?DISPLAY_set_background_type@@YAXHH@Z"};
 
-std::string LibraryHostPath() { return platform::api::BaseDirHostPath() + "\\NXBIN\\libdisp.dll"; }
+std::string LibraryHostPath() { return platform::BaseDirHostPath() + "\\NXBIN\\libdisp.dll"; }
 
 // Runs `f` with standard error sent to a file and returns what was written there.
 template <class F>

@@ -10,10 +10,10 @@
 
 #include "platform/assemblies/occurrence.h"
 #include "platform/drafting/drawing.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/feature.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 #include "tests/support/test_model.h"
 
 using namespace platform;
@@ -135,7 +135,7 @@ TEST_F(PartFile, AssemblyKeepsComponentsTransformsAndOccurrenceData) {
   inst.transform.rotation = {0, -1, 0, 1, 0, 0, 0, 0, 1};
   inst.transform.translation = {100, 0, 50};
   root.AddInstance(inst);
-  auto occs = session().AllOccurrences(root);
+  auto occs = occurrences().AllOccurrences(root);
   ASSERT_EQ(occs.size(), 2u);
   occs[1]->attributes.Set("DB_PART_NO", "P-1");
   session().EditDisplay(*occs[1]).color = 186;
@@ -147,7 +147,7 @@ TEST_F(PartFile, AssemblyKeepsComponentsTransformsAndOccurrenceData) {
   ASSERT_EQ(back.Instances().size(), 1u);
   EXPECT_EQ(back.Instances()[0].transform, inst.transform);
   EXPECT_EQ(back.Instances()[0].instanceName, Gbk("底座-2"));
-  auto occs2 = session().AllOccurrences(back);
+  auto occs2 = occurrences().AllOccurrences(back);
   ASSERT_EQ(occs2.size(), 2u);
   EXPECT_EQ(occs2[0]->display.layer, 5);
   EXPECT_EQ(*occs2[1]->attributes.Find("DB_PART_NO"), "P-1");
@@ -171,7 +171,7 @@ TEST_F(PartFile, MovedProductFolderStillFindsItsComponents) {
   fs::rename(dir + "/a", dir + "/b");
   Part& back = files::OpenPart(HostPathIn(dir, "b/root.prt"));
   EXPECT_TRUE(SameHostPath(back.Instances()[0].partPath, HostPathIn(dir, "b/leaf.prt")));
-  EXPECT_EQ(session().AllOccurrences(back).size(), 2u);
+  EXPECT_EQ(occurrences().AllOccurrences(back).size(), 2u);
 }
 
 TEST_F(PartFile, MissingComponentFileStillOpensTheAssembly) {
@@ -181,8 +181,11 @@ TEST_F(PartFile, MissingComponentFileStillOpensTheAssembly) {
   root.AddInstance(inst);
   files::SavePart(root, root.path);
   session().Reset();
-  Part& back = files::OpenPart(HostPathIn(dir, "root.prt"));
-  auto occs = session().AllOccurrences(back);
+  std::vector<std::string> notes;
+  Part& back = files::OpenPart(HostPathIn(dir, "root.prt"), &notes);
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_NE(notes[0].find("gone.prt"), std::string::npos) << notes[0];
+  auto occs = occurrences().AllOccurrences(back);
   ASSERT_EQ(occs.size(), 1u);
   EXPECT_EQ(dynamic_cast<ComponentOccurrence*>(occs[0])->part, nullptr);
 }

@@ -9,11 +9,11 @@
 #include <gp_Ax1.hxx>
 #include <gp_Trsf.hxx>
 
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/files/step_export.h"
 #include "platform/files/step_import.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 #include "tests/support/test_model.h"
 
 using namespace platform;

@@ -8,12 +8,12 @@
 #include <BRepPrimAPI_MakeCylinder.hxx>
 #include <STEPControl_Writer.hxx>
 
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/files/step_export.h"
 #include "platform/files/step_import.h"
 #include "platform/files/step_support.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 #include "tests/support/test_model.h"
 
 using namespace platform;

@@ -23,9 +23,9 @@
 #include <gp_Lin.hxx>
 #include <gp_Trsf.hxx>
 
+#include "platform/base/host_error.h"
 #include "platform/geometry/sheet_metal/flat_pattern.h"
 #include "platform/geometry/sheet_metal/sheet_side.h"
-#include "platform/objects/host_error.h"
 
 namespace platform::sheet_metal {
 

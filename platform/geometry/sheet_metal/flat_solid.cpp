@@ -8,9 +8,9 @@
 #include <TopExp_Explorer.hxx>
 #include <TopTools_ListOfShape.hxx>
 
+#include "platform/base/host_error.h"
 #include "platform/geometry/sheet_metal/flat_pattern.h"
 #include "platform/geometry/sheet_metal/sheet_side.h"
-#include "platform/objects/host_error.h"
 
 namespace platform::sheet_metal {
 

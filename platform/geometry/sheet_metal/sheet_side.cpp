@@ -18,7 +18,7 @@
 #include <TopoDS.hxx>
 #include <gp_Pln.hxx>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace platform::sheet_metal {
 

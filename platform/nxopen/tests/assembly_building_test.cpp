@@ -11,23 +11,28 @@
 #include <NXOpen/Assemblies_ComponentAssembly.hxx>
 #include <NXOpen/Assemblies_CreateNewComponentBuilder.hxx>
 #include <NXOpen/Features_RemoveParametersBuilder.hxx>
+#include <NXOpen/NXMessageBox.hxx>
 #include <NXOpen/NXException.hxx>
 #include <NXOpen/NXObjectManager.hxx>
 #include <NXOpen/Part.hxx>
 #include <NXOpen/PartCollection.hxx>
 #include <NXOpen/Session.hxx>
+#include <NXOpen/UI.hxx>
 #include <uf_assem.h>
 #include <uf_modl.h>
 #include <uf_so.h>
 #include <uf_wave.h>
 
-#include "platform/api/tests/api_fixture.h"
 #include "platform/assemblies/component_identifier.h"
+#include "platform/assemblies/located_shape.h"
 #include "platform/assemblies/occurrence.h"
-#include "platform/files/host_path.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/feature.h"
-#include "platform/geometry/located_shape.h"
+#include "platform/text/host_path.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/messages.h"
+#include "tests/support/api_fixture.h"
+#include "tests/support/script_driver.h"
 
 namespace {
 
@@ -66,11 +71,11 @@ protected:
   platform::ComponentOccurrence& Occ(Assemblies::Component* c) {
     return session().RequireAs<platform::ComponentOccurrence>(c->Tag(), "a component");
   }
-  platform::ComponentOccurrence& FrameOcc() { return *session().Children(session().RootOccurrence(*root_))[0]; }
+  platform::ComponentOccurrence& FrameOcc() { return *occurrences().Children(occurrences().RootOccurrence(*root_))[0]; }
   // The body occurrences of the plate and the post under FRAME-3.
   std::vector<NXObject*> FrameBodies() {
     std::vector<NXObject*> bodies;
-    for (auto* b : session().BodyOccurrences(FrameOcc()))
+    for (auto* b : occurrences().BodyOccurrences(FrameOcc()))
       bodies.push_back(dynamic_cast<NXObject*>(NXObjectManager::Get(b->GetTag())));
     return bodies;
   }
@@ -148,9 +153,9 @@ TEST_F(AssemblyBuilding, NewComponentHoldsCopiesOfOccurrenceBodiesWhereTheyWere)
   const platform::Instance& instance = root_->Instances().back();
   EXPECT_EQ(instance.instanceName, "PAIR");
   EXPECT_TRUE(instance.transform.IsIdentity());
-  auto occurrences = session().BodyOccurrences(Occ(made));
+  auto occurrences = platform::Occurrences::Get().BodyOccurrences(Occ(made));
   ASSERT_EQ(occurrences.size(), 2u);
-  auto sources = session().BodyOccurrences(FrameOcc());
+  auto sources = platform::Occurrences::Get().BodyOccurrences(FrameOcc());
   for (int i = 0; i < 2; ++i) {
     const Box copy = platform::LocatedAxisBox(*occurrences[i]), source = platform::LocatedAxisBox(*sources[i]);
     ExpectBox(copy, source.min, source.max);
@@ -214,7 +219,7 @@ TEST_F(AssemblyBuilding, RestructureUnderARotatedParentKeepsTheAbsolutePlacement
   // Seen from root the bodies have not moved, and the component kept its attribute.
   EXPECT_EQ(moved[0]->Parent(), parent);
   EXPECT_STREQ(moved[0]->GetStringAttribute("DB_PART_NO").GetText(), "X-1");
-  auto bodies = session().BodyOccurrences(Occ(moved[0]));
+  auto bodies = occurrences().BodyOccurrences(Occ(moved[0]));
   ASSERT_EQ(bodies.size(), 2u);
   ExpectBox(platform::LocatedAxisBox(*bodies[0]), {950, 0, 0}, {1000, 100, 8});
   ExpectBox(platform::LocatedAxisBox(*bodies[1]), {980, 200, 0}, {1000, 220, 300});
@@ -264,9 +269,9 @@ TEST_F(AssemblyBuilding, SaveWithComponentsWritesEveryChangedPartAndTheyReopen) 
   const std::string rootPath = root_->path;
   session().Reset();
   platform::Part& reopened = platform::files::OpenPart(rootPath);
-  auto* pair = platform::FindComponent(session().RootOccurrence(reopened), "COMPONENT PAIR 1");
+  auto* pair = platform::FindComponent(occurrences().RootOccurrence(reopened), "COMPONENT PAIR 1");
   ASSERT_NE(pair, nullptr);
-  auto bodies = session().BodyOccurrences(*pair);
+  auto bodies = occurrences().BodyOccurrences(*pair);
   ASSERT_EQ(bodies.size(), 2u);
   EXPECT_EQ(*session().FindAttribute(*bodies[0], "DB_PART_NAME"), fabdoc_test::Gbk("底板"));
   ExpectBox(platform::LocatedAxisBox(*bodies[0]), {950, 0, 0}, {1000, 100, 8});
@@ -353,3 +358,40 @@ TEST_F(AssemblyBuilding, RemovingParametersRefusesBodiesOfAnotherPart) {
 }
 
 }  // namespace
+
+// The modeller raises its own exceptions (no std::exception); an object-interface call
+// hands them to the add-on as NXException, which its dialogs show in the error box.
+TEST_F(AssemblyBuilding, ModellerFailureInADialogEndsInTheErrorBoxAndTheRunGoesOn) {
+  // FRAME-3 squashed to a point: no rigid motion places its bodies, the modeller refuses.
+  platform::Instance& frame = *root_->FindInstance(root_->Instances()[0].pid);
+  const platform::Transform placed = frame.transform;
+  frame.transform.rotation = {0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+  platform::ui::Dialog dialog("component.dlx", "component");
+  int code = 0;
+  dialog.apply = [&] {
+    try {
+      NewComponent("FLAT", FrameBodies());
+      return 0;
+    } catch (const std::exception& e) {  // as the add-on's dialog callbacks do
+      if (auto* nx = dynamic_cast<const NXException*>(&e)) code = nx->ErrorCode();
+      UI::GetUI()->NXMessageBox()->Show("component", NXMessageBox::DialogTypeError, e.what());
+      return 1;
+    }
+  };
+  fabdoc_test::Drive(dialog, [](platform::ui::Dialog& d) {
+    EXPECT_EQ(d.UserApply(), 1);
+    d.UserCancel();
+  });
+  EXPECT_EQ(code, static_cast<int>(platform::HostStatus::ModellingFailed));
+  const auto& shown = platform::ui::History();
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown.back().kind, "error box");
+  EXPECT_NE(shown.back().text.find("the modeller failed"), std::string::npos) << shown.back().text;
+  EXPECT_EQ(session().FindPartByPath(Host("FLAT.prt")), nullptr) << "nothing half made stays";
+
+  // The run goes on: placed again, the same call makes the component.
+  frame.transform = placed;
+  ASSERT_NE(NewComponent("FLAT", FrameBodies()), nullptr);
+  EXPECT_NE(session().FindPartByPath(Host("FLAT.prt")), nullptr);
+}

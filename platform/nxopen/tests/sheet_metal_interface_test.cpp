@@ -21,8 +21,8 @@
 #include <GProp_GProps.hxx>
 #include <TopoDS.hxx>
 
-#include "app/example/bent_profile.h"
-#include "platform/api/tests/api_fixture.h"
+#include "platform/geometry/sheet_metal/bent_profile.h"
+#include "tests/support/api_fixture.h"
 #include "platform/assemblies/occurrence.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/feature.h"
@@ -41,7 +41,7 @@ protected:
     session().SetDisplayed(part_);
     // 角板: t 3, r 3, walls 100 and 150, width 300 (see the unfold tests).
     auto body = std::make_unique<platform::Body>(
-        fabdoc::app::example::BuildBentSection({3, 3, {100, 150}, {90}}, 300));
+        platform::sheet_metal::BuildBentSection({3, 3, {100, 150}, {90}}, 300));
     body->name = "angle";
     plate_ = static_cast<platform::Body*>(&part_->Add(std::move(body)));
   }
@@ -229,7 +229,7 @@ class DisplayModificationTest : public fabdoc_test::ApiTest {};
 TEST_F(DisplayModificationTest, ColoursABodyAndAnOccurrenceItsOwnWay) {
   const fabdoc_test::ThreeLevels model = fabdoc_test::MakeThreeLevels();
   platform::BodyOccurrence* plateOcc = nullptr;
-  for (platform::Object* o : session().AllOccurrences(*model.root))
+  for (platform::Object* o : occurrences().AllOccurrences(*model.root))
     if (auto* b = dynamic_cast<platform::BodyOccurrence*>(o); b && b->prototype == model.plate->GetTag() && !plateOcc)
       plateOcc = b;
   ASSERT_NE(plateOcc, nullptr);

@@ -69,7 +69,7 @@ static ThreeLevels MakeThreeLevels(Session& s) {
 
 TEST_F(SessionModel, OccurrencesOfAThreeLevelAssemblyAreStableAndPlaced) {
   auto t = MakeThreeLevels(session());
-  auto all = session().AllOccurrences(*t.root);
+  auto all = occurrences().AllOccurrences(*t.root);
   // sub, leaf under sub, body of leaf: sub has no bodies of its own.
   ASSERT_EQ(all.size(), 3u);
   auto* subOcc = dynamic_cast<ComponentOccurrence*>(all[0]);
@@ -79,19 +79,19 @@ TEST_F(SessionModel, OccurrencesOfAThreeLevelAssemblyAreStableAndPlaced) {
   EXPECT_EQ(leafOcc->parent, subOcc->GetTag());
   EXPECT_EQ(bodyOcc->prototype, t.body->GetTag());
   EXPECT_EQ(&session().Prototype(*bodyOcc), t.body);
-  auto xf = session().AbsoluteTransform(*leafOcc);
+  auto xf = occurrences().AbsoluteTransform(*leafOcc);
   EXPECT_EQ(xf.Apply({0, 0, 0}), (std::array<double, 3>{100, 10, 0}));
-  EXPECT_EQ(session().AllOccurrences(*t.root), all) << "a second walk yields the same tags";
+  EXPECT_EQ(occurrences().AllOccurrences(*t.root), all) << "a second walk yields the same tags";
 
   // The same leaf seen from the sub-assembly is another occurrence.
-  auto fromSub = session().AllOccurrences(*t.sub);
+  auto fromSub = occurrences().AllOccurrences(*t.sub);
   ASSERT_EQ(fromSub.size(), 2u);
   EXPECT_NE(fromSub[1]->GetTag(), bodyOcc->GetTag());
 }
 
 TEST_F(SessionModel, OccurrenceDisplayAndAttributesFallBackToThePrototype) {
   auto t = MakeThreeLevels(session());
-  auto all = session().AllOccurrences(*t.root);
+  auto all = occurrences().AllOccurrences(*t.root);
   Object& occ = *all[2];
   t.body->display.color = 31;
   t.body->attributes.Set("DB_PART_NAME", "P");
@@ -107,25 +107,25 @@ TEST_F(SessionModel, OccurrenceDisplayAndAttributesFallBackToThePrototype) {
 
 TEST_F(SessionModel, DeletingABodyOrComponentRemovesItsOccurrences) {
   auto t = MakeThreeLevels(session());
-  auto all = session().AllOccurrences(*t.root);
+  auto all = occurrences().AllOccurrences(*t.root);
   Tag bodyOcc = all[2]->GetTag();
   EXPECT_THROW(session().Delete(bodyOcc), HostError) << "occurrences are not deleted directly";
   session().Delete(t.body->GetTag());
   EXPECT_EQ(session().Find(bodyOcc), nullptr);
-  EXPECT_EQ(session().AllOccurrences(*t.root).size(), 2u);
+  EXPECT_EQ(occurrences().AllOccurrences(*t.root).size(), 2u);
 
   Tag leafOcc = all[1]->GetTag();
   session().Delete(leafOcc);  // removes the instance from the sub-assembly
   EXPECT_TRUE(t.sub->Instances().empty());
   EXPECT_EQ(session().Find(leafOcc), nullptr);
-  EXPECT_EQ(session().AllOccurrences(*t.root).size(), 1u);
+  EXPECT_EQ(occurrences().AllOccurrences(*t.root).size(), 1u);
 }
 
 TEST_F(SessionModel, ClosingAComponentPartLeavesTheAssemblyWithAnUnloadedComponent) {
   auto t = MakeThreeLevels(session());
-  ASSERT_EQ(session().AllOccurrences(*t.root).size(), 3u);
+  ASSERT_EQ(occurrences().AllOccurrences(*t.root).size(), 3u);
   session().ClosePart(*t.leaf);
-  auto all = session().AllOccurrences(*t.root);
+  auto all = occurrences().AllOccurrences(*t.root);
   ASSERT_EQ(all.size(), 2u);
   EXPECT_EQ(dynamic_cast<ComponentOccurrence*>(all[1])->part, nullptr);
 }

@@ -6,14 +6,16 @@
 #include <gp_Pln.hxx>
 
 #include "platform/assemblies/occurrence.h"
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/dialog_kinds.h"
 #include "platform/ui/driver.h"
+#include "tests/support/script_driver.h"
 #include "tests/support/test_model.h"
 
 using namespace platform;
 using namespace platform::ui;
+using fabdoc_test::Drive;
 
 namespace {
 
@@ -25,26 +27,6 @@ Block& AddBlock(Dialog& dialog, const std::string& id, const std::string& kind, 
   InitBlock(*block, *FindBlockKind(kind));
   into.children.push_back(std::move(block));
   return *into.children.back();
-}
-
-struct ScriptDriver : Driver {
-  std::function<void(Dialog&)> script;
-  void RunDialog(Dialog& dialog) override { script(dialog); }
-  std::optional<std::vector<Tag>> PickObjects(const std::string&) override { return std::nullopt; }
-};
-
-// Runs `script` as the user of `dialog`, with the driver set for the call only.
-void Drive(Dialog& dialog, std::function<void(Dialog&)> script) {
-  ScriptDriver driver;
-  driver.script = std::move(script);
-  SetDriver(&driver);
-  try {
-    dialog.Show();
-  } catch (...) {
-    SetDriver(nullptr);
-    throw;
-  }
-  SetDriver(nullptr);
 }
 
 class DialogModel : public fabdoc_test::SessionTest {};
@@ -98,9 +80,9 @@ TEST_F(DialogModel, SelectionsPassTheMaskTheScopeAndTheFilterCallback) {
   instance.instanceName = "C1";
   part.AddInstance(instance);
   session().SetDisplayed(&part);
-  auto components = session().Children(session().RootOccurrence(part));
+  auto components = occurrences().Children(occurrences().RootOccurrence(part));
   ASSERT_EQ(components.size(), 1u);
-  Tag occurrence = session().BodyOccurrences(*components[0]).at(0)->GetTag();
+  Tag occurrence = occurrences().BodyOccurrences(*components[0]).at(0)->GetTag();
 
   Dialog dialog("s.dlx", "s");
   Block& pick = AddBlock(dialog, "pick", "SelectObject");

@@ -22,15 +22,15 @@
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 
-#include "app/example/bent_profile.h"
+#include "platform/geometry/sheet_metal/bent_profile.h"
+#include "platform/base/host_error.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/sheet_metal/flat_pattern.h"
-#include "platform/objects/host_error.h"
 
 namespace {
 
-using fabdoc::app::example::BentProfile;
-using fabdoc::app::example::BuildBentSection;
+using platform::sheet_metal::BentProfile;
+using platform::sheet_metal::BuildBentSection;
 using platform::sheet_metal::FlatPattern;
 using platform::sheet_metal::Unfold;
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-namespace platform::ui {
+namespace platform {
 
 // sRGB components 0..1 of a colour index; throws HostError(InvalidArgument) outside 1..216.
 std::array<double, 3> ColorRgb(int index);
@@ -13,4 +13,4 @@ int NearestColor(double r, double g, double b);
 // The host's name of a colour: the eight corners of the cube have names, others "Color N".
 std::string ColorName(int index);
 
-}  // namespace platform::ui
+}  // namespace platform

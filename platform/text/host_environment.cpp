@@ -1,18 +1,18 @@
-#include "platform/api/host_env.h"
+#include "platform/text/host_environment.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
 
-#include "platform/files/host_path.h"
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 
 #ifndef FABDOC_SOURCE_DIR
 #error "the platform is compiled with FABDOC_SOURCE_DIR, the project's folder"
 #endif
 
-namespace platform::api {
+namespace platform {
 namespace fs = std::filesystem;
 
 namespace {
@@ -20,6 +20,8 @@ std::string& StartupOverride() {
   static std::string folder;
   return folder;
 }
+
+std::string DefaultBaseDir() { return std::string(FABDOC_SOURCE_DIR) + "/data"; }
 
 std::string TrimSeparators(std::string path) {
   while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
@@ -31,7 +33,7 @@ std::string BaseDirHostPath() {
   const char* value = std::getenv("UGII_BASE_DIR");
   std::string hostPath;
   if (!value || !*value) {
-    hostPath = ToHostPath(std::string(FABDOC_SOURCE_DIR) + "/data");
+    hostPath = ToHostPath(DefaultBaseDir());
   } else if (value[0] == '/') {
     hostPath = ToHostPath(value);  // this machine's path, UTF-8
   } else {
@@ -44,6 +46,14 @@ std::string BaseDirHostPath() {
                     std::string("UGII_BASE_DIR \"") + (value && *value ? value : text::ToUtf8Lossy(hostPath)) +
                         "\" is not a folder; set UGII_BASE_DIR to the host installation folder");
   return hostPath;
+}
+
+std::string BaseDirLocalPath() { return ToLocalPath(BaseDirHostPath()); }
+
+std::string ExportBaseDir() {
+  const char* value = std::getenv("UGII_BASE_DIR");
+  if (!value || !*value) setenv("UGII_BASE_DIR", DefaultBaseDir().c_str(), 1);
+  return BaseDirLocalPath();
 }
 
 std::string StartupFolder() {
@@ -86,4 +96,4 @@ bool IsHostLibrary(const std::string& localPath) {
   }
 }
 
-}  // namespace platform::api
+}  // namespace platform

@@ -1,10 +1,10 @@
-#include "platform/files/host_path.h"
+#include "platform/text/host_path.h"
 
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 #include "platform/text/gbk.h"
 
 namespace platform {

@@ -1,14 +1,14 @@
 // The host's 216-colour table and the nearest-colour lookup used by file import.
 // Index = 1 + 36 (5 - G) + 6 (5 - R) + (5 - B), each of R, G, B a level 0..5 of 0.2.
-#include "platform/ui/color_table.h"
+#include "platform/objects/color_table.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "platform/base/host_error.h"
 #include "platform/objects/display.h"
-#include "platform/objects/host_error.h"
 
-namespace platform::ui {
+namespace platform {
 
 namespace {
 
@@ -52,4 +52,4 @@ std::string ColorName(int index) {
   return "Color " + std::to_string(index);
 }
 
-}  // namespace platform::ui
+}  // namespace platform

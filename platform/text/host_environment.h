@@ -1,14 +1,20 @@
-// The host installation as the C interface sees it: UGII_BASE_DIR, the start-up folder
-// the add-on was loaded from, and where a library named by its plain file name is found.
+// The host installation: UGII_BASE_DIR, the start-up folder add-ons are loaded from, and
+// where a library named by its plain file name is found. The one policy for the host's
+// calls and for the fabdoc command that starts it.
 #pragma once
 #include <string>
 
-namespace platform::api {
+namespace platform {
 
 // UGII_BASE_DIR as a host path without a trailing separator: the environment variable
 // (a host path, or this machine's absolute path) or, when unset, the project's data/
 // folder. HostError(NotFound) naming the value when it is not a folder.
 std::string BaseDirHostPath();
+// The same folder as this machine's path.
+std::string BaseDirLocalPath();
+// When UGII_BASE_DIR is unset, sets it to the default folder so that everything the host
+// starts (the add-on's getenv) sees the same value. Returns BaseDirLocalPath().
+std::string ExportBaseDir();
 
 // The folder add-ons are loaded from (this machine's path): set by the executable that
 // loads them; by default "startup" beside the running executable.
@@ -24,4 +30,4 @@ std::string FindLibrary(const std::string& hostName);
 // libraries, which the running host is linked against and so never unloads.
 bool IsHostLibrary(const std::string& localPath);
 
-}  // namespace platform::api
+}  // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace platform {
 

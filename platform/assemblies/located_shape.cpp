@@ -1,9 +1,10 @@
-#include "platform/geometry/located_shape.h"
+#include "platform/assemblies/located_shape.h"
 
 #include <TopLoc_Location.hxx>
 
 #include "platform/assemblies/occurrence.h"
-#include "platform/objects/host_error.h"
+#include "platform/assemblies/occurrences.h"
+#include "platform/base/host_error.h"
 #include "platform/objects/session.h"
 
 namespace platform {
@@ -36,7 +37,7 @@ Body& BodyOf(Object& object) {
 Transform PlacementOf(const Object& object) {
   if (auto* bo = dynamic_cast<const BodyOccurrence*>(&object)) {
     auto* component = Session::Get().FindAs<ComponentOccurrence>(bo->component);
-    if (component) return Session::Get().AbsoluteTransform(*component);
+    if (component) return Occurrences::Get().AbsoluteTransform(*component);
   }
   return Transform::Identity();
 }

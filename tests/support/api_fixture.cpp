@@ -1,4 +1,4 @@
-#include "platform/api/tests/api_fixture.h"
+#include "tests/support/api_fixture.h"
 
 #include "platform/text/gbk.h"
 

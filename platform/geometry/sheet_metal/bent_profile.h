@@ -9,7 +9,7 @@
 
 #include <TopoDS_Shape.hxx>
 
-namespace fabdoc::app::example {
+namespace platform::sheet_metal {
 
 struct BentProfile {
   double thickness = 0;          // plate or bar thickness; a round bar's diameter
@@ -25,4 +25,4 @@ TopoDS_Shape BuildBentSection(const BentProfile& profile, double width);
 // A round bar of diameter profile.thickness swept along the path.
 TopoDS_Shape BuildBentRod(const BentProfile& profile);
 
-}  // namespace fabdoc::app::example
+}  // namespace platform::sheet_metal

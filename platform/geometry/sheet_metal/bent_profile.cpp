@@ -1,6 +1,6 @@
 // Bent sections built from exact lines and arcs, so the walls come out planar and the
 // bends cylindrical rather than approximated.
-#include "app/example/bent_profile.h"
+#include "platform/geometry/sheet_metal/bent_profile.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -15,7 +15,7 @@
 #include <gp_Ax2.hxx>
 #include <gp_Circ.hxx>
 
-namespace fabdoc::app::example {
+namespace platform::sheet_metal {
 
 namespace {
 
@@ -118,4 +118,4 @@ TopoDS_Shape BuildBentRod(const BentProfile& profile) {
   return sweep.Shape();
 }
 
-}  // namespace fabdoc::app::example
+}  // namespace platform::sheet_metal
