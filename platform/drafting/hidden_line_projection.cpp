@@ -15,13 +15,13 @@
 #include <HLRBRep_Algo.hxx>
 #include <HLRBRep_HLRToShape.hxx>
 #include <HLRBRep_PolyAlgo.hxx>
-#include <HLRBRep_PolyHLRToShape.hxx>
 #include <Standard_Failure.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopLoc_Location.hxx>
 
 #include "platform/drafting/edges_to_curves.h"
 #include "platform/drafting/hidden_under_visible.h"
+#include "platform/drafting/polygonal_segments.h"
 #include "platform/objects/host_error.h"
 
 namespace platform::drafting {
@@ -116,12 +116,7 @@ void HiddenLineProjection::ProjectPolygonal() {
   }
   algo->Projector(HLRAlgo_Projector(view_.Frame()));
   algo->Update();
-  HLRBRep_PolyHLRToShape result;
-  result.Update(algo);
-  AppendCurves(result.VCompound(), scale_, content_.visible);
-  AppendCurves(result.OutLineVCompound(), scale_, content_.visible);
-  AppendCurves(result.HCompound(), scale_, content_.hidden);
-  AppendCurves(result.OutLineHCompound(), scale_, content_.hidden);
+  AppendPolygonalSegments(algo, scale_, content_);
 }
 
 void HiddenLineProjection::RequireDone(const char* method) const {

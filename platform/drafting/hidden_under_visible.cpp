@@ -149,6 +149,64 @@ Box2 BoxOf(const Curve2& curve) {
   return box;
 }
 
+// The visible curves bucketed in a uniform grid over their extent, so that a hidden
+// curve is compared only with the visible curves around it: views over many bodies have
+// thousands of each.
+class VisibleIndex {
+public:
+  VisibleIndex(const std::vector<Curve2>& visible, double tolerance) : visible_(visible), tolerance_(tolerance) {
+    boxes_.reserve(visible.size());
+    for (const Curve2& curve : visible) {
+      boxes_.push_back(BoxOf(curve));
+      extent_.Add(boxes_.back());
+    }
+    if (extent_.empty) return;
+    const int side = std::clamp(static_cast<int>(std::sqrt(static_cast<double>(visible.size()))), 1, 256);
+    columns_ = rows_ = side;
+    cellWidth_ = std::max(extent_.Width() / side, tolerance);
+    cellHeight_ = std::max(extent_.Height() / side, tolerance);
+    cells_.resize(static_cast<size_t>(side) * side);
+    for (size_t i = 0; i < boxes_.size(); ++i)
+      ForCells(boxes_[i], [&](size_t cell) { cells_[cell].push_back(static_cast<int>(i)); });
+    seen_.assign(visible.size(), 0);
+  }
+
+  // The visible curves whose box comes within the tolerance of `box`.
+  void Near(const Box2& box, std::vector<const Curve2*>& out) const {
+    out.clear();
+    if (extent_.empty || !Overlaps(box, extent_, tolerance_)) return;
+    ++stamp_;
+    ForCells(box, [&](size_t cell) {
+      for (int i : cells_[cell]) {
+        if (seen_[i] == stamp_) continue;
+        seen_[i] = stamp_;
+        if (Overlaps(box, boxes_[i], tolerance_)) out.push_back(&visible_[i]);
+      }
+    });
+  }
+
+private:
+  template <class Visit>
+  void ForCells(const Box2& box, Visit visit) const {
+    auto column = [&](double x) { return std::clamp(static_cast<int>((x - extent_.xmin) / cellWidth_), 0, columns_ - 1); };
+    auto row = [&](double y) { return std::clamp(static_cast<int>((y - extent_.ymin) / cellHeight_), 0, rows_ - 1); };
+    const int c0 = column(box.xmin - tolerance_), c1 = column(box.xmax + tolerance_);
+    const int r0 = row(box.ymin - tolerance_), r1 = row(box.ymax + tolerance_);
+    for (int r = r0; r <= r1; ++r)
+      for (int c = c0; c <= c1; ++c) visit(static_cast<size_t>(r) * columns_ + c);
+  }
+
+  const std::vector<Curve2>& visible_;
+  double tolerance_;
+  std::vector<Box2> boxes_;
+  Box2 extent_;
+  int columns_ = 1, rows_ = 1;
+  double cellWidth_ = 1, cellHeight_ = 1;
+  std::vector<std::vector<int>> cells_;
+  mutable std::vector<unsigned> seen_;
+  mutable unsigned stamp_ = 0;
+};
+
 // A line or arc reduced to whole multiples of the tolerance, ends in a fixed order.
 using CurveKey = std::tuple<int, long, long, long, long, long>;
 
@@ -188,17 +246,12 @@ void DropRepeatedCurves(std::vector<Curve2>& curves, double toleranceMm) {
 }
 
 void DropHiddenUnderVisible(ViewContent& content, double toleranceMm) {
-  std::vector<Box2> visibleBoxes;
-  visibleBoxes.reserve(content.visible.size());
-  for (const Curve2& curve : content.visible) visibleBoxes.push_back(BoxOf(curve));
-
+  const VisibleIndex index(content.visible, toleranceMm);
   std::vector<Curve2> kept;
   std::vector<const Curve2*> nearby;
   for (const Curve2& hidden : content.hidden) {
     const Box2 box = BoxOf(hidden);
-    nearby.clear();
-    for (size_t i = 0; i < content.visible.size(); ++i)
-      if (Overlaps(box, visibleBoxes[i], toleranceMm)) nearby.push_back(&content.visible[i]);
+    index.Near(box, nearby);
     if (nearby.empty()) {
       kept.push_back(hidden);
     } else if (const auto* line = std::get_if<Line2>(&hidden)) {
