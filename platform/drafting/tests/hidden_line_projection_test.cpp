@@ -156,6 +156,25 @@ TEST(HlrMethods, PolygonalAgreesWithExactOnTheExtentAndDrawsCirclesAsSegments) {
   EXPECT_EQ(ArcsOf(Project(plate, "Top", 1, HlrMethod::Exact).visible).size(), 1u);
 }
 
+TEST(HlrMethods, PolygonalDrawsStraightEdgesAsWholeLinesLikeExact) {
+  // All of the tube's edges are straight, so both algorithms must find the same lines:
+  // four outline sides and the two inner walls hidden (from the front), both squares
+  // (from the top).
+  const TopoDS_Shape tube = SquareTube(60, 5, 200);
+  for (const char* view : {"Front", "Top"}) {
+    SCOPED_TRACE(view);
+    const ViewContent exact = Project(tube, view, 1, HlrMethod::Exact);
+    const ViewContent polygonal = Project(tube, view, 1, HlrMethod::Polygonal);
+    EXPECT_EQ(LinesOf(polygonal.visible).size(), LinesOf(exact.visible).size());
+    EXPECT_EQ(polygonal.visible.size(), exact.visible.size());
+    EXPECT_EQ(polygonal.hidden.size(), exact.hidden.size());
+    double exactLength = 0, polygonalLength = 0;
+    for (const Line2& line : LinesOf(exact.hidden)) exactLength += Length(line);
+    for (const Line2& line : LinesOf(polygonal.hidden)) polygonalLength += Length(line);
+    EXPECT_NEAR(polygonalLength, exactLength, 1e-6);
+  }
+}
+
 TEST(HlrMethods, AutomaticTurnsPolygonalAboveTheFaceLimit) {
   const TopoDS_Shape block = Box(10, 10, 10);  // six faces
   std::vector<PlacedBody> few(kExactFaceLimit / 6, PlacedBody{block, gp_Trsf()});
