@@ -9,12 +9,14 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <unordered_set>
 
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <HLRAlgo_Projector.hxx>
 #include <HLRBRep_Algo.hxx>
 #include <HLRBRep_HLRToShape.hxx>
 #include <HLRBRep_PolyAlgo.hxx>
+#include <OSD_Parallel.hxx>
 #include <Standard_Failure.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopLoc_Location.hxx>
@@ -40,6 +42,19 @@ int CountFaces(const TopoDS_Shape& shape) {
 
 TopoDS_Shape Placed(const PlacedBody& body) {
   return body.shape.Moved(TopLoc_Location(body.placement));
+}
+
+// Meshes each distinct shape once, the shapes side by side: meshing is most of the
+// polygonal algorithm's time on a first view. The mesh stays on the shape, so later views
+// (and bodies placed several times) reuse it.
+void MeshOnce(const std::vector<PlacedBody>& bodies, double deflection) {
+  std::vector<TopoDS_Shape> shapes;
+  std::unordered_set<const TopoDS_TShape*> seen;
+  for (const PlacedBody& body : bodies)
+    if (!body.shape.IsNull() && seen.insert(body.shape.TShape().get()).second) shapes.push_back(body.shape);
+  OSD_Parallel::For(0, static_cast<int>(shapes.size()), [&](int i) {
+    BRepMesh_IncrementalMesh(shapes[i], deflection, false, kMeshAngle);
+  });
 }
 
 }  // namespace
@@ -107,13 +122,10 @@ void HiddenLineProjection::ProjectExact() {
 }
 
 void HiddenLineProjection::ProjectPolygonal() {
+  MeshOnce(bodies_, kMeshChordMm / scale_);
   Handle(HLRBRep_PolyAlgo) algo = new HLRBRep_PolyAlgo();
-  for (const PlacedBody& body : bodies_) {
-    if (body.shape.IsNull()) continue;
-    // The mesh lives on the shape itself, so bodies placed several times are meshed once.
-    BRepMesh_IncrementalMesh(body.shape, kMeshChordMm / scale_, false, kMeshAngle);
-    algo->Load(Placed(body));
-  }
+  for (const PlacedBody& body : bodies_)
+    if (!body.shape.IsNull()) algo->Load(Placed(body));
   algo->Projector(HLRAlgo_Projector(view_.Frame()));
   algo->Update();
   AppendPolygonalSegments(algo, scale_, content_);
