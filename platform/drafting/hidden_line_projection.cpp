@@ -24,7 +24,7 @@
 #include "platform/drafting/edges_to_curves.h"
 #include "platform/drafting/hidden_under_visible.h"
 #include "platform/drafting/polygonal_segments.h"
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace platform::drafting {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace platform::drafting {
 

@@ -10,7 +10,7 @@
 #include <cairo.h>
 
 #include "platform/drafting/sheet_painter.h"
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 #include "platform/text/gbk.h"
 
 namespace platform::drafting {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/drafting/tests/drafting_shapes.h"
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "platform/drafting/hidden_line_projection.h"
 #include "platform/drafting/tests/drafting_shapes.h"
-#include "platform/objects/host_error.h"
+#include "platform/base/host_error.h"
 
 namespace {
 
