@@ -1,0 +1,30 @@
+// Shared set-up for the drafting tests: a fresh session in the modelling application and
+// the sheet templates the build writes into data/kzt-1/bom.
+#pragma once
+#include <cstdlib>
+#include <string>
+
+#include "platform/drafting/application.h"
+#include "platform/files/host_path.h"
+#include "tests/support/test_model.h"
+
+namespace fabdoc_test {
+
+class DraftingTest : public SessionTest {
+protected:
+  void SetUp() override {
+    SessionTest::SetUp();
+    platform::drafting::SetApplication(platform::drafting::Application::Modeling);
+  }
+  void TearDown() override {
+    platform::drafting::SetApplication(platform::drafting::Application::Modeling);
+    SessionTest::TearDown();
+  }
+  // Host path of a sheet template ("A4_nj.prt").
+  static std::string SheetTemplate(const std::string& fileName) {
+    const char* source = std::getenv("FABDOC_SOURCE_DIR");
+    return platform::ToAbsoluteHostPath(std::string(source ? source : ".") + "/data/kzt-1/bom/" + fileName);
+  }
+};
+
+}  // namespace fabdoc_test
