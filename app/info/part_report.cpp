@@ -71,16 +71,6 @@ json ComponentJson(ComponentOccurrence& occ) {
   return result;
 }
 
-const char* ViewKindName(ViewKind kind) {
-  switch (kind) {
-    case ViewKind::Model: return "model";
-    case ViewKind::Base: return "base";
-    case ViewKind::Projected: return "projected";
-    case ViewKind::Imported: return "imported";
-  }
-  return "";
-}
-
 json ViewJson(DraftingView& view) {
   const drafting::DrawnExtent drawn = drafting::DrawnExtentOf(view);
   json result = {{"tag", view.GetTag()},

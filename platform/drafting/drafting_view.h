@@ -23,6 +23,17 @@ enum class ViewKind {
   Imported,   // a model view of this part placed on a sheet, with a layer mask
 };
 
+// "model", "base", "projected", "imported": how files and reports name the kinds.
+inline const char* ViewKindName(ViewKind kind) {
+  switch (kind) {
+    case ViewKind::Model: return "model";
+    case ViewKind::Base: return "base";
+    case ViewKind::Projected: return "projected";
+    case ViewKind::Imported: return "imported";
+  }
+  return "";
+}
+
 constexpr int kModelViewSubtype = 7;
 constexpr int kDrawingViewSubtype = 0;
 constexpr int kLayerCount = 256;

@@ -15,19 +15,9 @@ namespace {
 std::string U(const std::string& gbk) { return text::ToUtf8(gbk); }
 std::string G(const json& utf8) { return text::ToGbk(utf8.get<std::string>()); }
 
-const char* KindName(ViewKind kind) {
-  switch (kind) {
-    case ViewKind::Model: return "model";
-    case ViewKind::Base: return "base";
-    case ViewKind::Projected: return "projected";
-    case ViewKind::Imported: return "imported";
-  }
-  return "";
-}
-
 ViewKind ParseKind(const std::string& name, const std::string& where) {
   for (ViewKind kind : {ViewKind::Model, ViewKind::Base, ViewKind::Projected, ViewKind::Imported})
-    if (name == KindName(kind)) return kind;
+    if (name == ViewKindName(kind)) return kind;
   throw HostError(HostStatus::BadPartFile, where + ": unknown view kind \"" + name + "\"");
 }
 
@@ -112,7 +102,7 @@ std::vector<drafting::Curve2> DecodeCurves(const json& list, drafting::Box2& box
 
 json EncodeView(const DraftingView& view) {
   json j = {{"kind", "view"},
-            {"view", KindName(view.kind)},
+            {"view", ViewKindName(view.kind)},
             {"sheet", view.sheetPid},
             {"modelView", view.modelView},
             {"scale", view.scale},
