@@ -10,12 +10,15 @@
 
 namespace fabdoc_test {
 
+// The session is fresh when the test object is made, so fixtures may make their parts
+// in member initialisers.
 class DraftingTest : public SessionTest {
 protected:
-  void SetUp() override {
-    SessionTest::SetUp();
+  DraftingTest() {
+    platform::Session::Get().Reset();
     platform::drafting::SetApplication(platform::drafting::Application::Modeling);
   }
+  void SetUp() override {}
   void TearDown() override {
     platform::drafting::SetApplication(platform::drafting::Application::Modeling);
     SessionTest::TearDown();
