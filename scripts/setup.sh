@@ -11,6 +11,7 @@ packages=(
   libocct-data-exchange-dev libocct-ocaf-dev
   nlohmann-json3-dev libpugixml-dev libzip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3
+  libcairo2-dev libpango1.0-dev fonts-noto-cjk poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

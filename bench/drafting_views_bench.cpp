@@ -1,0 +1,150 @@
+// Drawing views of a 200-part product: four first-angle views (front, top below it, left
+// to its right, isometric) of each solid on its own page, and the same four views of all
+// 200 together (the general-arrangement sheet), exact against polygonal hidden lines.
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include <BRepAlgoAPI_Cut.hxx>
+#include <BRepBndLib.hxx>
+#include <BRepPrimAPI_MakeBox.hxx>
+#include <BRepPrimAPI_MakeCylinder.hxx>
+#include <Bnd_Box.hxx>
+#include <TopExp_Explorer.hxx>
+#include <benchmark/benchmark.h>
+
+#include "platform/drafting/hidden_line_projection.h"
+
+namespace {
+
+using namespace platform::drafting;
+
+constexpr int kSolids = 200;
+const char* const kPageViews[] = {"Front", "Top", "Left", "Isometric"};
+
+TopoDS_Shape Block(double dx, double dy, double dz, double x = 0, double y = 0, double z = 0) {
+  return BRepPrimAPI_MakeBox(gp_Pnt(x, y, z), dx, dy, dz).Shape();
+}
+
+TopoDS_Shape Cut(const TopoDS_Shape& a, const TopoDS_Shape& b) {
+  BRepAlgoAPI_Cut cut(a, b);
+  if (!cut.IsDone()) throw std::runtime_error("bench solid: cut failed");
+  return cut.Shape();
+}
+
+// The simple parts of a welded frame: plates, plates with holes, square tubes, pipes, angles.
+TopoDS_Shape Solid(int i) {
+  const double length = 300 + 7 * i;
+  switch (i % 5) {
+    case 0: return Block(length, 100 + i % 7 * 10, 10);
+    case 1: {
+      TopoDS_Shape plate = Block(length, 120, 12);
+      for (double x : {30.0, length - 30})
+        for (double y : {30.0, 90.0})
+          plate = Cut(plate, BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(x, y, -1), gp::DZ()), 9, 14).Shape());
+      return plate;
+    }
+    case 2: return Cut(Block(60, 60, length), Block(50, 50, length + 2, 5, 5, -1));
+    case 3: return Cut(BRepPrimAPI_MakeCylinder(gp_Ax2(gp::Origin(), gp::DX()), 30, length).Shape(),
+                       BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(-1, 0, 0), gp::DX()), 26, length + 2).Shape());
+    default: return Cut(Block(length, 50, 50), Block(length + 2, 45, 45, -1, 5, 5));
+  }
+}
+
+const std::vector<TopoDS_Shape>& Solids() {
+  static const std::vector<TopoDS_Shape> solids = [] {
+    std::vector<TopoDS_Shape> all;
+    for (int i = 0; i < kSolids; ++i) all.push_back(Solid(i));
+    return all;
+  }();
+  return solids;
+}
+
+// The A4 part-sheet scale for a body of these extents (210 x 297, reserves 90 and 155).
+double PageScale(const TopoDS_Shape& shape) {
+  Bnd_Box box;
+  BRepBndLib::Add(shape, box);
+  double x0, y0, z0, x1, y1, z1;
+  box.Get(x0, y0, z0, x1, y1, z1);
+  const double wx = (x1 - x0) + (y1 - y0), hy = (y1 - y0) + (z1 - z0);
+  const double t1 = 210 / (wx + 90 * wx / 210), t2 = 297 / (hy + 155 * hy / 297);
+  return (t2 > t1 ? t1 : t2) / 1.2;
+}
+
+// CPU seconds of the whole process, all threads: the machine is shared, so wall time
+// alone says little.
+double ProcessCpuSeconds() {
+  timespec now;
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return now.tv_sec + now.tv_nsec * 1e-9;
+}
+
+size_t ProjectPage(const std::vector<PlacedBody>& bodies, double scale, HlrMethod method) {
+  size_t curves = 0;
+  for (const char* view : kPageViews) {
+    const double viewScale = std::string_view(view) == "Isometric" ? 0.3 * scale : scale;
+    HiddenLineProjection projection(bodies, StandardModelView(view), viewScale, method);
+    if (!projection.Perform()) throw std::runtime_error(projection.Failure());
+    curves += projection.Content().visible.size() + projection.Content().hidden.size();
+  }
+  return curves;
+}
+
+void PagesOfSolids(benchmark::State& state) {
+  const int threads = static_cast<int>(state.range(0));
+  const auto& solids = Solids();
+  const double cpuBefore = ProcessCpuSeconds();
+  for (auto _ : state) {
+    std::vector<size_t> curves(threads, 0);
+    std::vector<std::thread> workers;
+    for (int t = 0; t < threads; ++t)
+      workers.emplace_back([&, t] {
+        for (int i = t; i < kSolids; i += threads)
+          curves[t] += ProjectPage({{solids[i], gp_Trsf()}}, PageScale(solids[i]), HlrMethod::Automatic);
+      });
+    for (auto& worker : workers) worker.join();
+    benchmark::DoNotOptimize(curves);
+  }
+  state.counters["cpu_s"] = (ProcessCpuSeconds() - cpuBefore) / state.iterations();
+  state.counters["pages"] = kSolids;
+  state.counters["ms_per_page"] = benchmark::Counter(kSolids, benchmark::Counter::kIsIterationInvariantRate |
+                                                                 benchmark::Counter::kInvert);
+}
+BENCHMARK(PagesOfSolids)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The first n solids laid out as a product: a grid of 1.2 m cells.
+std::vector<PlacedBody> Product(int n) {
+  const auto& solids = Solids();
+  std::vector<PlacedBody> bodies;
+  for (int i = 0; i < n; ++i) {
+    gp_Trsf placement;
+    placement.SetTranslation(gp_Vec(1200.0 * (i % 15), 400.0 * (i / 15 % 4), 600.0 * (i / 60)));
+    bodies.push_back({solids[i], placement});
+  }
+  return bodies;
+}
+
+void GeneralArrangement(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const auto method = static_cast<HlrMethod>(state.range(1));
+  const std::vector<PlacedBody> bodies = Product(n);
+  const double cpuBefore = ProcessCpuSeconds();
+  for (auto _ : state) benchmark::DoNotOptimize(ProjectPage(bodies, 0.02, method));
+  state.counters["cpu_s"] = (ProcessCpuSeconds() - cpuBefore) / state.iterations();
+  int faces = 0;
+  for (const PlacedBody& body : bodies)
+    for (TopExp_Explorer it(body.shape, TopAbs_FACE); it.More(); it.Next()) ++faces;
+  state.counters["faces"] = faces;
+  state.SetLabel(method == HlrMethod::Exact ? "exact" : method == HlrMethod::Polygonal ? "polygonal" : "automatic");
+}
+BENCHMARK(GeneralArrangement)
+    ->ArgsProduct({{25, 50, 100, 200}, {static_cast<int>(HlrMethod::Exact), static_cast<int>(HlrMethod::Polygonal)}})
+    ->Args({200, static_cast<int>(HlrMethod::Automatic)})
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,149 @@
+// Projection pipeline:
+//  1. place every body (a located copy of its shape, no geometry copied);
+//  2. choose the algorithm by the number of faces (exact below kExactFaceLimit);
+//  3. run OCCT's hidden-line removal along the view frame;
+//  4. read visible and hidden sharp edges and outlines, scaled, as sheet curves;
+//  5. draw repeated curves once, drop hidden stretches lying under visible ones, and
+//     measure the extent.
+#include "platform/drafting/hidden_line_projection.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <unordered_set>
+
+#include <BRepMesh_IncrementalMesh.hxx>
+#include <HLRAlgo_Projector.hxx>
+#include <HLRBRep_Algo.hxx>
+#include <HLRBRep_HLRToShape.hxx>
+#include <HLRBRep_PolyAlgo.hxx>
+#include <OSD_Parallel.hxx>
+#include <Standard_Failure.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopLoc_Location.hxx>
+
+#include "platform/drafting/edges_to_curves.h"
+#include "platform/drafting/hidden_under_visible.h"
+#include "platform/drafting/polygonal_segments.h"
+#include "platform/objects/host_error.h"
+
+namespace platform::drafting {
+
+namespace {
+
+// Mesh fineness for the polygonal algorithm: chord error on the sheet, in mm.
+constexpr double kMeshChordMm = 0.05;
+constexpr double kMeshAngle = 0.5;  // radians
+
+int CountFaces(const TopoDS_Shape& shape) {
+  int faces = 0;
+  for (TopExp_Explorer it(shape, TopAbs_FACE); it.More(); it.Next()) ++faces;
+  return faces;
+}
+
+TopoDS_Shape Placed(const PlacedBody& body) {
+  return body.shape.Moved(TopLoc_Location(body.placement));
+}
+
+// Meshes each distinct shape once, the shapes side by side: meshing is most of the
+// polygonal algorithm's time on a first view. The mesh stays on the shape, so later views
+// (and bodies placed several times) reuse it.
+void MeshOnce(const std::vector<PlacedBody>& bodies, double deflection) {
+  std::vector<TopoDS_Shape> shapes;
+  std::unordered_set<const TopoDS_TShape*> seen;
+  for (const PlacedBody& body : bodies)
+    if (!body.shape.IsNull() && seen.insert(body.shape.TShape().get()).second) shapes.push_back(body.shape);
+  OSD_Parallel::For(0, static_cast<int>(shapes.size()), [&](int i) {
+    BRepMesh_IncrementalMesh(shapes[i], deflection, false, kMeshAngle);
+  });
+}
+
+}  // namespace
+
+HlrMethod ChooseHlrMethod(const std::vector<PlacedBody>& bodies) {
+  int faces = 0;
+  for (const PlacedBody& body : bodies) {
+    faces += CountFaces(body.shape);
+    if (faces > kExactFaceLimit) return HlrMethod::Polygonal;
+  }
+  return HlrMethod::Exact;
+}
+
+HiddenLineProjection::HiddenLineProjection(std::vector<PlacedBody> bodies, const ModelView& view,
+                                           double scale, HlrMethod method)
+    : bodies_(std::move(bodies)), view_(view), scale_(scale), method_(method) {
+  if (!(scale > 0) || !std::isfinite(scale))
+    throw HostError(HostStatus::InvalidArgument,
+                    "view scale " + std::to_string(scale) + " of model view \"" +
+                        std::string(view.name) + "\" is not a positive number");
+}
+
+bool HiddenLineProjection::Perform() {
+  done_ = false;
+  failure_.clear();
+  content_ = ViewContent{};
+  bool anyFace = false;
+  for (const PlacedBody& body : bodies_) anyFace = anyFace || (!body.shape.IsNull() && CountFaces(body.shape) > 0);
+  if (!anyFace) {
+    failure_ = "nothing to project in model view \"" + std::string(view_.name) + "\": no body with faces";
+    return false;
+  }
+  if (method_ == HlrMethod::Automatic) method_ = ChooseHlrMethod(bodies_);
+  try {
+    if (method_ == HlrMethod::Exact)
+      ProjectExact();
+    else
+      ProjectPolygonal();
+  } catch (const Standard_Failure& failure) {
+    failure_ = "hidden-line projection of model view \"" + std::string(view_.name) +
+               "\" failed in the modeller: " + failure.GetMessageString();
+    return false;
+  }
+  DropRepeatedCurves(content_.visible);
+  DropRepeatedCurves(content_.hidden);
+  DropHiddenUnderVisible(content_);
+  for (const Curve2& curve : content_.visible) content_.box.Add(curve);
+  for (const Curve2& curve : content_.hidden) content_.box.Add(curve);
+  done_ = true;
+  return true;
+}
+
+void HiddenLineProjection::ProjectExact() {
+  Handle(HLRBRep_Algo) algo = new HLRBRep_Algo();
+  for (const PlacedBody& body : bodies_)
+    if (!body.shape.IsNull()) algo->Add(Placed(body));
+  algo->Projector(HLRAlgo_Projector(view_.Frame()));
+  algo->Update();
+  algo->Hide();
+  HLRBRep_HLRToShape result(algo);
+  AppendCurves(result.VCompound(), scale_, content_.visible);
+  AppendCurves(result.OutLineVCompound(), scale_, content_.visible);
+  AppendCurves(result.HCompound(), scale_, content_.hidden);
+  AppendCurves(result.OutLineHCompound(), scale_, content_.hidden);
+}
+
+void HiddenLineProjection::ProjectPolygonal() {
+  MeshOnce(bodies_, kMeshChordMm / scale_);
+  Handle(HLRBRep_PolyAlgo) algo = new HLRBRep_PolyAlgo();
+  for (const PlacedBody& body : bodies_)
+    if (!body.shape.IsNull()) algo->Load(Placed(body));
+  algo->Projector(HLRAlgo_Projector(view_.Frame()));
+  algo->Update();
+  AppendPolygonalSegments(algo, scale_, content_);
+}
+
+void HiddenLineProjection::RequireDone(const char* method) const {
+  if (!done_)
+    throw std::logic_error(std::string("HiddenLineProjection::") + method + " called before a successful Perform()");
+}
+
+const ViewContent& HiddenLineProjection::Content() const {
+  RequireDone("Content");
+  return content_;
+}
+
+HlrMethod HiddenLineProjection::MethodUsed() const {
+  RequireDone("MethodUsed");
+  return method_;
+}
+
+}  // namespace platform::drafting

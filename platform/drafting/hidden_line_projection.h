@@ -1,0 +1,66 @@
+// The content of a drawing view: the hidden-line projection of a set of bodies, each at
+// its placement, along a model view at a scale. Visible and hidden edges are kept apart;
+// sharp edges and the outlines of curved faces are drawn, tangent edges are not.
+// Construct, Perform, then read; readers throw before a successful Perform.
+#pragma once
+#include <string>
+#include <vector>
+
+#include <TopoDS_Shape.hxx>
+#include <gp_Trsf.hxx>
+
+#include "platform/drafting/model_views.h"
+#include "platform/drafting/view_curves.h"
+
+namespace platform::drafting {
+
+struct PlacedBody {
+  TopoDS_Shape shape;
+  gp_Trsf placement;  // where the body sits in the view's model space (assembly placement)
+};
+
+enum class HlrMethod {
+  Automatic,  // exact up to kExactFaceLimit faces in the view, polygonal above
+  Exact,      // HLRBRep_Algo on the B-rep: exact lines, arcs and outlines
+  Polygonal,  // HLRBRep_PolyAlgo on a mesh: fast, every curve a chain of segments
+};
+
+// Above this many faces over all bodies of a view the exact algorithm, whose time grows
+// faster than the number of faces, gives way to the polygonal one: about 50 simple parts,
+// whose four views take 0.3 s exact (docs/drafting.md has the figures).
+inline constexpr int kExactFaceLimit = 400;
+
+// What Automatic resolves to for these bodies.
+HlrMethod ChooseHlrMethod(const std::vector<PlacedBody>& bodies);
+
+// The polygonal algorithm meshes the bodies' shapes in place: two projections sharing
+// bodies must not run at the same time when either may go polygonal.
+class HiddenLineProjection {
+public:
+  // Throws HostError(InvalidArgument) when the scale is not a positive number.
+  HiddenLineProjection(std::vector<PlacedBody> bodies, const ModelView& view, double scale,
+                       HlrMethod method = HlrMethod::Automatic);
+
+  // False when no body has a face, or when the modeller fails (Failure() says why).
+  bool Perform();
+  bool IsDone() const { return done_; }
+  const std::string& Failure() const { return failure_; }
+
+  const ViewContent& Content() const;  // in sheet mm, the model origin projected at 0,0
+  HlrMethod MethodUsed() const;        // Exact or Polygonal
+
+private:
+  void RequireDone(const char* method) const;
+  void ProjectExact();
+  void ProjectPolygonal();
+
+  std::vector<PlacedBody> bodies_;
+  const ModelView& view_;
+  double scale_;
+  HlrMethod method_;
+  bool done_ = false;
+  std::string failure_;
+  ViewContent content_;
+};
+
+}  // namespace platform::drafting

@@ -1,0 +1,18 @@
+// A hidden edge that lies under a visible one is not drawn, as on any shop drawing:
+// removes from the hidden curves every stretch that a visible curve covers. Curves
+// repeated on top of each other are drawn once.
+#pragma once
+#include "platform/drafting/view_curves.h"
+
+namespace platform::drafting {
+
+// Curves closer than this (sheet mm) count as lying on each other.
+inline constexpr double kCoincidenceMm = 0.005;
+
+void DropHiddenUnderVisible(ViewContent& content, double toleranceMm = kCoincidenceMm);
+
+// Keeps one of each set of identical lines or arcs (bodies that touch, faces seen edge-on
+// one behind the other), so that a view's edge counts are what a person sees.
+void DropRepeatedCurves(std::vector<Curve2>& curves, double toleranceMm = kCoincidenceMm);
+
+}  // namespace platform::drafting

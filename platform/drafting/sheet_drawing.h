@@ -1,0 +1,52 @@
+// What a drawing sheet looks like, ready to be drawn: its size, the template's frame and
+// table lines, its texts and its views with their content. Sheet millimetres, origin at
+// the sheet's lower left, Y up.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/drafting/view_curves.h"
+
+namespace platform::drafting {
+
+// Which point of the text's box sits at its position.
+enum class TextAnchor {
+  TopLeft, TopCentre, TopRight,
+  MidLeft, MidCentre, MidRight,
+  BottomLeft, BottomCentre, BottomRight,
+};
+
+struct SheetLine {
+  Point2 start, end;
+  double widthMm = 0.35;
+};
+
+struct SheetText {
+  std::string utf8;
+  Point2 position;
+  double heightMm = 3.5;  // character height
+  TextAnchor anchor = TextAnchor::BottomLeft;
+  double angleDegrees = 0;  // counter-clockwise
+};
+
+struct SheetView {
+  std::string name;
+  Point2 origin;        // where the view's 0,0 (the projected model origin) sits on the sheet
+  ViewContent content;  // view coordinates, already scaled
+};
+
+struct SheetDrawing {
+  std::string name;
+  double widthMm = 420, heightMm = 297;
+  std::vector<SheetLine> lines;
+  std::vector<SheetText> texts;
+  std::vector<SheetView> views;
+};
+
+// The origin that puts the centre of a view's extent at `centre` on the sheet.
+inline Point2 OriginForCentre(const ViewContent& content, Point2 centre) {
+  const Point2 middle = content.box.Centre();
+  return {centre.x - middle.x, centre.y - middle.y};
+}
+
+}  // namespace platform::drafting

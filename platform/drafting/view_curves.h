@@ -1,0 +1,52 @@
+// The 2D content of a drawing view: lines, exact arcs and circles, and polylines for
+// everything else, in view coordinates (sheet millimetres, the projected model origin
+// at 0,0), kept apart as visible and hidden edges.
+#pragma once
+#include <variant>
+#include <vector>
+
+namespace platform::drafting {
+
+struct Point2 {
+  double x = 0, y = 0;
+};
+
+struct Line2 {
+  Point2 start, end;
+};
+
+// Counter-clockwise from startAngle to endAngle (radians, endAngle > startAngle);
+// a full circle spans 2 pi.
+struct Arc2 {
+  Point2 centre;
+  double radius = 0;
+  double startAngle = 0, endAngle = 0;
+  bool IsFullCircle() const;
+  Point2 PointAt(double angle) const;
+};
+
+struct Polyline2 {
+  std::vector<Point2> points;
+};
+
+using Curve2 = std::variant<Line2, Arc2, Polyline2>;
+
+// Axis-aligned extent; empty until something is added.
+struct Box2 {
+  double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+  bool empty = true;
+  void Add(Point2 p);
+  void Add(const Box2& other);
+  void Add(const Curve2& curve);
+  double Width() const { return empty ? 0 : xmax - xmin; }
+  double Height() const { return empty ? 0 : ymax - ymin; }
+  Point2 Centre() const { return {(xmin + xmax) / 2, (ymin + ymax) / 2}; }
+};
+
+struct ViewContent {
+  std::vector<Curve2> visible;
+  std::vector<Curve2> hidden;
+  Box2 box;  // of the visible and hidden edges
+};
+
+}  // namespace platform::drafting
