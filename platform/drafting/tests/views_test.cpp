@@ -165,3 +165,59 @@ TEST_F(Views, BadScalesAreRefused) {
   EXPECT_THROW(AddBaseView(sheet, model, "Sideways", 1, {0, 0}), HostError);
   EXPECT_EQ(ViewsOf(sheet).size(), 1u);
 }
+
+namespace {
+
+struct Layout {
+  double scale, gapX, gapY;
+};
+
+// The add-on's scale rule for a model of extents e on a W x H sheet.
+Layout ScaleRule(std::array<double, 3> e, double w, double h, double across, double down, double band) {
+  const double wx = e[0] + e[1], hy = e[1] + e[2];
+  const double t1 = w / (wx + across * wx / w), t2 = h / (hy + down * hy / h);
+  const double s = (t2 > t1 ? t1 : t2) / 1.2;
+  const double gx = (w - wx * s) / 3;
+  return {s, gx, (h - hy * s - band - gx) / 2};
+}
+
+}  // namespace
+
+TEST_F(Views, NoViewOfTheScaleRuleReachesTheTitleBlock) {
+  const struct {
+    const char* file;
+    std::array<double, 3> extents;
+    double across, down, band;
+  } cases[] = {{"A4_nj.prt", {100, 50, 20}, 90, 155, 55},
+               {"A4_nj.prt", {20, 20, 150}, 90, 155, 55},
+               {"A3_bujian.prt", {2000, 1000, 800}, 90, 110, 20},
+               {"A3_bujian.prt", {600, 400, 300}, 90, 110, 20},
+               {"A3_zong.prt", {3000, 300, 300}, 90, 110, 20}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " " + std::to_string(c.extents[0]));
+    Part& part = session().NewPart("\\p\\case-" + std::to_string(&c - cases) + ".prt");
+    fabdoc_test::AddBox(part, 0, 0, 0, c.extents[0], c.extents[1], c.extents[2]);
+    DrawingSheet& sheet = AddSheetFromTemplate(part, SheetTemplate(c.file), "S");
+    const auto [s, gx, gy] = ScaleRule(c.extents, sheet.width, sheet.height, c.across, c.down, c.band);
+    const auto& e = c.extents;
+    const SheetPoint front{gx + e[0] * s / 2, 297 - gy - e[2] * s / 2};
+    const double lowerY = 55 + gy + e[1] * s / 2, rightX = 2 * gx + e[0] * s + e[1] * s / 2;
+    DraftingView& f = AddBaseView(sheet, part, "Front", s, front);
+    AddProjectedView(f, ProjectionDirection::Below, {front[0], lowerY});
+    AddProjectedView(f, ProjectionDirection::Right, {rightX, front[1]});
+    AddBaseView(sheet, part, "Isometric", 0.3 * s, {rightX, lowerY});
+    UpdateOutOfDateViews(sheet);
+    const TabularNote& block = *NotesOf(sheet).front();
+    double bw = 0, bh = 0;
+    for (double v : block.columnWidths) bw += v;
+    for (double v : block.rowHeights) bh += v;
+    for (DraftingView* view : ViewsOf(sheet)) {
+      const auto box = *DrawnExtentOf(*view).box;
+      const bool overlaps = box[2] > block.position[0] && box[0] < block.position[0] + bw &&
+                            box[1] < block.position[1] && box[3] > block.position[1] - bh;
+      EXPECT_FALSE(overlaps) << view->name << " reaches the title block: bottom " << box[1];
+      EXPECT_GE(box[0], 25) << view->name << " crosses the binding margin";
+      EXPECT_LE(box[2], sheet.width - 5) << view->name;
+    }
+  }
+}
