@@ -22,7 +22,7 @@ namespace {
 // not blanked and lie on a visible layer.
 std::vector<Tag> VisibleObjects(Object& view) {
   std::vector<Tag> tags;
-  if (auto* own = dynamic_cast<SheetView*>(&view)) {
+  if (auto* own = dynamic_cast<SheetOwnView*>(&view)) {
     for (TabularNote* note : drafting::NotesOf(*own->sheet)) {
       tags.push_back(note->SectionTag());
       if (note->Subtype() == kPartsListSubtype) tags.push_back(note->GetTag());

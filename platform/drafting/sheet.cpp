@@ -8,9 +8,9 @@ DrawingSheet::~DrawingSheet() {
   if (ownView_) Session::Get().Unregister(ownView_->GetTag());
 }
 
-SheetView& DrawingSheet::OwnView() {
+SheetOwnView& DrawingSheet::OwnView() {
   if (!ownView_) {
-    ownView_ = std::make_unique<SheetView>(*this);
+    ownView_ = std::make_unique<SheetOwnView>(*this);
     ownView_->name = name;
     Session::Get().Register(*ownView_);
   }

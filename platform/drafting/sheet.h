@@ -31,9 +31,9 @@ constexpr int kSheetViewSubtype = 1;
 class DrawingSheet;
 
 // The sheet's own view: the work view while the drafting application shows the sheet.
-class SheetView : public Object {
+class SheetOwnView : public Object {
 public:
-  explicit SheetView(DrawingSheet& sheet) : Object(kViewType, kSheetViewSubtype), sheet(&sheet) {}
+  explicit SheetOwnView(DrawingSheet& sheet) : Object(kViewType, kSheetViewSubtype), sheet(&sheet) {}
   DrawingSheet* sheet;
 };
 
@@ -42,7 +42,7 @@ public:
   DrawingSheet() : Object(kDrawingType, 0) {}
   ~DrawingSheet() override;
   // Made on first request; lives as long as the sheet.
-  SheetView& OwnView();
+  SheetOwnView& OwnView();
 
   int number = 1;                   // 1, 2, ... in the order sheets were made
   double scale = 1.0;               // drawing scale: sheet length over model length
@@ -53,7 +53,7 @@ public:
   std::vector<FrameText> texts;
 
 private:
-  std::unique_ptr<SheetView> ownView_;
+  std::unique_ptr<SheetOwnView> ownView_;
 };
 
 }  // namespace platform

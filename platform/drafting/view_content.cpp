@@ -4,6 +4,7 @@
 
 #include "platform/assemblies/occurrence.h"
 #include "platform/drafting/hidden_line_projection.h"
+#include "platform/drafting/sheet_drawing.h"
 #include "platform/drafting/sheets.h"
 #include "platform/geometry/located_shape.h"
 #include "platform/objects/host_error.h"
@@ -120,8 +121,8 @@ DrawnExtent DrawnExtentOf(const DraftingView& view) {
   extent.hidden = static_cast<int>(view.content->hidden.size());
   const Box2& box = view.content->box;
   if (!box.empty) {
-    const double w = box.Width() / 2, h = box.Height() / 2;
-    extent.box = std::array<double, 4>{view.center[0] - w, view.center[1] - h, view.center[0] + w, view.center[1] + h};
+    const Point2 origin = OriginForCentre(*view.content, {view.center[0], view.center[1]});
+    extent.box = std::array<double, 4>{box.xmin + origin.x, box.ymin + origin.y, box.xmax + origin.x, box.ymax + origin.y};
   }
   return extent;
 }
