@@ -59,19 +59,21 @@ void Changed(DraftingView& view) {
 
 std::vector<DraftingView*> ModelViewsOf(Part& part) {
   std::vector<DraftingView*> views;
+  // Files of the first format version stored model views among the part's objects.
   for (DraftingView* view : AllViews(part))
     if (view->kind == ViewKind::Model) views.push_back(view);
   if (!views.empty()) return views;
-  const bool wasModified = part.modified;
+  for (const auto& object : part.SessionObjects())
+    if (auto* view = dynamic_cast<DraftingView*>(object.get())) views.push_back(view);
+  if (!views.empty()) return views;
   for (const ModelView& standard : StandardModelViews()) {
     auto view = std::make_unique<DraftingView>(ViewKind::Model);
     view->name = std::string(standard.name);
     view->modelView = view->name;
     view->orientation = OrientationOf(view->name);
     view->outOfDate = false;
-    views.push_back(&static_cast<DraftingView&>(part.Add(std::move(view))));
+    views.push_back(&static_cast<DraftingView&>(part.AddSessionObject(std::move(view))));
   }
-  part.modified = wasModified;
   return views;
 }
 

@@ -13,8 +13,8 @@ namespace platform::drafting {
 
 using SheetPoint = std::array<double, 2>;  // sheet mm from the lower left corner
 
-// The part's model views ("Front", ... "Trimetric"), made the first time they are asked
-// for; making them does not count as a change of the part.
+// The part's model views ("Front", ... "Trimetric"), made for the session the first time
+// they are asked for: not among the part's objects, not saved, no change of the part.
 std::vector<DraftingView*> ModelViewsOf(Part& part);
 // HostError(NotFound) naming the view and the part when it has no model view of that name.
 DraftingView& ModelViewOf(Part& part, const std::string& name);

@@ -112,5 +112,10 @@ TEST_F(Sheets, EveryPartHasItsModelViewsWithoutBeingChanged) {
   for (size_t i = 0; i < 8; ++i) EXPECT_EQ(views[i]->name, names[i]);
   EXPECT_EQ(ModelViewsOf(part), views) << "made once";
   EXPECT_FALSE(part.modified);
-  EXPECT_NE(ErrorOf([&] { ModelViewOf(part, "Oblique"); }).find("no model view named \"Oblique\""), std::string::npos);
+  for (const auto& object : part.Objects()) EXPECT_NE(object->Type(), kViewType) << "not the part's own objects";
+  const Tag front = views[0]->GetTag();
+  session().ClosePart(part);
+  EXPECT_EQ(session().Find(front), nullptr) << "gone with the part";
+  Part& other = session().NewPart("\\p\\other.prt");
+  EXPECT_NE(ErrorOf([&] { ModelViewOf(other, "Oblique"); }).find("no model view named \"Oblique\""), std::string::npos);
 }
