@@ -6,6 +6,8 @@
 #include "platform/assemblies/occurrence.h"
 #include "platform/assemblies/occurrences.h"
 #include "platform/drafting/drawing.h"
+#include "platform/drafting/sheets.h"
+#include "platform/drafting/view_content.h"
 #include "platform/geometry/body.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
@@ -69,23 +71,46 @@ json ComponentJson(ComponentOccurrence& occ) {
   return result;
 }
 
-json SheetJson(Part& part, DrawingSheet& sheet) {
-  json views = json::array(), notes = json::array();
-  for (const auto& object : part.Objects()) {
-    if (auto* view = dynamic_cast<DraftingView*>(object.get()); view && view->sheetPid == sheet.pid)
-      views.push_back({{"name", U(view->name)}, {"scale", view->scale}, {"position", view->position}});
-    if (auto* note = dynamic_cast<TabularNote*>(object.get()); note && note->sheetPid == sheet.pid) {
-      json rows = json::array();
-      for (int r = 0; r < note->rows; ++r) {
-        json row = json::array();
-        for (int c = 0; c < note->columns; ++c) row.push_back(U(note->Cell(r, c)));
-        rows.push_back(row);
-      }
-      notes.push_back({{"tag", note->GetTag()}, {"rows", note->rows}, {"columns", note->columns}, {"cells", rows}});
-    }
+json ViewJson(DraftingView& view) {
+  const drafting::DrawnExtent drawn = drafting::DrawnExtentOf(view);
+  json result = {{"tag", view.GetTag()},
+                 {"name", U(view.name)},
+                 {"kind", ViewKindName(view.kind)},
+                 {"model_view", view.modelView},
+                 {"center", view.center},
+                 {"scale", view.scale},
+                 {"edges", {{"visible", drawn.visible}, {"hidden", drawn.hidden}}},
+                 {"box", drawn.box ? json(*drawn.box) : json()},
+                 {"out_of_date", drafting::IsOutOfDate(view)}};
+  if (view.layers) {
+    json layers = json::array();
+    for (int i = 0; i < kLayerCount; ++i)
+      if ((*view.layers)[i]) layers.push_back(i + 1);
+    result["layers"] = layers;
   }
-  return {{"tag", sheet.GetTag()}, {"name", U(sheet.name)}, {"scale", sheet.scale},
-          {"views", views}, {"notes", notes}};
+  return result;
+}
+
+json NoteJson(TabularNote& note) {
+  json rows = json::array();
+  for (int r = 0; r < note.Rows(); ++r) {
+    json row = json::array();
+    for (int c = 0; c < note.Columns(); ++c) row.push_back(U(note.Cell(r, c)));
+    rows.push_back(row);
+  }
+  return {{"tag", note.GetTag()},
+          {"kind", note.Subtype() == kPartsListSubtype ? "parts_list" : "tabular_note"},
+          {"position", note.position},
+          {"cells", rows}};
+}
+
+json SheetJson(DrawingSheet& sheet) {
+  json views = json::array(), notes = json::array();
+  for (DraftingView* view : drafting::ViewsOf(sheet)) views.push_back(ViewJson(*view));
+  for (TabularNote* note : drafting::NotesOf(sheet)) notes.push_back(NoteJson(*note));
+  return {{"tag", sheet.GetTag()}, {"name", U(sheet.name)}, {"number", sheet.number},
+          {"size", {sheet.width, sheet.height}}, {"scale", sheet.scale}, {"current", sheet.current},
+          {"template", U(sheet.templatePath)}, {"views", views}, {"notes", notes}};
 }
 
 }  // namespace
@@ -96,7 +121,7 @@ json PartReport(Part& part) {
   json bodies = json::array(), sheets = json::array();
   for (const auto& object : part.Objects()) {
     if (auto* body = dynamic_cast<Body*>(object.get())) bodies.push_back(BodyJson(*body));
-    if (auto* sheet = dynamic_cast<DrawingSheet*>(object.get())) sheets.push_back(SheetJson(part, *sheet));
+    if (auto* sheet = dynamic_cast<DrawingSheet*>(object.get())) sheets.push_back(SheetJson(*sheet));
   }
   json components = json::array();
   for (ComponentOccurrence* child : Occurrences::Get().Children(Occurrences::Get().RootOccurrence(part)))
@@ -134,6 +159,39 @@ void AppendComponents(std::string& out, const json& components, const std::strin
   }
 }
 
+std::string Figure(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", value);
+  return text;
+}
+
+void AppendSheet(std::string& out, const json& s) {
+  out += "  sheet " + std::to_string(s["number"].get<int>()) + " \"" + s["name"].get<std::string>() + "\" " +
+         Figure(s["size"][0]) + " x " + Figure(s["size"][1]) + " mm, scale " + Figure(s["scale"]) +
+         (s["current"].get<bool>() ? " (current)" : "") + "\n";
+  for (const auto& v : s["views"]) {
+    out += "    view \"" + v["name"].get<std::string>() + "\" " + v["kind"].get<std::string>() +
+           (v["model_view"].get<std::string>().empty() ? "" : " of " + v["model_view"].get<std::string>()) + " at (" +
+           Figure(v["center"][0]) + ", " + Figure(v["center"][1]) + "), scale " + Figure(v["scale"]) + ", " +
+           std::to_string(v["edges"]["visible"].get<int>()) + " visible and " +
+           std::to_string(v["edges"]["hidden"].get<int>()) + " hidden edges";
+    if (!v["box"].is_null())
+      out += ", box " + Figure(v["box"][2].get<double>() - v["box"][0].get<double>()) + " x " +
+             Figure(v["box"][3].get<double>() - v["box"][1].get<double>());
+    if (v.contains("layers")) out += ", " + std::to_string(v["layers"].size()) + " layers shown";
+    if (v["out_of_date"].get<bool>()) out += " (out of date)";
+    out += "\n";
+  }
+  for (const auto& n : s["notes"]) {
+    out += "    " + std::string(n["kind"] == "parts_list" ? "parts list" : "tabular note") + "\n";
+    for (const auto& row : n["cells"]) {
+      std::string line;
+      for (const auto& cell : row) line += (line.empty() ? "" : " | ") + cell.get<std::string>();
+      out += "      " + line + "\n";
+    }
+  }
+}
+
 }  // namespace
 
 std::string PartReportText(const json& report) {
@@ -142,9 +200,7 @@ std::string PartReportText(const json& report) {
     out += "  " + title + " = " + value.get<std::string>() + "\n";
   AppendBodies(out, report["bodies"], "  ");
   AppendComponents(out, report["components"], "  ");
-  for (const auto& s : report["sheets"])
-    out += "  sheet \"" + s["name"].get<std::string>() + "\" 1:" + std::to_string(s["scale"].get<double>()) +
-           ", " + std::to_string(s["views"].size()) + " views, " + std::to_string(s["notes"].size()) + " notes\n";
+  for (const auto& s : report["sheets"]) AppendSheet(out, s);
   return out;
 }
 

@@ -50,6 +50,8 @@ std::vector<Tag> PartSequence(Part& part, int type) {
   std::vector<Tag> tags;
   for (const auto& object : part.Objects())
     if (type < 0 || object->Type() == type) tags.push_back(object->GetTag());
+  for (const auto& object : part.SessionObjects())
+    if (type < 0 || object->Type() == type) tags.push_back(object->GetTag());
   if (!part.Instances().empty())
     for (Object* occ : Occurrences::Get().AllOccurrences(part))
       if (type < 0 || occ->Type() == type) tags.push_back(occ->GetTag());

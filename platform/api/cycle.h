@@ -20,7 +20,7 @@ namespace platform::api {
 // when `current` is not in it.
 Tag CycleNext(const std::string& key, Tag current, const std::function<std::vector<Tag>()>& build);
 
-// A part's own objects of `type` (-1: any) in creation order, then, for an assembly,
+// A part's own objects of `type` (-1: any) in creation order, its model views, then, for an assembly,
 // the occurrences below it of that type, depth first.
 std::vector<Tag> PartSequence(Part& part, int type);
 // What is below a component occurrence: its body occurrences, then each child component

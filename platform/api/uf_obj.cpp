@@ -7,6 +7,7 @@
 #include "platform/api/cycle.h"
 #include "platform/api/guard.h"
 #include "platform/assemblies/occurrence.h"
+#include "platform/drafting/views.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
 #include "platform/geometry/feature_delete.h"
@@ -22,6 +23,9 @@ static_assert(UF_component_type == kComponentType && UF_part_occurrence_subtype 
 static_assert(UF_solid_type == kSolidType && UF_solid_body_subtype == kSolidBodySubtype);
 static_assert(UF_solid_face_subtype == kSolidFaceSubtype && UF_solid_edge_subtype == kSolidEdgeSubtype);
 static_assert(UF_tabular_note_type == kTabularNoteType && UF_feature_type == kFeatureType);
+static_assert(UF_tabular_note_section_subtype == kTabularNoteSectionSubtype &&
+              UF_tabular_note_subtype == kTabularNoteSubtype && UF_parts_list_subtype == kPartsListSubtype);
+static_assert(UF_view_modeling_subtype == kModelViewSubtype);
 static_assert(UF_OBJ_MAX_COLOR == kColorCount);
 
 namespace {
@@ -124,6 +128,7 @@ int UF_OBJ_cycle_by_name_and_type(tag_t part_tag, const char* name, int type, lo
     Need(object, "object");
     const std::string n = NeedText(name, "name");
     Part& part = NeedPart(part_tag);
+    if (type == UF_view_type) drafting::ModelViewsOf(part);  // every part has them
     *object = NextNamed(part, n, type, *object);
   });
 }

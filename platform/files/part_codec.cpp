@@ -2,6 +2,7 @@
 
 #include "platform/base/host_error.h"
 #include "platform/drafting/drawing.h"
+#include "platform/files/drafting_codec.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
 #include "platform/text/gbk.h"
@@ -75,26 +76,8 @@ json EncodeObject(const Object& object, std::vector<TopoDS_Shape>& shapes) {
     json parameters = json::object();
     for (const auto& [k, v] : feature->parameters) parameters[U(k)] = U(v);
     j["parameters"] = parameters;
-  } else if (auto* sheet = dynamic_cast<const DrawingSheet*>(&object)) {
-    j["kind"] = "sheet";
-    j["scale"] = sheet->scale;
-    j["size"] = {sheet->width, sheet->height};
-    j["template"] = U(sheet->templatePath);
-  } else if (auto* view = dynamic_cast<const DraftingView*>(&object)) {
-    j["kind"] = "view";
-    j["sheet"] = view->sheetPid;
-    j["scale"] = view->scale;
-    j["position"] = view->position;
-    j["orientation"] = view->orientation;
-  } else if (auto* note = dynamic_cast<const TabularNote*>(&object)) {
-    j["kind"] = "note";
-    j["sheet"] = note->sheetPid;
-    j["position"] = note->position;
-    j["rows"] = note->rows;
-    j["columns"] = note->columns;
-    json cells = json::array();
-    for (const auto& c : note->cells) cells.push_back(U(c));
-    j["cells"] = cells;
+  } else if (EncodeDraftingObject(object, j)) {
+    // sheet, view or note
   } else {
     throw HostError(HostStatus::NotImplemented,
                     "object " + std::to_string(object.GetTag()) + " (type " +
@@ -103,7 +86,7 @@ json EncodeObject(const Object& object, std::vector<TopoDS_Shape>& shapes) {
   return j;
 }
 
-std::unique_ptr<Object> DecodeObject(const json& j, const std::vector<TopoDS_Shape>& shapes,
+std::unique_ptr<Object> DecodeObject(const json& j, const std::vector<TopoDS_Shape>& shapes, int version,
                                      const std::string& where) {
   const std::string kind = j.at("kind");
   std::unique_ptr<Object> object;
@@ -121,30 +104,8 @@ std::unique_ptr<Object> DecodeObject(const json& j, const std::vector<TopoDS_Sha
     feature->bodyPids = j.at("bodies").get<std::vector<std::uint32_t>>();
     for (const auto& [k, v] : j.at("parameters").items()) feature->parameters[text::ToGbk(k)] = G(v);
     object = std::move(feature);
-  } else if (kind == "sheet") {
-    auto sheet = std::make_unique<DrawingSheet>();
-    sheet->scale = j.at("scale");
-    sheet->width = j.at("size").at(0);
-    sheet->height = j.at("size").at(1);
-    sheet->templatePath = G(j.at("template"));
-    object = std::move(sheet);
-  } else if (kind == "view") {
-    auto view = std::make_unique<DraftingView>();
-    view->sheetPid = j.at("sheet");
-    view->scale = j.at("scale");
-    view->position = j.at("position").get<std::array<double, 2>>();
-    view->orientation = j.at("orientation").get<std::array<double, 9>>();
-    object = std::move(view);
-  } else if (kind == "note") {
-    auto note = std::make_unique<TabularNote>();
-    note->sheetPid = j.at("sheet");
-    note->position = j.at("position").get<std::array<double, 2>>();
-    note->rows = j.at("rows");
-    note->columns = j.at("columns");
-    for (const auto& c : j.at("cells")) note->cells.push_back(G(c));
-    if (static_cast<int>(note->cells.size()) != note->rows * note->columns)
-      throw HostError(HostStatus::BadPartFile, where + ": tabular note cell count does not match its size");
-    object = std::move(note);
+  } else if ((object = DecodeDraftingObject(j, version, where))) {
+    // sheet, view or note
   } else {
     throw HostError(HostStatus::BadPartFile,
                     where + ": unknown object kind \"" + kind + "\" (the file may be from a newer version)");
@@ -194,13 +155,13 @@ EncodedPart EncodePart(const Part& part) {
   return encoded;
 }
 
-std::unique_ptr<Part> DecodePart(const json& doc, const std::vector<TopoDS_Shape>& shapes,
+std::unique_ptr<Part> DecodePart(const json& doc, const std::vector<TopoDS_Shape>& shapes, int version,
                                  const std::string& hostPath, const std::string& where) {
   auto part = std::make_unique<Part>(hostPath);
   try {
     part->attributes = DecodeAttributes(doc.at("attributes"));
     for (const auto& j : doc.at("objects")) {
-      auto object = DecodeObject(j, shapes, where);
+      auto object = DecodeObject(j, shapes, version, where);
       const auto pid = object->pid;
       if (part->FindByPid(pid))
         throw HostError(HostStatus::BadPartFile, where + ": two objects share id " + std::to_string(pid));
@@ -230,6 +191,7 @@ std::unique_ptr<Part> DecodePart(const json& doc, const std::vector<TopoDS_Shape
       part->occurrenceOverrides[key] = std::move(ov);
     }
     part->ReservePid(doc.at("nextPid").get<std::uint32_t>() - 1);
+    if (version < 2) UpgradeDrafting(*part);
   } catch (const json::exception& e) {
     throw HostError(HostStatus::BadPartFile, where + ": damaged part description (" + e.what() + ")");
   }

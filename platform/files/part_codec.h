@@ -19,10 +19,10 @@ struct EncodedPart {
 // Throws HostError when the part holds an object kind the file cannot store, so that
 // nothing is silently dropped.
 EncodedPart EncodePart(const Part& part);
-// `where` names the file in error messages. Throws HostError(BadPartFile) on a
+// `version` is the file's format version; `where` names the file in error messages. Throws HostError(BadPartFile) on a
 // document that does not describe a part.
 std::unique_ptr<Part> DecodePart(const nlohmann::json& document,
-                                 const std::vector<TopoDS_Shape>& shapes,
+                                 const std::vector<TopoDS_Shape>& shapes, int version,
                                  const std::string& hostPath, const std::string& where);
 
 }  // namespace platform::files

@@ -1,5 +1,5 @@
-// The part file, version 1:
-//   "FABDOC-PART 1\n"                 magic and format version
+// The part file, version 2 (version 1 files still open):
+//   "FABDOC-PART 2\n"                 magic and format version
 //   u64 length, JSON description      UTF-8; objects, instances, occurrences (part_codec)
 //   u64 length, shapes                OCCT binary B-rep of one compound, bodies in order
 //   u32 CRC-32 of everything above, then "END\n"
@@ -37,7 +37,7 @@ namespace platform::files {
 namespace {
 
 constexpr char kMagic[] = "FABDOC-PART ";
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = 2;
 constexpr char kTrailer[] = "END\n";
 
 void PutU64(std::string& out, std::uint64_t v) {
@@ -156,7 +156,7 @@ std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
     throw bad(std::string("damaged shapes (") + e.GetMessageString() + ")");
   }
   try {
-    return DecodePart(description, shapes, hostPath, where);
+    return DecodePart(description, shapes, version, hostPath, where);
   } catch (const HostError& e) {
     if (e.Status() == HostStatus::BadPartFile) throw bad(e.what());
     throw bad(std::string("damaged part description (") + e.what() + ")");

@@ -25,8 +25,9 @@ extern UFUNEXPORT int UF_VIEW_ask_work_view(tag_t *view_tag);
 extern UFUNEXPORT int UF_VIEW_fit_view(tag_t view_tag, double fit_fraction);
 
 /* Next object after *object (NULL_TAG starts, NULL_TAG ends) in a view (NULL_TAG: the
- * work view). On a sheet's view, the visible objects are the sheet's own drafting
- * objects: tabular-note sections, parts lists, notes and curves of its frame. */
+ * work view). On a sheet's own view, the visible objects are the sections of its tabular
+ * notes and its parts lists (the frame's curves and texts have no tags); on a drawing view
+ * the bodies it shows; on a model view the bodies not blanked on visible layers. */
 extern UFUNEXPORT int UF_VIEW_cycle_objects(tag_t view, UF_VIEW_cycle_objects_t type, tag_t *object);
 
 /* A view's own layer-visibility mask, by view name ("" : the work view). ip2 1 drops the

@@ -6,6 +6,9 @@
 
 #include <NXOpen/Assemblies_Component.hxx>
 #include <NXOpen/Body.hxx>
+#include <NXOpen/Drawings_BaseView.hxx>
+#include <NXOpen/Drawings_DrawingSheet.hxx>
+#include <NXOpen/ModelingView.hxx>
 #include <NXOpen/Face.hxx>
 #include <NXOpen/Features_BodyFeature.hxx>
 #include <NXOpen/NXObjectManager.hxx>
@@ -15,6 +18,7 @@
 
 #include "platform/assemblies/component_identifier.h"
 #include "platform/assemblies/occurrence.h"
+#include "platform/drafting/drawing.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
 #include "platform/nxopen/host_calls.h"
@@ -47,6 +51,12 @@ TaggedObject* NXObjectManager::Get(tag_t objectTag) {
       slot.reset(new Face(objectTag));
     else if (object.Type() == platform::kFeatureType) slot.reset(new Features::BodyFeature(objectTag));
     else if (dynamic_cast<platform::ComponentOccurrence*>(&object)) slot.reset(new Assemblies::Component(objectTag));
+    else if (object.Type() == platform::kDrawingType) slot.reset(new Drawings::DrawingSheet(objectTag));
+    else if (auto* view = dynamic_cast<platform::DraftingView*>(&object)) {
+      if (view->kind == platform::ViewKind::Model) slot.reset(new ModelingView(objectTag));
+      else if (view->kind == platform::ViewKind::Base) slot.reset(new Drawings::BaseView(objectTag));
+      else slot.reset(new Drawings::DraftingView(objectTag));
+    } else if (object.Type() == platform::kViewType) slot.reset(new View(objectTag));
     else slot.reset(new NXObject(objectTag));
   }
   return slot.get();

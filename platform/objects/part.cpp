@@ -6,6 +6,17 @@
 
 namespace platform {
 
+Part::~Part() {
+  for (const auto& object : sessionObjects_) Session::Get().Unregister(object->GetTag());
+}
+
+Object& Part::AddSessionObject(std::unique_ptr<Object> object) {
+  object->owner = this;
+  Session::Get().Register(*object);
+  sessionObjects_.push_back(std::move(object));
+  return *sessionObjects_.back();
+}
+
 Object& Part::Add(std::unique_ptr<Object> object) {
   if (object->pid == 0 || FindByPid(object->pid)) object->pid = NextPid();
   ReservePid(object->pid);

@@ -38,6 +38,7 @@ struct OccurrenceOverride {
 class Part : public Object {
 public:
   explicit Part(std::string hostPath) : Object(kPartType, 0), path(std::move(hostPath)) {}
+  ~Part() override;
 
   // Takes ownership, registers the object in the session and gives it a persistent id
   // (keeping the one it has if it is free, as when loading).
@@ -51,6 +52,11 @@ public:
   bool RemoveInstance(std::uint32_t pid);
   Instance* FindInstance(std::uint32_t pid);
   const std::vector<Instance>& Instances() const { return instances_; }
+
+  // Objects the part hands out tags for without holding them as its own (its model
+  // views): registered at once, never listed with its objects nor saved, gone with it.
+  Object& AddSessionObject(std::unique_ptr<Object> object);
+  const std::vector<std::unique_ptr<Object>>& SessionObjects() const { return sessionObjects_; }
 
   // Takes an object read from a file; it is registered when the part joins the session.
   void AdoptLoaded(std::unique_ptr<Object> object);
@@ -69,6 +75,7 @@ public:
 
 private:
   std::vector<std::unique_ptr<Object>> objects_;
+  std::vector<std::unique_ptr<Object>> sessionObjects_;
   std::vector<Instance> instances_;
   std::uint32_t nextPid_ = 1;
   std::uint64_t instanceRevision_ = 0;

@@ -76,8 +76,7 @@ TEST_F(PartFile, SaveAndReloadKeepsBodiesTextDisplayAndDrafting) {
   auto& sheetRef = part.Add(std::move(sheet));
   auto note = std::make_unique<TabularNote>();
   note->sheetPid = sheetRef.pid;
-  note->rows = 2;
-  note->columns = 2;
+  note->Resize(2, 2, 8, 30);
   note->cells = {Gbk("名称"), "A", "", Gbk("数量")};
   part.Add(std::move(note));
   const auto plateVertices = Vertices(plate.Shape());

@@ -19,6 +19,7 @@ private:
   friend class NXOpen::Part;
   explicit DraftingManager(tag_t part) : part_(part) {}
   tag_t part_;
+  bool complete_ = false;
 };
 
 }  // namespace NXOpen

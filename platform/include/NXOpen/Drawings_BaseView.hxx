@@ -4,6 +4,7 @@
 #include <NXOpen/Drawings_DraftingView.hxx>
 
 namespace NXOpen {
+class NXObjectManager;
 namespace Drawings {
 
 class NXOPENCPPEXPORT BaseView : public DraftingView {

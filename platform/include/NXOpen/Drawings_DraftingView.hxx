@@ -3,6 +3,7 @@
 #include <NXOpen/View.hxx>
 
 namespace NXOpen {
+class NXObjectManager;
 namespace Drawings {
 
 class NXOPENCPPEXPORT DraftingView : public NXOpen::View {

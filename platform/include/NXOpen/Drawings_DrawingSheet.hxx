@@ -3,6 +3,7 @@
 #include <NXOpen/NXObject.hxx>
 
 namespace NXOpen {
+class NXObjectManager;
 namespace Drawings {
 
 class NXOPENCPPEXPORT DrawingSheet : public NXObject {

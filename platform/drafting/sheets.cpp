@@ -1,0 +1,126 @@
+#include "platform/drafting/sheets.h"
+
+#include <algorithm>
+
+#include "platform/base/host_error.h"
+#include "platform/objects/session.h"
+#include "platform/text/gbk.h"
+
+namespace platform::drafting {
+
+namespace {
+
+template <class T>
+std::vector<T*> ObjectsOf(const Part& part) {
+  std::vector<T*> result;
+  for (const auto& object : part.Objects())
+    if (auto* t = dynamic_cast<T*>(object.get())) result.push_back(t);
+  return result;
+}
+
+std::string Shown(const std::string& gbk) { return "\"" + text::ToUtf8Lossy(gbk) + "\""; }
+
+}  // namespace
+
+std::vector<DrawingSheet*> SheetsOf(const Part& part) { return ObjectsOf<DrawingSheet>(part); }
+
+DrawingSheet* FindSheet(const Part& part, const std::string& name) {
+  for (DrawingSheet* sheet : SheetsOf(part))
+    if (sheet->name == name) return sheet;
+  return nullptr;
+}
+
+DrawingSheet* CurrentSheet(const Part& part) {
+  for (DrawingSheet* sheet : SheetsOf(part))
+    if (sheet->current) return sheet;
+  return nullptr;
+}
+
+void SetCurrentSheet(Part& part, DrawingSheet& sheet) {
+  for (DrawingSheet* other : SheetsOf(part)) other->current = other == &sheet;
+}
+
+void CheckSheetName(const Part& part, const std::string& name, const DrawingSheet* renamed) {
+  if (name.empty()) throw HostError(HostStatus::InvalidArgument, "a sheet needs a name");
+  // GBK trail bytes are never 0x2F; 0x5C can be one, so look at characters, not bytes.
+  for (size_t i = 0; i < name.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(name[i]);
+    if (byte >= 0x81 && byte <= 0xFE && i + 1 < name.size()) {
+      ++i;
+      continue;
+    }
+    if (byte == '/' || byte == '\\')
+      throw HostError(HostStatus::InvalidArgument,
+                      "sheet name " + Shown(name) + " holds a " + (byte == '/' ? "slash" : "backslash") +
+                          "; sheet names become file names and may not contain / or \\");
+  }
+  if (const DrawingSheet* other = FindSheet(part, name); other && other != renamed)
+    throw HostError(HostStatus::InvalidArgument,
+                    "part " + text::ToUtf8Lossy(part.path) + " already has a sheet named " + Shown(name));
+}
+
+void RenameSheet(DrawingSheet& sheet, const std::string& name) {
+  CheckSheetName(*sheet.owner, name, &sheet);
+  sheet.name = name;
+  sheet.owner->modified = true;
+}
+
+DrawingSheet& AddSheet(Part& part, const std::string& name, double width, double height) {
+  CheckSheetName(part, name);
+  if (!(width > 0) || !(height > 0))
+    throw HostError(HostStatus::InvalidArgument, "sheet " + Shown(name) + " needs a positive width and height");
+  auto sheet = std::make_unique<DrawingSheet>();
+  sheet->name = name;
+  sheet->width = width;
+  sheet->height = height;
+  for (const DrawingSheet* other : SheetsOf(part)) sheet->number = std::max(sheet->number, other->number + 1);
+  auto& added = static_cast<DrawingSheet&>(part.Add(std::move(sheet)));
+  SetCurrentSheet(part, added);
+  return added;
+}
+
+std::vector<DraftingView*> ViewsOf(const DrawingSheet& sheet) {
+  std::vector<DraftingView*> result;
+  for (DraftingView* view : ObjectsOf<DraftingView>(*sheet.owner))
+    if (view->kind != ViewKind::Model && view->sheetPid == sheet.pid) result.push_back(view);
+  return result;
+}
+
+std::vector<TabularNote*> NotesOf(const DrawingSheet& sheet) {
+  std::vector<TabularNote*> result;
+  for (TabularNote* note : ObjectsOf<TabularNote>(*sheet.owner))
+    if (note->sheetPid == sheet.pid) result.push_back(note);
+  return result;
+}
+
+DrawingSheet& SheetByPid(const Part& part, std::uint32_t pid, const std::string& what) {
+  auto* sheet = dynamic_cast<DrawingSheet*>(part.FindByPid(pid));
+  if (!sheet) throw HostError(HostStatus::NotFound, what + " is on a sheet that no longer exists");
+  return *sheet;
+}
+
+DrawingSheet& SheetOf(const Object& object) {
+  const std::string what = "object " + std::to_string(object.GetTag());
+  if (!object.owner) throw HostError(HostStatus::WrongObjectType, what + " belongs to no part");
+  if (auto* view = dynamic_cast<const DraftingView*>(&object)) {
+    if (view->kind == ViewKind::Model)
+      throw HostError(HostStatus::WrongObjectType, "view " + Shown(view->name) + " is a model view, on no sheet");
+    return SheetByPid(*object.owner, view->sheetPid, "view " + Shown(view->name));
+  }
+  if (auto* note = dynamic_cast<const TabularNote*>(&object)) return SheetByPid(*object.owner, note->sheetPid, what);
+  throw HostError(HostStatus::WrongObjectType, what + " is neither a drawing view nor a tabular note");
+}
+
+void DeleteSheet(DrawingSheet& sheet) {
+  Part& part = *sheet.owner;
+  std::vector<Tag> doomed;
+  for (DraftingView* view : ViewsOf(sheet)) doomed.push_back(view->GetTag());
+  for (TabularNote* note : NotesOf(sheet)) doomed.push_back(note->GetTag());
+  doomed.push_back(sheet.GetTag());
+  const bool wasCurrent = sheet.current;
+  for (Tag tag : doomed) Session::Get().Delete(tag);
+  if (wasCurrent)
+    if (auto sheets = SheetsOf(part); !sheets.empty()) SetCurrentSheet(part, *sheets.back());
+}
+
+}  // namespace platform::drafting

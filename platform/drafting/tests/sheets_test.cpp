@@ -1,0 +1,121 @@
+// Sheets: made from the templates, named, numbered, current, deleted; bad names and
+// missing templates refused with nothing made.
+#include <gtest/gtest.h>
+
+#include "platform/files/sheet_template.h"
+#include "platform/drafting/sheets.h"
+#include "platform/drafting/tests/drafting_fixture.h"
+#include "platform/drafting/views.h"
+#include "platform/base/host_error.h"
+#include "platform/text/gbk.h"
+
+using namespace platform;
+using namespace platform::drafting;
+
+namespace {
+
+class Sheets : public fabdoc_test::DraftingTest {
+protected:
+  Part& part = session().NewPart("\\p\\frame.prt");
+};
+
+std::string ErrorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const HostError& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
+
+const std::string kPlaceholders[] = {"定义材料", "定义后图号", "定义数量", "定义总数", "定义图纸名称"};
+const std::string kLabels[] = {"设计", "审核", "比例", "材料", "数量", "图号"};
+
+}  // namespace
+
+TEST_F(Sheets, TemplatesHaveTheirSizeFrameAndTitleBlockCells) {
+  const struct { const char* file; double width, height; } formats[] = {
+      {"A3_zong.prt", 420, 297}, {"A3_bujian.prt", 420, 297}, {"A4_nj.prt", 210, 297}};
+  for (const auto& format : formats) {
+    SCOPED_TRACE(format.file);
+    DrawingSheet& sheet = AddSheetFromTemplate(part, SheetTemplate(format.file), "");
+    EXPECT_EQ(sheet.width, format.width);
+    EXPECT_EQ(sheet.height, format.height);
+    EXPECT_EQ(sheet.templatePath, SheetTemplate(format.file));
+    EXPECT_GT(sheet.frame.size(), 10u) << "border, frame, centring marks, title block, symbol";
+    const auto notes = NotesOf(sheet);
+    ASSERT_EQ(notes.size(), 1u);
+    std::string all;
+    for (const auto& cell : notes[0]->cells) all += text::ToUtf8(cell) + "|";
+    for (const auto& text : kPlaceholders) EXPECT_NE(all.find(text), std::string::npos) << text;
+    for (const auto& text : kLabels) EXPECT_NE(all.find(text), std::string::npos) << text;
+    // The title block sits in the frame's lower right corner.
+    const TabularNote& block = *notes[0];
+    double width = 0, height = 0;
+    for (double w : block.columnWidths) width += w;
+    for (double h : block.rowHeights) height += h;
+    EXPECT_DOUBLE_EQ(block.position[0] + width, format.width - 5);
+    EXPECT_DOUBLE_EQ(block.position[1] - height, 5);
+  }
+  EXPECT_EQ(SheetsOf(part).size(), 3u);
+}
+
+TEST_F(Sheets, NumberedNamedAndCurrentInOrder) {
+  DrawingSheet& first = AddSheetFromTemplate(part, SheetTemplate("A4_nj.prt"), text::ToGbk("000-1-BASE"));
+  DrawingSheet& second = AddSheetFromTemplate(part, SheetTemplate("A3_zong.prt"), "");
+  EXPECT_EQ(first.number, 1);
+  EXPECT_EQ(second.number, 2);
+  EXPECT_EQ(second.name, "SHT1") << "the host's name: the first free SHT<n>";
+  EXPECT_EQ(CurrentSheet(part), &second);
+  RenameSheet(second, text::ToGbk("000-0-总图"));
+  EXPECT_EQ(FindSheet(part, text::ToGbk("000-0-总图")), &second);
+  SetCurrentSheet(part, first);
+  EXPECT_FALSE(second.current);
+  const Tag noteOfFirst = NotesOf(first).front()->GetTag();
+  DeleteSheet(first);
+  EXPECT_EQ(session().Find(noteOfFirst), nullptr) << "its notes go with it";
+  EXPECT_EQ(CurrentSheet(part), &second) << "another sheet becomes current";
+  EXPECT_EQ(SheetsOf(part).size(), 1u);
+}
+
+TEST_F(Sheets, BadNamesAreRefusedNamingTheText) {
+  DrawingSheet& sheet = AddSheetFromTemplate(part, SheetTemplate("A4_nj.prt"), "A-1");
+  EXPECT_NE(ErrorOf([&] { AddSheetFromTemplate(part, SheetTemplate("A4_nj.prt"), "A/2"); }).find("\"A/2\" holds a slash"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf([&] { RenameSheet(sheet, "A\\2"); }).find("backslash"), std::string::npos);
+  EXPECT_NE(ErrorOf([&] { AddSheetFromTemplate(part, SheetTemplate("A4_nj.prt"), "A-1"); }).find("already has"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf([&] { RenameSheet(sheet, ""); }).find("needs a name"), std::string::npos);
+  EXPECT_EQ(SheetsOf(part).size(), 1u) << "nothing half-made";
+  EXPECT_EQ(sheet.name, "A-1");
+  // 0x5C as the second byte of a GBK character is no backslash.
+  RenameSheet(sheet, "A\x81\x5C");
+  EXPECT_EQ(sheet.name, "A\x81\x5C");
+}
+
+TEST_F(Sheets, MissingTemplateIsAClearErrorAndAddsNothing) {
+  AddSheetFromTemplate(part, SheetTemplate("A4_nj.prt"), "KEPT");
+  const std::string missing = SheetTemplate("A5_none.prt");
+  const std::string error = ErrorOf([&] { AddSheetFromTemplate(part, missing, "NEW"); });
+  EXPECT_NE(error.find("sheet template"), std::string::npos) << error;
+  EXPECT_NE(error.find("A5_none.prt"), std::string::npos) << error;
+  EXPECT_NE(error.find("does not exist"), std::string::npos) << error;
+  ASSERT_EQ(SheetsOf(part).size(), 1u);
+  EXPECT_EQ(CurrentSheet(part)->name, "KEPT");
+}
+
+TEST_F(Sheets, EveryPartHasItsModelViewsWithoutBeingChanged) {
+  part.modified = false;
+  const auto views = ModelViewsOf(part);
+  ASSERT_EQ(views.size(), 8u);
+  const char* names[] = {"Front", "Top", "Right", "Left", "Back", "Bottom", "Isometric", "Trimetric"};
+  for (size_t i = 0; i < 8; ++i) EXPECT_EQ(views[i]->name, names[i]);
+  EXPECT_EQ(ModelViewsOf(part), views) << "made once";
+  EXPECT_FALSE(part.modified);
+  for (const auto& object : part.Objects()) EXPECT_NE(object->Type(), kViewType) << "not the part's own objects";
+  const Tag front = views[0]->GetTag();
+  session().ClosePart(part);
+  EXPECT_EQ(session().Find(front), nullptr) << "gone with the part";
+  Part& other = session().NewPart("\\p\\other.prt");
+  EXPECT_NE(ErrorOf([&] { ModelViewOf(other, "Oblique"); }).find("no model view named \"Oblique\""), std::string::npos);
+}

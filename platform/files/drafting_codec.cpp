@@ -1,0 +1,262 @@
+#include "platform/files/drafting_codec.h"
+
+#include "platform/drafting/drawing.h"
+#include "platform/drafting/view_curves.h"
+#include "platform/base/host_error.h"
+#include "platform/objects/part.h"
+#include "platform/text/gbk.h"
+
+namespace platform::files {
+
+using nlohmann::json;
+
+namespace {
+
+std::string U(const std::string& gbk) { return text::ToUtf8(gbk); }
+std::string G(const json& utf8) { return text::ToGbk(utf8.get<std::string>()); }
+
+ViewKind ParseKind(const std::string& name, const std::string& where) {
+  for (ViewKind kind : {ViewKind::Model, ViewKind::Base, ViewKind::Projected, ViewKind::Imported})
+    if (name == ViewKindName(kind)) return kind;
+  throw HostError(HostStatus::BadPartFile, where + ": unknown view kind \"" + name + "\"");
+}
+
+json EncodeFrame(const DrawingSheet& sheet) {
+  json curves = json::array();
+  for (const FrameCurve& c : sheet.frame) {
+    json e = c.IsArc() ? json{{"arc", {c.cx, c.cy, c.radius, c.startAngle, c.endAngle}}}
+                       : json{{"line", {c.x1, c.y1, c.x2, c.y2}}};
+    if (c.thick) e["thick"] = true;
+    curves.push_back(e);
+  }
+  json texts = json::array();
+  for (const FrameText& t : sheet.texts) texts.push_back({{"at", {t.x, t.y}}, {"height", t.height}, {"text", U(t.text)}});
+  return {{"curves", curves}, {"texts", texts}};
+}
+
+void DecodeFrame(const json& j, DrawingSheet& sheet) {
+  for (const json& e : j.at("curves")) {
+    FrameCurve c;
+    if (e.contains("arc")) {
+      const auto a = e.at("arc").get<std::array<double, 5>>();
+      c.cx = a[0], c.cy = a[1], c.radius = a[2], c.startAngle = a[3], c.endAngle = a[4];
+    } else {
+      const auto l = e.at("line").get<std::array<double, 4>>();
+      c.x1 = l[0], c.y1 = l[1], c.x2 = l[2], c.y2 = l[3];
+    }
+    c.thick = e.value("thick", false);
+    sheet.frame.push_back(c);
+  }
+  for (const json& e : j.at("texts")) {
+    FrameText t;
+    t.x = e.at("at").at(0);
+    t.y = e.at("at").at(1);
+    t.height = e.at("height");
+    t.text = G(e.at("text"));
+    sheet.texts.push_back(std::move(t));
+  }
+}
+
+// A view's drawn curves: a line [x1, y1, x2, y2], an arc {"arc": [cx, cy, r, a0, a1]}
+// (radians) or a polyline {"polyline": [x, y, ...]}.
+json EncodeCurves(const std::vector<drafting::Curve2>& curves) {
+  json list = json::array();
+  for (const auto& curve : curves) {
+    if (auto* line = std::get_if<drafting::Line2>(&curve)) {
+      list.push_back({line->start.x, line->start.y, line->end.x, line->end.y});
+    } else if (auto* arc = std::get_if<drafting::Arc2>(&curve)) {
+      list.push_back({{"arc", {arc->centre.x, arc->centre.y, arc->radius, arc->startAngle, arc->endAngle}}});
+    } else {
+      json points = json::array();
+      for (const auto& p : std::get<drafting::Polyline2>(curve).points) {
+        points.push_back(p.x);
+        points.push_back(p.y);
+      }
+      list.push_back({{"polyline", points}});
+    }
+  }
+  return list;
+}
+
+std::vector<drafting::Curve2> DecodeCurves(const json& list, drafting::Box2& box) {
+  std::vector<drafting::Curve2> curves;
+  for (const json& e : list) {
+    drafting::Curve2 curve;
+    if (e.is_array()) {
+      const auto l = e.get<std::array<double, 4>>();
+      curve = drafting::Line2{{l[0], l[1]}, {l[2], l[3]}};
+    } else if (e.contains("arc")) {
+      const auto a = e.at("arc").get<std::array<double, 5>>();
+      curve = drafting::Arc2{{a[0], a[1]}, a[2], a[3], a[4]};
+    } else {
+      const auto xy = e.at("polyline").get<std::vector<double>>();
+      drafting::Polyline2 polyline;
+      for (size_t i = 0; i + 1 < xy.size(); i += 2) polyline.points.push_back({xy[i], xy[i + 1]});
+      curve = std::move(polyline);
+    }
+    box.Add(curve);
+    curves.push_back(std::move(curve));
+  }
+  return curves;
+}
+
+json EncodeView(const DraftingView& view) {
+  json j = {{"kind", "view"},
+            {"view", ViewKindName(view.kind)},
+            {"sheet", view.sheetPid},
+            {"modelView", view.modelView},
+            {"scale", view.scale},
+            {"position", view.center},
+            {"orientation", view.orientation},
+            {"outOfDate", view.outOfDate}};
+  if (!view.modelPartPath.empty()) j["modelPart"] = U(view.modelPartPath);
+  if (view.kind == ViewKind::Projected) {
+    j["parent"] = view.parentPid;
+    j["projection"] = view.projection;
+  }
+  if (view.content)
+    j["content"] = {{"visible", EncodeCurves(view.content->visible)}, {"hidden", EncodeCurves(view.content->hidden)}};
+  if (view.layers) {
+    json visible = json::array();
+    for (int i = 0; i < kLayerCount; ++i)
+      if ((*view.layers)[i]) visible.push_back(i + 1);
+    j["layers"] = visible;
+  }
+  return j;
+}
+
+std::unique_ptr<Object> DecodeView(const json& j, int version, const std::string& where) {
+  const std::uint32_t sheetPid = j.at("sheet");
+  // Version 1 knew model views (no sheet) and views placed on sheets.
+  const ViewKind kind = version >= 2 ? ParseKind(j.at("view"), where)
+                                     : sheetPid == 0 ? ViewKind::Model : ViewKind::Base;
+  auto view = std::make_unique<DraftingView>(kind);
+  view->sheetPid = sheetPid;
+  view->scale = j.at("scale");
+  view->center = j.at("position").get<std::array<double, 2>>();
+  view->orientation = j.at("orientation").get<std::array<double, 9>>();
+  if (version < 2) return view;
+  view->modelView = j.at("modelView");
+  view->outOfDate = j.at("outOfDate");
+  if (j.contains("modelPart")) view->modelPartPath = G(j.at("modelPart"));
+  if (kind == ViewKind::Projected) {
+    view->parentPid = j.at("parent");
+    view->projection = j.at("projection");
+  }
+  if (j.contains("layers")) {
+    LayerMask mask{};
+    for (int layer : j.at("layers").get<std::vector<int>>()) {
+      if (layer < 1 || layer > kLayerCount)
+        throw HostError(HostStatus::BadPartFile, where + ": view layer " + std::to_string(layer) + " out of range");
+      mask[layer - 1] = true;
+    }
+    view->layers = mask;
+  }
+  if (j.contains("content")) {
+    auto content = std::make_shared<drafting::ViewContent>();
+    content->visible = DecodeCurves(j.at("content").at("visible"), content->box);
+    content->hidden = DecodeCurves(j.at("content").at("hidden"), content->box);
+    view->content = std::move(content);
+  }
+  return view;
+}
+
+json EncodeNote(const TabularNote& note) {
+  json cells = json::array();
+  for (const auto& c : note.cells) cells.push_back(U(c));
+  json j = {{"kind", note.Subtype() == kPartsListSubtype ? "partsList" : "note"},
+            {"sheet", note.sheetPid},
+            {"position", note.position},
+            {"rowHeights", note.rowHeights},
+            {"columnWidths", note.columnWidths},
+            {"cells", cells}};
+  if (auto* list = dynamic_cast<const PartsList*>(&note)) j["members"] = list->memberKeys;
+  return j;
+}
+
+std::unique_ptr<Object> DecodeNote(const json& j, int version, const std::string& where) {
+  std::unique_ptr<TabularNote> note;
+  if (j.at("kind") == "partsList") {
+    auto list = std::make_unique<PartsList>();
+    list->memberKeys = j.at("members").get<std::vector<std::string>>();
+    note = std::move(list);
+  } else {
+    note = std::make_unique<TabularNote>();
+  }
+  note->sheetPid = j.at("sheet");
+  note->position = j.at("position").get<std::array<double, 2>>();
+  if (version < 2) {
+    // Version 1 kept the grid only; rows and columns get the host's default size.
+    note->Resize(j.at("rows"), j.at("columns"), 8, 30);
+    note->cells.clear();
+  } else {
+    note->rowHeights = j.at("rowHeights").get<std::vector<double>>();
+    note->columnWidths = j.at("columnWidths").get<std::vector<double>>();
+  }
+  for (const auto& c : j.at("cells")) note->cells.push_back(G(c));
+  if (note->cells.size() != static_cast<size_t>(note->Rows()) * note->Columns())
+    throw HostError(HostStatus::BadPartFile, where + ": tabular note cell count does not match its size");
+  return note;
+}
+
+}  // namespace
+
+bool EncodeDraftingObject(const Object& object, json& j) {
+  if (auto* sheet = dynamic_cast<const DrawingSheet*>(&object)) {
+    j["kind"] = "sheet";
+    j["number"] = sheet->number;
+    j["scale"] = sheet->scale;
+    j["size"] = {sheet->width, sheet->height};
+    j["template"] = U(sheet->templatePath);
+    j["current"] = sheet->current;
+    j["frame"] = EncodeFrame(*sheet);
+  } else if (auto* view = dynamic_cast<const DraftingView*>(&object)) {
+    j.update(EncodeView(*view));
+  } else if (auto* note = dynamic_cast<const TabularNote*>(&object)) {
+    j.update(EncodeNote(*note));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+std::unique_ptr<Object> DecodeDraftingObject(const json& j, int version, const std::string& where) {
+  const std::string kind = j.at("kind");
+  if (kind == "sheet") {
+    auto sheet = std::make_unique<DrawingSheet>();
+    sheet->scale = j.at("scale");
+    sheet->width = j.at("size").at(0);
+    sheet->height = j.at("size").at(1);
+    sheet->templatePath = G(j.at("template"));
+    if (version >= 2) {
+      sheet->number = j.at("number");
+      sheet->current = j.at("current");
+      DecodeFrame(j.at("frame"), *sheet);
+    }
+    return sheet;
+  }
+  if (kind == "view") return DecodeView(j, version, where);
+  if (kind == "note" || kind == "partsList") return DecodeNote(j, version, where);
+  return nullptr;
+}
+
+}  // namespace platform::files
+
+namespace platform::files {
+
+void UpgradeDrafting(Part& part) {
+  int number = 0;
+  DrawingSheet* last = nullptr;
+  for (const auto& object : part.Objects()) {
+    if (auto* sheet = dynamic_cast<DrawingSheet*>(object.get())) {
+      sheet->number = ++number;
+      if (sheet->scale > 0) sheet->scale = 1 / sheet->scale;
+      last = sheet;
+    } else if (auto* view = dynamic_cast<DraftingView*>(object.get()); view && view->scale > 0) {
+      view->scale = 1 / view->scale;
+    }
+  }
+  if (last) last->current = true;
+}
+
+}  // namespace platform::files
