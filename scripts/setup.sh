@@ -11,6 +11,7 @@ packages=(
   libocct-data-exchange-dev libocct-ocaf-dev
   nlohmann-json3-dev libpugixml-dev libzip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3
+  python3-openpyxl libreoffice-calc-nogui
 )
 missing=()
 for p in "${packages[@]}"; do
