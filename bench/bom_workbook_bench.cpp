@@ -26,10 +26,11 @@ std::vector<fabdoc_test::BomRow> Rows() {
   return rows;
 }
 
+const fs::path kCopy = fs::temp_directory_path() / "fabdoc-bom-bench-kzt.xlsx";
+
 fs::path FreshCopy() {
-  const fs::path copy = fs::temp_directory_path() / "fabdoc-bom-bench-kzt.xlsx";
-  fs::copy_file(FABDOC_BOM_TEMPLATE, copy, fs::copy_options::overwrite_existing);
-  return copy;
+  fs::copy_file(FABDOC_BOM_TEMPLATE, kCopy, fs::copy_options::overwrite_existing);
+  return kCopy;
 }
 
 void ThroughRules(benchmark::State& state) {
@@ -43,6 +44,7 @@ void ThroughRules(benchmark::State& state) {
     platform::knowledge::RuleSet rules(functions);
     fabdoc_test::WriteBomRows(rules, fs::path(copy).replace_extension().string(), rows);
   }
+  fs::remove(kCopy);
   state.counters["rows_per_second"] = benchmark::Counter(double(kRows) * state.iterations(), benchmark::Counter::kIsRate);
 }
 
@@ -68,6 +70,7 @@ void StraightToWorkbook(benchmark::State& state) {
     }
     book.Save();
   }
+  fs::remove(kCopy);
   state.counters["rows_per_second"] = benchmark::Counter(double(kRows) * state.iterations(), benchmark::Counter::kIsRate);
 }
 
