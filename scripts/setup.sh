@@ -12,6 +12,7 @@ packages=(
   nlohmann-json3-dev libpugixml-dev libzip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3
   libcairo2-dev libpango1.0-dev fonts-noto-cjk poppler-utils
+  python3-openpyxl libreoffice-calc-nogui
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,117 @@
+// Bad input to the workbook editor: each case a clear error naming the file or cell,
+// and nothing on disk changed.
+#include <cmath>
+#include <fstream>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/workbook/package.h"
+#include "platform/workbook/workbook.h"
+#include "platform/workbook/workbook_error.h"
+#include "platform/workbook/tests/xlsx_reader.h"
+
+using namespace fabdoc_test;
+using namespace platform::workbook;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs `action`, expects a WorkbookError of `problem` whose message holds `mention`.
+template <class Action>
+void ExpectProblem(WorkbookProblem problem, const std::string& mention, Action action) {
+  try {
+    action();
+    ADD_FAILURE() << "no error; expected one mentioning " << mention;
+  } catch (const WorkbookError& e) {
+    EXPECT_EQ(e.Problem(), problem) << e.what();
+    EXPECT_NE(std::string(e.what()).find(mention), std::string::npos) << e.what();
+  }
+}
+
+void WriteFile(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+
+TEST(WorkbookErrors, OpeningSomethingThatIsNotAWorkbook) {
+  ScratchFolder folder;
+  const fs::path missing = folder.Path() / "无此文件.xlsx";
+  ExpectProblem(WorkbookProblem::MissingFile, missing.string(), [&] { Workbook::Open(missing); });
+  ExpectProblem(WorkbookProblem::NotAWorkbook, folder.Path().string(), [&] { Workbook::Open(folder.Path()); });
+  const fs::path text = folder.Path() / "notes.xlsx";
+  WriteFile(text, "序号,图号\n1,A\n");
+  ExpectProblem(WorkbookProblem::NotAWorkbook, "notes.xlsx", [&] { Workbook::Open(text); });
+  const fs::path truncated = folder.Path() / "truncated.xlsx";
+  WriteFile(truncated, FileBytes(BomTemplate()).substr(0, 3000));
+  ExpectProblem(WorkbookProblem::NotAWorkbook, "truncated.xlsx", [&] { Workbook::Open(truncated); });
+  // A zip, but of something else.
+  Package other;
+  other.Put("readme.txt", "hello");
+  const fs::path zip = folder.Path() / "other.xlsx";
+  other.Write(zip);
+  ExpectProblem(WorkbookProblem::NotAWorkbook, "_rels/.rels", [&] { Workbook::Open(zip); });
+}
+
+TEST(WorkbookErrors, CellsThatDoNotExistAndValuesACellCannotHold) {
+  ScratchFolder folder;
+  Workbook book = Workbook::Open(folder.CopyOfTemplate());
+  ExpectProblem(WorkbookProblem::BadCell, "sheet 3", [&] { book.WriteNumber(3, 1, 1, 1); });
+  ExpectProblem(WorkbookProblem::BadCell, "sheet 0", [&] { book.WriteNumber(0, 1, 1, 1); });
+  ExpectProblem(WorkbookProblem::BadCell, "row 0", [&] { book.WriteText(1, 0, 1, "x"); });
+  ExpectProblem(WorkbookProblem::BadCell, "column 16385", [&] { book.WriteText(1, 1, 16385, "x"); });
+  ExpectProblem(WorkbookProblem::BadCell, "row 1048577", [&] { book.WriteText(1, 1048577, 1, "x"); });
+  ExpectProblem(WorkbookProblem::BadValue, "G4", [&] { book.WriteNumber(1, 4, 7, std::nan("")); });
+  ExpectProblem(WorkbookProblem::BadValue, "G4", [&] { book.WriteNumber(1, 4, 7, INFINITY); });
+  // GBK bytes of 钢板 handed over unconverted.
+  ExpectProblem(WorkbookProblem::BadValue, "D4", [&] { book.WriteText(1, 4, 4, "\xB8\xD6\xB0\xE5"); });
+}
+
+TEST(WorkbookErrors, AFolderThatCannotBeWrittenLeavesNothing) {
+  ScratchFolder folder;
+  Workbook book = Workbook::Open(folder.CopyOfTemplate());
+  book.WriteText(1, 4, 2, "A");
+  ExpectProblem(WorkbookProblem::CannotWrite, "does not exist", [&] { book.SaveAs(folder.Path() / "gone" / "r.xlsx"); });
+  // The kernel's own folder refuses new files even to root.
+  ExpectProblem(WorkbookProblem::CannotWrite, "/proc/r.xlsx", [&] { book.SaveAs("/proc/r.xlsx"); });
+  if (::geteuid() != 0) {
+    const fs::path locked = folder.Path() / "locked";
+    fs::create_directory(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    ExpectProblem(WorkbookProblem::CannotWrite, "locked", [&] { book.SaveAs(locked / "r.xlsx"); });
+    fs::permissions(locked, fs::perms::owner_all);
+  }
+  // Only the working copy is there: no temporary file was left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);
+}
+
+TEST(WorkbookErrors, ReadOnlyOrOpenElsewhereIsRefusedAndTheFileKept) {
+  ScratchFolder folder;
+  const fs::path copy = folder.CopyOfTemplate();
+  const std::string original = FileBytes(copy);
+  Workbook book = Workbook::Open(copy);
+  book.WriteText(1, 4, 2, "A");
+
+  fs::permissions(copy, fs::perms::owner_read | fs::perms::group_read);
+  ExpectProblem(WorkbookProblem::ReadOnly, "read-only", [&] { book.Save(); });
+  EXPECT_EQ(FileBytes(copy), original);
+  fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write);
+
+  // Excel's and LibreOffice's lock files beside the workbook.
+  for (const std::string lock : {"~$kzt.xlsx", ".~lock.kzt.xlsx#"}) {
+    WriteFile(folder.Path() / lock, "someone");
+    ExpectProblem(WorkbookProblem::InUse, lock, [&] { book.Save(); });
+    EXPECT_EQ(FileBytes(copy), original);
+    fs::remove(folder.Path() / lock);
+  }
+  book.Save();
+  EXPECT_NE(FileBytes(copy), original);
+}
+
+TEST(WorkbookErrors, TheTemplateItselfIsNeverModified) {
+  const std::string original = FileBytes(BomTemplate());
+  ScratchFolder folder;
+  Workbook book = Workbook::Open(BomTemplate());
+  book.WriteText(1, 4, 2, "A");
+  book.SaveAs(folder.Path() / "filled.xlsx");
+  EXPECT_EQ(FileBytes(BomTemplate()), original);
+}
+
+}  // namespace
