@@ -29,5 +29,23 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# Node.js runs the DWG readers of the tests (WebAssembly builds of LibreDWG and
+# libdxfrw, pinned by tests/readers/package-lock.json). A machine may already have
+# its own Node.js with npm; only a missing one is installed from Debian.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: run as root to install nodejs and npm (or install them yourself)" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends nodejs npm
+fi
+readers="$here/tests/readers"
+if [ ! -f "$readers/node_modules/.package-lock.json" ] ||
+   [ "$readers/package-lock.json" -nt "$readers/node_modules/.package-lock.json" ]; then
+  (cd "$readers" && npm ci --no-audit --no-fund --loglevel=error)
+fi
+
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)"
