@@ -7,7 +7,6 @@
 #include <uf.h>
 #include <uf_assem.h>
 #include <uf_obj.h>
-#include <uf_object_types.h>
 
 #include "host/attribute_vocabulary.h"
 #include "host/model_helpers.h"
@@ -20,13 +19,7 @@ namespace {
 // Solid bodies of the work part (its own, then its occurrences), in cycling order.
 std::vector<tag_t> WorkPartBodies() {
   std::vector<tag_t> bodies;
-  const tag_t workPart = UF_ASSEM_ask_work_part();
-  tag_t object = NULL_TAG;
-  while ((object = UF_OBJ_cycle_objs_in_part(workPart, UF_solid_type, object)) != NULL_TAG) {
-    int type = 0, subtype = 0;
-    UF_OBJ_ask_type_and_subtype(object, &type, &subtype);
-    if (type == UF_solid_type && subtype == UF_solid_body_subtype) bodies.push_back(object);
-  }
+  得到工作所有的体(UF_ASSEM_ask_work_part(), bodies);
   return bodies;
 }
 

@@ -8,7 +8,6 @@
 #include <uf_attr.h>
 #include <uf_draw.h>
 #include <uf_obj.h>
-#include <uf_object_types.h>
 
 #include "host/attribute_vocabulary.h"
 #include "host/message.h"
@@ -40,19 +39,15 @@ void remove_all_attributes(const std::vector<tag_t>& objects) {
 
 std::vector<tag_t> made_to_drawing_bodies_to_layer_1() {
   UfSession uf;
-  std::vector<tag_t> bodies;
-  const tag_t workPart = UF_ASSEM_ask_work_part();
-  tag_t object = NULL_TAG;
-  while ((object = UF_OBJ_cycle_objs_in_part(workPart, UF_solid_type, object)) != NULL_TAG) {
-    int type = 0, subtype = 0;
-    UF_OBJ_ask_type_and_subtype(object, &type, &subtype);
-    if (subtype != UF_solid_body_subtype) continue;
-    if (得到体的属性(object, kRemark) == kMadeToDrawing) {
-      bodies.push_back(object);
-      UF_OBJ_set_layer(object, 1);
+  std::vector<tag_t> solids, bodies;
+  得到工作所有的体(UF_ASSEM_ask_work_part(), solids);
+  for (tag_t body : solids) {
+    if (得到体的属性(body, kRemark) == kMadeToDrawing) {
+      bodies.push_back(body);
+      UF_OBJ_set_layer(body, 1);
     }
     // A body of the work part itself has no parent component.
-    const tag_t component = UF_ASSEM_ask_parent_component(object);
+    const tag_t component = UF_ASSEM_ask_parent_component(body);
     if (component != NULL_TAG) UF_OBJ_set_layer(component, 1);
   }
   return bodies;
