@@ -164,9 +164,6 @@ TEST_F(DrawingProduction, LayerModeReplacesPrefixesOfNumberedDrawingParts) {
 
 TEST_F(DrawingProduction, BackupAndRenameJobsSayTheyAreNotAvailable) {
   MakeProduct({{"FRAME-3", {"BASE", "PLATE"}}});
-#ifndef FABDOC_DRAFTING_ADDON
-  GTEST_SKIP() << "the drawing dialog is built with the host's drafting interface (FABDOC_DRAFTING_ADDON)";
-#else
   Run(u8R"J(
 action drawing
   set enum0 1
@@ -178,10 +175,8 @@ action drawing
   cancel
 )J");
   EXPECT_TRUE(kzt::sheet_names().empty());
-#endif
 }
 
-#ifdef FABDOC_DRAFTING_ADDON
 namespace {
 
 // The texts of the tabular notes of a sheet, cell by cell, after opening it.
@@ -239,13 +234,9 @@ action drawing
 )J";
 
 }  // namespace
-#endif
 
 TEST_F(DrawingProduction, ComponentModeMakesOneSheetPerPartSubAssemblyAndTheWhole) {
   MakeProduct({{"FRAME-3", {"BASE", "PLATE"}}});
-#ifndef FABDOC_DRAFTING_ADDON
-  GTEST_SKIP() << "needs the host's drafting interface (FABDOC_DRAFTING_ADDON)";
-#else
   Run(kComponentModeRun);
   EXPECT_EQ(kzt::sheet_names(), (std::vector<std::string>{"3-0组件-FRAME", "3-1-BASE", "3-2-PLATE", "000-0-总图"}));
   const auto base = CellTexts("3-1-BASE");
@@ -257,7 +248,6 @@ TEST_F(DrawingProduction, ComponentModeMakesOneSheetPerPartSubAssemblyAndTheWhol
   // A second run adds nothing.
   Run(kComponentModeRun);
   EXPECT_EQ(kzt::sheet_names().size(), 4u);
-#endif
 }
 
 TEST_F(DrawingProduction, TopLevelPartsGetSheetsInComponentOrderAndModelsNone) {
@@ -279,9 +269,6 @@ TEST_F(DrawingProduction, TopLevelPartsGetSheetsInComponentOrderAndModelsNone) {
   }
   files::SavePart(*root, root->path);
   session().SetDisplayed(root);
-#ifndef FABDOC_DRAFTING_ADDON
-  GTEST_SKIP() << "needs the host's drafting interface (FABDOC_DRAFTING_ADDON)";
-#else
   Run(kComponentModeRun);
   EXPECT_EQ(kzt::sheet_names(), (std::vector<std::string>{"000-1-BASE", "000-2-PLATE", "000-0-总图"}));
   // The 100 x 50 x 20 part on A4: front view at (70, 211), isometric at 0.245.
@@ -308,7 +295,6 @@ TEST_F(DrawingProduction, TopLevelPartsGetSheetsInComponentOrderAndModelsNone) {
   UF_free(views);
   UF_free(sheets);
   UF_terminate();
-#endif
 }
 
 TEST_F(DrawingProduction, SubAssemblyTotalCountsItsOccurrences) {
@@ -338,9 +324,6 @@ TEST_F(DrawingProduction, SubAssemblyTotalCountsItsOccurrences) {
   }
   files::SavePart(*root, root->path);
   session().SetDisplayed(root);
-#ifndef FABDOC_DRAFTING_ADDON
-  GTEST_SKIP() << "needs the host's drafting interface (FABDOC_DRAFTING_ADDON)";
-#else
   Run(kComponentModeRun);
   const auto names = kzt::sheet_names();
   EXPECT_EQ(std::count(names.begin(), names.end(), "3-0组件-FRAME"), 1);
@@ -348,5 +331,4 @@ TEST_F(DrawingProduction, SubAssemblyTotalCountsItsOccurrences) {
   EXPECT_TRUE(Has(cells, "4")) << "total: four occurrences named P-FRAME-3";
   EXPECT_TRUE(Has(cells, "1")) << "quantity";
   EXPECT_TRUE(Has(cells, "FRAME"));
-#endif
 }
