@@ -226,8 +226,8 @@ bool Has(const std::vector<std::string>& texts, const std::string& text) {
 
 constexpr const char8_t* kComponentModeRun = u8R"J(
 action drawing
-  set tuhao XJ-01
-  set ming 产品
+  set tuhao "XJ-01"
+  set ming "产品"
   apply
   expect message "组件模式"
   cancel
