@@ -46,6 +46,17 @@ DIRECTIONS = {  # first angle: top below the front, left to its right
 }
 
 
+TEMPLATES = App.getResourceDir() + "Mod/TechDraw/Templates/"
+
+
+def bare_page(doc, name, template):
+    page = doc.addObject("TechDraw::DrawPage", name)
+    blank = doc.addObject("TechDraw::DrawSVGTemplate", name + "Template")
+    blank.Template = TEMPLATES + template
+    page.Template = blank
+    return page
+
+
 def add_views(doc, page, sources, scale, name):
     for view, (direction, offset) in DIRECTIONS.items():
         v = doc.addObject("TechDraw::DrawViewPart", name + view)
@@ -70,7 +81,7 @@ def pages():
     for i in range(SOLIDS):
         feature = doc.addObject("Part::Feature", "S%d" % i)
         feature.Shape = solid(i)
-        page = doc.addObject("TechDraw::DrawPage", "Page%d" % i)
+        page = bare_page(doc, "Page%d" % i, "A4_Landscape_blank.svg")
         add_views(doc, page, [feature], 0.2, "P%d" % i)
     timed("%d pages of four views" % SOLIDS, doc.recompute)
     drawn = sum(1 for o in doc.Objects if o.TypeId == "TechDraw::DrawViewPart" and o.getVisibleEdges())
@@ -86,7 +97,7 @@ def general_arrangement():
         shape.translate(place(i))
         feature.Shape = shape
         features.append(feature)
-    page = doc.addObject("TechDraw::DrawPage", "Page")
+    page = bare_page(doc, "Page", "A3_Landscape_blank.svg")
     add_views(doc, page, features, 0.02, "GA")
     timed("general arrangement, four views of %d solids" % SOLIDS, doc.recompute)
 
