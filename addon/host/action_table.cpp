@@ -6,6 +6,8 @@
 
 
 #include "attributes/delete_xiantong.hpp"
+#include "bom/bom.hpp"
+#include "bom/zidongbom.hpp"
 #include "assembly/zujian.hpp"
 #ifdef FABDOC_DRAFTING_ADDON
 #include "drawing/BlockStyler2D.hpp"
@@ -51,9 +53,9 @@ UF_MB_action_t table[] = {
     Row<not_available<0>>(0),    // drawing: needs the host's drafting interface
 #endif
     Row<launch_kzt_shuxinV30>(1),  // attrV2: body attribute writer
-    Row<not_available<2>>(2),    // bom_shuchu: BOM export to Excel
+    Row<launch_bom>(2),          // bom_shuchu: BOM export to Excel
     Row<not_available<3>>(3),    // attr_jiancha: attribute check
-    Row<not_available<4>>(4),    // genxinbom: BOM update
+    Row<launch_zidongbom>(4),    // genxinbom: BOM update
     Row<not_available<5>>(5),    // wucanku: standard-part library
     Row<launch_zujian>(6),       // new_zujianV1: components from bodies
     Row<not_available<7>>(7),    // bili_yangshi: sheet scale and title-block style
