@@ -53,6 +53,7 @@ protected:
   // Bodies named A, B, A, A in creation order; frame.prt is the work part.
   void SetUp() override {
     CommandTest::SetUp();
+    setenv("FABDOC_SOURCE_DIR", FABDOC_TEST_SOURCE_DIR, 0);  // where openpyxl's script and the template are
     part = &session().NewPart("\\p\\frame.prt");
     session().SetDisplayed(part);
     a1 = &AddBox(*part, 0, 0, 0, 20, 30, 40, "A");

@@ -1,6 +1,7 @@
 // The BOM update: picked bodies go into the first parts list of the current sheet,
 // which is renumbered after each addition.
 #include "addon/host/tests/journal_fixture.h"
+#include "app/info/part_report.h"
 #include "bom/zidongbom.hpp"
 #include "platform/drafting/application.h"
 #include "platform/drafting/parts_list.h"
@@ -20,9 +21,8 @@ protected:
     AddBox(*part, 0, 0, 0, 10, 10, 10, "A");
     AddBox(*part, 50, 0, 0, 10, 10, 10, "B");
     AddBox(*part, 100, 0, 0, 10, 10, 10, "A");
-    const char* source = std::getenv("FABDOC_SOURCE_DIR");
     sheet = &drafting::AddSheetFromTemplate(
-        *part, ToAbsoluteHostPath(std::string(source ? source : ".") + "/data/kzt-1/bom/A3_zong.prt"), "GA");
+        *part, ToAbsoluteHostPath(std::string(FABDOC_TEST_SOURCE_DIR) + "/data/kzt-1/bom/A3_zong.prt"), "GA");
     drafting::SetApplication(drafting::Application::Drafting);
   }
   void TearDown() override {
@@ -56,6 +56,10 @@ action genxinbom
   ok
 )J");
   EXPECT_EQ(Row(first, 2), (std::vector<std::string>{"2", "B", "2"})) << "added again";
+  // fabdoc info shows the list as it now is.
+  const std::string info = fabdoc::app::PartReportText(fabdoc::app::PartReport(*part));
+  EXPECT_NE(info.find("parts list\n      PC NO | PART NAME | QTY\n      1 | A | 2\n      2 | B | 2\n"), std::string::npos)
+      << info;
   EXPECT_TRUE(Shown("message").empty());
   EXPECT_TRUE(Shown("error box").empty());
 }
