@@ -42,11 +42,11 @@ import json, os, sys
 import openpyxl
 d = sys.argv[1]
 info = json.load(open(os.path.join(d, "info.json")))
-def walk(components):
-    for c in components:
-        yield c
-        yield from walk(c["components"])
-bodies = info.get("bodies", []) + [b for c in walk(info["components"]) for b in c["bodies"]]
+body_count, stack = len(info.get("bodies", [])), list(info["components"])
+while stack:
+    component = stack.pop()
+    body_count += len(component["bodies"])
+    stack += component["components"]
 sheet = openpyxl.load_workbook(os.path.join(d, "P-总装-0.xlsx"))["明细表"]
 assert sheet["A1"].value == "零件明细表" and sheet["A2"].value == "序号", "header"
 rows = []
@@ -58,7 +58,7 @@ assert rows, "no rows"
 assert [row[0] for row in rows] == list(range(1, len(rows) + 1)), "numbered 1.."
 names = [row[2] for row in rows]
 assert len(names) == len(set(names)), ("one row per part name", names)
-assert sum(row[4] for row in rows) == len(bodies), (sum(row[4] for row in rows), len(bodies))
+assert sum(row[4] for row in rows) == body_count, (sum(row[4] for row in rows), body_count)
 for row in rows:
     assert isinstance(row[4], int) and isinstance(row[6], float) and row[6] > 0, row
     assert isinstance(row[9], int) and 1 <= row[9] <= 15, row
