@@ -143,7 +143,7 @@ bool write_bom_workbook(const BomFiles& files, const BomRows& rows, bool merge) 
     show_message("数据库文件不存在\n" + files.templateFile);
     return false;
   }
-  if (!report_host_failure("明细表模版无法复制到 " + files.workingCopy + ".xlsx:",
+  if (!report_host_failure("明细表模版无法复制:",
                            uc4567(files.templateFile.c_str(), files.workingCopy.c_str(), 1, 254, 254)))
     return false;
 
@@ -164,7 +164,7 @@ bool write_bom_workbook(const BomFiles& files, const BomRows& rows, bool merge) 
   rules.delete_all();
   UF_MODL_update();
 
-  return report_host_failure("明细表无法保存为 " + files.result + ".xlsx:",
+  return report_host_failure("明细表无法保存:",
                              uc4567(files.workingCopy.c_str(), files.result.c_str(), 33, 254, 254));
 }
 
