@@ -150,6 +150,19 @@ TEST_F(BomExport, EveryBodyOfTheWorkPartAndAFreshCopyEachRun) {
   EXPECT_TRUE(Empty(book, "A6") && Empty(book, "A7") && Empty(book, "C7"));
 }
 
+TEST_F(BomExport, SelectionShowsOnlyForPickedBodies) {
+  Run(u8R"J(
+action bom_shuchu
+  expect selection0.Show true
+  set enum0 1
+  expect selection0.Show false
+  set enum0 0
+  expect selection0.Show true
+  cancel
+)J");
+  EXPECT_FALSE(fs::exists(out / "frame.xlsx")) << "cancel writes nothing";
+}
+
 TEST_F(BomExport, StockKindCodesFollowTheTextBeforeTheBracket) {
   EXPECT_EQ(kzt::stock_kind_code("钢板(δ10×200×300)"), 4);
   EXPECT_EQ(kzt::stock_kind_code("钢板"), 4);
