@@ -110,8 +110,7 @@ void zujian::设置枚举显示() {
     if (name) toggle0->SetLabel("保存组件");
     if (mode == 2) kzt::show_message("重要提示:\n  此功能会关闭内存中未显示的图档\n请做好保存工作!!!!");
     if (mode == 3) {
-      std::unique_ptr<PropertyList> properties(toggle0->GetProperties());
-      properties->SetLogical("Value", true);
+      kzt::set_toggle(toggle0, true);
       toggle0->SetLabel("是否删除体");
     }
   } catch (const std::exception& ex) {

@@ -5,7 +5,10 @@
 #include <cstdio>
 
 
+#include "attributes/delete_attr.hpp"
 #include "attributes/delete_xiantong.hpp"
+#include "attributes/shuxingjiancha.hpp"
+#include "assembly/tuhao_xiegai.hpp"
 #include "bom/bom.hpp"
 #include "bom/zidongbom.hpp"
 #include "assembly/zujian.hpp"
@@ -54,15 +57,15 @@ UF_MB_action_t table[] = {
 #endif
     Row<launch_kzt_shuxinV30>(1),  // attrV2: body attribute writer
     Row<launch_bom>(2),          // bom_shuchu: BOM export to Excel
-    Row<not_available<3>>(3),    // attr_jiancha: attribute check
+    Row<launch_shuxingjiancha>(3),  // attr_jiancha: attribute check
     Row<launch_zidongbom>(4),    // genxinbom: BOM update
     Row<not_available<5>>(5),    // wucanku: standard-part library
     Row<launch_zujian>(6),       // new_zujianV1: components from bodies
     Row<not_available<7>>(7),    // bili_yangshi: sheet scale and title-block style
     Row<not_available<8>>(8),    // tuceng_xianshi: layer display
     Row<not_available<9>>(9),    // baijin_heibai: background black/white
-    Row<not_available<10>>(10),  // tuhao_xiegai: drawing-number rewrite
-    Row<not_available<11>>(11),  // delete_attr: attribute removal and restore
+    Row<launch_tuhao_xiegai>(10),  // tuhao_xiegai: drawing-number rewrite
+    Row<launch_delete_attr>(11),  // delete_attr: attribute removal and restore
     Row<not_available<12>>(12),  // wrod_lujin: open the displayed part's folder
     Row<launch_TWO_CYL_tool>(13),  // TWO_CYL_tool: cylinder between two points
     Row<not_available<14>>(14),  // boark: block with drag handles

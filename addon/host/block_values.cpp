@@ -24,6 +24,8 @@ void set_text(UIBlock* block, const std::string& text) { Properties(block)->SetS
 
 bool get_toggle(UIBlock* block) { return Properties(block)->GetLogical("Value"); }
 
+void set_toggle(UIBlock* block, bool on) { Properties(block)->SetLogical("Value", on); }
+
 int get_enum(UIBlock* block) { return Properties(block)->GetEnum("Value"); }
 
 std::vector<int> get_colors(UIBlock* block) { return Properties(block)->GetIntegerVector("Value"); }

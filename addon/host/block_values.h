@@ -12,6 +12,7 @@ namespace kzt {
 std::string get_text(NXOpen::BlockStyler::UIBlock* block);        // "Value" of a string block
 void set_text(NXOpen::BlockStyler::UIBlock* block, const std::string& text);
 bool get_toggle(NXOpen::BlockStyler::UIBlock* block);             // "Value" of a toggle
+void set_toggle(NXOpen::BlockStyler::UIBlock* block, bool on);
 int get_enum(NXOpen::BlockStyler::UIBlock* block);                // "Value" of an enumeration
 std::vector<int> get_colors(NXOpen::BlockStyler::UIBlock* block); // "Value" of a colour picker
 // "SelectedObjects" of a selection block, as tags, in selection order.

@@ -109,6 +109,16 @@ int UF_DRAW_rename_drawing(const tag_t drawing_tag, const char* new_drawing_name
   });
 }
 
+int UF_DRAW_delete_drawing(tag_t drawing_tag) {
+  return Guard("UF_DRAW_delete_drawing", [&] {
+    auto& sheet = Session::Get().RequireAs<DrawingSheet>(drawing_tag, "a drawing sheet");
+    if (sheet.owner != &WorkPart())
+      throw HostError(HostStatus::InvalidArgument,
+                      "sheet " + std::to_string(drawing_tag) + " is not a sheet of the work part");
+    drafting::DeleteSheet(sheet);
+  });
+}
+
 int UF_DRAW_ask_views(const tag_t drawing_tag, int* num_views, tag_p_t* view_tag) {
   return Guard("UF_DRAW_ask_views", [&] {
     Need(num_views, "num_views");

@@ -32,6 +32,10 @@ extern UFUNEXPORT int UF_DRAW_set_drawing_info(const tag_t drawing_tag, UF_DRAW_
  * name with "/" or "\", or one another sheet of the part has. */
 extern UFUNEXPORT int UF_DRAW_rename_drawing(const tag_t drawing_tag, const char *new_drawing_name);
 
+/* Deletes a drawing sheet of the work part with its views and notes. When it was the
+ * current sheet, the last remaining sheet becomes current. */
+extern UFUNEXPORT int UF_DRAW_delete_drawing(tag_t drawing_tag);
+
 /* The views on a sheet (NULL_TAG: the current one) in creation order; free with UF_free. */
 extern UFUNEXPORT int UF_DRAW_ask_views(const tag_t drawing_tag, int *num_views, tag_p_t *view_tag);
 /* The sheet a view lies on; NULL_TAG when it is not on one. */

@@ -192,3 +192,39 @@ TEST_F(DraftingInterface, ImportedViewsProjectionsAndMasksByName) {
   EXPECT_NE(uc6447("NO@9", 1, nullptr), 0);
   EXPECT_NE(UF_DRAW_add_orthographic_view(NULL_TAG, imported, static_cast<UF_DRAW_proj_dir_t>(9), below, &lower), 0);
 }
+
+TEST_F(DraftingInterface, DeletingSheetsTakesTheirViewsAndKeepsACurrentOne) {
+  const tag_t first = MakeSheet("A4_nj.prt", "A");
+  const tag_t second = MakeSheet("A4_nj.prt", "B");
+  auto notes = drafting::NotesOf(session().RequireAs<DrawingSheet>(second, "a sheet"));
+  ASSERT_FALSE(notes.empty()) << "the template's title block";
+  const tag_t noteOfSecond = notes.front()->GetTag();
+  part->modified = false;
+  ASSERT_EQ(UF_DRAW_delete_drawing(second), 0);
+  EXPECT_EQ(session().Find(second), nullptr);
+  EXPECT_EQ(session().Find(noteOfSecond), nullptr) << "its title block went with it";
+  tag_t current = NULL_TAG;
+  ASSERT_EQ(UF_DRAW_ask_current_drawing(&current), 0);
+  EXPECT_EQ(current, first);
+  EXPECT_TRUE(part->modified);
+  // Not a sheet, a sheet already gone, a sheet of another part: refused, nothing deleted.
+  const tag_t body = part->Objects().front()->GetTag();
+  EXPECT_NE(UF_DRAW_delete_drawing(body), 0);
+  EXPECT_NE(UF_DRAW_delete_drawing(second), 0);
+  Part& other = session().NewPart("\\p\\other.prt");
+  DrawingSheet& foreign = drafting::AddSheet(other, "C", 297, 210);
+  EXPECT_NE(UF_DRAW_delete_drawing(foreign.GetTag()), 0);
+  EXPECT_NE(session().Find(foreign.GetTag()), nullptr);
+  EXPECT_NE(session().Find(body), nullptr);
+  int count = 0;
+  tag_t* sheets = nullptr;
+  ASSERT_EQ(UF_DRAW_ask_drawings(&count, &sheets), 0);
+  ASSERT_EQ(count, 1);
+  EXPECT_EQ(sheets[0], first);
+  UF_free(sheets);
+  ASSERT_EQ(UF_DRAW_delete_drawing(first), 0);
+  ASSERT_EQ(UF_DRAW_ask_drawings(&count, &sheets), 0);
+  EXPECT_EQ(count, 0);
+  ASSERT_EQ(UF_DRAW_ask_current_drawing(&current), 0);
+  EXPECT_EQ(current, NULL_TAG);
+}
