@@ -9,15 +9,14 @@
 #include <GProp_GProps.hxx>
 #include <benchmark/benchmark.h>
 
-#include "app/journal/journal.h"
-#include "app/journal/runner.h"
+#include "bench/support/addon_journal.h"
 #include "platform/geometry/body.h"
 #include "platform/objects/session.h"
 #include "platform/ui/menu_bar.h"
 
-extern "C" void ufsta(char* param, int* retcode, int paramLen);
-
 using namespace platform;
+using fabdoc_bench::RunJournal;
+using fabdoc_bench::StartAddOn;
 
 namespace {
 
@@ -44,23 +43,6 @@ Part& MakePart() {
   }
   Session::Get().SetDisplayed(&part);
   return part;
-}
-
-void StartAddOn() {
-  static bool started = false;
-  if (started) return;
-  setenv("FABDOC_DIALOG_PATH", FABDOC_BENCH_DIALOGS, 1);
-  int rc = 0;
-  ufsta(nullptr, &rc, 0);
-  started = true;
-}
-
-void RunJournal(const std::string& text) {
-  const auto journal = fabdoc::app::journal::ParseJournal(text, "/tmp/bench.journal", "/tmp");
-  std::FILE* sink = std::fopen("/dev/null", "w");
-  fabdoc::app::journal::Runner runner(journal, sink);
-  runner.Run();
-  std::fclose(sink);
 }
 
 const char* kApply = R"(

@@ -7,6 +7,7 @@
 #include <uf_cfi.h>
 #include <uf_ui.h>
 
+#include "host/host_folder.h"
 #include "host/message.h"
 #include "host/uf_session.h"
 
@@ -14,9 +15,7 @@ namespace kzt {
 
 void show_data_file(const char* relativePath) {
   UfSession uf;
-  char* base = nullptr;
-  UF_translate_variable("UGII_BASE_DIR", &base);
-  const std::string path = std::string(base ? base : "") + relativePath;
+  const std::string path = host_file(relativePath);
   int status = 1;
   UF_CFI_ask_file_exist(path.c_str(), &status);
   if (status != 0) {

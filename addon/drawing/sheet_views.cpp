@@ -33,6 +33,7 @@
 #include "drawing/sheet_names.h"
 #include "drawing/title_block.h"
 #include "drawing/view_layout.h"
+#include "host/host_folder.h"
 #include "host/report_status.h"
 #include "host/scoped_destroy.h"
 #include "host/uf_session.h"
@@ -55,11 +56,7 @@ void ensure_drafting_application() {
   if (module != UF_APP_DRAFTING) Session::GetSession()->ApplicationSwitchImmediate("UG_APP_DRAFTING");
 }
 
-std::string template_file(const std::string& templatePath) {
-  char* base = nullptr;
-  UF_translate_variable("UGII_BASE_DIR", &base);
-  return (base ? std::string(base) : std::string()) + templatePath;
-}
+std::string template_file(const std::string& templatePath) { return kzt::host_file(templatePath); }
 
 // The sheet from the template, made current; an empty name leaves the host's name.
 void sheet_from_template(NXOpen::Part* work, const std::string& templatePath, const std::string& sheetName) {

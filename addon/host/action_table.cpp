@@ -9,6 +9,8 @@
 #include "attributes/delete_xiantong.hpp"
 #include "attributes/shuxingjiancha.hpp"
 #include "assembly/tuhao_xiegai.hpp"
+#include "bom/bom.hpp"
+#include "bom/zidongbom.hpp"
 #include "assembly/zujian.hpp"
 #include "drawing/BlockStyler2D.hpp"
 #include "attributes/kzt_shuxinV30.hpp"
@@ -48,9 +50,9 @@ constexpr UF_MB_action_t Row(int index) {
 UF_MB_action_t table[] = {
     Row<launch_BlockStyler2D>(0),  // drawing: automatic drawing production
     Row<launch_kzt_shuxinV30>(1),  // attrV2: body attribute writer
-    Row<not_available<2>>(2),    // bom_shuchu: BOM export to Excel
+    Row<launch_bom>(2),          // bom_shuchu: BOM export to Excel
     Row<launch_shuxingjiancha>(3),  // attr_jiancha: attribute check
-    Row<not_available<4>>(4),    // genxinbom: BOM update
+    Row<launch_zidongbom>(4),    // genxinbom: BOM update
     Row<not_available<5>>(5),    // wucanku: standard-part library
     Row<launch_zujian>(6),       // new_zujianV1: components from bodies
     Row<not_available<7>>(7),    // bili_yangshi: sheet scale and title-block style

@@ -6,6 +6,8 @@
 
 #include <uf.h>
 #include <uf_ui.h>
+
+#include "host/host_folder.h"
 #include <uf_view.h>
 
 namespace kzt {
@@ -20,11 +22,7 @@ constexpr const char* kSetRange = "?MT_set_progress_range@@YAXPEAJHH@Z";
 constexpr const char* kSetPos = "?MT_set_progress_pos@@YAXPEAJH@Z";
 constexpr const char* kDelete = "?MT_delete_progress_bar@@YAXPEAJ@Z";
 
-std::string LibraryPath() {
-  char* base = nullptr;
-  UF_translate_variable("UGII_BASE_DIR", &base);
-  return std::string(base ? base : "") + "\\NXBIN\\libdisp.dll";
-}
+std::string LibraryPath() { return kzt::host_file("\\NXBIN\\libdisp.dll"); }
 
 // The function, or null; the library is released only when a function was found.
 template <class F>

@@ -173,6 +173,4 @@ int UF_MODL_ask_distance_tolerance(double* tolerance) {
   });
 }
 
-int UF_MODL_update(void) { return 0; }
-
 }  // extern "C"

@@ -1,5 +1,5 @@
 /* The host's C interface to files (as the real host's uf_cfi.h): file existence and
- * text files. Paths are host paths (Windows, GBK), mapped to this machine. */
+ * text files, file copy. Paths are host paths (Windows, GBK), mapped to this machine. */
 #ifndef UF_CFI_INCLUDED
 #define UF_CFI_INCLUDED
 
@@ -32,6 +32,19 @@ extern UFUNEXPORT int uc4514a(int channel, char **line);
 extern UFUNEXPORT int uc4524(int channel, const char *line);
 /* Closes a channel: option 0 keeps the file, 1 deletes it. */
 extern UFUNEXPORT int uc4540(int channel, int option);
+
+/* File copy (as the real host's uc4567: source, destination, copy mode, source and
+ * destination file types). This host knows the modes 1 and 33; both copy and replace
+ * an existing destination, through a temporary file renamed into place, so that the
+ * destination holds the old file or the whole new one. The source is only read. File
+ * type 254 is a workbook: ".xlsx" is appended to a name that does not end in it; -1 is
+ * any file, used as named. A missing source, a destination that is read-only or open in
+ * another program, or a folder that cannot be written fails naming the file. */
+#define UF_CFI_COPY_MODE_COPY 1
+#define UF_CFI_COPY_MODE_COPY_REPLACE 33
+#define UF_CFI_ANY_FILE_TYPE (-1)
+#define UF_CFI_WORKBOOK_FILE_TYPE 254
+extern UFUNEXPORT int uc4567(const char *srcspc, const char *dstspc, int cmode, int stype, int dtype);
 
 #ifdef __cplusplus
 }

@@ -143,7 +143,8 @@ extern UFUNEXPORT int UF_MODL_create_cyl1(UF_FEATURE_SIGN sign, double origin[3]
                                           const char *diam, double direction[3], tag_t *cyl_obj_id);
 /* The (first) body a feature made. */
 extern UFUNEXPORT int UF_MODL_ask_feat_body(tag_t feature_obj_id, tag_t *body_obj_id);
-/* Brings the model up to date; this host has nothing pending. */
+/* Brings the model up to date: evaluates the knowledge rules of the work part that are
+ * not evaluated yet (uf_kf.h). The first failing rule's message is the error text. */
 extern UFUNEXPORT int UF_MODL_update(void);
 
 #ifdef __cplusplus

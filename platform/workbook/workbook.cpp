@@ -1,10 +1,10 @@
 #include "platform/workbook/workbook.h"
 
 #include <cmath>
-#include <sys/stat.h>
 
 #include "platform/workbook/cell_reference.h"
 #include "platform/workbook/cell_text.h"
+#include "platform/workbook/file_refusals.h"
 #include "platform/workbook/shared_strings.h"
 #include "platform/workbook/workbook_error.h"
 #include "platform/workbook/worksheet.h"
@@ -43,21 +43,6 @@ const char* RelationshipId(pugi::xml_node sheet) {
   for (pugi::xml_attribute a : sheet.attributes())
     if (EndsWith(a.name(), ":id")) return a.value();
   return "";
-}
-
-// Another program holding the file open leaves its lock file beside it.
-void RefuseLockedOrReadOnly(const fs::path& file) {
-  const fs::path folder = file.parent_path();
-  const std::string name = file.filename().string();
-  for (const fs::path& lock : {folder / ("~$" + name), folder / (".~lock." + name + "#")}) {
-    std::error_code ec;
-    if (fs::exists(lock, ec))
-      throw WorkbookError(WorkbookProblem::InUse, file.string() + ": open in another program (lock file " +
-                                                      lock.filename().string() + "); close it there and save again");
-  }
-  struct stat status;
-  if (::stat(file.c_str(), &status) == 0 && (status.st_mode & S_IWUSR) == 0)
-    throw WorkbookError(WorkbookProblem::ReadOnly, file.string() + ": the file is read-only; it was not changed");
 }
 
 }  // namespace

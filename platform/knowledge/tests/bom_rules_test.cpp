@@ -9,7 +9,7 @@
 #include "platform/knowledge/rule_error.h"
 #include "platform/knowledge/workbook_excel_host.h"
 #include "platform/knowledge/tests/bom_rules.h"
-#include "platform/workbook/tests/xlsx_reader.h"
+#include "tests/support/xlsx_reader.h"
 
 using namespace fabdoc_test;
 using namespace platform::knowledge;

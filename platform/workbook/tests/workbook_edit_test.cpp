@@ -6,7 +6,7 @@
 
 #include "platform/workbook/workbook.h"
 #include "platform/workbook/workbook_error.h"
-#include "platform/workbook/tests/xlsx_reader.h"
+#include "tests/support/xlsx_reader.h"
 
 using namespace fabdoc_test;
 using platform::workbook::Workbook;

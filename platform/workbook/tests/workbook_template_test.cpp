@@ -1,7 +1,7 @@
 // The BOM template the build writes, as a reader we did not write sees it.
 #include <gtest/gtest.h>
 
-#include "platform/workbook/tests/xlsx_reader.h"
+#include "tests/support/xlsx_reader.h"
 
 using namespace fabdoc_test;
 

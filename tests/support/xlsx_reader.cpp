@@ -1,4 +1,4 @@
-#include "platform/workbook/tests/xlsx_reader.h"
+#include "tests/support/xlsx_reader.h"
 
 #include <array>
 #include <cstdio>
