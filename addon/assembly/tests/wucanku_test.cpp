@@ -187,6 +187,20 @@ action wucanku
   EXPECT_NE(last.find("  B [fileopen] expanded selected"), std::string::npos) << last;
 }
 
+TEST_F(StandardPartLibrary, CollapseAllWithASelectionCollapsesEveryTopNode) {
+  MakeLibrary();
+  const std::string out = RunText(U8(u8R"J(
+action wucanku
+  menu tree_control0 "全部展开"
+  select tree_control0 node:A
+  menu tree_control0 "全部折叠" node:A
+  print tree_control0
+  cancel
+)J"));
+  EXPECT_NE(out.find("  A [fileopen] collapsed selected"), std::string::npos) << out;
+  EXPECT_NE(out.find("  B [fileopen] collapsed tooltip"), std::string::npos) << out;
+}
+
 TEST_F(StandardPartLibrary, MenuWithoutSelectionDoesNotOfferExpandToSelected) {
   MakeLibrary();
   try {
