@@ -9,6 +9,7 @@
 #include "attributes/delete_xiantong.hpp"
 #include "attributes/shuxingjiancha.hpp"
 #include "assembly/tuhao_xiegai.hpp"
+#include "assembly/wucanku.hpp"
 #include "bom/bom.hpp"
 #include "bom/zidongbom.hpp"
 #include "assembly/zujian.hpp"
@@ -16,6 +17,7 @@
 #include "attributes/kzt_shuxinV30.hpp"
 #include "host/message.h"
 #include "modelling/TWO_CYL_tool.hpp"
+#include "modelling/boark.hpp"
 
 namespace {
 
@@ -53,7 +55,7 @@ UF_MB_action_t table[] = {
     Row<launch_bom>(2),          // bom_shuchu: BOM export to Excel
     Row<launch_shuxingjiancha>(3),  // attr_jiancha: attribute check
     Row<launch_zidongbom>(4),    // genxinbom: BOM update
-    Row<not_available<5>>(5),    // wucanku: standard-part library
+    Row<launch_wucanku>(5),      // wucanku: standard-part library
     Row<launch_zujian>(6),       // new_zujianV1: components from bodies
     Row<not_available<7>>(7),    // bili_yangshi: sheet scale and title-block style
     Row<not_available<8>>(8),    // tuceng_xianshi: layer display
@@ -62,7 +64,7 @@ UF_MB_action_t table[] = {
     Row<launch_delete_attr>(11),  // delete_attr: attribute removal and restore
     Row<not_available<12>>(12),  // wrod_lujin: open the displayed part's folder
     Row<launch_TWO_CYL_tool>(13),  // TWO_CYL_tool: cylinder between two points
-    Row<not_available<14>>(14),  // boark: block with drag handles
+    Row<launch_boark>(14),       // boark: block with drag handles
     Row<launch_delete_xiantong>(15),  // delete_xiantong: duplicate and overlapping bodies
     Row<not_available<16>>(16),  // yanse_touming: one-click transparency
     Row<not_available<17>>(17),  // shitu_shichu: view erase and shading

@@ -25,6 +25,7 @@ const std::map<std::string, Rule>& Rules() {
       {"select", {2, -1, true}}, {"press", {1, 1, true}},    {"print", {1, 1, false}},
       {"expect", {2, -1, false}}, {"expect message", {1, 1, false}}, {"apply", {0, 0, true}},
       {"ok", {0, 0, true}},      {"cancel", {0, 0, true}},   {"pick", {1, -1, false}},
+      {"menu", {2, 3, true}},
   };
   return rules;
 }
@@ -70,6 +71,7 @@ std::vector<Token> Tokenize(const std::string& text, const std::string& path, in
 
 bool IsDialogCommand(const std::string& command) {
   return command == "set" || command == "select" || command == "press" || command == "print" ||
+         command == "menu" ||
          command == "expect" || command == "apply" || command == "ok" || command == "cancel";
 }
 

@@ -246,22 +246,38 @@ void Runner::RunDialogLine(platform::ui::Dialog& dialog, const Line& line) {
   std::vector<Token> rest(line.args.begin() + 1, line.args.end());
 
   if (c == "press") return WithChildren(line, [&] { dialog.UserPress(block); });
+  // node:A/B as the column-0 texts of the path (GBK).
+  auto nodePath = [](const Token& token) {
+    if (token.text.rfind("node:", 0) != 0) throw std::runtime_error("name a tree node as node:TEXT/TEXT...");
+    std::vector<std::string> path;
+    const std::string texts = token.text.substr(5);
+    for (size_t start = 0;;) {
+      const size_t slash = texts.find('/', start);
+      path.push_back(platform::text::ToGbk(texts.substr(start, slash - start)));
+      if (slash == std::string::npos) break;
+      start = slash + 1;
+    }
+    return path;
+  };
+  if (c == "menu") {
+    if (!block.chooseMenuItem) throw std::runtime_error("block \"" + block.id + "\" (" + block.kind + ") has no context menu");
+    const std::vector<std::string> path = rest.size() == 2 ? nodePath(rest[1]) : std::vector<std::string>{};
+    const std::string item = platform::text::ToGbk(rest[0].text);
+    return WithChildren(line, [&] { block.chooseMenuItem(path, item); });
+  }
   if (c == "select") {
     if (block.selectNode) {
-      if (rest.size() != 1 || rest[0].text.rfind("node:", 0) != 0)
-        throw std::runtime_error("select a tree node with node:TEXT/TEXT...");
-      std::vector<std::string> path;
-      std::string texts = rest[0].text.substr(5);
-      for (size_t start = 0;;) {
-        const size_t slash = texts.find('/', start);
-        path.push_back(platform::text::ToGbk(texts.substr(start, slash - start)));
-        if (slash == std::string::npos) break;
-        start = slash + 1;
-      }
+      if (rest.size() != 1) throw std::runtime_error("select a tree node with node:TEXT/TEXT...");
+      const std::vector<std::string> path = nodePath(rest[0]);
       return WithChildren(line, [&] { block.selectNode(path); });
     }
     const auto tags = std::get<std::vector<platform::Tag>>(ParseValue(block.Get("SelectedObjects"), rest));
     return WithChildren(line, [&] { dialog.UserSelect(block, tags); });
+  }
+  if (c == "print" && property.empty() && block.describe) {
+    std::fprintf(out_, "%s =\n%s", target.c_str(), block.describe().c_str());
+    std::fflush(out_);
+    return;
   }
   if (property.empty())
     throw std::runtime_error("block \"" + block.id + "\" (" + block.kind + ") has no value; name a property as " +

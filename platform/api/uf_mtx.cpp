@@ -106,11 +106,14 @@ void UF_MTX4_csys_to_csys(const double from_origin[3], const double from_x_axis[
     const auto to = Orthonormal(Load(Need(to_x_axis, "to_x_axis")), Load(Need(to_y_axis, "to_y_axis")));
     const V fo = Load(Need(from_origin, "from_origin"));
     const V to0 = Load(Need(to_origin, "to_origin"));
-    // q = Rto (Of + RfromT p - Oto): rotation Rto RfromT, translation Rto (Of - Oto).
-    const V shift{fo[0] - to0[0], fo[1] - to0[1], fo[2] - to0[2]};
+    // Moves what sits in the first system to the same place in the second:
+    // q = Oto + RtoT Rfrom (p - Ofrom), so the matrix is M = RtoT Rfrom, t = Oto - M Ofrom.
+    double m[3][3];
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 3; ++j) m[i][j] = to[0][i] * from[0][j] + to[1][i] * from[1][j] + to[2][i] * from[2][j];
     for (int i = 0; i < 3; ++i) {
-      for (int j = 0; j < 3; ++j) mtx[i * 4 + j] = Dot(to[i], from[j]);
-      mtx[i * 4 + 3] = Dot(to[i], shift);
+      for (int j = 0; j < 3; ++j) mtx[i * 4 + j] = m[i][j];
+      mtx[i * 4 + 3] = to0[i] - (m[i][0] * fo[0] + m[i][1] * fo[1] + m[i][2] * fo[2]);
     }
     mtx[12] = mtx[13] = mtx[14] = 0;
     mtx[15] = 1;

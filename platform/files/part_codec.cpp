@@ -5,6 +5,7 @@
 #include "platform/files/drafting_codec.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
+#include "platform/objects/group.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
 
@@ -76,6 +77,9 @@ json EncodeObject(const Object& object, std::vector<TopoDS_Shape>& shapes) {
     json parameters = json::object();
     for (const auto& [k, v] : feature->parameters) parameters[U(k)] = U(v);
     j["parameters"] = parameters;
+  } else if (auto* group = dynamic_cast<const Group*>(&object)) {
+    j["kind"] = "group";
+    j["members"] = group->memberPids;
   } else if (EncodeDraftingObject(object, j)) {
     // sheet, view or note
   } else {
@@ -104,6 +108,10 @@ std::unique_ptr<Object> DecodeObject(const json& j, const std::vector<TopoDS_Sha
     feature->bodyPids = j.at("bodies").get<std::vector<std::uint32_t>>();
     for (const auto& [k, v] : j.at("parameters").items()) feature->parameters[text::ToGbk(k)] = G(v);
     object = std::move(feature);
+  } else if (kind == "group") {
+    auto group = std::make_unique<Group>();
+    group->memberPids = j.at("members").get<std::vector<std::uint32_t>>();
+    object = std::move(group);
   } else if ((object = DecodeDraftingObject(j, version, where))) {
     // sheet, view or note
   } else {

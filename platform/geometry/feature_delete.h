@@ -5,7 +5,7 @@
 namespace platform {
 
 // A feature takes the bodies it made with it; a body takes the features that made only
-// it; anything else is deleted alone (Session::Delete).
+// it; a group takes its members; anything else is deleted alone (Session::Delete).
 void DeleteWithDependants(Object& object);
 
 }  // namespace platform

@@ -19,6 +19,10 @@ extern "C" {
 /* *status is 0 when the file exists, 1 when it does not. */
 extern UFUNEXPORT int UF_CFI_ask_file_exist(const char *file_spec, int *status);
 
+/* The file name of a file specification: what follows its last "\", ending kept
+ * (file type 0, any file). Returns 0, or an error code for a name that does not fit. */
+extern UFUNEXPORT int uc4574(const char *fspec, int ftype, char fname[MAX_FSPEC_BUFSIZE]);
+
 /* Text files. uc4504 opens one: mode 1 reads, 2 writes a new file, 3 writes over an
  * existing one; type 87 is a text file. Returns a channel (> 0), or a negative value
  * when the file cannot be opened. */

@@ -24,8 +24,9 @@ extern UFUNEXPORT void UF_MTX3_vec_multiply(const double vec[3], const double mt
 /* transpose(mtx) * vec: a vector along the matrix's axes back to absolute. */
 extern UFUNEXPORT void UF_MTX3_vec_multiply_t(const double vec[3], const double mtx[9], double vec_product[3]);
 
-/* The 4x4 transform taking coordinates in the "from" system (origin, X and Y axes, all
- * absolute) to coordinates in the "to" system. */
+/* The 4x4 motion that moves objects from the "from" system (origin, X and Y axes, all
+ * absolute) to the "to" system, keeping their position relative to the system: what
+ * uf5947 takes to move objects csys to csys. */
 extern UFUNEXPORT void UF_MTX4_csys_to_csys(const double from_origin[3], const double from_x_axis[3],
                                             const double from_y_axis[3], const double to_origin[3],
                                             const double to_x_axis[3], const double to_y_axis[3],

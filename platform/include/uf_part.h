@@ -44,6 +44,25 @@ extern UFUNEXPORT int UF_PART_close_all(void);
 /* Removes what the session holds that nothing refers to; nothing to do on this host. */
 extern UFUNEXPORT int UF_PART_cleanup(int cleanup_options);
 
+/* How UF_PART_import brings a part's objects in. */
+struct UF_import_part_modes_s {
+  int layer_mode;        /* 0: the objects keep their layers; 1: they go to the work layer */
+  int group_mode;        /* 0: no group; 1: the imported objects form one group */
+  int csys_mode;         /* 0: dest_csys and dest_point are absolute (the only mode here) */
+  int plist_mode;        /* 0: no parts-list entries (the only mode here) */
+  int expression_mode;   /* 0: expressions are not brought in */
+  logical use_search_dirs;
+};
+typedef struct UF_import_part_modes_s UF_import_part_modes_t, *UF_import_part_modes_p_t;
+
+/* Copies the solid and sheet bodies of a part file into the work part: the file's absolute
+ * system is placed at dest_point with its X and Y axes along dest_csys (X then Y, six
+ * doubles), scaled by scale. The bodies come without their features. With group_mode 1
+ * *group is the new group of the imported bodies (deleting it deletes them), else NULL_TAG.
+ * A file that is not a part file is refused and nothing is imported. */
+extern UFUNEXPORT int UF_PART_import(const char *part_name, UF_import_part_modes_p_t modes, double dest_csys[6],
+                                     double dest_point[3], double scale, tag_t *group);
+
 extern UFUNEXPORT tag_t UF_PART_ask_display_part(void);
 extern UFUNEXPORT int UF_PART_set_display_part(tag_t part);
 /* The part's full file name (host path). */

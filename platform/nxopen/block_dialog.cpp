@@ -77,6 +77,10 @@ BlockDialog* BlockDialog::Load(const NXString& dialogName) {
         std::vector<NXString> texts(path.begin(), path.end());
         tree->SelectPath(texts);
       };
+      block->chooseMenuItem = [tree](const std::vector<std::string>& path, const std::string& item) {
+        tree->ChooseMenuItem(std::vector<NXString>(path.begin(), path.end()), item);
+      };
+      block->describe = [tree] { return tree->Describe(); };
     } else {
       delete dialog;
       throw NXException(static_cast<int>(platform::HostStatus::NotImplemented),

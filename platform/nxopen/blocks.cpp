@@ -114,6 +114,8 @@ Vector3d LinearDimension::HandleOrientation() { return P(this)->GetVector("Handl
 void LinearDimension::SetHandleOrientation(const Vector3d& direction) {
   P(this)->SetVector("HandleOrientation", direction);
 }
+bool LinearDimension::ShowHandle() { return P(this)->GetLogical("ShowHandle"); }
+void LinearDimension::SetShowHandle(bool show) { P(this)->SetLogical("ShowHandle", show); }
 
 SpecifyPoint::~SpecifyPoint() = default;
 Point3d SpecifyPoint::Point() { return P(this)->GetPoint("Point"); }

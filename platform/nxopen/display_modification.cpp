@@ -30,12 +30,16 @@ bool DisplayableObject::IsBlanked() { return platform::Session::Get().DisplayOf(
 DisplayModification::~DisplayModification() = default;
 
 void DisplayModification::SetNewColor(int color) { color_ = color; }
+void DisplayModification::SetNewTranslucency(int translucency) { translucency_ = translucency; }
 
 void DisplayModification::Apply(const std::vector<DisplayableObject*>& objects) {
-  if (color_ < 1 || color_ > platform::kColorCount)
+  if (color_ != -1 && (color_ < 1 || color_ > platform::kColorCount))
     throw NXException(static_cast<int>(HostStatus::InvalidArgument),
                       "display modification: colour " + std::to_string(color_) + " is not one of 1 to " +
                           std::to_string(platform::kColorCount));
+  if (translucency_ != -1 && (translucency_ < 0 || translucency_ > 100))
+    throw NXException(static_cast<int>(HostStatus::InvalidArgument),
+                      "display modification: translucency " + std::to_string(translucency_) + " is not one of 0 to 100");
   platform::Session& session = platform::Session::Get();
   std::vector<platform::Object*> targets;
   for (DisplayableObject* object : objects) {
@@ -46,9 +50,14 @@ void DisplayModification::Apply(const std::vector<DisplayableObject*>& objects) 
                         "display modification: object " + std::to_string(object->Tag()) + " is not a body");
     targets.push_back(&target);
   }
+  auto change = [&](platform::Object& object) {
+    platform::Display& display = session.EditDisplay(object);
+    if (color_ != -1) display.color = color_;
+    if (translucency_ != -1) display.translucency = translucency_;
+  };
   for (platform::Object* target : targets) {
-    session.EditDisplay(*target).color = color_;
-    if (owningParts_ && target->IsOccurrence()) session.EditDisplay(session.Prototype(*target)).color = color_;
+    change(*target);
+    if (owningParts_ && target->IsOccurrence()) change(session.Prototype(*target));
     if (target->owner) target->owner->modified = true;
   }
 }

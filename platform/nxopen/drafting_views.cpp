@@ -1,5 +1,7 @@
 // Views through the object interface: model views, the work view, drafting views and the
 // base-view builder.
+#include <map>
+
 #include <NXOpen/Drawings_BaseView.hxx>
 #include <NXOpen/Drawings_BaseViewBuilder.hxx>
 #include <NXOpen/Drawings_DraftingView.hxx>
@@ -26,6 +28,27 @@ namespace NXOpen {
 
 View::~View() = default;
 ModelingView::~ModelingView() = default;
+
+namespace {
+// Rendering styles by view tag: tags are never reused in a session.
+std::map<tag_t, View::RenderingStyleType>& RenderingStyles() {
+  static std::map<tag_t, View::RenderingStyleType> styles;
+  return styles;
+}
+}  // namespace
+
+View::RenderingStyleType View::RenderingStyle() {
+  platform::nxopen::LiveAs<platform::Object>(Tag(), "a view");
+  auto it = RenderingStyles().find(Tag());
+  return it == RenderingStyles().end() ? RenderingStyleTypeShadedWithEdges : it->second;
+}
+
+void View::SetRenderingStyle(RenderingStyleType renderingStyle) {
+  platform::nxopen::LiveAs<platform::Object>(Tag(), "a view");
+  if (renderingStyle < RenderingStyleTypeShadedWithEdges || renderingStyle > RenderingStyleTypeStaticWireframe)
+    Throw(HostStatus::InvalidArgument, "rendering style " + std::to_string(int(renderingStyle)) + " is not one of the host's");
+  RenderingStyles()[Tag()] = renderingStyle;
+}
 
 namespace Drawings {
 
@@ -79,6 +102,13 @@ ModelingView* ModelingViewCollection::FindObject(const NXString& journalIdentifi
   platform::Part& part = LivePart(part_);
   const tag_t tag = Call([&] { return platform::drafting::ModelViewOf(part, journalIdentifier.GetText()).GetTag(); });
   return dynamic_cast<ModelingView*>(NXObjectManager::Get(tag));
+}
+
+ModelingView* ModelingViewCollection::WorkView() {
+  platform::Part& part = LivePart(part_);
+  auto* view = dynamic_cast<ModelingView*>(NXObjectManager::Get(platform::drafting::WorkView(part).GetTag()));
+  if (!view) Throw(HostStatus::InvalidArgument, "the work view of this part is a drawing sheet's, not a model view");
+  return view;
 }
 
 View* ViewCollection::WorkView() {

@@ -22,6 +22,7 @@
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
 #include "platform/nxopen/host_calls.h"
+#include "platform/text/host_environment.h"
 #include "platform/objects/session.h"
 #include "platform/text/host_path.h"
 
@@ -132,6 +133,9 @@ Session* Session::GetSession() {
 PartCollection* Session::Parts() { return &parts_; }
 
 NXString Session::GetEnvironmentVariableValue(const NXString& name) {
+  // The installation folder reads as the host names it, as UF_translate_variable gives it.
+  if (std::string(name.GetUTF8Text()) == "UGII_BASE_DIR")
+    return NXString(platform::nxopen::Call([] { return platform::BaseDirHostPath(); }));
   const char* value = std::getenv(name.GetUTF8Text());
   return value ? NXString(value, NXString::UTF8) : NXString();
 }

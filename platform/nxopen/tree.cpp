@@ -133,9 +133,7 @@ NXString Tree::ToolTipText(Node* node, int columnId) {
   return toolTip_ ? toolTip_(this, node, columnId) : node->DisplayText();
 }
 
-// The user clicks a node: the old selection is dropped, then the node selected, each
-// change reported to the select handler as the host does.
-void Tree::SelectPath(const std::vector<NXString>& path) {
+Node* Tree::FindPath(const std::vector<NXString>& path) {
   std::vector<Node*>* level = &top_;
   Node* found = nullptr;
   std::string shown;
@@ -149,9 +147,60 @@ void Tree::SelectPath(const std::vector<NXString>& path) {
     level = &found->children_;
   }
   if (!found) throw platform::HostError(platform::HostStatus::InvalidArgument, "an empty node path");
+  return found;
+}
+
+// The user clicks a node: the old selection is dropped, then the node selected, each
+// change reported to the select handler as the host does.
+void Tree::SelectPath(const std::vector<NXString>& path) {
+  Node* found = FindPath(path);
   for (Node* old : std::vector<Node*>(selected_))
     if (old != found) SelectNode(old, false, true);
   SelectNode(found, true, true);
+}
+
+// A right click: the menu handler builds the menu for that spot, the user picks an item
+// of it by text or id, and the selection handler runs it.
+void Tree::ChooseMenuItem(const std::vector<NXString>& path, const std::string& item) {
+  Node* node = path.empty() ? nullptr : FindPath(path);
+  menu_.clear();
+  if (onMenu_) onMenu_(this, node, 0);
+  std::string offered;
+  for (const auto& entry : menu_) {
+    if (entry.text.GetText() == item || std::to_string(entry.id) == item) {
+      if (onMenuSelection_) onMenuSelection_(this, node, entry.id);
+      return;
+    }
+    offered += (offered.empty() ? "" : ", ") + std::string("\"") + platform::text::ToUtf8Lossy(entry.text.GetText()) + "\"";
+  }
+  throw platform::HostError(platform::HostStatus::NotFound,
+                            "the context menu of tree \"" + platform::text::ToUtf8Lossy(Name().GetText()) + "\" has no item \"" +
+                                platform::text::ToUtf8Lossy(item) + "\" (it offers " + (offered.empty() ? "nothing" : offered) + ")");
+}
+
+std::string Tree::Describe() {
+  // Tooltips are written as journal text is quoted.
+  auto quoted = [](const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+      if (c == '"' || c == '\\') out += '\\';
+      out += c;
+    }
+    return out + "\"";
+  };
+  std::string out;
+  auto walk = [&](auto&& self, const std::vector<Node*>& level, int depth) -> void {
+    for (Node* node : level) {
+      out += std::string(2 * depth + 2, ' ') + platform::text::ToUtf8Lossy(node->DisplayText().GetText()) + " [" +
+             platform::text::ToUtf8Lossy(node->DisplayIcon().GetText()) + "]";
+      if (!node->children_.empty()) out += node->expanded_ ? " expanded" : " collapsed";
+      if (std::find(selected_.begin(), selected_.end(), node) != selected_.end()) out += " selected";
+      out += " tooltip " + quoted(platform::text::ToUtf8Lossy(ToolTipText(node, 0).GetText())) + "\n";
+      self(self, node->children_, depth + 1);
+    }
+  };
+  walk(walk, top_, 0);
+  return out;
 }
 
 }  // namespace BlockStyler

@@ -4,6 +4,7 @@
 namespace platform {
 
 constexpr int kPartType = 2;
+constexpr int kGroupType = 15;        // groups of objects (an imported part's objects)
 constexpr int kViewType = 60;          // views and model views
 constexpr int kDrawingType = 62;       // drawing sheets
 constexpr int kComponentType = 63;     // component (part) occurrences

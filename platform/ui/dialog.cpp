@@ -109,6 +109,8 @@ void Block::Set(const std::string& name, PropertyValue value) {
 
 bool Block::Usable() const {
   if (!std::get<bool>(Get("Enable").value)) return false;
+  // A shown drag handle lies in the graphics window: it can be dragged while its field is hidden.
+  if (Has("ShowHandle") && std::get<bool>(Get("ShowHandle").value)) return true;
   for (const Block* b = this; b; b = b->parent)
     if (b->Has("Show") && !std::get<bool>(b->Get("Show").value)) return false;
   return true;

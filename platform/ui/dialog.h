@@ -47,6 +47,11 @@ public:
   std::optional<SelectionFilter> filter;  // selection blocks only
   // A tree block's node selection by column-0 texts; installed by the toolkit's tree.
   std::function<void(const std::vector<std::string>& path)> selectNode;
+  // A tree's context menu opened on the node at `path` (empty: on no node) and the item
+  // with that text (GBK) or id chosen; installed by the toolkit's tree.
+  std::function<void(const std::vector<std::string>& path, const std::string& item)> chooseMenuItem;
+  // What `print` shows of a block without a value (a tree's nodes), or null.
+  std::function<std::string()> describe;
 
   bool Has(const std::string& name) const { return properties.count(name) != 0; }
   // The property, or HostError(NotFound) naming the block and the property.
@@ -54,7 +59,7 @@ public:
   const Property& Get(const std::string& name) const;
   // Stores a value after checking it has the property's type; enumerations check the index.
   void Set(const std::string& name, PropertyValue value);
-  // Shown (itself and every enclosing block) and enabled.
+  // Enabled, and shown (itself and every enclosing block) or showing its drag handle.
   bool Usable() const;
   // The property a journal's `set BLOCK VALUE` and `print BLOCK` mean, or "" for none.
   std::string MainProperty() const;

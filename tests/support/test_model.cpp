@@ -51,4 +51,11 @@ std::string FreshDir(const std::string& name) {
   return dir.string();
 }
 
+void ExpectBox(const platform::Box& box, std::array<double, 3> min, std::array<double, 3> max) {
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(box.min[i], min[i], 1e-6) << "axis " << i;
+    EXPECT_NEAR(box.max[i], max[i], 1e-6) << "axis " << i;
+  }
+}
+
 }  // namespace fabdoc_test

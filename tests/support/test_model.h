@@ -33,6 +33,9 @@ platform::Body& AddRectTube(platform::Part& part, double w, double d, double t, 
 platform::Body& AddPipe(platform::Part& part, double od, double t, double l,
                         const std::string& name = "");
 
+// The axis-aligned box has these corners, to 1e-6 mm.
+void ExpectBox(const platform::Box& box, std::array<double, 3> min, std::array<double, 3> max);
+
 // A folder under the test temp dir, created empty.
 std::string FreshDir(const std::string& name);
 

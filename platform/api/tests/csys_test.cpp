@@ -69,21 +69,28 @@ TEST_F(CoordinateSystems, MatrixKeepsXAndStraightensY) {
   ASSERT_EQ(UF_MTX3_ortho_normalize(skew), 0);
   EXPECT_EQ(std::vector<double>(skew, skew + 9), (std::vector<double>{1, 0, 0, 0, 1, 0, 0, 0, 1}));
 
-  // From a system at (10, 0, 0) turned 90 degrees about Z to the absolute one: its
-  // point (1, 0, 0) lies at (10, 1, 0); the 4x4 matrix maps it there.
+  // From a system at (10, 0, 0) turned 90 degrees about Z to the absolute one: what lies
+  // at its point (1, 0, 0), absolute (10, 1, 0), moves to the absolute (1, 0, 0).
   const double from[3] = {10, 0, 0}, fx[3] = {0, 1, 0}, fy[3] = {-1, 0, 0};
   const double to[3] = {0, 0, 0}, tx[3] = {1, 0, 0}, ty[3] = {0, 1, 0};
-  double t[16], p[3] = {1, 0, 0}, q[3];
+  double t[16], p[3] = {10, 1, 0}, q[3];
   UF_MTX4_csys_to_csys(from, fx, fy, to, tx, ty, t);
   UF_MTX4_vec3_multiply(p, t, q);
-  EXPECT_NEAR(q[0], 10, 1e-12);
-  EXPECT_NEAR(q[1], 1, 1e-12);
+  EXPECT_NEAR(q[0], 1, 1e-12);
+  EXPECT_NEAR(q[1], 0, 1e-12);
   EXPECT_NEAR(q[2], 0, 1e-12);
-  // And back: the absolute (10, 1, 0) is (1, 0, 0) in the turned system.
+  // And back: the absolute (1, 0, 0) returns to (10, 1, 0).
   UF_MTX4_csys_to_csys(to, tx, ty, from, fx, fy, t);
   UF_MTX4_vec3_multiply(q, t, p);
-  EXPECT_NEAR(p[0], 1, 1e-12);
-  EXPECT_NEAR(p[1], 0, 1e-12);
+  EXPECT_NEAR(p[0], 10, 1e-12);
+  EXPECT_NEAR(p[1], 1, 1e-12);
+  // A pure shift of the system by (5, 0, 0) moves everything by (5, 0, 0).
+  const double shifted[3] = {15, 0, 0};
+  double r[3];
+  UF_MTX4_csys_to_csys(from, fx, fy, shifted, fx, fy, t);
+  UF_MTX4_vec3_multiply(q, t, r);
+  EXPECT_NEAR(r[0], 6, 1e-12);
+  EXPECT_NEAR(r[1], 0, 1e-12);
 }
 
 TEST_F(CoordinateSystems, WcsStartsAbsoluteMovesAndComesBack) {

@@ -1,4 +1,5 @@
-// A length with a drag handle ("Value", "HandleOrigin", "HandleOrientation").
+// A length with a drag handle ("Value", "HandleOrigin", "HandleOrientation",
+// "ShowHandle").
 #pragma once
 #include <NXOpen/BlockStyler_UIBlock.hxx>
 #include <NXOpen/ugmath.hxx>
@@ -15,6 +16,8 @@ public:
   void SetHandleOrigin(const Point3d& origin);
   Vector3d HandleOrientation();
   void SetHandleOrientation(const Vector3d& direction);
+  bool ShowHandle();
+  void SetShowHandle(bool show);
 private:
   friend class BlockDialog;
   LinearDimension() = default;

@@ -2,6 +2,7 @@
 // the user selects a node or asks for its tooltip or context menu.
 #pragma once
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <NXOpen/BlockStyler_Node.hxx>
@@ -46,7 +47,13 @@ private:
   friend class BlockDialog;
   friend class Node;
   Tree();
+  Node* FindPath(const std::vector<NXString>& path);
   void SelectPath(const std::vector<NXString>& path);
+  // The user opens the context menu on a node (or on no node) and picks an item by its
+  // text or id.
+  void ChooseMenuItem(const std::vector<NXString>& path, const std::string& item);
+  // One line per node, indented by depth: text, icon, expanded or not, selected, tooltip.
+  std::string Describe();
 
   struct Column {
     int id;

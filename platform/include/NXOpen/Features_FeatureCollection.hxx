@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include <NXOpen/Features_BlockFeatureBuilder.hxx>
 #include <NXOpen/Features_Feature.hxx>
 #include <NXOpen/Features_RemoveParametersBuilder.hxx>
 #include <NXOpen/libnxopencpp_exports.hxx>
@@ -22,6 +23,8 @@ public:
   std::vector<Feature*> GetFeatures();
   // A builder that removes the parameters of bodies of this part; end it with Destroy().
   RemoveParametersBuilder* CreateRemoveParametersBuilder();
+  // A builder for a new block (null) or for redefining that block feature of this part.
+  BlockFeatureBuilder* CreateBlockFeatureBuilder(Feature* block);
 
 private:
   friend class NXOpen::Part;

@@ -12,6 +12,9 @@ public:
   // The model view of that name ("Front", ...); throws NXException naming the view and
   // the part when the part has none.
   ModelingView* FindObject(const NXString& journalIdentifier);
+  // The part's work view while it shows a model view; throws NXException while a drawing
+  // sheet is shown.
+  ModelingView* WorkView();
 
 private:
   friend class NXOpen::Part;

@@ -7,7 +7,17 @@ namespace NXOpen {
 
 class NXOPENCPPEXPORT View : public NXObject {
 public:
+  // How the view draws bodies. Kept for the session; this host draws nothing on screen.
+  enum RenderingStyleType {
+    RenderingStyleTypeShadedWithEdges,
+    RenderingStyleTypeShaded,
+    RenderingStyleTypeWireframeWithDimEdges,
+    RenderingStyleTypeWireframeWithHiddenEdges,
+    RenderingStyleTypeStaticWireframe,
+  };
   ~View() override;
+  RenderingStyleType RenderingStyle();  // shaded with edges until set
+  void SetRenderingStyle(RenderingStyleType renderingStyle);
 
 protected:
   friend class NXObjectManager;
