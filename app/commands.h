@@ -14,6 +14,7 @@ int InfoCommand(const Args& args);         // info PART [--json]
 int ImportCommand(const Args& args);       // import MODEL.step DIR
 int ExportCommand(const Args& args);       // export PART OUT.step
 int ExampleCommand(const Args& args);      // example frame DIR
+int RenderCommand(const Args& args);       // render PART OUTDIR [--sheet NAME]... [--format F]
 
 // Thrown for a wrong command line; main prints it with the usage text.
 struct UsageError : std::runtime_error {

@@ -12,7 +12,8 @@ const char* kUsage =
     "       fabdoc info PART [--json]\n"
     "       fabdoc import MODEL.step DIR\n"
     "       fabdoc export PART OUT.step\n"
-    "       fabdoc example frame DIR\n";
+    "       fabdoc example frame DIR\n"
+    "       fabdoc render PART OUTDIR [--sheet NAME]... [--format pdf|svg|png]\n";
 
 }  // namespace
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     if (command == "import") return ImportCommand(args);
     if (command == "export") return ExportCommand(args);
     if (command == "example") return ExampleCommand(args);
+    if (command == "render") return RenderCommand(args);
     if (command == "--help" || command == "help") {
       std::fputs(kUsage, stdout);
       return 0;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The main job: builds fabdoc, writes the example product and runs the example journal
-# on it. Results go to out/ (or the folder given).
+# The main job: builds fabdoc, writes the example product, runs the example journal on
+# it and draws its sheets into drawings.pdf. Results go to out/ (or the folder given).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BUILD_DIR:-$here/build}"
@@ -15,4 +15,5 @@ cp "$here/examples/main-job.journal" "$out/frame/"
 "$fabdoc" run "$out/frame/main-job.journal"
 "$fabdoc" info "$out/frame/P-总装-0.prt" > "$out/frame-info.txt"
 "$fabdoc" info "$out/frame/P-总装-0.prt" --json > "$out/frame-info.json"
-echo "main job: done; see $out/frame and $out/frame-info.txt"
+"$fabdoc" render "$out/frame/P-总装-0.prt" "$out/frame"
+echo "main job: done; see $out/frame, $out/frame/drawings.pdf and $out/frame-info.txt"

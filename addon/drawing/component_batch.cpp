@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "host/attribute_vocabulary.h"
 #include "host/gbk_text.h"
 #include "host/progress_bar.h"
+#include "host/report_status.h"
 #include "host/batch_guard.h"
 
 namespace kzt {
@@ -119,13 +121,19 @@ private:
   int saved_ = 1;
 };
 
+// Every sheet is tried; a view that cannot be drawn (its bodies deleted) keeps what it
+// showed, and the first failure is reported once all were tried.
 void update_all_sheets() {
   UF_PLIST_update_all_plists();
   int count = 0;
   tag_t* sheets = nullptr;
   UF_DRAW_ask_drawings(&count, &sheets);
-  for (int i = 0; i < count; ++i) UF_DRAW_upd_out_of_date_views(sheets[i]);
+  std::string failure;
+  for (int i = 0; i < count; ++i)
+    if (const int code = UF_DRAW_upd_out_of_date_views(sheets[i]); code != 0 && failure.empty())
+      failure = uf_fail_message(code);
   if (sheets) UF_free(sheets);
+  if (!failure.empty()) throw std::runtime_error(failure);
 }
 
 }  // namespace

@@ -33,6 +33,7 @@
 #include "drawing/sheet_names.h"
 #include "drawing/title_block.h"
 #include "drawing/view_layout.h"
+#include "host/report_status.h"
 #include "host/scoped_destroy.h"
 #include "host/uf_session.h"
 
@@ -83,7 +84,7 @@ UF_DRAW_info_t scale_current_sheet(tag_t& sheet, double scale) {
 tag_t project(tag_t sheet, tag_t parent, UF_DRAW_proj_dir_t direction, SheetPoint at) {
   double point[2] = {at.x, at.y};
   tag_t view = NULL_TAG;
-  UF_DRAW_add_orthographic_view(sheet, parent, direction, point, &view);
+  throw_uf_failure(UF_DRAW_add_orthographic_view(sheet, parent, direction, point, &view));
   return view;
 }
 
@@ -117,17 +118,25 @@ void 创建图纸页(DrawingState& state, const SheetRequest& r, const std::stri
   ensure_drafting_application();
   if (判断图纸是否存在(r.sheetName)) return;
   sheet_from_template(work, r.templatePath, r.sheetName);
-  标题栏设置(r.material, r.numberSuffix, r.drawingName, r.quantity, r.total);
   tag_t sheet = NULL_TAG;
-  scale_current_sheet(sheet, r.scale);
-  const ViewLayout layout = layout_views(state.view_extents, state.sheet_gap_x, state.sheet_gap_y, r.scale);
-  tag_t front = NULL_TAG, isometric = NULL_TAG;
-  创建视图(modelPath, modelName, r.scale, "Front", layout.front.x, layout.front.y, front);
-  project(sheet, front, UF_DRAW_project_below, layout.below);
-  project(sheet, front, UF_DRAW_project_right, layout.right);
-  创建视图(modelPath, modelName, r.scale, "Isometric", layout.isometric.x, layout.isometric.y, isometric);
-  UF_DRAW_upd_out_of_date_views(sheet);
-  UF_DRAW_set_view_scale(isometric, layout.isometricScale);
+  UF_DRAW_ask_current_drawing(&sheet);
+  // A sheet whose views cannot be made or drawn is taken away again: the run stops
+  // with the sheets made before it, none of them half made.
+  try {
+    标题栏设置(r.material, r.numberSuffix, r.drawingName, r.quantity, r.total);
+    scale_current_sheet(sheet, r.scale);
+    const ViewLayout layout = layout_views(state.view_extents, state.sheet_gap_x, state.sheet_gap_y, r.scale);
+    tag_t front = NULL_TAG, isometric = NULL_TAG;
+    创建视图(modelPath, modelName, r.scale, "Front", layout.front.x, layout.front.y, front);
+    project(sheet, front, UF_DRAW_project_below, layout.below);
+    project(sheet, front, UF_DRAW_project_right, layout.right);
+    创建视图(modelPath, modelName, r.scale, "Isometric", layout.isometric.x, layout.isometric.y, isometric);
+    throw_uf_failure(UF_DRAW_upd_out_of_date_views(sheet));
+    throw_uf_failure(UF_DRAW_set_view_scale(isometric, layout.isometricScale));
+  } catch (...) {
+    UF_OBJ_delete_object(sheet);
+    throw;
+  }
 }
 
 int 创建视图(const std::string& modelPath, const std::string& modelName, double scale, const char* viewName,

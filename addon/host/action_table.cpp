@@ -7,9 +7,7 @@
 
 #include "attributes/delete_xiantong.hpp"
 #include "assembly/zujian.hpp"
-#ifdef FABDOC_DRAFTING_ADDON
 #include "drawing/BlockStyler2D.hpp"
-#endif
 #include "attributes/kzt_shuxinV30.hpp"
 #include "host/message.h"
 #include "modelling/TWO_CYL_tool.hpp"
@@ -45,11 +43,7 @@ constexpr UF_MB_action_t Row(int index) {
 }
 
 UF_MB_action_t table[] = {
-#ifdef FABDOC_DRAFTING_ADDON
     Row<launch_BlockStyler2D>(0),  // drawing: automatic drawing production
-#else
-    Row<not_available<0>>(0),    // drawing: needs the host's drafting interface
-#endif
     Row<launch_kzt_shuxinV30>(1),  // attrV2: body attribute writer
     Row<not_available<2>>(2),    // bom_shuchu: BOM export to Excel
     Row<not_available<3>>(3),    // attr_jiancha: attribute check

@@ -2,6 +2,7 @@
 #include "host/report_status.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 #include <uf.h>
 #include <uf_ui.h>
@@ -25,4 +26,14 @@ int report_uf_error(const char* file, int line, const char* call, int code) {
   if (UF_UI_open_listing_window() == 0)
     for (const char* piece : pieces) UF_UI_write_listing_window(piece);
   return code;
+}
+
+std::string uf_fail_message(int code) {
+  char message[UF_UI_MAX_STRING_LEN + 1] = "";
+  UF_get_fail_message(code, message);
+  return message;
+}
+
+void throw_uf_failure(int code) {
+  if (code != 0) throw std::runtime_error(uf_fail_message(code));
 }

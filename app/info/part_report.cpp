@@ -101,6 +101,8 @@ json NoteJson(TabularNote& note) {
   return {{"tag", note.GetTag()},
           {"kind", note.Subtype() == kPartsListSubtype ? "parts_list" : "tabular_note"},
           {"position", note.position},
+          {"row_heights", note.rowHeights},
+          {"column_widths", note.columnWidths},
           {"cells", rows}};
 }
 

@@ -60,6 +60,15 @@ int UF_DRAW_ask_current_drawing(tag_t* drawing_tag) {
   });
 }
 
+int UF_DRAW_open_drawing(const tag_t drawing_tag) {
+  return Guard("UF_DRAW_open_drawing", [&] {
+    auto& sheet = Session::Get().RequireAs<DrawingSheet>(drawing_tag, "a drawing sheet");
+    Part& part = WorkPart();
+    if (sheet.owner != &part) throw HostError(HostStatus::InvalidArgument, "the drawing sheet is not in the work part");
+    drafting::SetCurrentSheet(part, sheet);
+  });
+}
+
 int UF_DRAW_ask_drawing_info(tag_t drawing_tag, UF_DRAW_info_t* drawing_info) {
   return Guard("UF_DRAW_ask_drawing_info", [&] {
     Need(drawing_info, "drawing_info");

@@ -7,10 +7,10 @@
 #include "platform/api/cycle.h"
 #include "platform/api/guard.h"
 #include "platform/assemblies/occurrence.h"
+#include "platform/drafting/delete_object.h"
 #include "platform/drafting/views.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/feature.h"
-#include "platform/geometry/feature_delete.h"
 #include "platform/objects/display.h"
 #include "platform/objects/host_types.h"
 
@@ -52,7 +52,7 @@ void DeleteObject(Tag tag) {
   Object& object = Live(tag);
   if (dynamic_cast<Part*>(&object))
     throw HostError(HostStatus::WrongObjectType, TagText(tag) + " is a part; close it with UF_PART_close");
-  DeleteWithDependants(object);
+  drafting::DeleteWithDependants(object);
 }
 
 }  // namespace

@@ -21,12 +21,19 @@ struct SheetLine {
   double widthMm = 0.35;
 };
 
+// A circle or a counter-clockwise arc of the frame (the projection symbol).
+struct SheetArc {
+  Arc2 arc;
+  double widthMm = 0.35;
+};
+
 struct SheetText {
   std::string utf8;
   Point2 position;
   double heightMm = 3.5;  // character height
   TextAnchor anchor = TextAnchor::BottomLeft;
   double angleDegrees = 0;  // counter-clockwise
+  double maxWidthMm = 0;    // above 0: a longer text is set smaller to fit (a table cell)
 };
 
 struct SheetView {
@@ -39,6 +46,7 @@ struct SheetDrawing {
   std::string name;
   double widthMm = 420, heightMm = 297;
   std::vector<SheetLine> lines;
+  std::vector<SheetArc> arcs;
   std::vector<SheetText> texts;
   std::vector<SheetView> views;
 };

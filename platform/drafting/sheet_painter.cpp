@@ -72,25 +72,38 @@ double AnchorAboveBaseline(TextAnchor anchor) {
   }
 }
 
-void PaintText(cairo_t* cr, const Flip& flip, const SheetText& text, const RenderStyle& style) {
-  PangoLayout* layout = pango_cairo_create_layout(cr);
+void SetFont(PangoLayout* layout, const RenderStyle& style, double heightMm) {
   PangoFontDescription* font = pango_font_description_new();
   pango_font_description_set_family(font, style.fontFamily.c_str());
-  pango_font_description_set_absolute_size(font, text.heightMm * PANGO_SCALE);
+  pango_font_description_set_absolute_size(font, heightMm * PANGO_SCALE);
   pango_layout_set_font_description(layout, font);
   pango_font_description_free(font);
-  pango_layout_set_text(layout, text.utf8.c_str(), static_cast<int>(text.utf8.size()));
+}
 
+double LayoutWidth(PangoLayout* layout) {
   PangoRectangle logical;
   pango_layout_get_extents(layout, nullptr, &logical);
-  const double width = static_cast<double>(logical.width) / PANGO_SCALE;
+  return static_cast<double>(logical.width) / PANGO_SCALE;
+}
+
+void PaintText(cairo_t* cr, const Flip& flip, const SheetText& text, const RenderStyle& style) {
+  PangoLayout* layout = pango_cairo_create_layout(cr);
+  double height = text.heightMm;
+  SetFont(layout, style, height);
+  pango_layout_set_text(layout, text.utf8.c_str(), static_cast<int>(text.utf8.size()));
+  double width = LayoutWidth(layout);
+  if (text.maxWidthMm > 0 && width > text.maxWidthMm) {
+    height *= text.maxWidthMm / width;
+    SetFont(layout, style, height);
+    width = LayoutWidth(layout);
+  }
   const double baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
 
   cairo_save(cr);
   cairo_translate(cr, flip.X(text.position), flip.Y(text.position));
   cairo_rotate(cr, -text.angleDegrees * std::numbers::pi / 180);
   cairo_move_to(cr, -width * HorizontalShare(text.anchor),
-                -baseline + AnchorAboveBaseline(text.anchor) * text.heightMm);
+                -baseline + AnchorAboveBaseline(text.anchor) * height);
   pango_cairo_update_layout(cr, layout);
   pango_cairo_show_layout(cr, layout);
   cairo_restore(cr);
@@ -108,6 +121,11 @@ void PaintSheet(cairo_t* cr, const SheetDrawing& sheet, const RenderStyle& style
     cairo_set_line_width(cr, line.widthMm);
     MoveTo(cr, flip, line.start);
     LineTo(cr, flip, line.end);
+    cairo_stroke(cr);
+  }
+  for (const SheetArc& arc : sheet.arcs) {
+    cairo_set_line_width(cr, arc.widthMm);
+    AddCurve(cr, flip, {0, 0}, arc.arc);
     cairo_stroke(cr);
   }
   for (const SheetView& view : sheet.views) PaintView(cr, flip, view, style);

@@ -4,7 +4,7 @@
 #include <NXOpen/Session.hxx>
 #include <NXOpen/Update.hxx>
 
-#include "platform/geometry/feature_delete.h"
+#include "platform/drafting/delete_object.h"
 #include "platform/nxopen/host_calls.h"
 #include "platform/objects/session.h"
 
@@ -42,7 +42,7 @@ int Update::DoUpdate(unsigned int undoMark) {
   // A feature deleted earlier in the list may already have taken a later entry with it.
   for (tag_t tag : doomed)
     if (platform::Object* object = session.Find(tag))
-      Call([&] { platform::DeleteWithDependants(*object); });
+      Call([&] { platform::drafting::DeleteWithDependants(*object); });
   return 0;
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end: the main job's journal on a fresh example product writes the attributes of
-# every body and splits the numbered components into single-body parts saved beside them.
+# every body, splits the numbered components into single-body parts saved beside them and
+# draws the product's sheets, which `render` turns into one PDF that poppler reads back.
 set -euo pipefail
 fabdoc="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -11,6 +12,9 @@ trap 'rm -rf "$dir"' EXIT
 cp "$here/examples/main-job.journal" "$dir/"
 "$fabdoc" run "$dir/main-job.journal" > "$dir/out"
 "$fabdoc" info "$dir/P-总装-0.prt" --json > "$dir/info.json"
+"$fabdoc" render "$dir/P-总装-0.prt" "$dir/drawn" > /dev/null
+pdfinfo "$dir/drawn/drawings.pdf" > "$dir/pdfinfo.txt"
+pdftotext -layout "$dir/drawn/drawings.pdf" "$dir/drawings.txt"
 python3 - "$dir" <<'PY'
 import json, os, sys
 d = sys.argv[1]
@@ -32,6 +36,42 @@ for b in bodies:
     assert b["attributes"].get("DB_PART_NAME"), b
 # The single-body handle is no parent: it stays as it is.
 assert "P-把手-4" in names
+
+# Drawings: one sheet per sub-assembly, one per part, the general arrangement last,
+# each with four drawn views clear of its title block.
+sheets = info["sheets"]
+sheet_names = [s["name"] for s in sheets]
+assert sheet_names[:3] == ["1-0组件-机架", "2-0组件-底座", "3-0组件-护罩"], sheet_names
+for expected in ["1-1-立柱", "2-1-底板", "3-1-角板", "000-4-把手"]:
+    assert expected in sheet_names, (expected, sheet_names)
+assert sheet_names[-1] == "000-0-总图", sheet_names
+for s in sheets:
+    assert len(s["views"]) == 4, s["name"]
+    note = s["notes"][0]
+    left, top = note["position"]
+    block = (left, top - sum(note["row_heights"]), left + sum(note["column_widths"]), top)
+    for v in s["views"]:
+        assert v["edges"]["visible"] > 0, (s["name"], v["name"])
+        x0, y0, x1, y1 = v["box"]
+        assert 0 < x0 and x1 < s["size"][0] and 0 < y0 and y1 < s["size"][1], (s["name"], v)
+        assert x1 <= block[0] or x0 >= block[2] or y1 <= block[1] or y0 >= block[3], (s["name"], v["name"], "title block")
+column = [s for s in sheets if s["name"] == "1-1-立柱"][0]
+cells = [c for row in column["notes"][0]["cells"] for c in row]
+assert "方管(50X50X2.0-1200)-Q235" in cells and "立柱" in cells and "-1-1" in cells, cells
+
+# The PDF: a page per sheet, each of its sheet's size, the Chinese texts as written.
+pages = int([l for l in open(os.path.join(d, "pdfinfo.txt")) if l.startswith("Pages:")][0].split()[1])
+assert pages == len(sheets), (pages, len(sheets))
+# pdftotext may split a run of glyphs where the font changes: compare without spaces.
+text = open(os.path.join(d, "drawings.txt"), encoding="utf-8").read().replace(" ", "")
+for expected in ["000-0-总图", "1-0组件-机架", "方管(50X50X2.0-1200)-Q235", "名称", "审核", "比例"]:
+    assert expected in text, expected
 PY
+# A named sheet alone as SVG; a sheet that is not there is an error naming it.
+"$fabdoc" render "$dir/P-总装-0.prt" "$dir/svg" --sheet "1-1-立柱" --format svg > /dev/null
+test -s "$dir/svg/1-1-立柱.svg"
+test "$(ls "$dir/svg" | wc -l)" = 1
+if "$fabdoc" render "$dir/P-总装-0.prt" "$dir/svg" --sheet "9-9-无" 2> "$dir/err"; then exit 1; fi
+grep -q "no sheet named \"9-9-无\"" "$dir/err"
 grep -q "^message: 找到 1 个重复体" "$dir/out"
 echo "main job: ok"

@@ -1,91 +1,13 @@
 // Drawing production on assemblies made by the component dialog: numbering and
 // quantities (host calls only), and the whole component-mode run through the `drawing`
 // dialog, read back through the host's C interface. Journal text is UTF-8; literals GBK.
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include <uf.h>
-#include <uf_assem.h>
-#include <uf_draw.h>
-#include <uf_obj.h>
-#include <uf_part.h>
-#include <uf_tabnot.h>
-#include <uf_view.h>
+#include "addon/drawing/tests/drawing_fixture.h"
 
-#include "addon/host/tests/journal_fixture.h"
-#include "drawing/numbering.h"
-#include "drawing/sheet_names.h"
-#include "host/attribute_vocabulary.h"
-#include "platform/text/host_path.h"
-#include "platform/files/part_file.h"
-
-using namespace platform;
-using fabdoc_test::AddBox;
-
-namespace {
-
-// A body made to drawing with its stock attributes, as the attribute writer leaves it.
-void MakeToDrawing(Body& b, const std::string& name, const std::string& number = "1") {
-  b.attributes.Set(kzt::kPartName, name);
-  b.attributes.Set(kzt::kRemark, kzt::kMadeToDrawing);
-  b.attributes.Set(kzt::kPartNo, number);
-  b.attributes.Set(kzt::kStockSpec, "钢板(2.0X100X300)");
-  b.attributes.Set(kzt::kMaterial, "Q235");
-}
-
-}  // namespace
-
-class DrawingProduction : public kzt_test::CommandTest {
-protected:
-  // 总装-0 holding, at x = 1000 * i, one instance of each numbered multi-body part of
-  // `parents` (stem, body names); the component dialog's batch then splits them.
-  void MakeProduct(const std::vector<std::pair<std::string, std::vector<std::string>>>& parents) {
-    root = &session().NewPart(HostPath("总装-0.prt"));
-    for (size_t p = 0; p < parents.size(); ++p) {
-      Part& part = session().NewPart(HostPath(parents[p].first + ".prt"));
-      for (size_t i = 0; i < parents[p].second.size(); ++i)
-        MakeToDrawing(AddBox(part, 200.0 * i, 0, 0, 100, 50, 20), parents[p].second[i]);
-      files::SavePart(part, part.path);
-      Instance inst;
-      inst.partPath = part.path;
-      inst.instanceName = parents[p].first;
-      inst.name = parents[p].first;
-      inst.transform = Transform::Translation(1000.0 * p, 0, 0);
-      root->AddInstance(inst);
-    }
-    files::SavePart(*root, root->path);
-    session().SetDisplayed(root);
-    Run(u8R"J(
-action new_zujianV1
-  set enum0 2
-  set toggle0 true
-  apply
-  cancel
-)J");
-    UF_initialize();
-    UF_ASSEM_set_work_part(UF_PART_ask_display_part());
-    UF_terminate();
-  }
-  std::string HostPath(const std::string& gbkName) { return ToHostPath(folder) + "\\" + gbkName; }
-  // The components of the work assembly by file stem.
-  tag_t Component(const std::string& stem) {
-    kzt::ComponentWalk walk;
-    std::vector<tag_t> all;
-    kzt::得到所有组件的数组(walk, UF_ASSEM_ask_work_part(), all);
-    for (tag_t c : all)
-      if (kzt::获取文件名和路径(kzt::得到新建组件的路径(c), 1) == stem) return c;
-    return NULL_TAG;
-  }
-  // Work-part bodies with that part name.
-  std::vector<tag_t> Bodies(const std::string& name) {
-    std::vector<tag_t> all, named;
-    kzt::得到工作部件所有的实体(all);
-    for (tag_t b : all)
-      if (kzt::得到体的属性(b, kzt::kPartName) == name) named.push_back(b);
-    return named;
-  }
-  Part* root = nullptr;
-};
+using namespace kzt_test;
 
 TEST_F(DrawingProduction, ModeFollowsTheNumberOfSingleBodyComponents) {
   MakeProduct({{"FRAME-3", {"BASE", "PLATE"}}});
@@ -164,9 +86,6 @@ TEST_F(DrawingProduction, LayerModeReplacesPrefixesOfNumberedDrawingParts) {
 
 TEST_F(DrawingProduction, BackupAndRenameJobsSayTheyAreNotAvailable) {
   MakeProduct({{"FRAME-3", {"BASE", "PLATE"}}});
-#ifndef FABDOC_DRAFTING_ADDON
-  GTEST_SKIP() << "the drawing dialog is built with the host's drafting interface (FABDOC_DRAFTING_ADDON)";
-#else
   Run(u8R"J(
 action drawing
   set enum0 1
@@ -178,74 +97,10 @@ action drawing
   cancel
 )J");
   EXPECT_TRUE(kzt::sheet_names().empty());
-#endif
 }
-
-#ifdef FABDOC_DRAFTING_ADDON
-namespace {
-
-// The texts of the tabular notes of a sheet, cell by cell, after opening it.
-std::vector<std::string> CellTexts(const std::string& sheetName) {
-  std::vector<std::string> texts;
-  UF_initialize();
-  int count = 0;
-  tag_t* sheets = nullptr;
-  UF_DRAW_ask_drawings(&count, &sheets);
-  for (int i = 0; i < count; ++i) {
-    char name[UF_OBJ_NAME_BUFSIZE] = "";
-    UF_OBJ_ask_name(sheets[i], name);
-    if (sheetName == name) UF_DRAW_open_drawing(sheets[i]);
-  }
-  if (sheets) UF_free(sheets);
-  tag_t object = NULL_TAG;
-  while (UF_VIEW_cycle_objects(NULL_TAG, UF_VIEW_VISIBLE_OBJECTS, &object) == 0 && object != NULL_TAG) {
-    int type = 0, subtype = 0;
-    UF_OBJ_ask_type_and_subtype(object, &type, &subtype);
-    if (type != UF_tabular_note_type || subtype != UF_tabular_note_section_subtype) continue;
-    tag_t note = NULL_TAG;
-    UF_TABNOT_ask_tabular_note_of_section(object, &note);
-    int rows = 0, columns = 0;
-    UF_TABNOT_ask_nm_rows(note, &rows);
-    UF_TABNOT_ask_nm_columns(note, &columns);
-    for (int r = 0; r < rows; ++r)
-      for (int c = 0; c < columns; ++c) {
-        tag_t row = NULL_TAG, column = NULL_TAG, cell = NULL_TAG;
-        UF_TABNOT_ask_nth_row(note, r, &row);
-        UF_TABNOT_ask_nth_column(note, c, &column);
-        UF_TABNOT_ask_cell_at_row_col(row, column, &cell);
-        char* text = nullptr;
-        UF_TABNOT_ask_cell_text(cell, &text);
-        texts.push_back(text ? text : "");
-        if (text) UF_free(text);
-      }
-  }
-  UF_terminate();
-  return texts;
-}
-
-bool Has(const std::vector<std::string>& texts, const std::string& text) {
-  for (const auto& t : texts)
-    if (t == text) return true;
-  return false;
-}
-
-constexpr const char8_t* kComponentModeRun = u8R"J(
-action drawing
-  set tuhao XJ-01
-  set ming 产品
-  apply
-  expect message "组件模式"
-  cancel
-)J";
-
-}  // namespace
-#endif
 
 TEST_F(DrawingProduction, ComponentModeMakesOneSheetPerPartSubAssemblyAndTheWhole) {
   MakeProduct({{"FRAME-3", {"BASE", "PLATE"}}});
-#ifndef FABDOC_DRAFTING_ADDON
-  GTEST_SKIP() << "needs the host's drafting interface (FABDOC_DRAFTING_ADDON)";
-#else
   Run(kComponentModeRun);
   EXPECT_EQ(kzt::sheet_names(), (std::vector<std::string>{"3-0组件-FRAME", "3-1-BASE", "3-2-PLATE", "000-0-总图"}));
   const auto base = CellTexts("3-1-BASE");
@@ -257,7 +112,6 @@ TEST_F(DrawingProduction, ComponentModeMakesOneSheetPerPartSubAssemblyAndTheWhol
   // A second run adds nothing.
   Run(kComponentModeRun);
   EXPECT_EQ(kzt::sheet_names().size(), 4u);
-#endif
 }
 
 TEST_F(DrawingProduction, TopLevelPartsGetSheetsInComponentOrderAndModelsNone) {
@@ -279,9 +133,6 @@ TEST_F(DrawingProduction, TopLevelPartsGetSheetsInComponentOrderAndModelsNone) {
   }
   files::SavePart(*root, root->path);
   session().SetDisplayed(root);
-#ifndef FABDOC_DRAFTING_ADDON
-  GTEST_SKIP() << "needs the host's drafting interface (FABDOC_DRAFTING_ADDON)";
-#else
   Run(kComponentModeRun);
   EXPECT_EQ(kzt::sheet_names(), (std::vector<std::string>{"000-1-BASE", "000-2-PLATE", "000-0-总图"}));
   // The 100 x 50 x 20 part on A4: front view at (70, 211), isometric at 0.245.
@@ -308,7 +159,6 @@ TEST_F(DrawingProduction, TopLevelPartsGetSheetsInComponentOrderAndModelsNone) {
   UF_free(views);
   UF_free(sheets);
   UF_terminate();
-#endif
 }
 
 TEST_F(DrawingProduction, SubAssemblyTotalCountsItsOccurrences) {
@@ -338,9 +188,6 @@ TEST_F(DrawingProduction, SubAssemblyTotalCountsItsOccurrences) {
   }
   files::SavePart(*root, root->path);
   session().SetDisplayed(root);
-#ifndef FABDOC_DRAFTING_ADDON
-  GTEST_SKIP() << "needs the host's drafting interface (FABDOC_DRAFTING_ADDON)";
-#else
   Run(kComponentModeRun);
   const auto names = kzt::sheet_names();
   EXPECT_EQ(std::count(names.begin(), names.end(), "3-0组件-FRAME"), 1);
@@ -348,5 +195,4 @@ TEST_F(DrawingProduction, SubAssemblyTotalCountsItsOccurrences) {
   EXPECT_TRUE(Has(cells, "4")) << "total: four occurrences named P-FRAME-3";
   EXPECT_TRUE(Has(cells, "1")) << "quantity";
   EXPECT_TRUE(Has(cells, "FRAME"));
-#endif
 }

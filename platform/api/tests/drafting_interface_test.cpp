@@ -192,3 +192,33 @@ TEST_F(DraftingInterface, ImportedViewsProjectionsAndMasksByName) {
   EXPECT_NE(uc6447("NO@9", 1, nullptr), 0);
   EXPECT_NE(UF_DRAW_add_orthographic_view(NULL_TAG, imported, static_cast<UF_DRAW_proj_dir_t>(9), below, &lower), 0);
 }
+
+TEST_F(DraftingInterface, DeletingASheetTakesItsViewsAndNotesAndLeavesTheOtherCurrent) {
+  const tag_t kept = MakeSheet("A4_nj.prt", "KEPT");
+  const tag_t doomed = MakeSheet("A3_bujian.prt", "GONE");
+  tag_t front = NULL_TAG;
+  ASSERT_EQ(UF_OBJ_cycle_by_name_and_type(part->GetTag(), "Front", UF_view_type, false, &front), 0);
+  UF_DRAW_view_info_t info;
+  ASSERT_EQ(UF_DRAW_initialize_view_info(&info), 0);
+  double at[2] = {100, 200};
+  tag_t view = NULL_TAG;
+  ASSERT_EQ(UF_DRAW_import_view(doomed, front, at, &info, &view), 0);
+  auto& sheet = session().RequireAs<DrawingSheet>(doomed, "a sheet");
+  const auto notes = drafting::NotesOf(sheet);
+  ASSERT_EQ(notes.size(), 1u);
+  const tag_t note = notes[0]->GetTag();
+
+  ASSERT_EQ(UF_OBJ_delete_object(doomed), 0);
+  EXPECT_EQ(UF_OBJ_ask_status(doomed), UF_OBJ_DELETED);
+  EXPECT_EQ(UF_OBJ_ask_status(view), UF_OBJ_DELETED) << "its view goes with it";
+  EXPECT_EQ(UF_OBJ_ask_status(note), UF_OBJ_DELETED) << "its title block goes with it";
+  int count = 0;
+  tag_t* sheets = nullptr;
+  ASSERT_EQ(UF_DRAW_ask_drawings(&count, &sheets), 0);
+  ASSERT_EQ(count, 1);
+  EXPECT_EQ(sheets[0], kept);
+  UF_free(sheets);
+  tag_t current = NULL_TAG;
+  ASSERT_EQ(UF_DRAW_ask_current_drawing(&current), 0);
+  EXPECT_EQ(current, kept);
+}

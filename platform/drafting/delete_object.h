@@ -1,0 +1,10 @@
+// Deleting any object of a part with what depends on it: a sheet takes its views and
+// notes along, a feature its bodies, a body the features left without one.
+#pragma once
+#include "platform/objects/object.h"
+
+namespace platform::drafting {
+
+void DeleteWithDependants(Object& object);
+
+}  // namespace platform::drafting
