@@ -74,4 +74,22 @@ test "$(ls "$dir/svg" | wc -l)" = 1
 if "$fabdoc" render "$dir/P-总装-0.prt" "$dir/svg" --sheet "9-9-无" 2> "$dir/err"; then exit 1; fi
 grep -q "no sheet named \"9-9-无\"" "$dir/err"
 grep -q "^message: 找到 1 个重复体" "$dir/out"
+# DWG export: one file per sheet beside the assembly, read by LibreDWG and libdxfrw.
+python3 - "$dir" "$here/tests/readers" <<'PY'
+import json, os, subprocess, sys
+d, readers = sys.argv[1], sys.argv[2]
+sheets = [s["name"] for s in json.load(open(os.path.join(d, "info.json")))["sheets"]]
+folder = os.path.join(d, "P-总装-0CAD工程图")
+assert sorted(os.listdir(folder)) == sorted(n + ".dwg" for n in sheets), (os.listdir(folder), sheets)
+for name in sheets:
+    for script in ["read_dwg_libredwg.mjs", "read_dwg_libdxfrw.mjs"]:
+        out = subprocess.run(["node", os.path.join(readers, script), os.path.join(folder, name + ".dwg")],
+                             check=True, capture_output=True, text=True).stdout.strip().splitlines()[-1]
+        r = json.loads(out)
+        assert r["ok"] and not r["critical"], (name, script, r.get("errors"))
+        layers = r["countsByLayer"]
+        assert layers.get("轮廓") and layers.get("图框") and layers.get("文字"), (name, script, layers)
+        texts = [t["text"] for t in r["texts"]]
+        assert "名称" in texts and name in texts, (name, script, texts[:20])
+PY
 echo "main job: ok"
