@@ -20,7 +20,7 @@ namespace {
 
 fs::path ReadersDir() {
   const char* source = std::getenv("FABDOC_SOURCE_DIR");
-  return fs::path(source ? source : ".") / "tests" / "readers";
+  return fs::path(source ? source : FABDOC_TEST_SOURCE_DIR) / "tests" / "readers";
 }
 
 std::vector<std::string> WrittenTexts(const Drawing& drawing) {

@@ -27,9 +27,7 @@ namespace {
 class DxfdwgCreatorTest : public fabdoc_test::DraftingTest {
 protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / "fabdoc-dxfdwg";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = fabdoc_test::FreshDir("dxfdwg");  // one per test: ctest runs them side by side
     part = &session().NewPart(ToHostPath((dir / "frame.prt").string()));
     fabdoc_test::AddBox(*part, 0, 0, 0, 200, 100, 50);
     sheet = &drafting::AddSheetFromTemplate(*part, SheetTemplate("A3_bujian.prt"), text::ToGbk("机架-1"));
