@@ -8,60 +8,21 @@
 #include <thread>
 #include <vector>
 
-#include <BRepAlgoAPI_Cut.hxx>
 #include <BRepBndLib.hxx>
-#include <BRepPrimAPI_MakeBox.hxx>
-#include <BRepPrimAPI_MakeCylinder.hxx>
 #include <Bnd_Box.hxx>
 #include <TopExp_Explorer.hxx>
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_solids.h"
 #include "platform/drafting/hidden_line_projection.h"
 
 namespace {
 
 using namespace platform::drafting;
 
-constexpr int kSolids = 200;
+using fabdoc_bench::kSolids;
+using fabdoc_bench::Solids;
 const char* const kPageViews[] = {"Front", "Top", "Left", "Isometric"};
-
-TopoDS_Shape Block(double dx, double dy, double dz, double x = 0, double y = 0, double z = 0) {
-  return BRepPrimAPI_MakeBox(gp_Pnt(x, y, z), dx, dy, dz).Shape();
-}
-
-TopoDS_Shape Cut(const TopoDS_Shape& a, const TopoDS_Shape& b) {
-  BRepAlgoAPI_Cut cut(a, b);
-  if (!cut.IsDone()) throw std::runtime_error("bench solid: cut failed");
-  return cut.Shape();
-}
-
-// The simple parts of a welded frame: plates, plates with holes, square tubes, pipes, angles.
-TopoDS_Shape Solid(int i) {
-  const double length = 300 + 7 * i;
-  switch (i % 5) {
-    case 0: return Block(length, 100 + i % 7 * 10, 10);
-    case 1: {
-      TopoDS_Shape plate = Block(length, 120, 12);
-      for (double x : {30.0, length - 30})
-        for (double y : {30.0, 90.0})
-          plate = Cut(plate, BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(x, y, -1), gp::DZ()), 9, 14).Shape());
-      return plate;
-    }
-    case 2: return Cut(Block(60, 60, length), Block(50, 50, length + 2, 5, 5, -1));
-    case 3: return Cut(BRepPrimAPI_MakeCylinder(gp_Ax2(gp::Origin(), gp::DX()), 30, length).Shape(),
-                       BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(-1, 0, 0), gp::DX()), 26, length + 2).Shape());
-    default: return Cut(Block(length, 50, 50), Block(length + 2, 45, 45, -1, 5, 5));
-  }
-}
-
-const std::vector<TopoDS_Shape>& Solids() {
-  static const std::vector<TopoDS_Shape> solids = [] {
-    std::vector<TopoDS_Shape> all;
-    for (int i = 0; i < kSolids; ++i) all.push_back(Solid(i));
-    return all;
-  }();
-  return solids;
-}
 
 // The A4 part-sheet scale for a body of these extents (210 x 297, reserves 90 and 155).
 double PageScale(const TopoDS_Shape& shape) {
@@ -121,7 +82,7 @@ std::vector<PlacedBody> Product(int n) {
   std::vector<PlacedBody> bodies;
   for (int i = 0; i < n; ++i) {
     gp_Trsf placement;
-    placement.SetTranslation(gp_Vec(1200.0 * (i % 15), 400.0 * (i / 15 % 4), 600.0 * (i / 60)));
+    placement.SetTranslation(fabdoc_bench::ProductPlace(i));
     bodies.push_back({solids[i], placement});
   }
   return bodies;

@@ -60,9 +60,9 @@ TEST_F(AddOnEntry, AnUnbuiltCommandSaysSoAndChangesNothing) {
   ufsta(nullptr, &rc, 0);
   platform::Part& part = session().NewPart("\\p\\a.prt");
   session().SetDisplayed(&part);
-  EXPECT_EQ(platform::ui::RunAction("drawing"), 0);
+  EXPECT_EQ(platform::ui::RunAction("bom_shuchu"), 0);
   testing::internal::GetCapturedStdout();
-  EXPECT_EQ(Shown("message"), std::vector<std::string>{Utf8("drawing: 此命令尚未提供")});
+  EXPECT_EQ(Shown("message"), std::vector<std::string>{Utf8("bom_shuchu: 此命令尚未提供")});
   EXPECT_TRUE(part.Objects().empty());
   EXPECT_FALSE(part.modified);
 }

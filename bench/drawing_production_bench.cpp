@@ -1,0 +1,132 @@
+// Drawing production on a 200-part product: the `drawing` command in component mode
+// (200 A4 part sheets and the general-arrangement sheet, four views each), and the
+// general-arrangement sheet alone. Each part is one of the simple solids of a welded
+// frame in a component part of its own, as the component dialog leaves them.
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+
+#include <benchmark/benchmark.h>
+
+#include "drawing/sheet_scale.h"
+#include "drawing/sheet_views.h"
+#include "app/journal/journal.h"
+#include "app/journal/runner.h"
+#include "bench/bench_solids.h"
+#include "platform/drafting/sheets.h"
+#include "platform/files/part_file.h"
+#include "platform/geometry/body.h"
+#include "platform/objects/session.h"
+#include "platform/text/host_path.h"
+#include <uf.h>
+#include <uf_assem.h>
+#include <uf_draw.h>
+#include <uf_part.h>
+
+extern "C" void ufsta(char* param, int* retcode, int paramLen);
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+double ProcessCpuSeconds() {
+  timespec now;
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return now.tv_sec + now.tv_nsec * 1e-9;
+}
+
+// P-0.prt over P-S<i>-<i>.prt, i = 1 .. 200, each holding solid i - 1 made to drawing.
+Part& MakeProduct(const fs::path& dir) {
+  Session::Get().Reset();
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const std::string folder = ToHostPath(dir.string());
+  Part& root = Session::Get().NewPart(folder + "\\P-0.prt");
+  for (int i = 1; i <= fabdoc_bench::kSolids; ++i) {
+    const std::string stem = "P-S" + std::to_string(i) + "-" + std::to_string(i);
+    Part& part = Session::Get().NewPart(folder + "\\" + stem + ".prt");
+    auto body = std::make_unique<Body>(fabdoc_bench::Solids()[i - 1]);
+    body->name = "S" + std::to_string(i);
+    body->attributes.Set("DB_PART_NAME", body->name);
+    body->attributes.Set("DB_PART_NO", "1");
+    body->attributes.Set("REMARK", "按图制作");  // GBK: this file is compiled like the add-on
+    body->attributes.Set("suling", "钢板(10X100X300)");
+    body->attributes.Set("MATERIALS", "Q235");
+    part.Add(std::move(body));
+    files::SavePart(part, part.path);
+    Instance inst;
+    inst.partPath = part.path;
+    inst.instanceName = inst.name = stem;
+    const gp_Vec at = fabdoc_bench::ProductPlace(i - 1);
+    inst.transform = Transform::Translation(at.X(), at.Y(), at.Z());
+    root.AddInstance(inst);
+  }
+  files::SavePart(root, root.path);
+  Session::Get().SetDisplayed(&root);
+  return root;
+}
+
+void StartAddOn() {
+  setenv("FABDOC_DIALOG_PATH", FABDOC_BENCH_DIALOGS, 1);
+  int rc = 0;
+  ufsta(nullptr, &rc, 0);
+}
+
+void ComponentModeSheetsOf200Parts(benchmark::State& state) {
+  StartAddOn();
+  const fs::path dir = fs::temp_directory_path() / "fabdoc-bench-drawings";
+  double cpu = 0;
+  size_t sheets = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    Part& root = MakeProduct(dir);
+    const auto journal = fabdoc::app::journal::ParseJournal(
+        "action drawing\n  set tuhao \"XJ\"\n  set ming \"BENCH\"\n  apply\n  cancel\n", (dir / "j").string(),
+        dir.string());
+    std::FILE* sink = std::fopen("/dev/null", "w");
+    fabdoc::app::journal::Runner runner(journal, sink);
+    state.ResumeTiming();
+    const double before = ProcessCpuSeconds();
+    runner.Run();
+    cpu += ProcessCpuSeconds() - before;
+    std::fclose(sink);
+    sheets = drafting::SheetsOf(root).size();
+  }
+  state.counters["cpu_s"] = cpu / state.iterations();
+  state.counters["sheets"] = static_cast<double>(sheets);
+  Session::Get().Reset();
+}
+BENCHMARK(ComponentModeSheetsOf200Parts)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+
+void GeneralArrangementSheetOf200Parts(benchmark::State& state) {
+  StartAddOn();
+  const fs::path dir = fs::temp_directory_path() / "fabdoc-bench-drawings";
+  double cpu = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    MakeProduct(dir);
+    UF_initialize();
+    UF_ASSEM_set_work_part(UF_PART_ask_display_part());
+    char path[MAX_FSPEC_BUFSIZE] = "";
+    UF_PART_ask_part_name(UF_PART_ask_display_part(), path);
+    state.ResumeTiming();
+    const double before = ProcessCpuSeconds();
+    kzt::DrawingState drawing;
+    double scale = 0;
+    kzt::A3总图比例设置(drawing, UF_ASSEM_ask_work_part(), scale);
+    kzt::创建图纸页(drawing, {"", "-ooo", "000-0-总图", "1", "1", "", scale, "\\kzt-1\\bom\\A3_zong.prt"}, path, "P-0");
+    tag_t sheet = NULL_TAG;
+    UF_DRAW_ask_current_drawing(&sheet);
+    UF_DRAW_upd_out_of_date_views(sheet);  // the reduced isometric view
+    cpu += ProcessCpuSeconds() - before;
+    UF_terminate();
+  }
+  state.counters["cpu_s"] = cpu / state.iterations();
+  Session::Get().Reset();
+}
+BENCHMARK(GeneralArrangementSheetOf200Parts)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();
