@@ -11,10 +11,7 @@
 #include <numeric>
 #include <vector>
 
-#include <BRepAlgoAPI_Cut.hxx>
-#include <BRepPrimAPI_MakeBox.hxx>
-#include <BRepPrimAPI_MakeCylinder.hxx>
-
+#include "bench/bench_solids.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/view_content.h"
 #include "platform/drafting/views.h"
@@ -33,25 +30,6 @@ using namespace platform;
 namespace fs = std::filesystem;
 
 constexpr int kParts = 200;
-
-TopoDS_Shape Solid(int i) {
-  const double length = 300 + 7 * i;
-  auto box = [](double dx, double dy, double dz, double x = 0, double y = 0, double z = 0) {
-    return BRepPrimAPI_MakeBox(gp_Pnt(x, y, z), dx, dy, dz).Shape();
-  };
-  switch (i % 4) {
-    case 0: return box(length, 100 + i % 7 * 10, 10);
-    case 1: {
-      TopoDS_Shape plate = box(length, 120, 12);
-      for (double x : {30.0, length - 30})
-        for (double y : {30.0, 90.0})
-          plate = BRepAlgoAPI_Cut(plate, BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(x, y, -1), gp::DZ()), 9, 14).Shape()).Shape();
-      return plate;
-    }
-    case 2: return BRepAlgoAPI_Cut(box(60, 60, length), box(50, 50, length + 2, 5, 5, -1)).Shape();
-    default: return BRepAlgoAPI_Cut(box(length, 50, 50), box(length + 2, 45, 45, -1, 5, 5)).Shape();
-  }
-}
 
 double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
@@ -74,8 +52,8 @@ int main(int argc, char** argv) {
   Part& part = Session::Get().NewPart(ToHostPath((out / "product.prt").string()));
   for (int i = 0; i < kParts; ++i) {
     gp_Trsf place;
-    place.SetTranslation(gp_Vec(1200.0 * (i % 15), 400.0 * (i / 15 % 4), 600.0 * (i / 60)));
-    auto body = std::make_unique<Body>(Solid(i).Moved(TopLoc_Location(place)));
+    place.SetTranslation(fabdoc_bench::ProductPlace(i));
+    auto body = std::make_unique<Body>(fabdoc_bench::Solid(i).Moved(TopLoc_Location(place)));
     body->display.layer = 2 + i;
     part.Add(std::move(body));
   }
