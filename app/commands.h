@@ -15,6 +15,7 @@ int ImportCommand(const Args& args);       // import MODEL.step DIR
 int ExportCommand(const Args& args);       // export PART OUT.step
 int ExampleCommand(const Args& args);      // example frame DIR
 int RenderCommand(const Args& args);       // render PART OUTDIR [--sheet NAME]... [--format F]
+int FlatCommand(const Args& args);         // flat PART OUTDIR
 
 // Thrown for a wrong command line; main prints it with the usage text.
 struct UsageError : std::runtime_error {

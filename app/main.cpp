@@ -13,7 +13,8 @@ const char* kUsage =
     "       fabdoc import MODEL.step DIR\n"
     "       fabdoc export PART OUT.step\n"
     "       fabdoc example frame DIR\n"
-    "       fabdoc render PART OUTDIR [--sheet NAME]... [--format pdf|svg|png]\n";
+    "       fabdoc render PART OUTDIR [--sheet NAME]... [--format pdf|svg|png]\n"
+    "       fabdoc flat PART OUTDIR\n";
 
 }  // namespace
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     if (command == "export") return ExportCommand(args);
     if (command == "example") return ExampleCommand(args);
     if (command == "render") return RenderCommand(args);
+    if (command == "flat") return FlatCommand(args);
     if (command == "--help" || command == "help") {
       std::fputs(kUsage, stdout);
       return 0;

@@ -15,6 +15,7 @@ cp "$here/examples/main-job.journal" "$out/frame/"
 out="$(cd "$out" && pwd)"
 cd "$out/frame"  # the journal writes its bill of materials (P-总装-0.xlsx) into the folder it runs in
 "$fabdoc" run "$out/frame/main-job.journal"
+"$fabdoc" flat "$out/frame/P-总装-0.prt" "$out/frame/flat" > "$out/frame-flat.txt"
 "$fabdoc" info "$out/frame/P-总装-0.prt" > "$out/frame-info.txt"
 "$fabdoc" info "$out/frame/P-总装-0.prt" --json > "$out/frame-info.json"
 "$fabdoc" render "$out/frame/P-总装-0.prt" "$out/frame"

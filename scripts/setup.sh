@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev python3
   libcairo2-dev libpango1.0-dev fonts-noto-cjk poppler-utils
   python3-openpyxl libreoffice-calc-nogui
+  libdxflib-dev python3-ezdxf
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -15,6 +15,7 @@
 #include "assembly/zujian.hpp"
 #include "drawing/BlockStyler2D.hpp"
 #include "attributes/kzt_shuxinV30.hpp"
+#include "drawing/export_dwg.h"
 #include "host/message.h"
 #include "modelling/TWO_CYL_tool.hpp"
 #include "modelling/boark.hpp"
@@ -68,7 +69,7 @@ UF_MB_action_t table[] = {
     Row<launch_delete_xiantong>(15),  // delete_xiantong: duplicate and overlapping bodies
     Row<not_available<16>>(16),  // yanse_touming: one-click transparency
     Row<not_available<17>>(17),  // shitu_shichu: view erase and shading
-    Row<not_available<18>>(18),  // 2D: DWG export
+    Row<export_dwg>(18),         // 2D: DWG export
     {nullptr, {nullptr, nullptr}},
 };
 

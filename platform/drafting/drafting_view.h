@@ -35,7 +35,8 @@ inline const char* ViewKindName(ViewKind kind) {
 }
 
 constexpr int kModelViewSubtype = 7;
-constexpr int kDrawingViewSubtype = 0;
+// Views placed on a sheet (base, projected, imported): the subtype the add-on tests a pick for.
+constexpr int kDrawingViewSubtype = 10;
 constexpr int kLayerCount = 256;
 
 using LayerMask = std::array<bool, kLayerCount>;  // entry i: layer i + 1 visible

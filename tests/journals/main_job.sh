@@ -104,4 +104,23 @@ for row in rows:
     assert isinstance(row[9], int) and 1 <= row[9] <= 15, row
 assert "立柱" in names and "底板" in names, names
 PY
+
+# DWG export: one file per sheet beside the assembly, read by LibreDWG and libdxfrw.
+python3 - "$dir" "$here/tests/readers" <<'PY'
+import json, os, subprocess, sys
+d, readers = sys.argv[1], sys.argv[2]
+sheets = [s["name"] for s in json.load(open(os.path.join(d, "info.json")))["sheets"]]
+folder = os.path.join(d, "P-总装-0CAD工程图")
+assert sorted(os.listdir(folder)) == sorted(n + ".dwg" for n in sheets), (os.listdir(folder), sheets)
+for name in sheets:
+    for script in ["read_dwg_libredwg.mjs", "read_dwg_libdxfrw.mjs"]:
+        out = subprocess.run(["node", os.path.join(readers, script), os.path.join(folder, name + ".dwg")],
+                             check=True, capture_output=True, text=True).stdout.strip().splitlines()[-1]
+        r = json.loads(out)
+        assert r["ok"] and not r["critical"], (name, script, r.get("errors"))
+        layers = r["countsByLayer"]
+        assert layers.get("轮廓") and layers.get("图框") and layers.get("文字"), (name, script, layers)
+        texts = [t["text"] for t in r["texts"]]
+        assert "名称" in texts and any(t.startswith(name) for t in texts), (name, script, texts[:20])
+PY
 echo "main job: ok"

@@ -70,13 +70,4 @@ Drawing ManyEntitiesSheet(int count) {
   return d;
 }
 
-std::map<std::string, std::map<std::string, int>> CountsByLayer(const Drawing& drawing) {
-  std::map<std::string, std::map<std::string, int>> counts;
-  for (const Entity& e : drawing.entities) {
-    const char* names[] = {"LINE", "ARC", "CIRCLE", "LWPOLYLINE", "TEXT"};
-    ++counts[e.layer][names[e.geometry.index()]];
-  }
-  return counts;
-}
-
 }  // namespace dwg_test

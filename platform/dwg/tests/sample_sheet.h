@@ -1,7 +1,6 @@
 // Drawings the DWG tests write: an A3 sheet with frame, title block and two views,
 // and a large sheet of many entities.
 #pragma once
-#include <map>
 #include <string>
 
 #include "platform/dwg/drawing.h"
@@ -15,8 +14,5 @@ platform::dwg::Drawing TitleBlockSheet();
 
 // `count` entities cycling through lines, arcs, circles, polylines and texts.
 platform::dwg::Drawing ManyEntitiesSheet(int count);
-
-// Entity counts the way the reader scripts report them: layer -> type -> count.
-std::map<std::string, std::map<std::string, int>> CountsByLayer(const platform::dwg::Drawing& drawing);
 
 }  // namespace dwg_test

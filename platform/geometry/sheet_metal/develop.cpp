@@ -120,7 +120,7 @@ private:
     double inner = outside ? radius - t : radius;
     if (inner < -1e-6) Refuse(label_, "a bend's radius " + std::to_string(radius) + " mm is smaller than the thickness");
     inner = std::max(inner, 0.0);
-    const sheet_metal::Bend bend{inner, angle};
+    const sheet_metal::Bend bend{inner, angle, static_cast<int>(out_.faces.size())};
     out_.bends.push_back(bend);
 
     // The strip: the entry bend line laid down, swept across by the neutral length.

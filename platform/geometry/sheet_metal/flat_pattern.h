@@ -15,6 +15,7 @@ constexpr double kNeutralFactor = 0.33;
 struct Bend {
   double innerRadius = 0;  // mm (0 for a sharp inside corner)
   double angle = 0;        // radians
+  int strip = -1;          // index of its developed strip in FlatPattern::faces
   double NeutralLength(double thickness) const { return angle * (innerRadius + kNeutralFactor * thickness); }
 };
 

@@ -47,10 +47,14 @@ gp_Dir OutwardNormal(const TopoDS_Face& face, const gp_Pnt& point) {
 gp_Pnt PointOnFace(const TopoDS_Face& face) {
   double u0, u1, v0, v1;
   BRepTools::UVBounds(face, u0, u1, v0, v1);
-  const gp_Pnt2d middle((u0 + u1) / 2, (v0 + v1) / 2);
   BRepAdaptor_Surface surface(face);
-  if (BRepClass_FaceClassifier(face, middle, 1e-7).State() == TopAbs_IN) return surface.Value(middle.X(), middle.Y());
-  // A face that does not cover its parameter box's middle: fall back to a vertex.
+  // The middle first; a face with a hole there (a plate's centre hole) is tried further out.
+  for (double fu : {0.5, 0.25, 0.75, 0.125, 0.375, 0.625, 0.875})
+    for (double fv : {0.5, 0.25, 0.75, 0.125, 0.375, 0.625, 0.875}) {
+      const gp_Pnt2d at(u0 + fu * (u1 - u0), v0 + fv * (v1 - v0));
+      if (BRepClass_FaceClassifier(face, at, 1e-7).State() == TopAbs_IN) return surface.Value(at.X(), at.Y());
+    }
+  // A face that covers none of those points: fall back to a vertex.
   TopExp_Explorer vertex(face, TopAbs_VERTEX);
   return BRep_Tool::Pnt(TopoDS::Vertex(vertex.Current()));
 }

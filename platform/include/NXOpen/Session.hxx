@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include <NXOpen/DexManager.hxx>
 #include <NXOpen/DisplayModification.hxx>
 #include <NXOpen/NXString.hxx>
 #include <NXOpen/PartCollection.hxx>
@@ -25,6 +26,8 @@ public:
   void ApplicationSwitchImmediate(const NXString& applicationName);
 
   NXOpen::DisplayManager* DisplayManager();
+  // The data-exchange translators (DXF/DWG export).
+  NXOpen::DexManager* DexManager();
   // Headless there are no facets to clean up; it does nothing.
   void CleanUpFacetedFacesAndEdges();
 
@@ -38,6 +41,7 @@ private:
   Session() = default;
   PartCollection parts_;
   NXOpen::DisplayManager display_;
+  NXOpen::DexManager dex_;
   NXOpen::Update update_;
   std::map<UndoMarkId, std::string> marks_;
   UndoMarkId nextMark_ = 1;
