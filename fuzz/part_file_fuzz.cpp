@@ -115,11 +115,7 @@ fuzz::Outcome ReadRaw(const std::string& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: %s RUNS CRASH_DIR [SEED]\n", argv[0]);
-    return 2;
-  }
-  if (std::string(argv[1]) == "--one") {  // a kept case again, in this process
+  if (argc == 3 && std::string(argv[1]) == "--one") {  // a kept case again, in this process
     std::ifstream in(argv[2], std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::string copy = (fs::temp_directory_path() / "fabdoc-fuzz-one.prt").string();
@@ -137,14 +133,13 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  const std::uint64_t runs = std::stoull(argv[1]);
-  const std::string crashDir = argv[2];
-  const std::uint64_t salt = argc > 3 ? std::stoull(argv[3]) : 1;
-  const std::string work = (fs::temp_directory_path() / ("fabdoc-fuzz-part-" + std::to_string(::getpid()))).string();
-  fs::create_directories(work);
+  fuzz::FuzzArgs args;
+  if (!fuzz::ParseArgs(argc, argv, args)) return 2;
+  const std::uint64_t salt = args.salt;
+  const bool raw = args.raw;
+  const std::string work = fuzz::WorkFolder("fabdoc-fuzz-part");
   const std::string seed = SeedFile(work);
   const std::string casePath = work + "/case.prt";
-  const bool raw = argc > 4 && std::string(argv[4]) == "raw";
   auto run = [&](const std::string& bytes) {
     if (raw) return ReadRaw(bytes);
     std::ofstream(casePath, std::ios::binary | std::ios::trunc) << bytes;
@@ -159,11 +154,8 @@ int main(int argc, char** argv) {
       return fuzz::Outcome::Refused;  // measured as info would: it reports the failure
     }
   };
-  const auto figures = fuzz::RunCases(runs, [&](std::uint64_t n) { return Mutate(seed, n, salt); }, run, crashDir,
+  const auto figures = fuzz::RunCases(args.runs, [&](std::uint64_t n) { return Mutate(seed, n, salt); }, run, args.crashDir,
                                       "part", "prt");
-  std::printf("part-file reader: %llu executions, %llu refused, %llu read, %llu crashes\n",
-              static_cast<unsigned long long>(figures.executions), static_cast<unsigned long long>(figures.refused),
-              static_cast<unsigned long long>(figures.accepted), static_cast<unsigned long long>(figures.crashes));
   fs::remove_all(work);
-  return figures.crashes == 0 ? 0 : 1;
+  return fuzz::Report("part-file reader", figures);
 }

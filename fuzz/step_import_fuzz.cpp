@@ -112,18 +112,13 @@ fuzz::Outcome TranslateRaw(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: %s RUNS CRASH_DIR [SEED]\n", argv[0]);
-    return 2;
-  }
-  const std::uint64_t runs = std::stoull(argv[1]);
-  const std::string crashDir = argv[2];
-  const std::uint64_t salt = argc > 3 ? std::stoull(argv[3]) : 1;
-  const std::string work = (fs::temp_directory_path() / ("fabdoc-fuzz-step-" + std::to_string(::getpid()))).string();
-  fs::create_directories(work);
+  fuzz::FuzzArgs args;
+  if (!fuzz::ParseArgs(argc, argv, args)) return 2;
+  const std::uint64_t salt = args.salt;
+  const bool raw = args.raw;
+  const std::string work = fuzz::WorkFolder("fabdoc-fuzz-step");
   const auto seed = Lines(SeedFile(work));
   const std::string casePath = work + "/case.step";
-  const bool raw = argc > 4 && std::string(argv[4]) == "raw";
   files::QuietTranslator quiet;
   auto run = [&](const std::string& bytes) {
     std::ofstream(casePath, std::ios::binary | std::ios::trunc) << bytes;
@@ -138,11 +133,8 @@ int main(int argc, char** argv) {
       return fuzz::Outcome::Refused;
     }
   };
-  const auto figures = fuzz::RunCases(runs, [&](std::uint64_t n) { return Damage(seed, n, salt); }, run, crashDir,
+  const auto figures = fuzz::RunCases(args.runs, [&](std::uint64_t n) { return Damage(seed, n, salt); }, run, args.crashDir,
                                       "step", "step");
-  std::printf("STEP import: %llu executions, %llu refused, %llu read, %llu crashes\n",
-              static_cast<unsigned long long>(figures.executions), static_cast<unsigned long long>(figures.refused),
-              static_cast<unsigned long long>(figures.accepted), static_cast<unsigned long long>(figures.crashes));
   fs::remove_all(work);
-  return figures.crashes == 0 ? 0 : 1;
+  return fuzz::Report("STEP import", figures);
 }

@@ -57,4 +57,29 @@ FuzzFigures RunCases(std::uint64_t count, const std::function<std::string(std::u
   return figures;
 }
 
+bool ParseArgs(int argc, char** argv, FuzzArgs& args) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s RUNS CRASH_DIR [SEED [raw]]\n", argv[0]);
+    return false;
+  }
+  args.runs = std::stoull(argv[1]);
+  args.crashDir = argv[2];
+  if (argc > 3) args.salt = std::stoull(argv[3]);
+  args.raw = argc > 4 && std::string(argv[4]) == "raw";
+  return true;
+}
+
+std::string WorkFolder(const std::string& name) {
+  const auto folder = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  return folder.string();
+}
+
+int Report(const char* what, const FuzzFigures& figures) {
+  std::printf("%s: %llu executions, %llu refused, %llu read, %llu crashes\n", what,
+              static_cast<unsigned long long>(figures.executions), static_cast<unsigned long long>(figures.refused),
+              static_cast<unsigned long long>(figures.accepted), static_cast<unsigned long long>(figures.crashes));
+  return figures.crashes == 0 ? 0 : 1;
+}
+
 }  // namespace fuzz

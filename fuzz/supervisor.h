@@ -4,6 +4,7 @@
 // be made again.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace fuzz {
@@ -16,6 +17,22 @@ struct FuzzFigures {
 };
 
 enum class Outcome { Accepted, Refused };
+
+// The drivers' command line: RUNS CRASH_DIR [SEED [raw]].
+struct FuzzArgs {
+  std::uint64_t runs = 0;
+  std::string crashDir;
+  std::uint64_t salt = 1;
+  bool raw = false;  // straight to OCCT, no checks: finds the files for the corpus
+};
+// Prints the usage and returns false when the line does not fit.
+bool ParseArgs(int argc, char** argv, FuzzArgs& args);
+
+// A fresh folder under the temporary folder for this run's files.
+std::string WorkFolder(const std::string& name);
+
+// Prints the figures under `what`; the exit code: 0 when nothing crashed.
+int Report(const char* what, const FuzzFigures& figures);
 
 // `makeCase(n)` writes case n (bytes) and `runCase(bytes)` feeds it to the reader;
 // a case that kills the worker is written to crashDir as "<prefix>-<n>.<ext>".
