@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/assemblies/located_shape.h"
+#include "platform/base/host_error.h"
 #include "platform/assemblies/occurrence.h"
 #include "platform/assemblies/occurrences.h"
 #include "platform/drafting/drawing.h"
@@ -21,6 +22,16 @@ using namespace platform;
 namespace {
 
 std::string U(const std::string& gbk) { return text::ToUtf8Lossy(gbk); }
+
+// A path a user of this machine can paste into a shell; the host form as it is when it
+// has no local one (an unmapped drive).
+std::string Local(const std::string& hostPath) {
+  try {
+    return ToLocalPath(hostPath);
+  } catch (const HostError&) {
+    return U(hostPath);
+  }
+}
 
 json AttributesJson(Object& object) {
   // An occurrence shows its prototype's attributes under its own.
@@ -62,7 +73,8 @@ json ComponentJson(ComponentOccurrence& occ) {
   json result = {{"tag", occ.GetTag()},
                  {"name", U(occ.name)},
                  {"instance", U(instanceName)},
-                 {"part", U(occ.partPath)},
+                 {"part", Local(occ.partPath)},
+                 {"hostPart", U(occ.partPath)},
                  {"layer", occ.display.layer},
                  {"attributes", AttributesJson(occ)},
                  {"bodies", bodies},
@@ -112,7 +124,8 @@ json SheetJson(DrawingSheet& sheet) {
   for (TabularNote* note : drafting::NotesOf(sheet)) notes.push_back(NoteJson(*note));
   return {{"tag", sheet.GetTag()}, {"name", U(sheet.name)}, {"number", sheet.number},
           {"size", {sheet.width, sheet.height}}, {"scale", sheet.scale}, {"current", sheet.current},
-          {"template", U(sheet.templatePath)}, {"views", views}, {"notes", notes}};
+          {"template", Local(sheet.templatePath)},
+          {"hostTemplate", U(sheet.templatePath)}, {"views", views}, {"notes", notes}};
 }
 
 }  // namespace
@@ -128,7 +141,7 @@ json PartReport(Part& part) {
   json components = json::array();
   for (ComponentOccurrence* child : Occurrences::Get().Children(Occurrences::Get().RootOccurrence(part)))
     components.push_back(ComponentJson(*child));
-  return {{"file", U(part.path)}, {"attributes", attributes}, {"bodies", bodies},
+  return {{"file", Local(part.path)}, {"hostFile", U(part.path)}, {"attributes", attributes}, {"bodies", bodies},
           {"components", components}, {"sheets", sheets}};
 }
 

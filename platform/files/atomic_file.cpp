@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <signal.h>
 #include <unistd.h>
 
 #include "platform/base/host_error.h"
@@ -13,6 +14,24 @@
 namespace platform::files {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Temporaries of this target that saves killed before their rename left behind: those
+// whose process is gone. A save still running in another process keeps its own.
+void RemoveStaleTemporaries(const fs::path& folder, const std::string& prefix) {
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(folder, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string pid = name.substr(prefix.size());
+    if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    const pid_t owner = static_cast<pid_t>(std::stol(pid));
+    if (owner == ::getpid() || (::kill(owner, 0) != 0 && errno == ESRCH)) fs::remove(entry.path(), ec);
+  }
+}
+
+}  // namespace
 
 void WriteFileAtomically(const std::string& localPath, const std::string& displayPath,
                          const std::function<void(std::ostream&)>& write) {
@@ -22,7 +41,8 @@ void WriteFileAtomically(const std::string& localPath, const std::string& displa
   if (!fs::is_directory(folder, ec))
     throw HostError(HostStatus::FileError,
                     displayPath + ": folder " + folder.string() + " does not exist");
-  const fs::path temp = folder / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()));
+  const std::string tempPrefix = "." + target.filename().string() + ".tmp-";
+  const fs::path temp = folder / (tempPrefix + std::to_string(::getpid()));
   auto fail = [&](const std::string& why) {
     fs::remove(temp, ec);
     throw HostError(HostStatus::FileError, displayPath + ": " + why + "; the previous file is unchanged");
@@ -46,6 +66,7 @@ void WriteFileAtomically(const std::string& localPath, const std::string& displa
     ::close(fd);
   }
   if (std::rename(temp.c_str(), target.c_str()) != 0) fail(std::string("cannot replace the file (") + std::strerror(errno) + ")");
+  RemoveStaleTemporaries(folder, tempPrefix);
 }
 
 }  // namespace platform::files

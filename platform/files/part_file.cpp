@@ -27,7 +27,9 @@
 #include "platform/assemblies/occurrence_overrides.h"
 #include "platform/base/host_error.h"
 #include "platform/files/atomic_file.h"
+#include "platform/files/isolated_run.h"
 #include "platform/files/part_codec.h"
+#include "platform/files/shape_sanity.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
@@ -83,6 +85,15 @@ std::string Serialise(const Part& part) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((crc >> (8 * i)) & 0xff));
   out += kTrailer;
   return out;
+}
+
+std::vector<TopoDS_Shape> ReadShapes(std::string_view bytes) {
+  std::istringstream stream(std::string(bytes), std::ios::binary);
+  TopoDS_Shape compound;
+  BinTools::Read(compound, stream);
+  std::vector<TopoDS_Shape> shapes;
+  for (TopoDS_Iterator it(compound, false, false); it.More(); it.Next()) shapes.push_back(it.Value());
+  return shapes;
 }
 
 }  // namespace
@@ -146,17 +157,25 @@ std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
   at += 8;
   if (shapeLen != crcAt - at) throw bad("damaged part file (bad section length)");
 
-  std::vector<TopoDS_Shape> shapes;
+  const std::string_view shapeBytes(bytes.data() + at, shapeLen);
+  auto decode = [&] {
+    return DecodePart(description, ReadShapes(shapeBytes), version, hostPath, where);
+  };
+  // The B-rep reader trusts its input; hostile bytes are read in a child process first.
+  IsolationLimits limits;
+  limits.seconds = 10 + static_cast<unsigned>(shapeLen >> 20);
+  limits.extraMemory = (std::size_t(1) << 30) + 64 * shapeLen;
+  auto trial = [&] {
+    for (const TopoDS_Shape& shape : ReadShapes(shapeBytes))
+      if (std::string fault = TopologyFault(shape); !fault.empty()) return fault;
+    return std::string();
+  };
+  if (auto failure = FailureInIsolation(trial, limits))
+    throw bad("damaged shapes (" + *failure + ")");
   try {
-    std::istringstream shapeStream(bytes.substr(at, shapeLen), std::ios::binary);
-    TopoDS_Shape compound;
-    BinTools::Read(compound, shapeStream);
-    for (TopoDS_Iterator it(compound, false, false); it.More(); it.Next()) shapes.push_back(it.Value());
+    return decode();
   } catch (const Standard_Failure& e) {
     throw bad(std::string("damaged shapes (") + e.GetMessageString() + ")");
-  }
-  try {
-    return DecodePart(description, shapes, version, hostPath, where);
   } catch (const HostError& e) {
     if (e.Status() == HostStatus::BadPartFile) throw bad(e.what());
     throw bad(std::string("damaged part description (") + e.what() + ")");

@@ -39,7 +39,9 @@
 #include <XSControl_WorkSession.hxx>
 
 #include "platform/base/host_error.h"
+#include "platform/files/isolated_run.h"
 #include "platform/files/part_file.h"
+#include "platform/files/step_load_check.h"
 #include "platform/files/step_support.h"
 #include "platform/geometry/body.h"
 #include "platform/objects/color_table.h"
@@ -89,6 +91,17 @@ std::string LabelKey(const TDF_Label& label) {
 
 bool AllDigits(const std::string& s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+// What other systems write when a component instance has no name of its own: nothing
+// or blanks, OCCT's label placeholder "=>[0:1:1:2]", an occurrence id such as "NAUO12",
+// or (after the reader) a bare number.
+bool IsPlaceholderInstanceName(const std::string& utf8) {
+  const auto first = utf8.find_first_not_of(" \t");
+  if (first == std::string::npos) return true;
+  const std::string name = utf8.substr(first, utf8.find_last_not_of(" \t") + 1 - first);
+  if (AllDigits(name) || name.starts_with("=>[")) return true;
+  return name.size() > 4 && name.compare(0, 4, "NAUO") == 0 && AllDigits(name.substr(4));
 }
 
 std::string WithoutTrailingSeparator(std::string folder) {
@@ -195,8 +208,8 @@ private:
     Instance instance;
     instance.partPath = child.path;
     instance.name = HostFileStem(child.path);
-    // The reader names a component without a name after its id, a bare number.
-    instance.instanceName = utf8Name.empty() || AllDigits(utf8Name)
+    // Without a real name an instance is called after its product, as in the host.
+    instance.instanceName = IsPlaceholderInstanceName(utf8Name)
                                 ? instance.name
                                 : HostName(utf8Name, "component name");
     instance.transform = FromTrsf(trsf);
@@ -311,7 +324,7 @@ std::unordered_map<const TopoDS_TShape*, std::string> ItemNames(STEPCAFControl_R
 
 // The translator takes names as UTF-8 and garbles other bytes, so a file written in
 // GBK by a Chinese system is handed over as UTF-8.
-IFSelect_ReturnStatus ReadStepText(STEPCAFControl_Reader& reader, const std::string& local) {
+std::string StepText(const std::string& local) {
   std::ifstream in(local, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (!in.eof() && in.fail()) throw HostError(HostStatus::FileError, local + ": cannot be read");
@@ -322,8 +335,35 @@ IFSelect_ReturnStatus ReadStepText(STEPCAFControl_Reader& reader, const std::str
       // Neither UTF-8 nor GBK: let the translator do what it can with the names.
     }
   }
-  std::istringstream stream(std::move(bytes));
-  return reader.ChangeReader().ReadStream(local.c_str(), stream);
+  return bytes;
+}
+
+// Reads, checks and transfers the file, then builds its parts; throws HostError naming
+// the file and the first bad entity. The parts are closed again unless committed.
+StepImport Translate(const std::string& text, const std::string& local, const std::string& hostFolder) {
+  QuietTranslator quiet;
+  STEPCAFControl_Reader reader;
+  reader.SetNameMode(true);
+  reader.SetColorMode(true);
+  reader.SetLayerMode(true);
+  std::istringstream stream(text);
+  if (reader.ChangeReader().ReadStream(local.c_str(), stream) != IFSelect_RetDone)
+    throw HostError(HostStatus::FileError, local + ": not a readable STEP file (the translator rejected it)");
+  if (auto fault = FirstLoadFault(reader.ChangeReader(), text))
+    throw HostError(HostStatus::FileError, local + ": damaged STEP file, " + *fault + "; nothing was imported");
+
+  XcafDocument doc;
+  if (!reader.Transfer(doc.Get()))
+    throw HostError(HostStatus::FileError, local + ": holds no shapes that can be read");
+
+  std::vector<std::string> notes;
+  auto names = ItemNames(reader, notes);
+  PartBuilder builder(doc.Get(), hostFolder, std::move(names));
+  builder.Result().notes = std::move(notes);
+  builder.Build(StepTextToHost(fs::path(local).stem().string()));
+  if (builder.BodyCount() == 0)
+    throw HostError(HostStatus::FileError, local + ": holds no solid or sheet bodies");
+  return builder.Commit();
 }
 
 }  // namespace
@@ -350,26 +390,25 @@ std::string PartFileStem(const std::string& gbkName) {
 StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFolder) {
   const std::string local = ToLocalPath(stepHostPath);
   CheckStepFile(local);
-  QuietTranslator quiet;
-  STEPCAFControl_Reader reader;
-  reader.SetNameMode(true);
-  reader.SetColorMode(true);
-  reader.SetLayerMode(true);
-  if (ReadStepText(reader, local) != IFSelect_RetDone)
-    throw HostError(HostStatus::FileError, local + ": not a readable STEP file (the translator rejected it)");
-
-  XcafDocument doc;
-  if (!reader.Transfer(doc.Get()))
-    throw HostError(HostStatus::FileError, local + ": holds no shapes that can be read");
-
-  std::vector<std::string> notes;
-  auto names = ItemNames(reader, notes);
-  PartBuilder builder(doc.Get(), hostFolder, std::move(names));
-  builder.Result().notes = std::move(notes);
-  builder.Build(StepTextToHost(fs::path(local).stem().string()));
-  if (builder.BodyCount() == 0)
-    throw HostError(HostStatus::FileError, local + ": holds no solid or sheet bodies");
-  return builder.Commit();
+  const std::string text = StepText(local);
+  // The translator trusts what the load check lets through: a damaged file can still
+  // crash it, so the whole import runs in a child process first.
+  auto trial = [&] {
+    try {
+      Translate(text, local, hostFolder);
+    } catch (const HostError& e) {
+      return std::string(e.what());
+    }
+    return std::string();
+  };
+  IsolationLimits limits;
+  limits.seconds = 60 + static_cast<unsigned>(text.size() >> 16);
+  limits.extraMemory = (std::size_t(2) << 30) + 200 * text.size();
+  if (auto failure = FailureInIsolation(trial, limits)) {
+    if (failure->starts_with(local + ": ")) throw HostError(HostStatus::FileError, *failure);
+    throw HostError(HostStatus::FileError, local + ": damaged STEP file, " + *failure + "; nothing was imported");
+  }
+  return Translate(text, local, hostFolder);
 }
 
 std::vector<std::string> ImportStep(const std::string& stepHostPath, const std::string& hostFolder,

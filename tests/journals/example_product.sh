@@ -28,6 +28,13 @@ assert bodies == 9 + 7 + 6 + 1, bodies
 tube = next(b for b in comps[0]["bodies"] if b["name"] == "立柱")
 assert abs(tube["volume"] - (50*50 - 46*46) * 1200) < 1e-3 * tube["volume"], tube["volume"]
 assert any(b["layer"] == 171 for b in comps[0]["bodies"])
+# Paths a shell on this machine takes, the host's own form beside them.
+import os
+assert os.path.isfile(info["file"]), info["file"]
+assert info["hostFile"].endswith("\\P-总装-0.prt") and "/" not in info["hostFile"], info["hostFile"]
+for c in comps:
+    assert os.path.isfile(c["part"]), c["part"]
+    assert c["hostPart"].endswith("\\" + os.path.basename(c["part"])), c["hostPart"]
 PY
 
 # A corrupt part file is refused naming it, with a non-zero exit.

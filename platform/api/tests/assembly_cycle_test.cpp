@@ -79,13 +79,14 @@ TEST_F(AssemblyCycling, PartCyclesOwnBodiesInCreationOrderThenOccurrencesDepthFi
 
 TEST_F(AssemblyCycling, CyclingGoesOnAfterTheReturnedObjectIsDeleted) {
   auto t = MakeThreeLevels();
-  Body& a = AddBox(*t.leaf, 0, 0, 0, 1, 1, 1, "a");
+  // The tag, not the body: the body is gone once deleted.
+  const tag_t doomed = AddBox(*t.leaf, 0, 0, 0, 1, 1, 1, "a").GetTag();
   AddBox(*t.leaf, 0, 0, 0, 1, 1, 1, "b");
   std::vector<std::string> seen;
   for (tag_t o = UF_OBJ_cycle_objs_in_part(t.leaf->GetTag(), UF_solid_type, NULL_TAG); o != NULL_TAG;) {
     seen.push_back(NameOf(o));
     const tag_t next = o;
-    if (o == a.GetTag()) {
+    if (o == doomed) {
       ASSERT_EQ(UF_OBJ_delete_object(o), 0);
     }
     o = UF_OBJ_cycle_objs_in_part(t.leaf->GetTag(), UF_solid_type, next);

@@ -1,5 +1,6 @@
 // STEP import: files from other systems (several top products, encoded and foreign
 // names) become parts, and bad input is refused whole, naming the file.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -170,4 +171,57 @@ TEST(StepNames, PartFileStemsKeepGbkAndDropWhatWindowsForbids) {
   // 0x5C is also a GBK trail byte (U+76F6 is 0xB1 0x5C): the character stays whole.
   EXPECT_EQ(files::PartFileStem("\xB1\x5C"), "\xB1\x5C");
   EXPECT_EQ(files::PartFileStem("tab\there"), "tab_here");
+}
+
+TEST_F(StepImport, ABrokenReferenceIsRefusedNamingTheFileTheLineAndTheEntity) {
+  std::string text = ReadText(WriteTwoBodyStep());
+  // The solid 底板 points at a shell that is not in the file.
+  const size_t solid = text.find("MANIFOLD_SOLID_BREP('底板',#");
+  ASSERT_NE(solid, std::string::npos);
+  const size_t ref = text.find('#', solid);
+  const size_t end = text.find(')', ref);
+  text.replace(ref, end - ref, "#999999");
+  const size_t lineStart = text.rfind('\n', solid) + 1;
+  const std::string id = text.substr(lineStart, text.find(' ', lineStart) - lineStart);
+  const int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(solid), '\n'));
+  WriteText(dir + "/broken.step", text);
+  try {
+    files::ReadStep(Host("broken.step"), Host(""));
+    FAIL() << "a file with a broken reference was imported";
+  } catch (const HostError& e) {
+    const std::string what = e.what();
+    EXPECT_NE(what.find(dir + "/broken.step"), std::string::npos) << what;
+    EXPECT_NE(what.find("line " + std::to_string(line) + ": " + id + ":"), std::string::npos) << what;
+  }
+  EXPECT_TRUE(session().Parts().empty());
+}
+
+TEST_F(StepImport, InstancesWithoutARealNameAreCalledAfterTheirProductRealNamesStay) {
+  Part& frame = session().NewPart(Host("机架.prt"));
+  AddBox(frame, 0, 0, 0, 10, 20, 30, Gbk("底板"));
+  Part& top = session().NewPart(Host("总装.prt"));
+  const char* names[] = {"LEFT-1", "=>[0:1:1:2]", "NAUO7", " "};
+  for (int i = 0; i < 4; ++i) {
+    Instance instance;
+    instance.partPath = frame.path;
+    instance.name = Gbk("机架");
+    instance.instanceName = Gbk(names[i]);
+    instance.transform = Transform::Translation(100.0 * i, 0, 0);
+    top.AddInstance(instance);
+  }
+  files::ExportStep(top, Host("总装.step"));
+  session().Reset();
+  // An id with a blank name, as another system writes it.
+  std::string text = ReadText(dir + "/总装.step");
+  const size_t blank = text.find("',' ','");
+  ASSERT_NE(blank, std::string::npos);
+  const size_t id = text.rfind("('", blank) + 2;
+  text.replace(id, blank - id, "NAUO4");
+  WriteText(dir + "/总装.step", text);
+
+  files::StepImport in = files::ReadStep(Host("总装.step"), Host("in"));
+  ASSERT_EQ(in.root->Instances().size(), 4u);
+  std::vector<std::string> got;
+  for (const auto& instance : in.root->Instances()) got.push_back(text::ToUtf8(instance.instanceName));
+  EXPECT_EQ(got, (std::vector<std::string>{"LEFT-1", "机架", "机架", "机架"}));
 }

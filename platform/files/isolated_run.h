@@ -1,0 +1,22 @@
+#pragma once
+// Runs a risky piece of reading in a short-lived child process first, so that a reader
+// that crashes, hangs or eats memory on hostile bytes takes down the child, not the host.
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace platform::files {
+
+struct IsolationLimits {
+  unsigned seconds = 10;                   // wall-clock budget of the child
+  std::size_t extraMemory = 1ull << 30;    // address space the child may add to what it has
+};
+
+// Runs `check` in a forked child. It returns an empty string when the input is sound,
+// otherwise why not. Returns nothing when the child said the input is sound, else the
+// reason: the child's own, or how it died (signal, time, memory).
+std::optional<std::string> FailureInIsolation(const std::function<std::string()>& check,
+                                              const IsolationLimits& limits = {});
+
+}  // namespace platform::files
