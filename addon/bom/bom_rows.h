@@ -21,7 +21,7 @@ BomRows gather_bom_rows(const std::vector<tag_t>& bodies, bool merge);
 // How many examined bodies carry `name` (the quantity of a merged row).
 int count_of_name(const BomRows& rows, const std::string& name);
 
-// Column 10: the stock kind (the specification up to its first "(") as a code: empty 1,
+// Column 10: the stock kind (the suling text up to its first "(") as a code: empty 1,
 // 方管 2, 矩形管 3, 钢板 4, 扁钢 5, 无缝钢管 6, 圆钢 7, 角钢 8, ZW24钢板网 9, EVA板40° 10,
 // PP板 11, PU板 12, ABS板 13, PU软管 14, anything else 15.
 int stock_kind_code(const std::string& stockSpec);

@@ -104,7 +104,7 @@ TEST(StockText, MarkersAreFoundOnlyOnCharacterBoundaries) {
 
 TEST(StockText, PlateAndFlatBarThicknessKeepsItsDecimal) {
   // The smallest extent is printed to whole millimetres (1.5 and 2.5 both print 2), the
-  // thickness to one decimal: the specification takes the thickness.
+  // thickness to one decimal: the plate text takes the thickness.
   EXPECT_EQ(stock_specification("钢板", "2,200-200-1.5,468.0"), "钢板(1.5X200X200)");
   EXPECT_EQ(stock_specification("扁钢", "2,40-600-2.5,468.0"), "扁钢(2.5X40-600)");
   EXPECT_EQ(stock_specification("钢板", "3,200-200-2.6,468.0"), "钢板(2.6X200X200)");
