@@ -75,6 +75,7 @@ HiddenLineProjection::HiddenLineProjection(std::vector<PlacedBody> bodies, const
     throw HostError(HostStatus::InvalidArgument,
                     "view scale " + std::to_string(scale) + " of model view \"" +
                         std::string(view.name) + "\" is not a positive number");
+  if (method_ == HlrMethod::Automatic) method_ = ChooseHlrMethod(bodies_);
 }
 
 bool HiddenLineProjection::Perform() {
@@ -87,7 +88,6 @@ bool HiddenLineProjection::Perform() {
     failure_ = "nothing to project in model view \"" + std::string(view_.name) + "\": no body with faces";
     return false;
   }
-  if (method_ == HlrMethod::Automatic) method_ = ChooseHlrMethod(bodies_);
   try {
     if (method_ == HlrMethod::Exact)
       ProjectExact();
@@ -98,11 +98,7 @@ bool HiddenLineProjection::Perform() {
                "\" failed in the modeller: " + failure.GetMessageString();
     return false;
   }
-  DropRepeatedCurves(content_.visible);
-  DropRepeatedCurves(content_.hidden);
-  DropHiddenUnderVisible(content_);
-  for (const Curve2& curve : content_.visible) content_.box.Add(curve);
-  for (const Curve2& curve : content_.hidden) content_.box.Add(curve);
+  DrawAsSeen(content_);
   done_ = true;
   return true;
 }

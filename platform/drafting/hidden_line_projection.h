@@ -37,7 +37,8 @@ HlrMethod ChooseHlrMethod(const std::vector<PlacedBody>& bodies);
 // bodies must not run at the same time when either may go polygonal.
 class HiddenLineProjection {
 public:
-  // Throws HostError(InvalidArgument) when the scale is not a positive number.
+  // Throws HostError(InvalidArgument) when the scale is not a positive number. Automatic
+  // is resolved here, from the bodies' faces.
   HiddenLineProjection(std::vector<PlacedBody> bodies, const ModelView& view, double scale,
                        HlrMethod method = HlrMethod::Automatic);
 
@@ -48,6 +49,7 @@ public:
 
   const ViewContent& Content() const;  // in sheet mm, the model origin projected at 0,0
   HlrMethod MethodUsed() const;        // Exact or Polygonal
+  HlrMethod Method() const { return method_; }  // what Perform() will use, Exact or Polygonal
 
 private:
   void RequireDone(const char* method) const;

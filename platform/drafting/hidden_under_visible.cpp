@@ -265,4 +265,15 @@ void DropHiddenUnderVisible(ViewContent& content, double toleranceMm) {
   content.hidden = std::move(kept);
 }
 
+void DrawAsSeen(ViewContent& content) {
+  DropRepeatedCurves(content.visible);
+  DropRepeatedCurves(content.hidden);
+  DropHiddenUnderVisible(content);
+  // What is left of hidden edges partly under visible ones can be the same stretch.
+  DropRepeatedCurves(content.hidden);
+  content.box = Box2{};
+  for (const Curve2& curve : content.visible) content.box.Add(curve);
+  for (const Curve2& curve : content.hidden) content.box.Add(curve);
+}
+
 }  // namespace platform::drafting

@@ -15,4 +15,8 @@ void DropHiddenUnderVisible(ViewContent& content, double toleranceMm = kCoincide
 // one behind the other), so that a view's edge counts are what a person sees.
 void DropRepeatedCurves(std::vector<Curve2>& curves, double toleranceMm = kCoincidenceMm);
 
+// Both of the above on a view's projected curves, then its extent measured: the content
+// as a person sees it on the sheet.
+void DrawAsSeen(ViewContent& content);
+
 }  // namespace platform::drafting

@@ -1,10 +1,13 @@
 #include "platform/drafting/view_content.h"
 
 #include <functional>
+#include <memory>
 
 #include "platform/assemblies/occurrence.h"
 #include "platform/assemblies/occurrences.h"
 #include "platform/drafting/hidden_line_projection.h"
+#include "platform/drafting/projections_side_by_side.h"
+#include "platform/drafting/rescaled_content.h"
 #include "platform/drafting/sheet_drawing.h"
 #include "platform/drafting/sheets.h"
 #include "platform/assemblies/located_shape.h"
@@ -33,11 +36,10 @@ bool Shows(const DraftingView& view, Object& body) {
 void Mix(std::size_t& seed, std::size_t value) { seed ^= value + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2); }
 void MixDouble(std::size_t& seed, double value) { Mix(seed, std::hash<double>()(value)); }
 
-// A digest of everything the content depends on.
-std::size_t InputsOf(const DraftingView& view, const std::vector<Object*>& bodies) {
+// A digest of what the content's shape depends on: everything but the scale.
+std::size_t GeometryOf(const DraftingView& view, const std::vector<Object*>& bodies) {
   std::size_t seed = 0;
   for (double v : view.orientation) MixDouble(seed, v);
-  MixDouble(seed, view.scale);
   for (Object* object : bodies) {
     Mix(seed, object->GetTag());
     Mix(seed, static_cast<std::size_t>(BodyOf(*object).Revision()));
@@ -46,6 +48,25 @@ std::size_t InputsOf(const DraftingView& view, const std::vector<Object*>& bodie
     for (double v : placement.translation) MixDouble(seed, v);
   }
   return seed;
+}
+
+// A digest of everything the content depends on.
+std::size_t InputsOf(std::size_t geometry, double scale) {
+  std::size_t seed = geometry;
+  MixDouble(seed, scale);
+  return seed;
+}
+
+// What a content was projected from, carried by the content itself (as its deleter), so
+// that only content this code computed, and still unchanged, is ever rescaled.
+struct ProjectedFrom {
+  std::size_t geometry = 0;
+  double scale = 0;
+  void operator()(const ViewContent* content) const { delete content; }
+};
+
+std::shared_ptr<const ViewContent> Kept(ViewContent content, const ProjectedFrom& from) {
+  return std::shared_ptr<const ViewContent>(new ViewContent(std::move(content)), from);
 }
 
 ModelView Direction(const DraftingView& view) {
@@ -80,39 +101,95 @@ bool IsOutOfDate(DraftingView& view) {
   } catch (const HostError&) {
     return true;  // its part is gone: updating it will say so
   }
-  const std::size_t inputs = InputsOf(view, bodies);
+  const std::size_t inputs = InputsOf(GeometryOf(view, bodies), view.scale);
   if (!view.contentInputs) view.contentInputs = inputs;  // loaded content shows the model as loaded
   return *view.contentInputs != inputs;
 }
 
-void UpdateView(DraftingView& view) {
-  const std::vector<Object*> bodies = ShownBodies(view);
-  if (bodies.empty())
+namespace {
+
+// One view's update: what it shows, read on this thread, and the projection (or the
+// reduction of what it drew) that will draw it.
+struct Update {
+  DraftingView* view;
+  std::vector<Object*> bodies;
+  ProjectedFrom from;
+  std::unique_ptr<ModelView> direction;
+  std::unique_ptr<HiddenLineProjection> projection;
+  std::shared_ptr<const ViewContent> content;
+};
+
+// A reduction of the view's own projection, when its scale is all that changed.
+std::shared_ptr<const ViewContent> RescaledIfOnlyTheScaleChanged(const DraftingView& view, const ProjectedFrom& now) {
+  const auto* was = std::get_deleter<ProjectedFrom>(view.content);
+  if (!was || was->geometry != now.geometry || !(now.scale <= was->scale)) return nullptr;
+  return Kept(Rescaled(*view.content, now.scale / was->scale), now);
+}
+
+Update Prepare(DraftingView& view) {
+  Update update{&view, ShownBodies(view), {}, nullptr, nullptr, nullptr};
+  if (update.bodies.empty())
     throw HostError(HostStatus::NoGeometry, Named(view) + " shows no body: the bodies it showed were deleted or "
                                                           "lie on layers it hides");
+  update.from = {GeometryOf(view, update.bodies), view.scale};
+  update.content = RescaledIfOnlyTheScaleChanged(view, update.from);
+  if (update.content) return update;
   std::vector<PlacedBody> placed;
-  for (Object* object : bodies) placed.push_back({BodyOf(*object).Shape(), ToTrsf(PlacementOf(*object))});
-  const ModelView direction = Direction(view);
-  HiddenLineProjection projection(std::move(placed), direction, view.scale);
-  if (!projection.Perform())
-    throw HostError(HostStatus::ModellingFailed, Named(view) + " could not be projected: " + projection.Failure());
-  view.content = std::make_shared<const ViewContent>(projection.Content());
-  view.contentInputs = InputsOf(view, bodies);
+  for (Object* object : update.bodies) placed.push_back({BodyOf(*object).Shape(), ToTrsf(PlacementOf(*object))});
+  update.direction = std::make_unique<ModelView>(Direction(view));
+  update.projection = std::make_unique<HiddenLineProjection>(std::move(placed), *update.direction, view.scale);
+  return update;
+}
+
+void Commit(Update& update) {
+  DraftingView& view = *update.view;
+  if (update.projection) {
+    if (!update.projection->IsDone())
+      throw HostError(HostStatus::ModellingFailed,
+                      Named(view) + " could not be projected: " + update.projection->Failure());
+    update.content = Kept(update.projection->Content(), update.from);
+  }
+  view.content = update.content;
+  view.contentInputs = InputsOf(update.from.geometry, update.from.scale);
   view.outOfDate = false;
   view.owner->modified = true;
 }
 
-void UpdateOutOfDateViews(DrawingSheet& sheet) {
+// Prepares every view (in order), projects them side by side, then stores each result in
+// order; a view that fails keeps what it drew, and the first failure is thrown at the end.
+void UpdateViews(const std::vector<DraftingView*>& views) {
   std::optional<HostError> first;
-  for (DraftingView* view : ViewsOf(sheet)) {
-    if (!IsOutOfDate(*view)) continue;
+  std::vector<Update> updates;
+  for (DraftingView* view : views) {
     try {
-      UpdateView(*view);
+      updates.push_back(Prepare(*view));
+    } catch (const HostError& e) {
+      if (!first) first = e;
+    }
+  }
+  std::vector<HiddenLineProjection*> projections;
+  for (Update& update : updates)
+    if (update.projection) projections.push_back(update.projection.get());
+  PerformSideBySide(projections);
+  for (Update& update : updates) {
+    try {
+      Commit(update);
     } catch (const HostError& e) {
       if (!first) first = e;
     }
   }
   if (first) throw *first;
+}
+
+}  // namespace
+
+void UpdateView(DraftingView& view) { UpdateViews({&view}); }
+
+void UpdateOutOfDateViews(DrawingSheet& sheet) {
+  std::vector<DraftingView*> outOfDate;
+  for (DraftingView* view : ViewsOf(sheet))
+    if (IsOutOfDate(*view)) outOfDate.push_back(view);
+  UpdateViews(outOfDate);
 }
 
 DrawnExtent DrawnExtentOf(const DraftingView& view) {

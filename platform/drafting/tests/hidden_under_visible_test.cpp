@@ -98,4 +98,22 @@ TEST(Extent, AnArcReachesTheQuadrantPointsItPasses) {
   EXPECT_EQ(Box2{}.Width(), 0);
 }
 
+TEST(DrawAsSeen, StretchesLeftOfDifferentHiddenEdgesAreDrawnOnce) {
+  // Two different hidden edges along the X axis, both covered from x = 5 on: what is left
+  // of each is the same stretch 0..5, which a person sees as one dashed line.
+  ViewContent content;
+  content.hidden = {Line2{{0, 0}, {10, 0}}, Line2{{0, 0}, {20, 0}}, Line2{{0, 30}, {20, 30}}};
+  content.visible = {Line2{{5, 0}, {20, 0}}, Line2{{0, -10}, {0, 40}}};
+  DrawAsSeen(content);
+  const auto left = LinesOf(content.hidden);
+  ASSERT_EQ(left.size(), 2u);
+  EXPECT_NEAR(std::abs(left[0].end.x - left[0].start.x), 5, 1e-9);
+  EXPECT_NEAR(left[1].start.y, 30, 1e-9);
+  EXPECT_EQ(content.visible.size(), 2u);
+  EXPECT_NEAR(content.box.xmin, 0, 1e-9);
+  EXPECT_NEAR(content.box.ymin, -10, 1e-9);
+  EXPECT_NEAR(content.box.xmax, 20, 1e-9);
+  EXPECT_NEAR(content.box.ymax, 40, 1e-9);
+}
+
 }  // namespace
