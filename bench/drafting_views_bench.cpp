@@ -76,6 +76,25 @@ void PagesOfSolids(benchmark::State& state) {
 }
 BENCHMARK(PagesOfSolids)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
+// The four views of each page of one kind of solid (i % 5: plate, plate with holes,
+// square tube, pipe, angle), by one algorithm: 40 pages, each solid meshed afresh.
+void PagesOfOneKind(benchmark::State& state) {
+  const int kind = static_cast<int>(state.range(0));
+  const auto method = static_cast<HlrMethod>(state.range(1));
+  std::vector<TopoDS_Shape> fresh;
+  for (int i = kind; i < kSolids; i += 5) fresh.push_back(fabdoc_bench::Solid(i));
+  const double cpuBefore = ProcessCpuSeconds();
+  for (auto _ : state)
+    for (const TopoDS_Shape& shape : fresh)
+      benchmark::DoNotOptimize(ProjectPage({{shape, gp_Trsf()}}, PageScale(shape), method));
+  state.counters["cpu_ms_per_page"] = (ProcessCpuSeconds() - cpuBefore) * 1000 / state.iterations() / fresh.size();
+  const char* const kinds[] = {"plate", "plate with holes", "square tube", "pipe", "angle"};
+  state.SetLabel(std::string(kinds[kind]) + (method == HlrMethod::Exact ? ", exact" : ", polygonal"));
+}
+BENCHMARK(PagesOfOneKind)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {static_cast<int>(HlrMethod::Exact), static_cast<int>(HlrMethod::Polygonal)}})
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
 // The first n solids laid out as a product: a grid of 1.2 m cells.
 std::vector<PlacedBody> Product(int n) {
   const auto& solids = Solids();

@@ -11,15 +11,18 @@
 #include <stdexcept>
 #include <unordered_set>
 
+#include <BRepAdaptor_Surface.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <HLRAlgo_Projector.hxx>
 #include <HLRBRep_Algo.hxx>
 #include <HLRBRep_HLRToShape.hxx>
 #include <HLRBRep_PolyAlgo.hxx>
+#include <HLRTopoBRep_OutLiner.hxx>
 #include <OSD_Parallel.hxx>
 #include <Standard_Failure.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopLoc_Location.hxx>
+#include <TopoDS.hxx>
 
 #include "platform/drafting/edges_to_curves.h"
 #include "platform/drafting/hidden_under_visible.h"
@@ -38,6 +41,12 @@ int CountFaces(const TopoDS_Shape& shape) {
   int faces = 0;
   for (TopExp_Explorer it(shape, TopAbs_FACE); it.More(); it.Next()) ++faces;
   return faces;
+}
+
+bool AllFacesPlanar(const TopoDS_Shape& shape) {
+  for (TopExp_Explorer it(shape, TopAbs_FACE); it.More(); it.Next())
+    if (BRepAdaptor_Surface(TopoDS::Face(it.Current()), false).GetType() != GeomAbs_Plane) return false;
+  return true;
 }
 
 TopoDS_Shape Placed(const PlacedBody& body) {
@@ -105,8 +114,16 @@ bool HiddenLineProjection::Perform() {
 
 void HiddenLineProjection::ProjectExact() {
   Handle(HLRBRep_Algo) algo = new HLRBRep_Algo();
-  for (const PlacedBody& body : bodies_)
-    if (!body.shape.IsNull()) algo->Add(Placed(body));
+  for (const PlacedBody& body : bodies_) {
+    if (body.shape.IsNull()) continue;
+    const TopoDS_Shape placed = Placed(body);
+    // A plane has no outline of its own: the outliner, most of the exact algorithm's
+    // time on simple parts, would only copy such a body.
+    if (AllFacesPlanar(body.shape))
+      algo->Load(new HLRTopoBRep_OutLiner(placed, placed));
+    else
+      algo->Add(placed);
+  }
   algo->Projector(HLRAlgo_Projector(view_.Frame()));
   algo->Update();
   algo->Hide();

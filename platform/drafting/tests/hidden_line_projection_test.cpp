@@ -5,6 +5,7 @@
 #include <set>
 #include <stdexcept>
 
+#include <BRepPrimAPI_MakeCylinder.hxx>
 #include <gtest/gtest.h>
 
 #include "platform/drafting/tests/drafting_shapes.h"
@@ -206,6 +207,65 @@ TEST(ProjectionInput, BadScalesNothingToProjectAndEarlyReadsAreRefused) {
   HiddenLineProjection nullShape({{TopoDS_Shape(), gp_Trsf()}}, StandardModelView("Front"), 1);
   EXPECT_FALSE(nullShape.Perform());
   EXPECT_THROW(nullShape.MethodUsed(), std::logic_error);
+}
+
+double TotalLength(const std::vector<Curve2>& curves) {
+  double total = 0;
+  for (const Line2& line : LinesOf(curves)) total += Length(line);
+  return total;
+}
+
+TEST(HlrMethods, BodiesOfPlanarFacesDrawTheSameLinesByBothAlgorithmsInEveryView) {
+  // The exact algorithm takes a shorter way for bodies whose faces are all planar; the
+  // polygonal one, exact on planes, must find the same lines: a flat bar behind a
+  // block, a square tube, and a plate hiding part of a block behind it.
+  gp_Trsf behind;
+  behind.SetTranslation(gp_Vec(30, 40, -60));
+  const TopoDS_Shape angle = Box(200, 50, 5);
+  const std::vector<std::vector<PlacedBody>> cases = {
+      {{Box(300, 50, 50), gp_Trsf()}, {angle, behind}},
+      {{SquareTube(60, 5, 200), gp_Trsf()}},
+      {{Box(120, 80, 10), gp_Trsf()}, {Box(40, 40, 40, 20, 20, -50), gp_Trsf()}}};
+  // The six principal views: seen from a corner, the two algorithms disagree on a short
+  // stretch of the tube's inner walls, with the outliner or without it.
+  for (const auto& bodies : cases)
+    for (const char* name : {"Front", "Top", "Right", "Left", "Back", "Bottom"}) {
+      const ModelView& view = StandardModelView(name);
+      SCOPED_TRACE(std::to_string(&bodies - &cases[0]) + ", " + name);
+      HiddenLineProjection exact(bodies, view, 1, HlrMethod::Exact);
+      HiddenLineProjection polygonal(bodies, view, 1, HlrMethod::Polygonal);
+      ASSERT_TRUE(exact.Perform() && polygonal.Perform());
+      const ViewContent& e = exact.Content();
+      const ViewContent& p = polygonal.Content();
+      EXPECT_TRUE(ArcsOf(e.visible).empty() && ArcsOf(e.hidden).empty());
+      EXPECT_NEAR(TotalLength(e.visible), TotalLength(p.visible), 1e-6);
+      EXPECT_NEAR(TotalLength(e.hidden), TotalLength(p.hidden), 1e-6);
+      EXPECT_NEAR(e.box.xmin, p.box.xmin, 1e-6);
+      EXPECT_NEAR(e.box.xmax, p.box.xmax, 1e-6);
+      EXPECT_NEAR(e.box.ymin, p.box.ymin, 1e-6);
+      EXPECT_NEAR(e.box.ymax, p.box.ymax, 1e-6);
+    }
+}
+
+TEST(HlrMethods, APlanarBodyHidesPartOfACurvedOnesOutline) {
+  // A round bar (curved) along X behind a plate (planar), seen from the front: the plate
+  // hides the middle of the bar's outline lines, which show hidden there.
+  const TopoDS_Shape bar = BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(-100, 50, 30), gp::DX()), 20, 200).Shape();
+  HiddenLineProjection projection({{Box(100, 10, 100, -50, 0, -20), gp_Trsf()}, {bar, gp_Trsf()}},
+                                  StandardModelView("Front"), 1, HlrMethod::Exact);
+  ASSERT_TRUE(projection.Perform());
+  const ViewContent& content = projection.Content();
+  // The cylinder's two outline lines run from x = -100 to 100 at z = 10 and 50; the plate
+  // covers x -50..50, z -20..80, so each shows visible outside it and hidden behind it.
+  double visibleOutline = 0, hiddenOutline = 0;
+  for (const Line2& line : LinesOf(content.visible))
+    if (IsHorizontal(line) && (std::abs(line.start.y - 10) < 1e-6 || std::abs(line.start.y - 50) < 1e-6))
+      visibleOutline += Length(line);
+  for (const Line2& line : LinesOf(content.hidden))
+    if (IsHorizontal(line) && (std::abs(line.start.y - 10) < 1e-6 || std::abs(line.start.y - 50) < 1e-6))
+      hiddenOutline += Length(line);
+  EXPECT_NEAR(visibleOutline, 2 * 100, 1e-6);
+  EXPECT_NEAR(hiddenOutline, 2 * 100, 1e-6);
 }
 
 }  // namespace
