@@ -7,6 +7,7 @@
 //     measure the extent.
 #include "platform/drafting/hidden_line_projection.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <unordered_set>
@@ -85,6 +86,11 @@ HiddenLineProjection::HiddenLineProjection(std::vector<PlacedBody> bodies, const
                     "view scale " + std::to_string(scale) + " of model view \"" +
                         std::string(view.name) + "\" is not a positive number");
   if (method_ == HlrMethod::Automatic) method_ = ChooseHlrMethod(bodies_);
+  for (const PlacedBody& body : bodies_) planar_.push_back(AllFacesPlanar(body.shape));
+}
+
+bool HiddenLineProjection::RunsAlongsideOthers() const {
+  return method_ == HlrMethod::Exact && std::find(planar_.begin(), planar_.end(), false) == planar_.end();
 }
 
 bool HiddenLineProjection::Perform() {
@@ -114,12 +120,13 @@ bool HiddenLineProjection::Perform() {
 
 void HiddenLineProjection::ProjectExact() {
   Handle(HLRBRep_Algo) algo = new HLRBRep_Algo();
-  for (const PlacedBody& body : bodies_) {
+  for (size_t i = 0; i < bodies_.size(); ++i) {
+    const PlacedBody& body = bodies_[i];
     if (body.shape.IsNull()) continue;
     const TopoDS_Shape placed = Placed(body);
     // A plane has no outline of its own: the outliner, most of the exact algorithm's
     // time on simple parts, would only copy such a body.
-    if (AllFacesPlanar(body.shape))
+    if (planar_[i])
       algo->Load(new HLRTopoBRep_OutLiner(placed, placed));
     else
       algo->Add(placed);

@@ -33,8 +33,10 @@ inline constexpr int kExactFaceLimit = 400;
 // What Automatic resolves to for these bodies.
 HlrMethod ChooseHlrMethod(const std::vector<PlacedBody>& bodies);
 
-// The polygonal algorithm meshes the bodies' shapes in place: two projections sharing
-// bodies must not run at the same time when either may go polygonal.
+// The polygonal algorithm meshes the bodies' shapes in place, and the exact algorithm's
+// outliner (run for bodies with curved faces) writes to their edges and vertices and to
+// OCCT's own statics: only exact projections of bodies whose faces are all planar may run
+// at the same time as others.
 class HiddenLineProjection {
 public:
   // Throws HostError(InvalidArgument) when the scale is not a positive number. Automatic
@@ -50,6 +52,8 @@ public:
   const ViewContent& Content() const;  // in sheet mm, the model origin projected at 0,0
   HlrMethod MethodUsed() const;        // Exact or Polygonal
   HlrMethod Method() const { return method_; }  // what Perform() will use, Exact or Polygonal
+  // Perform() only reads the shapes and touches no shared state: it may run on any thread.
+  bool RunsAlongsideOthers() const;
 
 private:
   void RequireDone(const char* method) const;
@@ -57,6 +61,7 @@ private:
   void ProjectPolygonal();
 
   std::vector<PlacedBody> bodies_;
+  std::vector<bool> planar_;  // per body: every face planar, so no outline to look for
   const ModelView& view_;
   double scale_;
   HlrMethod method_;

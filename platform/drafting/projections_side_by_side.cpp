@@ -35,12 +35,12 @@ void PerformOnThreads(const std::vector<HiddenLineProjection*>& batch, unsigned 
 }  // namespace
 
 void PerformSideBySide(const std::vector<HiddenLineProjection*>& projections) {
-  std::vector<HiddenLineProjection*> exact, polygonal;
+  std::vector<HiddenLineProjection*> together, alone;
   for (HiddenLineProjection* projection : projections)
-    (projection->Method() == HlrMethod::Polygonal ? polygonal : exact).push_back(projection);
+    (projection->RunsAlongsideOthers() ? together : alone).push_back(projection);
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-  PerformOnThreads(exact, static_cast<unsigned>(std::min<size_t>(cores, exact.size())));
-  PerformOnThreads(polygonal, 1);
+  PerformOnThreads(together, static_cast<unsigned>(std::min<size_t>(cores, together.size())));
+  PerformOnThreads(alone, 1);
 }
 
 }  // namespace platform::drafting

@@ -1,5 +1,5 @@
-// Performs the projections of several views at once, one per core: each projection has
-// its own algorithm objects and only reads the bodies' shapes.
+// Performs the projections of several views at once, one per core, where OCCT allows it:
+// each projection has its own algorithm objects and only reads the bodies' shapes.
 #pragma once
 #include <vector>
 
@@ -8,9 +8,9 @@
 namespace platform::drafting {
 
 // Calls Perform() on every projection; read each one's IsDone() and Failure() afterwards.
-// Polygonal projections mesh their shapes in place, so they run one after another once
-// the others are done. An exception other than a modeller failure is thrown again here
-// after every thread has finished.
+// Those that may run alongside others (HiddenLineProjection::RunsAlongsideOthers) share
+// the cores; the rest run one after another once those are done. An exception other than
+// a modeller failure is thrown again here after every thread has finished.
 void PerformSideBySide(const std::vector<HiddenLineProjection*>& projections);
 
 }  // namespace platform::drafting

@@ -89,4 +89,15 @@ TEST(ProjectionsSideBySide, AFailedProjectionLeavesTheOthersDone) {
   PerformSideBySide({});
 }
 
+TEST(ProjectionsSideBySide, OnlyExactProjectionsOfPlanarBodiesShareTheCores) {
+  // The outliner (curved faces) and meshing (polygonal) write to the shapes and to OCCT's
+  // statics; the exact algorithm on planar bodies only reads.
+  const TopoDS_Shape tube = SquareTube(60, 5, 200);
+  const TopoDS_Shape plate = PlateWithHoles(200, 100, 10, 20, {{0, 0}});
+  const ModelView& front = StandardModelView("Front");
+  EXPECT_TRUE(HiddenLineProjection({{tube, gp_Trsf()}, {Box(5, 5, 5), gp_Trsf()}}, front, 1).RunsAlongsideOthers());
+  EXPECT_FALSE(HiddenLineProjection({{tube, gp_Trsf()}, {plate, gp_Trsf()}}, front, 1).RunsAlongsideOthers());
+  EXPECT_FALSE(HiddenLineProjection({{tube, gp_Trsf()}}, front, 1, HlrMethod::Polygonal).RunsAlongsideOthers());
+}
+
 }  // namespace
