@@ -7,6 +7,7 @@
 #include "platform/drafting/hidden_line_projection.h"
 #include "platform/drafting/sheet_drawing.h"
 #include "platform/drafting/sheets.h"
+#include "platform/drafting/view_edits.h"
 #include "platform/assemblies/located_shape.h"
 #include "platform/base/host_error.h"
 #include "platform/objects/session.h"
@@ -26,7 +27,7 @@ std::string Named(const DraftingView& view) {
 
 bool Shows(const DraftingView& view, Object& body) {
   const Display& display = Session::Get().DisplayOf(body);
-  if (display.blanked) return false;
+  if (display.blanked || IsErased(view, body)) return false;
   return !view.layers || (display.layer >= 1 && display.layer <= kLayerCount && (*view.layers)[display.layer - 1]);
 }
 

@@ -66,7 +66,7 @@ SheetDrawing TestSheet(const std::string& name, double width, double height, con
     HiddenLineProjection projection({{tube, gp_Trsf()}}, StandardModelView(p.view), p.scale);
     if (!projection.Perform()) throw std::runtime_error(projection.Failure());
     sheet.views.push_back({p.view, OriginForCentre(projection.Content(), {width * p.x, height * p.y}),
-                           projection.Content()});
+                           projection.Content(), {}, true});
   }
   return sheet;
 }
