@@ -160,6 +160,7 @@ TEST_F(SheetTools, TheIsometricViewLosesItsHiddenLinesAndKeepsItsScale) {
   EXPECT_EQ(iso.hiddenLineFont, 0);
   EXPECT_EQ(iso.shadingStyle, 0);
   EXPECT_DOUBLE_EQ(iso.scale, 0.245);
+  EXPECT_FALSE(drafting::IsOutOfDate(iso)) << "its scale set back to what it was changes nothing drawn";
   EXPECT_FALSE(front.hiddenLineFont) << "only the isometric view is restyled";
   EXPECT_EQ(*drafting::ScaleCell(sheet), "1:1") << "1 / 0.816667 truncates to 1";
   const auto views = Reported("000-1-A")["views"];

@@ -115,7 +115,9 @@ TEST_F(AddOnCommandBinding, EveryActionIsBoundToItsCommand) {
   UF_terminate();
   EXPECT_EQ(rgb[0] + rgb[1] + rgb[2], 3.0);
   bound.push_back("baijin_heibai");
-  // wrod_lujin opens the part's folder.
+  // wrod_lujin opens the part's folder (headless: printed).
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
   EXPECT_NE(RunCapturing(u8"action wrod_lujin\n").find("shell: open " + platform::ToHostPath(folder) + "\n"),
             std::string::npos);
   bound.push_back("wrod_lujin");
