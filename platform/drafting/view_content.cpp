@@ -88,6 +88,14 @@ bool IsOutOfDate(DraftingView& view) {
 
 void UpdateView(DraftingView& view) {
   const std::vector<Object*> bodies = ShownBodies(view);
+  if (bodies.empty() && !view.erased.empty()) {
+    // Every body it would show was erased from it: the user asked for an empty view.
+    view.content = std::make_shared<const ViewContent>();
+    view.contentInputs = InputsOf(view, bodies);
+    view.outOfDate = false;
+    view.owner->modified = true;
+    return;
+  }
   if (bodies.empty())
     throw HostError(HostStatus::NoGeometry, Named(view) + " shows no body: the bodies it showed were deleted or "
                                                           "lie on layers it hides");

@@ -84,6 +84,20 @@ action shitu_shichu
   EXPECT_EQ(kept->erased, front->erased) << "the erasure is saved with the view";
 }
 
+TEST_F(ViewEdits, ErasingEveryBodyLeavesTheViewEmptyNotStale) {
+  Run(u8R"J(
+action shitu_shichu
+  select shitu view:000-1-A/FRONT@1
+  select boy body:LEFT body:RIGHT
+  set enum0 0
+  ok
+)J");
+  EXPECT_FALSE(drafting::IsOutOfDate(*front));
+  const auto drawn = drafting::DrawnExtentOf(*front);
+  EXPECT_EQ(drawn.visible + drawn.hidden, 0) << "nothing left to draw";
+  EXPECT_EQ(drafting::DrawnExtentOf(*top).visible, 8) << "the view from above keeps both boxes";
+}
+
 TEST_F(ViewEdits, AShadeEditDrawsTheBodyFilledInTranslucentCyan) {
   Run(u8R"J(
 action shitu_shichu
