@@ -1,9 +1,6 @@
 // The action table: each row binds a menu action name (exactly as the host's menu file
-// spells it) to the command it runs. Rows whose command is not built yet say so.
+// spells it) to the command it runs.
 #include "host/action_table.h"
-
-#include <cstdio>
-
 
 #include "attributes/delete_attr.hpp"
 #include "attributes/delete_xiantong.hpp"
@@ -16,7 +13,9 @@
 #include "drawing/BlockStyler2D.hpp"
 #include "attributes/kzt_shuxinV30.hpp"
 #include "drawing/export_dwg.h"
-#include "host/message.h"
+#include "drawing/sheet_tools.h"
+#include "drawing/shitu_shichu.hpp"
+#include "host/display_commands.h"
 #include "modelling/TWO_CYL_tool.hpp"
 #include "modelling/boark.hpp"
 
@@ -29,15 +28,6 @@ constexpr const char* kActionNames[] = {
     "tuhao_xiegai", "delete_attr",    "wrod_lujin",    "TWO_CYL_tool", "boark",
     "delete_xiantong", "yanse_touming", "shitu_shichu", "2D",
 };
-
-// A row whose command has not been built: tells the user and changes nothing.
-template <int Row>
-int not_available() {
-  char message[160];
-  std::snprintf(message, sizeof message, "%s: 此命令尚未提供", kActionNames[Row]);
-  kzt::show_message(message);
-  return 0;
-}
 
 template <int (*Run)()>
 UF_MB_cb_status_t menu_callback(UF_MB_widget_t, UF_MB_data_t, UF_MB_activated_button_p_t) {
@@ -58,17 +48,17 @@ UF_MB_action_t table[] = {
     Row<launch_zidongbom>(4),    // genxinbom: BOM update
     Row<launch_wucanku>(5),      // wucanku: standard-part library
     Row<launch_zujian>(6),       // new_zujianV1: components from bodies
-    Row<not_available<7>>(7),    // bili_yangshi: sheet scale and title-block style
-    Row<not_available<8>>(8),    // tuceng_xianshi: layer display
-    Row<not_available<9>>(9),    // baijin_heibai: background black/white
+    Row<renumber_sheets>(7),     // bili_yangshi: sheet numbers in name order
+    Row<show_sheet_layers>(8),   // tuceng_xianshi: layer display
+    Row<toggle_background>(9),   // baijin_heibai: background black/white
     Row<launch_tuhao_xiegai>(10),  // tuhao_xiegai: drawing-number rewrite
     Row<launch_delete_attr>(11),  // delete_attr: attribute removal and restore
-    Row<not_available<12>>(12),  // wrod_lujin: open the displayed part's folder
+    Row<open_part_folder>(12),   // wrod_lujin: open the displayed part's folder
     Row<launch_TWO_CYL_tool>(13),  // TWO_CYL_tool: cylinder between two points
     Row<launch_boark>(14),       // boark: block with drag handles
     Row<launch_delete_xiantong>(15),  // delete_xiantong: duplicate and overlapping bodies
-    Row<not_available<16>>(16),  // yanse_touming: one-click transparency
-    Row<not_available<17>>(17),  // shitu_shichu: view erase and shading
+    Row<toggle_transparency>(16),  // yanse_touming: one-click transparency
+    Row<launch_shitu_shichu>(17),  // shitu_shichu: view erase and shading
     Row<export_dwg>(18),         // 2D: DWG export
     {nullptr, {nullptr, nullptr}},
 };

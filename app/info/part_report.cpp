@@ -9,7 +9,9 @@
 #include "platform/drafting/drawing.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/view_content.h"
+#include "platform/drafting/view_edits.h"
 #include "platform/geometry/body.h"
+#include "platform/objects/color_table.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
@@ -83,6 +85,43 @@ json ComponentJson(ComponentOccurrence& occ) {
   return result;
 }
 
+// A body a view edit names: its tag and name while the shown part holds it, else null.
+json EditedBodyJson(const DraftingView& view, const std::string& key) {
+  Object* body = nullptr;
+  try {
+    body = drafting::ShownBodyOfKey(view, key);
+  } catch (const std::exception&) {
+    body = nullptr;  // the shown part is not open
+  }
+  json result = {{"key", key}, {"tag", nullptr}, {"name", nullptr}};
+  if (body) {
+    result["tag"] = body->GetTag();
+    result["name"] = U(Session::Get().NameOf(*body));
+  }
+  return result;
+}
+
+void AddViewEdits(const DraftingView& view, json& result) {
+  if (!view.erased.empty()) {
+    json erased = json::array();
+    for (const std::string& key : view.erased) erased.push_back(EditedBodyJson(view, key));
+    result["erased"] = erased;
+  }
+  if (!view.shadeEdits.empty()) {
+    json shades = json::array();
+    for (const ShadeEdit& edit : view.shadeEdits) {
+      json shade = EditedBodyJson(view, edit.body);
+      shade["color"] = edit.color;
+      shade["color_name"] = edit.color > 0 ? ColorName(edit.color) : "body colour";
+      shade["transparency"] = edit.transparency;
+      shades.push_back(shade);
+    }
+    result["shade_edits"] = shades;
+  }
+  if (view.hiddenLineFont) result["hidden_line_font"] = *view.hiddenLineFont;
+  if (view.shadingStyle) result["shading_style"] = *view.shadingStyle;
+}
+
 json ViewJson(DraftingView& view) {
   const drafting::DrawnExtent drawn = drafting::DrawnExtentOf(view);
   json result = {{"tag", view.GetTag()},
@@ -94,6 +133,7 @@ json ViewJson(DraftingView& view) {
                  {"edges", {{"visible", drawn.visible}, {"hidden", drawn.hidden}}},
                  {"box", drawn.box ? json(*drawn.box) : json()},
                  {"out_of_date", drafting::IsOutOfDate(view)}};
+  AddViewEdits(view, result);
   if (view.layers) {
     json layers = json::array();
     for (int i = 0; i < kLayerCount; ++i)
@@ -122,10 +162,13 @@ json SheetJson(DrawingSheet& sheet) {
   json views = json::array(), notes = json::array();
   for (DraftingView* view : drafting::ViewsOf(sheet)) views.push_back(ViewJson(*view));
   for (TabularNote* note : drafting::NotesOf(sheet)) notes.push_back(NoteJson(*note));
-  return {{"tag", sheet.GetTag()}, {"name", U(sheet.name)}, {"number", sheet.number},
-          {"size", {sheet.width, sheet.height}}, {"scale", sheet.scale}, {"current", sheet.current},
-          {"template", Local(sheet.templatePath)},
-          {"hostTemplate", U(sheet.templatePath)}, {"views", views}, {"notes", notes}};
+  json result = {{"tag", sheet.GetTag()}, {"name", U(sheet.name)}, {"number", sheet.number},
+                 {"size", {sheet.width, sheet.height}}, {"scale", sheet.scale}, {"current", sheet.current},
+                 {"template", Local(sheet.templatePath)},
+                 {"hostTemplate", U(sheet.templatePath)}, {"views", views}, {"notes", notes}};
+  if (sheet.ratio) result["ratio"] = *sheet.ratio;
+  if (!sheet.secondaryNumber.empty()) result["secondary_number"] = U(sheet.secondaryNumber);
+  return result;
 }
 
 }  // namespace
@@ -180,9 +223,30 @@ std::string Figure(double value) {
   return text;
 }
 
+std::string EditedBody(const json& b) {
+  if (b["tag"].is_null()) return b["key"].get<std::string>() + " (gone)";
+  return "body " + std::to_string(b["tag"].get<unsigned>()) + " \"" + b["name"].get<std::string>() + "\"";
+}
+
+void AppendViewEdits(std::string& out, const json& v) {
+  if (v.contains("erased"))
+    for (const auto& b : v["erased"]) out += "      erased " + EditedBody(b) + "\n";
+  if (v.contains("shade_edits"))
+    for (const auto& b : v["shade_edits"])
+      out += "      shaded " + EditedBody(b) + " " + b["color_name"].get<std::string>() + ", " +
+             std::to_string(b["transparency"].get<int>()) + "% transparent\n";
+  auto setting = [&](const char* key) {
+    return v.contains(key) ? std::to_string(v[key].get<int>()) : std::string("default");
+  };
+  if (v.contains("hidden_line_font") || v.contains("shading_style"))
+    out += "      style: hidden-line font " + setting("hidden_line_font") + ", shading style " +
+           setting("shading_style") + "\n";
+}
+
 void AppendSheet(std::string& out, const json& s) {
   out += "  sheet " + std::to_string(s["number"].get<int>()) + " \"" + s["name"].get<std::string>() + "\" " +
          Figure(s["size"][0]) + " x " + Figure(s["size"][1]) + " mm, scale " + Figure(s["scale"]) +
+         (s.contains("ratio") ? " (" + Figure(s["ratio"][0]) + ":" + Figure(s["ratio"][1]) + ")" : "") +
          (s["current"].get<bool>() ? " (current)" : "") + "\n";
   for (const auto& v : s["views"]) {
     out += "    view \"" + v["name"].get<std::string>() + "\" " + v["kind"].get<std::string>() +
@@ -196,6 +260,7 @@ void AppendSheet(std::string& out, const json& s) {
     if (v.contains("layers")) out += ", " + std::to_string(v["layers"].size()) + " layers shown";
     if (v["out_of_date"].get<bool>()) out += " (out of date)";
     out += "\n";
+    AppendViewEdits(out, v);
   }
   for (const auto& n : s["notes"]) {
     out += "    " + std::string(n["kind"] == "parts_list" ? "parts list" : "tabular note") + "\n";

@@ -7,6 +7,7 @@
 #include "platform/api/drafting_objects.h"
 #include "platform/api/guard.h"
 #include "platform/text/gbk.h"
+#include "platform/drafting/sheet_ratio.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/view_content.h"
 #include "platform/drafting/views.h"
@@ -107,8 +108,7 @@ int UF_DRAW_set_drawing_info(const tag_t drawing_tag, UF_DRAW_info_p_t drawing_i
       throw HostError(HostStatus::InvalidArgument, shown + ": the sheet size must be positive");
     sheet.width = width;
     sheet.height = height;
-    sheet.scale = drawing_info->drawing_scale;
-    sheet.owner->modified = true;
+    drafting::SetSheetScale(sheet, drawing_info->drawing_scale);
   });
 }
 
@@ -173,6 +173,27 @@ int UF_DRAW_add_orthographic_view(const tag_t drawing_tag, const tag_t parent_vi
 int UF_DRAW_upd_out_of_date_views(const tag_t drawing_tag) {
   return Guard("UF_DRAW_upd_out_of_date_views",
                [&] { drafting::UpdateOutOfDateViews(SheetOrCurrent(drawing_tag)); });
+}
+
+int UF_DRAW_update_one_view(tag_t drawing_tag, tag_t view_tag) {
+  return Guard("UF_DRAW_update_one_view", [&] {
+    DrawingSheet& sheet = SheetOrCurrent(drawing_tag);
+    DraftingView& view = DrawingView(view_tag);
+    if (&drafting::SheetOf(view) != &sheet)
+      throw HostError(HostStatus::InvalidArgument, "view \"" + text::ToUtf8Lossy(view.name) + "\" is not on sheet \"" +
+                                                       text::ToUtf8Lossy(sheet.name) + "\"");
+    drafting::UpdateView(view);
+  });
+}
+
+int uc6492(char cr1[MAX_ENTITY_NAME_BUFSIZE]) {
+  return Guard("uc6492", [&] {
+    Need(cr1, "cr1");
+    cr1[0] = '\0';
+    const DrawingSheet* current = drafting::CurrentSheet(WorkPart());
+    if (!current) throw HostError(HostStatus::NotFound, "the work part has no current drawing sheet");
+    CopyOut(cr1, MAX_ENTITY_NAME_BUFSIZE, current->name);
+  });
 }
 
 int UF_DRAW_set_view_scale(tag_t view_tag, double scale) {

@@ -8,6 +8,7 @@
 #include "platform/objects/layers.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/view_content.h"
+#include "platform/drafting/view_edits.h"
 #include "platform/drafting/views.h"
 #include "platform/drafting/work_view.h"
 #include "platform/geometry/body.h"
@@ -54,6 +55,18 @@ Object& ViewOrWork(Tag view) {
   return drafting::WorkView(WorkPart());
 }
 
+// The work part's drawing view of that name; an empty name means the work view.
+DraftingView& DrawingViewNamed(const char* text) {
+  const std::string name = NeedText(text, "view name");
+  Part& part = WorkPart();
+  DraftingView* view = nullptr;
+  if (name.empty()) view = dynamic_cast<DraftingView*>(&drafting::WorkView(part));
+  else view = drafting::FindDrawingView(part, name);
+  if (!view || view->kind == ViewKind::Model)
+    throw HostError(HostStatus::NotFound, "the work part has no drawing view named \"" + text::ToUtf8Lossy(name) + "\"");
+  return *view;
+}
+
 }  // namespace
 
 extern "C" {
@@ -90,13 +103,7 @@ int UF_VIEW_cycle_objects(tag_t view, UF_VIEW_cycle_objects_t type, tag_t* objec
 
 int uc6447(const char* cp1, int ip2, int* ip3) {
   return Guard("uc6447", [&] {
-    const std::string name = NeedText(cp1, "view name");
-    Part& part = WorkPart();
-    DraftingView* view = nullptr;
-    if (name.empty()) view = dynamic_cast<DraftingView*>(&drafting::WorkView(part));
-    else view = drafting::FindDrawingView(part, name);
-    if (!view || view->kind == ViewKind::Model)
-      throw HostError(HostStatus::NotFound, "the work part has no drawing view named \"" + text::ToUtf8Lossy(name) + "\"");
+    DraftingView* view = &DrawingViewNamed(cp1);
     if (ip2 == 1) {
       drafting::SetLayerMask(*view, std::nullopt);
     } else if (ip2 == 2) {
@@ -113,6 +120,10 @@ int uc6447(const char* cp1, int ip2, int* ip3) {
       throw HostError(HostStatus::InvalidArgument, "uc6447 option " + std::to_string(ip2) + " is not 1 or 2");
     }
   });
+}
+
+int uc6400(const char* cp1, tag_t np2) {
+  return Guard("uc6400", [&] { drafting::EraseFromView(DrawingViewNamed(cp1), Session::Get().Require(np2)); });
 }
 
 }  // extern "C"

@@ -2,9 +2,12 @@
 #include <windows.h>
 
 #include <dlfcn.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 
@@ -15,6 +18,8 @@
 #include "platform/ui/messages.h"
 
 using namespace platform;
+
+extern char** environ;
 
 namespace {
 thread_local DWORD lastError = ERROR_SUCCESS;
@@ -85,6 +90,26 @@ BOOL FreeLibrary(HMODULE hLibModule) {
   return TRUE;
 }
 
+namespace {
+
+// With a desktop (DISPLAY or WAYLAND_DISPLAY set) "open" goes on to xdg-open, which
+// returns once the file manager has it; headless the printed line is all. False when
+// the desktop could not take it.
+bool HandToDesktop(LPCSTR operation, LPCSTR file) {
+  const bool desktop = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+  const bool opening = !operation || !*operation || std::string(operation) == "open";
+  if (!desktop || !opening) return true;
+  const std::string local = ToLocalPath(file);
+  char* const argv[] = {const_cast<char*>("xdg-open"), const_cast<char*>(local.c_str()), nullptr};
+  pid_t child = 0;
+  if (posix_spawnp(&child, "xdg-open", nullptr, nullptr, argv, environ) != 0) return false;
+  int status = 0;
+  if (waitpid(child, &status, 0) != child) return false;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
 HINSTANCE ShellExecuteA(HWND hwnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters, LPCSTR lpDirectory,
                         INT nShowCmd) {
   constexpr intptr_t kOpened = 42;  // any value above 32 means success
@@ -98,6 +123,7 @@ HINSTANCE ShellExecuteA(HWND hwnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpP
   }
   std::printf("shell: %s %s\n", lpOperation && *lpOperation ? lpOperation : "open", text::ToUtf8Lossy(lpFile).c_str());
   std::fflush(stdout);
+  if (!HandToDesktop(lpOperation, lpFile)) return reinterpret_cast<HINSTANCE>(static_cast<intptr_t>(SE_ERR_NOASSOC));
   return reinterpret_cast<HINSTANCE>(kOpened);
 }
 

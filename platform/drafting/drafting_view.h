@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/objects/host_types.h"
 #include "platform/objects/object.h"
@@ -41,6 +42,14 @@ constexpr int kLayerCount = 256;
 
 using LayerMask = std::array<bool, kLayerCount>;  // entry i: layer i + 1 visible
 
+// A view-dependent shade edit: the body drawn filled in a colour of the colour table,
+// translucent (0 opaque .. 100 clear), in this view only.
+struct ShadeEdit {
+  std::string body;  // the body's key (platform/drafting/view_edits.h)
+  int color = 0;     // 0: the body's own colour
+  int transparency = 0;
+};
+
 class DraftingView : public Object {
 public:
   explicit DraftingView(ViewKind kind = ViewKind::Base)
@@ -65,6 +74,13 @@ public:
   // no digest after loading: the stored content stands for the model as loaded.
   std::shared_ptr<const drafting::ViewContent> content;
   std::optional<std::size_t> contentInputs;
+
+  // View-dependent edits: bodies erased from this view, bodies shaded in it.
+  std::vector<std::string> erased;
+  std::vector<ShadeEdit> shadeEdits;
+  // The view's style as edited (none: the host's default, hidden lines dashed, wireframe).
+  std::optional<int> hiddenLineFont;  // 0 invisible, 1 solid, 2 dashed, ...
+  std::optional<int> shadingStyle;    // 0 fully shaded, 1 partially shaded, 2 wireframe
 };
 
 }  // namespace platform

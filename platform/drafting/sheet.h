@@ -1,7 +1,9 @@
 // A drawing sheet: its size, scale and number, and the drafting curves and texts of the
 // frame it was made with (border, title-block lines, projection symbol).
 #pragma once
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,7 +47,11 @@ public:
   SheetOwnView& OwnView();
 
   int number = 1;                   // 1, 2, ... in the order sheets were made
+  std::string secondaryNumber;      // shown beside the number; empty unless set
   double scale = 1.0;               // drawing scale: sheet length over model length
+  // The scale as numerator : denominator when it was set as a ratio; cleared by any
+  // other change of the scale (platform/drafting/sheet_ratio.h).
+  std::optional<std::array<double, 2>> ratio;
   double width = 297, height = 210; // mm
   std::string templatePath;         // host path of the sheet template it came from
   bool current = false;             // the part's current sheet

@@ -2,6 +2,7 @@
 // table lines, its texts and its views with their content. Sheet millimetres, origin at
 // the sheet's lower left, Y up.
 #pragma once
+#include <array>
 #include <string>
 #include <vector>
 
@@ -36,10 +37,19 @@ struct SheetText {
   double maxWidthMm = 0;    // above 0: a longer text is set smaller to fit (a table cell)
 };
 
+// A body drawn filled in a view: the triangles of its projected surface, view coordinates.
+struct ShadeFill {
+  std::vector<std::array<Point2, 3>> triangles;
+  std::array<double, 3> rgb{};  // sRGB 0..1
+  double opacity = 1;
+};
+
 struct SheetView {
   std::string name;
   Point2 origin;        // where the view's 0,0 (the projected model origin) sits on the sheet
   ViewContent content;  // view coordinates, already scaled
+  std::vector<ShadeFill> shades;  // drawn under the edges
+  bool hiddenShown = true;        // false when the view's hidden-line font is invisible
 };
 
 struct SheetDrawing {

@@ -1,10 +1,11 @@
 #include "platform/drafting/sheet_drawing_of.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <numbers>
 
 #include "platform/base/host_error.h"
+#include "platform/drafting/shade_fill.h"
+#include "platform/drafting/sheet_ratio.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/tabular_note.h"
 #include "platform/text/gbk.h"
@@ -18,6 +19,7 @@ constexpr double kThickMm = 0.5;
 constexpr double kThinMm = 0.25;
 constexpr double kCellTextMm = 3.5;
 constexpr double kCellPaddingMm = 1;
+constexpr int kInvisibleFont = 0;
 
 std::string Utf8(const DrawingSheet& sheet, const std::string& gbk) {
   try {
@@ -76,7 +78,8 @@ void AddTable(const DrawingSheet& sheet, const TabularNote& note, SheetDrawing& 
   }
 }
 
-// Above the title block's right end (the first table), or in the lower right corner.
+// Above the title block's right end (the first table), or in the lower right corner;
+// the scale only when the title block has no cell of its own for it.
 void AddNameAndScale(const DrawingSheet& sheet, const std::vector<TabularNote*>& notes, SheetDrawing& drawing) {
   Point2 at{sheet.width - 10, 10};
   if (!notes.empty()) {
@@ -85,17 +88,11 @@ void AddNameAndScale(const DrawingSheet& sheet, const std::vector<TabularNote*>&
     for (double w : block.columnWidths) right += w;
     at = {right, block.position[1] + 2};
   }
-  drawing.texts.push_back({drawing.name + "    " + ScaleText(sheet.scale), at, kCellTextMm, TextAnchor::BottomRight});
+  const std::string label = ScaleCell(sheet) ? drawing.name : drawing.name + "    " + SheetScaleText(sheet);
+  drawing.texts.push_back({label, at, kCellTextMm, TextAnchor::BottomRight});
 }
 
 }  // namespace
-
-std::string ScaleText(double scale) {
-  char text[32];
-  if (scale < 1) std::snprintf(text, sizeof text, "1:%.3g", 1 / scale);
-  else std::snprintf(text, sizeof text, "%.3g:1", scale);
-  return text;
-}
 
 SheetDrawing DrawingOf(const DrawingSheet& sheet, std::vector<std::string>* undrawn) {
   SheetDrawing drawing;
@@ -112,7 +109,8 @@ SheetDrawing DrawingOf(const DrawingSheet& sheet, std::vector<std::string>* undr
       continue;
     }
     const Point2 origin = OriginForCentre(*view->content, {view->center[0], view->center[1]});
-    drawing.views.push_back({Utf8(sheet, view->name), origin, *view->content});
+    drawing.views.push_back({Utf8(sheet, view->name), origin, *view->content, ShadeFillsOf(*view),
+                             view->hiddenLineFont != kInvisibleFont});
   }
   return drawing;
 }

@@ -1,6 +1,7 @@
 // A drawing sheet of a part as it is drawn: the template's frame (lines, arcs, texts),
 // its tables with their cell texts, the views' stored content at their centres, and the
-// sheet's name and scale above the title block. Texts become UTF-8 here.
+// sheet's name above the title block, with its scale when the title block has no scale
+// cell. Texts become UTF-8 here.
 #pragma once
 #include <string>
 #include <vector>
@@ -13,8 +14,5 @@ namespace platform::drafting {
 // HostError(InvalidArgument) naming the sheet when one of its texts is not GBK. A view
 // never updated draws nothing; its name is added to `undrawn` when given.
 SheetDrawing DrawingOf(const DrawingSheet& sheet, std::vector<std::string>* undrawn = nullptr);
-
-// "1:25" below 1, "1.5:1" above, "1:1" at 1: three significant figures.
-std::string ScaleText(double scale);
 
 }  // namespace platform::drafting

@@ -45,11 +45,30 @@ void StrokeCurves(cairo_t* cr, const Flip& flip, Point2 origin, const std::vecto
   cairo_stroke(cr);
 }
 
+// Each body's triangles as one path filled by the non-zero rule: overlapping triangles
+// of one body add no extra tint, only overlapping bodies do.
+void FillShades(cairo_t* cr, const Flip& flip, const SheetView& view) {
+  cairo_save(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  for (const ShadeFill& fill : view.shades) {
+    for (const auto& t : fill.triangles) {
+      MoveTo(cr, flip, {view.origin.x + t[0].x, view.origin.y + t[0].y});
+      LineTo(cr, flip, {view.origin.x + t[1].x, view.origin.y + t[1].y});
+      LineTo(cr, flip, {view.origin.x + t[2].x, view.origin.y + t[2].y});
+      cairo_close_path(cr);
+    }
+    cairo_set_source_rgba(cr, fill.rgb[0], fill.rgb[1], fill.rgb[2], fill.opacity);
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+}
+
 void PaintView(cairo_t* cr, const Flip& flip, const SheetView& view, const RenderStyle& style) {
+  FillShades(cr, flip, view);
   const double dashes[] = {style.hiddenDashMm, style.hiddenGapMm};
   cairo_set_line_width(cr, style.hiddenWidthMm);
   cairo_set_dash(cr, dashes, 2, 0);
-  StrokeCurves(cr, flip, view.origin, view.content.hidden);
+  if (view.hiddenShown) StrokeCurves(cr, flip, view.origin, view.content.hidden);
   cairo_set_dash(cr, nullptr, 0, 0);
   cairo_set_line_width(cr, style.visibleWidthMm);
   StrokeCurves(cr, flip, view.origin, view.content.visible);

@@ -10,6 +10,7 @@
 #include "platform/drafting/rescaled_content.h"
 #include "platform/drafting/sheet_drawing.h"
 #include "platform/drafting/sheets.h"
+#include "platform/drafting/view_edits.h"
 #include "platform/assemblies/located_shape.h"
 #include "platform/base/host_error.h"
 #include "platform/objects/session.h"
@@ -29,7 +30,7 @@ std::string Named(const DraftingView& view) {
 
 bool Shows(const DraftingView& view, Object& body) {
   const Display& display = Session::Get().DisplayOf(body);
-  if (display.blanked) return false;
+  if (display.blanked || IsErased(view, body)) return false;
   return !view.layers || (display.layer >= 1 && display.layer <= kLayerCount && (*view.layers)[display.layer - 1]);
 }
 
@@ -128,6 +129,12 @@ std::shared_ptr<const ViewContent> RescaledIfOnlyTheScaleChanged(const DraftingV
 
 Update Prepare(DraftingView& view) {
   Update update{&view, ShownBodies(view), {}, nullptr, nullptr, nullptr};
+  if (update.bodies.empty() && !view.erased.empty()) {
+    // Every body it would show was erased from it: the user asked for an empty view.
+    update.from = {GeometryOf(view, update.bodies), view.scale};
+    update.content = std::make_shared<const ViewContent>();
+    return update;
+  }
   if (update.bodies.empty())
     throw HostError(HostStatus::NoGeometry, Named(view) + " shows no body: the bodies it showed were deleted or "
                                                           "lie on layers it hides");

@@ -22,7 +22,8 @@ std::vector<Object*> ShownBodies(const DraftingView& view);
 bool IsOutOfDate(DraftingView& view);
 // Computes the content again. HostError naming the view and its sheet when it shows no
 // body any more (its bodies were deleted or lie on hidden layers) or the projection
-// fails; the view keeps what it drew before.
+// fails; the view keeps what it drew before. A view whose last bodies were erased from
+// it draws nothing.
 void UpdateView(DraftingView& view);
 // Every out-of-date view of the sheet; a view that fails does not stop the others, the
 // first failure is thrown once all were tried.

@@ -131,6 +131,7 @@ DraftingView& AddProjectedView(DraftingView& parent, ProjectionDirection directi
 
 void SetViewScale(DraftingView& view, double scale) {
   CheckScale(scale, "view " + Shown(view.name));
+  if (scale == view.scale) return;  // the same scale draws the same content
   view.scale = scale;
   Changed(view);
 }

@@ -34,7 +34,8 @@ enum class ProjectionDirection { Infer = 0, Above = 1, Right = 2, Below = 3, Lef
 // reference point lies. It shows what its parent shows (the parent's layer mask too).
 DraftingView& AddProjectedView(DraftingView& parent, ProjectionDirection direction, SheetPoint reference);
 
-// The view stays centred where it is; HostError(InvalidArgument) for a scale <= 0.
+// The view stays centred where it is; HostError(InvalidArgument) for a scale <= 0. The
+// view is out of date afterwards unless the scale is the one it had.
 void SetViewScale(DraftingView& view, double scale);
 void MoveView(DraftingView& view, SheetPoint center);
 // None: every layer shows.

@@ -116,6 +116,15 @@ json EncodeView(const DraftingView& view) {
   }
   if (view.content)
     j["content"] = {{"visible", EncodeCurves(view.content->visible)}, {"hidden", EncodeCurves(view.content->hidden)}};
+  if (!view.erased.empty()) j["erased"] = view.erased;
+  if (!view.shadeEdits.empty()) {
+    json shades = json::array();
+    for (const ShadeEdit& edit : view.shadeEdits)
+      shades.push_back({{"body", edit.body}, {"color", edit.color}, {"transparency", edit.transparency}});
+    j["shadeEdits"] = shades;
+  }
+  if (view.hiddenLineFont) j["hiddenLineFont"] = *view.hiddenLineFont;
+  if (view.shadingStyle) j["shadingStyle"] = *view.shadingStyle;
   if (view.layers) {
     json visible = json::array();
     for (int i = 0; i < kLayerCount; ++i)
@@ -152,6 +161,16 @@ std::unique_ptr<Object> DecodeView(const json& j, int version, const std::string
     }
     view->layers = mask;
   }
+  if (j.contains("erased")) view->erased = j.at("erased").get<std::vector<std::string>>();
+  if (j.contains("shadeEdits"))
+    for (const json& e : j.at("shadeEdits")) {
+      ShadeEdit edit{e.at("body"), e.at("color"), e.at("transparency")};
+      if (edit.transparency < 0 || edit.transparency > 100)
+        throw HostError(HostStatus::BadPartFile, where + ": shade edit transparency out of 0..100");
+      view->shadeEdits.push_back(std::move(edit));
+    }
+  if (j.contains("hiddenLineFont")) view->hiddenLineFont = j.at("hiddenLineFont").get<int>();
+  if (j.contains("shadingStyle")) view->shadingStyle = j.at("shadingStyle").get<int>();
   if (j.contains("content")) {
     auto content = std::make_shared<drafting::ViewContent>();
     content->visible = DecodeCurves(j.at("content").at("visible"), content->box);
@@ -205,7 +224,9 @@ bool EncodeDraftingObject(const Object& object, json& j) {
   if (auto* sheet = dynamic_cast<const DrawingSheet*>(&object)) {
     j["kind"] = "sheet";
     j["number"] = sheet->number;
+    if (!sheet->secondaryNumber.empty()) j["secondaryNumber"] = U(sheet->secondaryNumber);
     j["scale"] = sheet->scale;
+    if (sheet->ratio) j["ratio"] = *sheet->ratio;
     j["size"] = {sheet->width, sheet->height};
     j["template"] = U(sheet->templatePath);
     j["current"] = sheet->current;
@@ -230,6 +251,13 @@ std::unique_ptr<Object> DecodeDraftingObject(const json& j, int version, const s
     sheet->templatePath = G(j.at("template"));
     if (version >= 2) {
       sheet->number = j.at("number");
+      if (j.contains("secondaryNumber")) sheet->secondaryNumber = G(j.at("secondaryNumber"));
+      if (j.contains("ratio")) {
+        const auto ratio = j.at("ratio").get<std::array<double, 2>>();
+        if (!(ratio[0] > 0) || !(ratio[1] > 0))
+          throw HostError(HostStatus::BadPartFile, where + ": sheet scale ratio needs both terms above 0");
+        sheet->ratio = ratio;
+      }
       sheet->current = j.at("current");
       DecodeFrame(j.at("frame"), *sheet);
     }

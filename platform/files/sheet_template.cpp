@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/drafting/sheet_ratio.h"
 #include "platform/drafting/sheets.h"
 #include "platform/text/host_path.h"
 #include "platform/files/part_file.h"
@@ -51,6 +52,8 @@ DrawingSheet& AddSheetFromTemplate(Part& part, const std::string& templateHostPa
     copy->cells = note->cells;
     part.Add(std::move(copy));
   }
+  sheet.ratio = model.ratio;
+  RefreshScaleCell(sheet);
   return sheet;
 }
 

@@ -52,6 +52,13 @@ extern UFUNEXPORT int UF_DRAW_add_orthographic_view(const tag_t drawing_tag, con
  * (NULL_TAG: the current one). */
 extern UFUNEXPORT int UF_DRAW_upd_out_of_date_views(const tag_t drawing_tag);
 
+/* Recomputes the content of one view of the sheet (NULL_TAG: the current one), out of
+ * date or not; an error when the view is not on that sheet. */
+extern UFUNEXPORT int UF_DRAW_update_one_view(tag_t drawing_tag, tag_t view_tag);
+
+/* The name of the work part's current sheet; an empty text and an error without one. */
+extern UFUNEXPORT int uc6492(char cr1[MAX_ENTITY_NAME_BUFSIZE]);
+
 /* A view's scale (sheet length over model length, > 0); the view stays centred where it
  * was and becomes out of date. exp_tag is NULL_TAG: scales are not expressions here. */
 extern UFUNEXPORT int UF_DRAW_set_view_scale(tag_t view_tag, double scale);

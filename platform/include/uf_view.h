@@ -35,6 +35,10 @@ extern UFUNEXPORT int UF_VIEW_cycle_objects(tag_t view, UF_VIEW_cycle_objects_t 
  * 256 entries, ip3[i] for layer i + 1: 1 visible, 0 hidden. The view becomes out of date. */
 extern UFUNEXPORT int uc6447(const char *cp1, int ip2, int *ip3);
 
+/* Erases a body (or body occurrence) from the drawing view of that name in the work
+ * part: the view no longer draws it, the model keeps it. The view becomes out of date. */
+extern UFUNEXPORT int uc6400(const char *cp1, tag_t np2);
+
 #ifdef __cplusplus
 }
 #endif

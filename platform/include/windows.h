@@ -3,8 +3,10 @@
  *   LoadLibraryA   dlopen; a plain file name is looked for in UGII_BASE_DIR\NXBIN, then
  *                  in the start-up folder; a name without extension gets ".dll"
  *   GetProcAddress dlsym (decorated names are looked up as they are)
- *   ShellExecuteA  headless: prints "shell: <verb> <file>" on standard output and
- *                  returns 42 when the file or folder exists, else SE_ERR_FNF (2)
+ *   ShellExecuteA  prints "shell: <verb> <file>" on standard output; with a desktop
+ *                  (DISPLAY set) "open" then goes to xdg-open. Returns 42 when the file
+ *                  or folder exists (and the desktop took it), SE_ERR_FNF (2) when it
+ *                  does not exist, SE_ERR_NOASSOC (31) when xdg-open failed
  *   DeleteFileA    removes a file */
 #ifndef FABDOC_WINDOWS_H
 #define FABDOC_WINDOWS_H
@@ -65,6 +67,7 @@ typedef INT_PTR (*FARPROC)();
 
 #define SE_ERR_FNF 2
 #define SE_ERR_PNF 3
+#define SE_ERR_NOASSOC 31
 
 FABDOC_WINAPI_EXPORT HMODULE LoadLibraryA(LPCSTR lpLibFileName);
 FABDOC_WINAPI_EXPORT FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);

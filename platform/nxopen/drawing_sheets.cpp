@@ -8,6 +8,7 @@
 #include <NXOpen/Part.hxx>
 
 #include "platform/files/sheet_template.h"
+#include "platform/drafting/sheet_ratio.h"
 #include "platform/drafting/sheets.h"
 #include "platform/nxopen/host_calls.h"
 
@@ -54,10 +55,9 @@ DrawingSheetCollection::iterator DrawingSheetCollection::begin() {
 DrawingSheetCollection::iterator DrawingSheetCollection::end() { return iterator(); }
 
 Drawings::DrawingSheetBuilder* DrawingSheetCollection::DrawingSheetBuilder(Drawings::DrawingSheet* drawingSheet) {
-  LivePart(part_);
-  if (drawingSheet)
-    platform::nxopen::Throw(platform::HostStatus::NotImplemented,
-                            "editing an existing sheet with a builder is not supported; rename it instead");
+  platform::Part& part = LivePart(part_);
+  if (drawingSheet && platform::nxopen::LiveAs<platform::DrawingSheet>(drawingSheet->Tag(), "a drawing sheet").owner != &part)
+    platform::nxopen::Throw(platform::HostStatus::InvalidArgument, "the drawing sheet is not a sheet of this part");
   return new Drawings::DrawingSheetBuilder(part_, drawingSheet);
 }
 
@@ -68,6 +68,23 @@ DrawingSheet* DrawingSheetCollection::CurrentDrawingSheet() {
 
 // ---- the builder
 
+DrawingSheetBuilder::DrawingSheetBuilder(tag_t part, DrawingSheet* sheet) : part_(part), sheet_(sheet) {
+  if (!sheet) return;
+  const auto& edited = platform::nxopen::LiveAs<platform::DrawingSheet>(sheet->Tag(), "a drawing sheet");
+  name_ = edited.name;
+  number_ = std::to_string(edited.number);
+  secondaryNumber_ = edited.secondaryNumber;
+  templateLocation_ = edited.templatePath;
+  if (edited.ratio) {
+    scaleNumerator_ = (*edited.ratio)[0];
+    scaleDenominator_ = (*edited.ratio)[1];
+  } else if (edited.scale >= 1) {
+    scaleNumerator_ = edited.scale;
+  } else {
+    scaleDenominator_ = 1 / edited.scale;
+  }
+}
+
 DrawingSheetBuilder::~DrawingSheetBuilder() = default;
 
 void DrawingSheetBuilder::SetMetricSheetTemplateLocation(const NXString& templateLocation) {
@@ -76,10 +93,35 @@ void DrawingSheetBuilder::SetMetricSheetTemplateLocation(const NXString& templat
 NXString DrawingSheetBuilder::MetricSheetTemplateLocation() { return templateLocation_; }
 void DrawingSheetBuilder::SetName(const NXString& name) { name_ = name; }
 NXString DrawingSheetBuilder::Name() { return name_; }
+void DrawingSheetBuilder::SetNumber(const NXString& number) {
+  number_ = number;
+  numberSet_ = true;
+}
+NXString DrawingSheetBuilder::Number() { return number_; }
+void DrawingSheetBuilder::SetSecondaryNumber(const NXString& secondaryNumber) {
+  secondaryNumber_ = secondaryNumber;
+  secondaryNumberSet_ = true;
+}
+NXString DrawingSheetBuilder::SecondaryNumber() { return secondaryNumber_; }
+void DrawingSheetBuilder::SetStandardEnglishScale(SheetStandardEnglishScale standardEnglishScale) {
+  englishScale_ = standardEnglishScale;
+}
+DrawingSheetBuilder::SheetStandardEnglishScale DrawingSheetBuilder::StandardEnglishScale() { return englishScale_; }
+void DrawingSheetBuilder::SetScaleNumerator(double scaleNumerator) {
+  scaleNumerator_ = scaleNumerator;
+  ratioSet_ = true;
+}
+double DrawingSheetBuilder::ScaleNumerator() { return scaleNumerator_; }
+void DrawingSheetBuilder::SetScaleDenominator(double scaleDenominator) {
+  scaleDenominator_ = scaleDenominator;
+  ratioSet_ = true;
+}
+double DrawingSheetBuilder::ScaleDenominator() { return scaleDenominator_; }
 
 bool DrawingSheetBuilder::Validate() { return !std::string(templateLocation_.GetText()).empty(); }
 
 NXObject* DrawingSheetBuilder::Commit() {
+  if (sheet_) return CommitEdit();
   platform::Part& part = LivePart(part_);
   const std::string location = templateLocation_.GetText();
   if (location.empty())
@@ -88,6 +130,37 @@ NXObject* DrawingSheetBuilder::Commit() {
     return platform::drafting::AddSheetFromTemplate(part, location, name_.GetText()).GetTag();
   });
   return dynamic_cast<NXObject*>(NXObjectManager::Get(made));
+}
+
+// The number and the name are checked before the sheet changes and the ratio is set
+// first, so a refused edit changes nothing.
+NXObject* DrawingSheetBuilder::CommitEdit() {
+  auto& sheet = platform::nxopen::LiveAs<platform::DrawingSheet>(sheet_->Tag(), "a drawing sheet");
+  const std::string shown = "sheet \"" + platform::text::ToUtf8Lossy(sheet.name) + "\"";
+  const std::string number = number_.GetText();
+  int parsed = 0;
+  if (numberSet_) {
+    std::size_t used = 0;
+    try {
+      parsed = std::stoi(number, &used);
+    } catch (const std::exception&) {
+      used = 0;
+    }
+    if (used == 0 || used != number.size() || parsed < 1)
+      platform::nxopen::Throw(platform::HostStatus::InvalidArgument,
+                              shown + ": sheet number \"" + platform::text::ToUtf8Lossy(number) +
+                                  "\" is not a whole number above 0");
+  }
+  platform::nxopen::Call([&] {
+    const std::string name = name_.GetText();
+    if (name != sheet.name) platform::drafting::CheckSheetName(*sheet.owner, name, &sheet);
+    if (ratioSet_) platform::drafting::SetSheetRatio(sheet, scaleNumerator_, scaleDenominator_);
+    if (name != sheet.name) platform::drafting::RenameSheet(sheet, name);
+    if (numberSet_) sheet.number = parsed;
+    if (secondaryNumberSet_) sheet.secondaryNumber = secondaryNumber_.GetText();
+    sheet.owner->modified = true;
+  });
+  return sheet_;
 }
 
 }  // namespace Drawings

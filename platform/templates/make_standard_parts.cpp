@@ -54,7 +54,7 @@ SheetDrawing Preview(const templates::StandardPart& part) {
   const ViewContent unit = project(1.0);
   const double scale = std::min((kWidthMm - 2 * kMarginMm) / unit.box.Width(), (kHeightMm - 2 * kMarginMm) / unit.box.Height());
   SheetDrawing sheet = Blank(part.fileName.c_str());
-  SheetView view{"Isometric", {}, project(scale)};
+  SheetView view{"Isometric", {}, project(scale), {}, true};
   view.origin = OriginForCentre(view.content, {kWidthMm / 2, kHeightMm / 2});
   sheet.views.push_back(std::move(view));
   return sheet;

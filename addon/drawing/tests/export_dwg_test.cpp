@@ -10,6 +10,7 @@
 
 #include "addon/host/tests/journal_fixture.h"
 #include "drawing/export_dwg.h"
+#include "platform/drafting/sheet_ratio.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/view_content.h"
 #include "platform/drafting/views.h"
@@ -84,6 +85,24 @@ action 2D
   EXPECT_TRUE(label) << read["texts"].dump();
   EXPECT_TRUE(Shown("message").empty()) << Shown("message").front();
   EXPECT_FALSE(part->modified) << "the part was saved first";
+}
+
+TEST_F(ExportDwg, TheScaleGoesOutInTheTitleBlocksScaleCell) {
+  drafting::SetSheetRatio(*drafting::FindSheet(*part, "机架-1"), 1, 5);
+  files::SavePart(*part, part->path);
+  Run(u8R"J(
+action 2D
+  pick none
+)J");
+  const auto read = dwg_test::Read("read_dwg_libredwg.mjs", outDir / fs::path(u8"机架-1.dwg"));
+  std::vector<std::string> texts;
+  for (const auto& t : read["texts"]) texts.push_back(t["text"]);
+  const auto label = std::find(texts.begin(), texts.end(), Utf8("比例"));
+  ASSERT_NE(label, texts.end()) << read["texts"].dump();
+  ASSERT_NE(label + 1, texts.end());
+  EXPECT_EQ(*(label + 1), "1:5") << "the cell beside 比例";
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "1:5"), 1) << "not printed a second time";
+  EXPECT_NE(std::find(texts.begin(), texts.end(), Utf8("机架-1")), texts.end()) << "the sheet name alone";
 }
 
 TEST_F(ExportDwg, TwoViewsOfOneSheetWriteThatSheetOnly) {

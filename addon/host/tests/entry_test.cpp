@@ -1,10 +1,19 @@
-// Start-up: the nineteen actions and the application reach the host's menu bar, the
-// reporting routines print exactly their texts, and unbuilt commands change nothing.
+// Start-up: the nineteen actions and the application reach the host's menu bar, each
+// bound to its own command, and the reporting routines print exactly their texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
+#include <uf.h>
+#include <uf_disp.h>
 #include <uf_mb.h>
 
 #include "addon/host/tests/framework_fixture.h"
+#include "addon/host/tests/journal_fixture.h"
+#include "platform/drafting/sheets.h"
+#include "platform/files/part_file.h"
+#include "platform/text/host_path.h"
 #include "host/action_table.h"
 #include "host/report_status.h"
 #include "platform/ui/menu_bar.h"
@@ -54,17 +63,77 @@ TEST_F(AddOnEntry, StartUpRegistersEveryActionAndTheApplication) {
   EXPECT_FALSE(platform::ui::HasAction("two_cyl_tool")) << "names are case-sensitive";
 }
 
-TEST_F(AddOnEntry, AnUnbuiltCommandSaysSoAndChangesNothing) {
-  int rc = 0;
-  testing::internal::CaptureStdout();
-  ufsta(nullptr, &rc, 0);
-  platform::Part& part = session().NewPart("\\p\\a.prt");
+// Each dialog command opens its own dialog file, told apart by blocks that only that
+// file has; each direct command leaves its own mark on the part or the session.
+class AddOnCommandBinding : public kzt_test::CommandTest {};
+
+TEST_F(AddOnCommandBinding, EveryActionIsBoundToItsCommand) {
+  platform::Part& part = session().NewPart(platform::ToHostPath(folder) + "\\frame.prt");
+  platform::Body& body = fabdoc_test::AddBox(part, 0, 0, 0, 100, 50, 20);
+  body.name = "B1";
+  for (const char* name : {"000-2-B", "000-1-A"}) platform::drafting::AddSheet(part, name, 297, 210);
+  platform::files::SavePart(part, part.path);
   session().SetDisplayed(&part);
-  EXPECT_EQ(platform::ui::RunAction("bili_yangshi"), 0);
-  testing::internal::GetCapturedStdout();
-  EXPECT_EQ(Shown("message"), std::vector<std::string>{Utf8("bili_yangshi: 此命令尚未提供")});
-  EXPECT_TRUE(part.Objects().empty());
-  EXPECT_FALSE(part.modified);
+
+  const std::vector<std::pair<std::string, std::vector<std::string>>> dialogs = {
+      {"drawing", {"tuhao", "ming"}},          {"attrV2", {"blockleixing"}},
+      {"bom_shuchu", {"filepath"}},            {"attr_jiancha", {"blockwu"}},
+      {"genxinbom", {"selection0", "expression0"}}, {"wucanku", {"tree_control0"}},
+      {"new_zujianV1", {"moldno"}},            {"tuhao_xiegai", {"stringss_qian"}},
+      {"delete_attr", {"toggle_qian"}},        {"TWO_CYL_tool", {"point01"}},
+      {"boark", {"manip0"}},                   {"delete_xiantong", {"zongsu"}},
+      {"shitu_shichu", {"shitu", "boy"}}};
+  std::vector<std::string> bound;
+  for (const auto& [action, blocks] : dialogs) {
+    std::string journal = "action " + action + "\n";
+    for (const std::string& block : blocks) journal += "  print " + block + "\n";
+    journal += "  cancel\n";
+    const std::string out = RunCapturing(reinterpret_cast<const char8_t*>(journal.c_str()));
+    for (const std::string& block : blocks)
+      EXPECT_NE(out.find(block + " ="), std::string::npos) << action << " shows its own dialog: " << out;
+    bound.push_back(action);
+  }
+
+  // bili_yangshi numbers the sheets in name order.
+  RunCapturing(u8"action bili_yangshi\n");
+  EXPECT_EQ(platform::drafting::FindSheet(part, "000-1-A")->number, 1);
+  EXPECT_EQ(platform::drafting::FindSheet(part, "000-2-B")->number, 2);
+  bound.push_back("bili_yangshi");
+  // tuceng_xianshi ends with the current sheet's tidy-up: a whole-number ratio.
+  EXPECT_FALSE(platform::drafting::CurrentSheet(part)->ratio);
+  RunCapturing(u8"action tuceng_xianshi\n");
+  EXPECT_TRUE(platform::drafting::CurrentSheet(part)->ratio);
+  bound.push_back("tuceng_xianshi");
+  // baijin_heibai turns the black background white.
+  double rgb[3] = {0, 0, 0};
+  UF_initialize();
+  UF_DISP_set_color(0, UF_DISP_rgb_model, nullptr, rgb);
+  UF_terminate();
+  RunCapturing(u8"action baijin_heibai\n");
+  UF_initialize();
+  UF_DISP_ask_color(0, UF_DISP_rgb_model, nullptr, rgb);
+  UF_terminate();
+  EXPECT_EQ(rgb[0] + rgb[1] + rgb[2], 3.0);
+  bound.push_back("baijin_heibai");
+  // wrod_lujin opens the part's folder (headless: printed).
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  EXPECT_NE(RunCapturing(u8"action wrod_lujin\n").find("shell: open " + platform::ToHostPath(folder) + "\n"),
+            std::string::npos);
+  bound.push_back("wrod_lujin");
+  // yanse_touming makes a picked opaque body nearly clear.
+  RunCapturing(u8"action yanse_touming\n  pick body:B1\n");
+  EXPECT_EQ(session().DisplayOf(body).translucency, 95);
+  bound.push_back("yanse_touming");
+  // 2D writes the sheets as DWG files beside the part.
+  RunCapturing(u8"action 2D\n  pick none\n");
+  EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(folder) / std::filesystem::path(u8"frameCAD工程图")));
+  bound.push_back("2D");
+
+  std::sort(bound.begin(), bound.end());
+  std::vector<std::string> expected = kExpectedActions;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(bound, expected) << "all nineteen actions were tried";
 }
 
 TEST_F(AddOnEntry, ReportUfStatusPrintsOnlyFailures) {

@@ -135,6 +135,8 @@ TEST_F(CrtCalls, LibrariesLoadByHostPathOrPlainNameAndMissingOnesGiveNull) {
 }
 
 TEST_F(CrtCalls, ShellOpenPrintsTheFolderWhenItExists) {
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
   testing::internal::CaptureStdout();
   const auto opened = reinterpret_cast<intptr_t>(ShellExecuteA(nullptr, "open", host.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   const auto missing = reinterpret_cast<intptr_t>(
@@ -143,4 +145,29 @@ TEST_F(CrtCalls, ShellOpenPrintsTheFolderWhenItExists) {
   EXPECT_GT(opened, 32);
   EXPECT_LE(missing, 32);
   EXPECT_EQ(out, "shell: open " + text::ToUtf8(host) + "\n") << "the folder as the add-on named it";
+}
+
+// A desktop is faked by DISPLAY and an xdg-open on PATH that notes what it was given.
+TEST_F(CrtCalls, WithADesktopShellOpenHandsTheFolderToXdgOpen) {
+  const std::string bin = local + "/bin", noted = local + "/opened.txt";
+  fs::create_directories(bin);
+  Touch(bin + "/xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > '" + noted + "'\nexit ${FAKE_XDG_EXIT:-0}\n");
+  fs::permissions(bin + "/xdg-open", fs::perms::owner_all);
+  const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+  setenv("PATH", (bin + ":" + path).c_str(), 1);
+  setenv("DISPLAY", ":99", 1);
+  testing::internal::CaptureStdout();
+  const auto opened = reinterpret_cast<intptr_t>(ShellExecuteA(nullptr, "open", host.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  setenv("FAKE_XDG_EXIT", "3", 1);
+  const auto refused = reinterpret_cast<intptr_t>(ShellExecuteA(nullptr, "open", host.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  const std::string out = testing::internal::GetCapturedStdout();
+  unsetenv("FAKE_XDG_EXIT");
+  unsetenv("DISPLAY");
+  setenv("PATH", path.c_str(), 1);
+  EXPECT_GT(opened, 32);
+  EXPECT_EQ(refused, SE_ERR_NOASSOC) << "the desktop could not open it";
+  std::ifstream in(noted);
+  std::string given((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(given, local) << "this machine's path of the folder";
+  EXPECT_EQ(out, "shell: open " + text::ToUtf8(host) + "\nshell: open " + text::ToUtf8(host) + "\n");
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/drafting/sheet_drawing_of.h"
+#include "platform/drafting/sheet_ratio.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/tabular_note.h"
 #include "platform/drafting/tests/drafting_fixture.h"
@@ -33,7 +34,7 @@ bool HasText(const SheetDrawing& d, const std::string& utf8) {
 
 TEST_F(SheetDrawingOf, FrameTitleBlockAndViewsArePlacedAsOnTheSheet) {
   fabdoc_test::AddBox(model, 0, 0, 0, 100, 50, 20);
-  sheet.scale = 0.816667;
+  SetSheetScale(sheet, 0.816667);
   TabularNote& block = *NotesOf(sheet).at(0);
   block.Cell(0, 1) = text::ToGbk("底板");
   DraftingView& front = AddBaseView(sheet, model, "Front", 0.816667, {70, 211});
@@ -52,7 +53,10 @@ TEST_F(SheetDrawingOf, FrameTitleBlockAndViewsArePlacedAsOnTheSheet) {
   EXPECT_EQ(d.lines.size(), sheet.frame.size() - arcs + grid) << "frame lines and the title block's grid";
   EXPECT_TRUE(HasText(d, "底板")) << "cell texts in UTF-8";
   EXPECT_TRUE(HasText(d, "名称"));
-  EXPECT_TRUE(HasText(d, "000-1-底板    1:1.22")) << "the sheet's name and scale";
+  EXPECT_TRUE(HasText(d, "000-1-底板")) << "the sheet's name above the title block";
+  EXPECT_EQ(block.Cell(0, 5), "1:1.22") << "the scale in the cell beside 比例";
+  EXPECT_EQ(std::count_if(d.texts.begin(), d.texts.end(), [](const SheetText& t) { return t.utf8.find("1:1.22") != std::string::npos; }), 1)
+      << "the scale is drawn once, in its cell";
   const auto material = std::find_if(d.texts.begin(), d.texts.end(), [](const SheetText& t) { return t.utf8 == "定义材料"; });
   ASSERT_NE(material, d.texts.end());
   EXPECT_NEAR(material->maxWidthMm, block.columnWidths[1] - 2, 1e-9) << "fitted to its cell";
@@ -83,6 +87,26 @@ TEST_F(SheetDrawingOf, TextsThatAreNotGbkAreRefusedNamingTheSheet) {
   } catch (const HostError& e) {
     EXPECT_NE(std::string(e.what()).find("000-1-底板"), std::string::npos) << e.what();
   }
+}
+
+TEST_F(SheetDrawingOf, TheScaleCellFollowsEveryChangeOfTheScale) {
+  TabularNote& block = *NotesOf(sheet).at(0);
+  ASSERT_EQ(ScaleCell(sheet), &block.Cell(0, 5));
+  SetSheetRatio(sheet, 1, 5);
+  EXPECT_DOUBLE_EQ(sheet.scale, 0.2);
+  EXPECT_EQ(block.Cell(0, 5), "1:5");
+  SetSheetRatio(sheet, 2, 1);
+  EXPECT_EQ(block.Cell(0, 5), "2:1");
+  SetSheetScale(sheet, 2);
+  EXPECT_TRUE(sheet.ratio) << "the same factor keeps the ratio";
+  SetSheetScale(sheet, 0.816667);
+  EXPECT_FALSE(sheet.ratio) << "another factor drops it";
+  EXPECT_EQ(block.Cell(0, 5), "1:1.22");
+  EXPECT_THROW(SetSheetRatio(sheet, 0, 5), HostError);
+  EXPECT_THROW(SetSheetScale(sheet, -1), HostError);
+  EXPECT_EQ(block.Cell(0, 5), "1:1.22") << "a refused scale changes nothing";
+  const SheetDrawing d = DrawingOf(sheet);
+  EXPECT_TRUE(HasText(d, "1:1.22"));
 }
 
 TEST(ScaleText, ReductionsAndEnlargementsToThreeFigures) {

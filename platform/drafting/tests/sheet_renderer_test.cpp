@@ -7,6 +7,7 @@
 #include <regex>
 #include <sstream>
 
+#include <cairo/cairo.h>
 #include <gtest/gtest.h>
 
 #include "platform/drafting/hidden_line_projection.h"
@@ -66,7 +67,7 @@ SheetDrawing TestSheet(const std::string& name, double width, double height, con
     HiddenLineProjection projection({{tube, gp_Trsf()}}, StandardModelView(p.view), p.scale);
     if (!projection.Perform()) throw std::runtime_error(projection.Failure());
     sheet.views.push_back({p.view, OriginForCentre(projection.Content(), {width * p.x, height * p.y}),
-                           projection.Content()});
+                           projection.Content(), {}, true});
   }
   return sheet;
 }
@@ -155,3 +156,51 @@ TEST(SheetRenderInput, BadSheetsAndUnwritableFilesAreRefusedAndEarlierFilesKept)
 }
 
 }  // namespace
+
+namespace {
+
+// The colour of the pixel at sheet millimetres (x, y) of a PNG drawn at 100 dpi.
+std::array<int, 3> PixelAt(const fs::path& png, double xMm, double yMm, double heightMm) {
+  cairo_surface_t* image = cairo_image_surface_create_from_png(png.c_str());
+  const double perMm = 100 / 25.4;
+  const int px = static_cast<int>(xMm * perMm), py = static_cast<int>((heightMm - yMm) * perMm);
+  const unsigned char* data = cairo_image_surface_get_data(image);
+  const auto* pixel = reinterpret_cast<const uint32_t*>(data + py * cairo_image_surface_get_stride(image)) + px;
+  const std::array<int, 3> rgb{int((*pixel >> 16) & 0xff), int((*pixel >> 8) & 0xff), int(*pixel & 0xff)};
+  cairo_surface_destroy(image);
+  return rgb;
+}
+
+}  // namespace
+
+TEST(SheetPng, AShadedBodyIsFilledUnderItsEdgesAndAnInvisibleHiddenFontDropsHiddenLines) {
+  const fs::path dir = FreshDir("shaded");
+  SheetDrawing sheet;
+  sheet.widthMm = 100, sheet.heightMm = 100;
+  SheetView view;
+  view.origin = {50, 50};
+  // A 20 mm square in two triangles, one of them clockwise, filled half-clear cyan.
+  ShadeFill fill;
+  fill.triangles = {{Point2{-10, -10}, Point2{10, -10}, Point2{10, 10}}, {Point2{-10, -10}, Point2{-10, 10}, Point2{10, 10}}};
+  fill.rgb = {0, 1, 1};
+  fill.opacity = 0.5;
+  view.shades.push_back(fill);
+  view.content.hidden.push_back(Line2{{-30, 30}, {30, 30}});
+  view.hiddenShown = false;
+  sheet.views.push_back(view);
+  RenderStyle style;
+  style.pngDotsPerInch = 100;
+  RenderPng(sheet, (dir / "shaded.png").string(), style);
+  const auto inside = PixelAt(dir / "shaded.png", 55, 45, 100);
+  EXPECT_NEAR(inside[0], 127, 2) << "half of white's red is left";
+  EXPECT_EQ(inside[1], 255);
+  EXPECT_EQ(inside[2], 255);
+  EXPECT_EQ(PixelAt(dir / "shaded.png", 50.2, 50.2, 100), inside) << "the triangles' shared edge is not tinted twice";
+  EXPECT_EQ(PixelAt(dir / "shaded.png", 70, 45, 100), (std::array<int, 3>{255, 255, 255})) << "outside the body";
+  EXPECT_EQ(PixelAt(dir / "shaded.png", 50, 80, 100), (std::array<int, 3>{255, 255, 255})) << "no hidden line";
+  sheet.views[0].hiddenShown = true;
+  RenderPng(sheet, (dir / "hidden.png").string(), style);
+  bool drawn = false;
+  for (double x = 21; x < 79; x += 0.5) drawn |= PixelAt(dir / "hidden.png", x, 80, 100)[0] < 128;
+  EXPECT_TRUE(drawn) << "the dashed hidden line is drawn once its font shows";
+}

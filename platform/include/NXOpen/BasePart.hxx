@@ -1,5 +1,8 @@
 // A part file open in the session.
 #pragma once
+#include <memory>
+
+#include <NXOpen/ColorManager.hxx>
 #include <NXOpen/NXObject.hxx>
 #include <NXOpen/PartCloseResponses.hxx>
 #include <NXOpen/PartSaveStatus.hxx>
@@ -26,10 +29,15 @@ public:
   // whole tree, also the component parts below it that no other open part uses.
   // Unsaved changes are lost. Throws NXException when the part is already closed.
   void Close(CloseWholeTree wholeTree, CloseModified closeModified, PartCloseResponses* responses);
+  // The colour table as this part sees it.
+  ColorManager* Colors();
 
 protected:
   friend class NXObjectManager;
   explicit BasePart(tag_t tag) : NXObject(tag) {}
+
+private:
+  std::unique_ptr<ColorManager> colors_;
 };
 
 }  // namespace NXOpen

@@ -1,6 +1,8 @@
 // The style settings of a view being built.
 #pragma once
 #include <NXOpen/Drawings_ViewStyleBaseBuilder.hxx>
+#include <NXOpen/Drawings_ViewStyleHiddenLinesBuilder.hxx>
+#include <NXOpen/Drawings_ViewStyleShadingBuilder.hxx>
 
 namespace NXOpen {
 namespace Drawings {
@@ -10,9 +12,13 @@ public:
   ViewStyleBuilder() : TaggedObject(0) {}
   ~ViewStyleBuilder() override = default;
   ViewStyleBaseBuilder* ViewStyleBase() { return &base_; }
+  ViewStyleHiddenLinesBuilder* ViewStyleHiddenLines() { return &hiddenLines_; }
+  ViewStyleShadingBuilder* ViewStyleShading() { return &shading_; }
 
 private:
   ViewStyleBaseBuilder base_;
+  ViewStyleHiddenLinesBuilder hiddenLines_;
+  ViewStyleShadingBuilder shading_;
 };
 
 }  // namespace Drawings

@@ -6,6 +6,7 @@
 #include <NXOpen/Assemblies_ComponentAssembly.hxx>
 #include <NXOpen/BasePart.hxx>
 #include <NXOpen/DraftingManager.hxx>
+#include <NXOpen/Drafting_SettingsManager.hxx>
 #include <NXOpen/Drawings_DraftingViewCollection.hxx>
 #include <NXOpen/Drawings_DrawingSheetCollection.hxx>
 #include <NXOpen/Features_FeatureCollection.hxx>
@@ -29,6 +30,8 @@ public:
   // The part's model views and its views as displayed.
   NXOpen::ModelingViewCollection* ModelingViews();
   NXOpen::ViewCollection* Views();
+  // Builders that edit the settings of the part's drafting objects.
+  NXOpen::Drafting::SettingsManager* SettingsManager();
 
 protected:
   friend class NXObjectManager;
@@ -43,6 +46,7 @@ private:
   std::unique_ptr<NXOpen::Drawings::DraftingViewCollection> draftingViews_;
   std::unique_ptr<NXOpen::ModelingViewCollection> modelingViews_;
   std::unique_ptr<NXOpen::ViewCollection> views_;
+  std::unique_ptr<NXOpen::Drafting::SettingsManager> settingsManager_;
 };
 
 }  // namespace NXOpen

@@ -10,6 +10,8 @@ public:
   ~ViewCollection() = default;
   // The work view (as UF_VIEW_ask_work_view gives it); null when there is none.
   View* WorkView();
+  // Redraws the part's views; headless there is no screen to redraw.
+  void Regenerate();
 
 private:
   friend class NXOpen::Part;
