@@ -56,6 +56,8 @@ void lay_out_band(const ComponentBand& band, const LayerPlan& plan) {
     assign_string_attribute(band.fresh[j], kPartNo, band.freshNumbers[j]);
     UF_OBJ_set_layer(band.fresh[j], band.firstLayer + band.freshParts[j]);
   }
+  for (tag_t body : band.others)
+    if (display_layer(body) != band.firstLayer) UF_OBJ_set_layer(body, band.firstLayer);
   for (size_t j = 0; j < band.fresh.size(); ++j) {
     if (band.freshParts[j] == 0) continue;
     const std::string name = 得到体的属性(band.fresh[j], kPartName);

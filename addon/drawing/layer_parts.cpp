@@ -2,6 +2,7 @@
 #include "drawing/layer_parts.h"
 
 #include <set>
+#include <utility>
 
 #include <uf.h>
 #include <uf_assem.h>
@@ -40,11 +41,10 @@ void 得到所有出图的数组zong_tag_ys(std::vector<std::string>& names, std
   }
 }
 
-void classify_component_parts(tag_t component, const PartLookup& lookup, std::vector<std::string>& partNames,
-                              std::vector<tag_t>& numbered, std::vector<tag_t>& fresh) {
+ComponentParts classify_component_parts(tag_t component, const PartLookup& lookup,
+                                        std::vector<std::string>& partNames) {
   const UfSession uf;
-  numbered.clear();
-  fresh.clear();
+  ComponentParts parts;
   const std::string tail = tail_after_dash(object_name(component));
   const int componentLayer = lookup.layerOf(component);
   std::vector<tag_t> bodies;
@@ -57,18 +57,25 @@ void classify_component_parts(tag_t component, const PartLookup& lookup, std::ve
     const std::string number = lookup.numberOf(body);
     if (number.find('-') != std::string::npos) {
       const int layer = lookup.layerOf(body);
-      if (number_belongs_to(number, tail) && layer != componentLayer && layer != kWaitingLayer)
-        numbered.push_back(body);
+      if (number_belongs_to(number, tail) && layer != componentLayer && layer != kWaitingLayer) {
+        parts.numbered.push_back(body);
+        continue;
+      }
     } else if (newNames.insert(name).second) {
-      fresh.push_back(body);
+      parts.fresh.push_back(body);
+      continue;
     }
+    parts.others.push_back(body);
   }
+  return parts;
 }
 
 void 得到出过图的数组b及未出过图的数组a(DrawingState& state, tag_t component, std::vector<tag_t>& numbered,
                                   std::vector<tag_t>& fresh) {
   const PartLookup host{[](tag_t body) { return 得到体的属性(body, kPartNo); }, display_layer};
-  classify_component_parts(component, host, state.component_part_names, numbered, fresh);
+  ComponentParts parts = classify_component_parts(component, host, state.component_part_names);
+  numbered = std::move(parts.numbered);
+  fresh = std::move(parts.fresh);
 }
 
 }  // namespace kzt

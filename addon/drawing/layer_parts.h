@@ -21,12 +21,17 @@ struct PartLookup {
   std::function<std::string(tag_t)> numberOf;
   std::function<int(tag_t)> layerOf;
 };
-// The made-to-drawing bodies under `component`, their names appended to `partNames`
-// (repeats kept): numbered parts (a hyphenated number belonging to the component, on a
-// layer other than the component's and 90) and new parts (no hyphen, the first body of
-// each name). Both lists are cleared first.
-void classify_component_parts(tag_t component, const PartLookup& lookup, std::vector<std::string>& partNames,
-                              std::vector<tag_t>& numbered, std::vector<tag_t>& fresh);
+// The made-to-drawing bodies under a component, sorted.
+struct ComponentParts {
+  std::vector<tag_t> numbered;  // a hyphenated number belonging to the component, on a
+                                // layer other than the component's and 90
+  std::vector<tag_t> fresh;     // no hyphen: the first body of each name
+  std::vector<tag_t> others;    // the rest: later bodies of a name, numbers of others
+};
+// Sorts the made-to-drawing bodies under `component`, appending their names to
+// `partNames` (repeats kept).
+ComponentParts classify_component_parts(tag_t component, const PartLookup& lookup,
+                                        std::vector<std::string>& partNames);
 // The same with the host's numbers and layers; the names go to component_part_names.
 void 得到出过图的数组b及未出过图的数组a(DrawingState& state, tag_t component, std::vector<tag_t>& numbered,
                                   std::vector<tag_t>& fresh);

@@ -94,8 +94,7 @@ LayerPlan plan_layer_drawings(DrawingState& state, const std::string& prefix) {
   for (tag_t c : components) {
     ComponentBand band;
     band.component = c;
-    std::vector<tag_t> numbered, fresh;
-    classify_component_parts(c, model.lookup(), band.partNames, numbered, fresh);
+    const ComponentParts parts = classify_component_parts(c, model.lookup(), band.partNames);
     band.parsed = 得到路径名称部件(c);
     const auto componentNumber = component_number(band.parsed.fileName);
     if (!componentNumber) continue;
@@ -104,7 +103,7 @@ LayerPlan plan_layer_drawings(DrawingState& state, const std::string& prefix) {
     band.assembly = contains_gbk(band.parsed.fileName, "装配");
     model.set_layer(c, band.firstLayer);
     std::vector<int> used{0};
-    for (tag_t body : numbered) {
+    for (tag_t body : parts.numbered) {
       const int n = part_number_of(model.number(body));
       band.numbered.push_back(body);
       band.numberedParts.push_back(n);
@@ -114,9 +113,13 @@ LayerPlan plan_layer_drawings(DrawingState& state, const std::string& prefix) {
     std::sort(used.begin(), used.end());
     std::vector<int> free;
     查找连续图号(used, free);
-    band.fresh = fresh;
+    band.fresh = parts.fresh;
     int needed = 0;
     number_new_parts(band, prefix, free, model, needed);
+    band.others = parts.others;
+    for (size_t j = 0; j < band.fresh.size(); ++j)
+      if (band.freshParts[j] == 0) band.others.push_back(band.fresh[j]);
+    for (tag_t body : band.others) model.set_layer(body, band.firstLayer);
     spread_numbers(band, plan, model);
     BandCheck check{band.parsed.fileName, *componentNumber, band.numberedParts, needed,
                     static_cast<int>(free.size())};

@@ -22,6 +22,7 @@ struct ComponentBand {
   std::vector<tag_t> fresh;            // new parts, one per name
   std::vector<int> freshParts;         // their numbers; 0 when one was passed over
   std::vector<std::string> freshNumbers;  // their drawing numbers ("" when passed over)
+  std::vector<tag_t> others;           // made-to-drawing bodies on no part layer: onto L0
   std::vector<std::string> partNames;  // names of all its made-to-drawing bodies
 };
 

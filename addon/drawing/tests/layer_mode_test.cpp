@@ -55,6 +55,8 @@ TEST_F(LayerModeProduct, NewPartsTakeTheFreeNumbersAndTheLayersOfTheirComponents
   EXPECT_EQ(LayerOf(Occurrence("P-装配-3", "C1")), 131);
   EXPECT_EQ(NumberOf(Occurrence("P-装配-3", "D1")), "XJ01-2");
   EXPECT_EQ(NumberOf(Occurrence("P-装配-3", "D2")), "XJ01-2") << "the number spreads to the twin";
+  EXPECT_EQ(LayerOf(Occurrence("P-装配-3", "D1")), 132);
+  EXPECT_EQ(LayerOf(Occurrence("P-装配-3", "D2")), 130) << "the twin sits on the component's layer";
   // A component on layer 1 without a number waits on layer 90.
   EXPECT_EQ(LayerOf(ComponentNamed("P-HANDLE")), 90);
 }
@@ -105,10 +107,12 @@ TEST_F(LayerModeProduct, EachViewShowsOnlyWhatItsLayersHold) {
   const Tag b1 = Occurrence("P-FRAME-2", "B1").GetTag(), b3 = Occurrence("P-FRAME-2", "B3").GetTag();
   const Tag na = Occurrence("P-FRAME-2", "NA").GetTag(), nb = Occurrence("P-FRAME-2", "NB").GetTag();
   const Tag c1 = Occurrence("P-装配-3", "C1").GetTag(), d1 = Occurrence("P-装配-3", "D1").GetTag();
+  const Tag d2 = Occurrence("P-装配-3", "D2").GetTag();
   EXPECT_EQ(ShownBy("117-A-2-2"), std::set<Tag>{na});
   EXPECT_EQ(ShownBy("116-BASE-2-1"), std::set<Tag>{b1});
   EXPECT_EQ(ShownBy("115-FRAME-2"), (std::set<Tag>{b1, b3, na, nb}));
-  EXPECT_EQ(ShownBy("0-总图-000"), (std::set<Tag>{b1, b3, na, nb, c1, d1}))
+  EXPECT_EQ(ShownBy("132-D-2"), std::set<Tag>{d1}) << "one body of the part, not its twin";
+  EXPECT_EQ(ShownBy("0-总图-000"), (std::set<Tag>{b1, b3, na, nb, c1, d1, d2}))
       << "the handle's body stays on layer 1, which the general arrangement hides";
   for (const DrawingSheet* sheet : drafting::SheetsOf(*root))
     for (const DraftingView* view : drafting::ViewsOf(*sheet))
@@ -122,6 +126,8 @@ TEST_F(LayerModeProduct, ASecondRunAddsNoSheetAndKeepsTheNumbers) {
   EXPECT_EQ(kzt::sheet_names(), before);
   EXPECT_EQ(NumberOf(Occurrence("P-FRAME-2", "NA")), "XJ01-2-2");
   EXPECT_EQ(LayerOf(Occurrence("P-FRAME-2", "NB")), 119);
+  EXPECT_EQ(LayerOf(Occurrence("P-装配-3", "D2")), 130) << "a twin on the component's layer is no numbered part";
+  EXPECT_EQ(ShownBy("132-D-2"), std::set<Tag>{Occurrence("P-装配-3", "D1").GetTag()});
 }
 
 TEST_F(LayerModeProduct, NumberedPartsAreThoseOffTheComponentsLayerAndNewPartsOnePerName) {
