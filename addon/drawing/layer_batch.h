@@ -9,8 +9,8 @@
 namespace kzt {
 
 // Returns 0. When a component's band cannot be laid out (layers beyond 256, more new
-// parts than free numbers, a part number of 15 or more) it says which and changes
-// nothing.
+// parts than free numbers, a part number of 15 or more), or nothing is made to drawing,
+// it says so and changes nothing.
 int 图层出图(DrawingState& state, const std::string& prefix);
 
 }  // namespace kzt

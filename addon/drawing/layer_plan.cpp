@@ -128,6 +128,7 @@ LayerPlan plan_layer_drawings(DrawingState& state, const std::string& prefix) {
     if (std::string problem = band_problem(check); !problem.empty()) plan.problems.push_back(problem);
     plan.bands.push_back(std::move(band));
   }
+  if (plan.drawingTags.empty()) plan.problems.push_back("工作部件中没有按图制作的实体, 没有可出图的零件");
   return plan;
 }
 

@@ -247,3 +247,25 @@ TEST_F(LayerModeRefusal, EveryFailingComponentIsNamedInTheOneMessage) {
   EXPECT_NE(messages[0].find(Utf8("P-FRAME-2")), std::string::npos);
   EXPECT_NE(messages[0].find(Utf8("P-BIG-12")), std::string::npos);
 }
+
+TEST_F(LayerModeRefusal, NothingMadeToDrawingIsSaidAndChangesNothing) {
+  AddComponent("P-FRAME-2", {{"N0", 0, 50, 50, 50, ""}, {"N1", 100, 60, 50, 50, ""}}, 0);
+  Finish();
+  const auto messages = RefusedRun();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find(Utf8("没有按图制作的实体")), std::string::npos) << messages[0];
+  EXPECT_TRUE(kzt::sheet_names().empty());
+  EXPECT_EQ(LayerOf(ComponentNamed("P-FRAME-2")), 1);
+}
+
+TEST_F(LayerDrawings, AGeneralArrangementThatShowsNothingIsAnErrorAndLeavesNoSheet) {
+  // Bodies of the work part itself never leave their layer, so layers 90 and 100..249
+  // hold nothing to draw.
+  MakeToDrawing(AddBox(*root, 0, 0, 0, 100, 50, 20, "SOLO"), "SOLO");
+  Finish();
+  RunLayerMode();
+  const auto boxes = Shown("error box");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].find("shows no body"), std::string::npos) << boxes[0];
+  EXPECT_TRUE(kzt::sheet_names().empty()) << "no empty sheet left behind";
+}
