@@ -43,17 +43,6 @@ protected:
     root->AddInstance(inst);
     written_.push_back({stem, pieces});
   }
-  // A single-body component whose file name carries no number.
-  void AddPlainComponent(const std::string& stem, double offsetX) {
-    Part& part = session().NewPart(HostPath(stem + ".prt"));
-    AddBox(part, 0, 0, 0, 30, 30, 30, "K");
-    files::SavePart(part, part.path);
-    Instance inst;
-    inst.partPath = part.path;
-    inst.instanceName = inst.name = stem;
-    inst.transform = Transform::Translation(offsetX, 0, 0);
-    root->AddInstance(inst);
-  }
   // Saves and displays the root, then writes every piece's attributes with the attribute
   // writer, one Apply per part name.
   void Finish() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include <uf_layer.h>
 #include <uf_obj.h>
 
 #include "addon/drawing/tests/layer_fixture.h"
@@ -28,7 +29,7 @@ protected:
                  0);
     AddComponent("P-装配-3", {{"C1", 0, 80, 80, 10, "C"}, {"D1", 200, 60, 30, 8, "D"}, {"D2", 300, 60, 30, 8, ""}},
                  1000);
-    AddPlainComponent("P-HANDLE", 2000);
+    AddComponent("P-HANDLE", {{"K", 0, 30, 30, 30, ""}}, 2000);
     Finish();
   }
 };
@@ -59,6 +60,17 @@ TEST_F(LayerModeProduct, NewPartsTakeTheFreeNumbersAndTheLayersOfTheirComponents
   EXPECT_EQ(LayerOf(Occurrence("P-装配-3", "D2")), 130) << "the twin sits on the component's layer";
   // A component on layer 1 without a number waits on layer 90.
   EXPECT_EQ(LayerOf(ComponentNamed("P-HANDLE")), 90);
+  // Layers that received a sheet, 90 and 171 end selectable; the work layer stays.
+  UF_initialize();
+  for (int layer : {90, 171, 115, 116, 117, 118, 119, 131, 132}) {
+    int status = 0;
+    UF_LAYER_ask_status(layer, &status);
+    EXPECT_EQ(status, UF_LAYER_ACTIVE_LAYER) << layer;
+  }
+  int work = 0;
+  UF_LAYER_ask_work_layer(&work);
+  EXPECT_EQ(work, 1);
+  UF_terminate();
 }
 
 TEST_F(LayerModeProduct, SheetsComeInComponentOrderNamedByLayerNameAndNumber) {
@@ -190,6 +202,13 @@ action drawing
     }
     return std::vector<std::string>(shown.begin() + (shown.empty() ? 0 : 1), shown.end());
   }
+  // One message after "图层模式", holding every fragment (GBK) given.
+  void ExpectRefusalSaying(const std::vector<std::string>& fragments) {
+    const auto messages = RefusedRun();
+    ASSERT_EQ(messages.size(), 1u);
+    for (const std::string& fragment : fragments)
+      EXPECT_NE(messages[0].find(Utf8(fragment)), std::string::npos) << messages[0];
+  }
   void ExpectUntouched(const std::string& stem, int bodies) {
     EXPECT_TRUE(kzt::sheet_names().empty());
     EXPECT_EQ(LayerOf(ComponentNamed(stem)), 1);
@@ -208,10 +227,7 @@ TEST_F(LayerModeRefusal, AComponentWhoseBandLiesBeyondLayer256ChangesNothing) {
   AddComponent("P-FRAME-2", NewParts(2), 0);
   AddComponent("P-BIG-12", {{"X", 0, 50, 50, 50, "X"}, {"Y", 100, 60, 50, 50, "Y"}}, 3000);
   Finish();
-  const auto messages = RefusedRun();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find(Utf8("P-BIG-12")), std::string::npos) << messages[0];
-  EXPECT_NE(messages[0].find(Utf8("265")), std::string::npos) << messages[0];
+  ExpectRefusalSaying({"P-BIG-12", "265"});
   ExpectUntouched("P-FRAME-2", 2);
   EXPECT_EQ(LayerOf(ComponentNamed("P-BIG-12")), 1);
 }
@@ -220,10 +236,7 @@ TEST_F(LayerModeRefusal, APartNumberOf15WouldLandInTheNextBandAndChangesNothing)
   // Used {0} gives free numbers 1..21: the fifteenth new part would get 15, layer 115 + 15.
   AddComponent("P-FRAME-2", NewParts(15), 0);
   Finish();
-  const auto messages = RefusedRun();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find(Utf8("P-FRAME-2")), std::string::npos) << messages[0];
-  EXPECT_NE(messages[0].find(Utf8("零件图号 15")), std::string::npos) << messages[0];
+  ExpectRefusalSaying({"P-FRAME-2", "零件图号 15"});
   ExpectUntouched("P-FRAME-2", 15);
 }
 
@@ -231,10 +244,7 @@ TEST_F(LayerModeRefusal, MoreNewPartsThanFreeNumbersChangesNothing) {
   // Used {0}: free numbers 1 to 0 + 1 + 20 = 21, one short for 22 new parts.
   AddComponent("P-FRAME-2", NewParts(22), 0);
   Finish();
-  const auto messages = RefusedRun();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find(Utf8("P-FRAME-2")), std::string::npos) << messages[0];
-  EXPECT_NE(messages[0].find(Utf8("新零件 22 个, 空闲图号只有 21 个")), std::string::npos) << messages[0];
+  ExpectRefusalSaying({"P-FRAME-2", "新零件 22 个, 空闲图号只有 21 个"});
   ExpectUntouched("P-FRAME-2", 22);
 }
 
@@ -242,18 +252,13 @@ TEST_F(LayerModeRefusal, EveryFailingComponentIsNamedInTheOneMessage) {
   AddComponent("P-FRAME-2", NewParts(15), 0);
   AddComponent("P-BIG-12", {{"X", 0, 50, 50, 50, "X"}, {"Y", 100, 60, 50, 50, "Y"}}, 3000);
   Finish();
-  const auto messages = RefusedRun();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find(Utf8("P-FRAME-2")), std::string::npos);
-  EXPECT_NE(messages[0].find(Utf8("P-BIG-12")), std::string::npos);
+  ExpectRefusalSaying({"P-FRAME-2", "P-BIG-12"});
 }
 
 TEST_F(LayerModeRefusal, NothingMadeToDrawingIsSaidAndChangesNothing) {
   AddComponent("P-FRAME-2", {{"N0", 0, 50, 50, 50, ""}, {"N1", 100, 60, 50, 50, ""}}, 0);
   Finish();
-  const auto messages = RefusedRun();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find(Utf8("没有按图制作的实体")), std::string::npos) << messages[0];
+  ExpectRefusalSaying({"没有按图制作的实体"});
   EXPECT_TRUE(kzt::sheet_names().empty());
   EXPECT_EQ(LayerOf(ComponentNamed("P-FRAME-2")), 1);
 }
