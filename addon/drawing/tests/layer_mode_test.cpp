@@ -90,6 +90,21 @@ TEST_F(LayerModeProduct, SheetsComeInComponentOrderNamedByLayerNameAndNumber) {
   EXPECT_TRUE(Has(whole, "OOO"));
 }
 
+TEST_F(LayerModeProduct, APrefixWithAHyphenShiftsSheetNamesAndSuffixes) {
+  // Names and suffixes take the number from its first hyphen on: XJ-01-2-2 gives -01-2-2.
+  Run(u8R"J(
+action drawing
+  set tuhao "XJ-01"
+  apply
+  expect message "图层模式"
+  cancel
+)J");
+  EXPECT_EQ(NumberOf(Occurrence("P-FRAME-2", "NA")), "XJ-01-2-2");
+  const auto names = kzt::sheet_names();
+  EXPECT_NE(std::find(names.begin(), names.end(), "117-A-01-2-2"), names.end());
+  EXPECT_TRUE(Has(CellTexts("117-A-01-2-2"), "-01-2-2"));
+}
+
 TEST_F(LayerModeProduct, APartNameMetTwiceTakesOneNumberAndOneSheetOfQuantityTwo) {
   RunLayerMode();
   const auto names = kzt::sheet_names();
