@@ -2,8 +2,9 @@
 //  1. plan the run on the model as it is; stop with one message if any band fails;
 //  2. components outside the bands wait on layer 90;
 //  3. per component: exact display, the component onto its band, numbered parts onto
-//     their layers, new parts numbered and moved, their numbers spread to every body
-//     of the same name, then its sheet and one sheet per drawing part;
+//     their layers, new parts numbered and moved, its other made-to-drawing bodies
+//     onto the component's layer, the new numbers spread to every body of the same
+//     name, then its sheet and one sheet per drawing part;
 //  4. the general-arrangement sheet, then every sheet brought up to date.
 // Sheets already there are kept and not renamed, so a second run adds only what is
 // missing. An exception from the host's builders ends the run in the error box.
