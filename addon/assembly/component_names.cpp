@@ -1,6 +1,8 @@
 // Component names, written and read back.
 #include "assembly/component_names.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,7 +20,11 @@ bool all_digits(const std::string& text) {
   return 得到字符数字个数(text) == static_cast<int>(text.size());
 }
 
-int leading_value(const std::string& text) { return std::atoi(text.c_str()); }
+int leading_value(const std::string& text) {
+  // Saturated, so a run of digits too long for an int stays a huge number, never wraps.
+  const long value = std::strtol(text.c_str(), nullptr, 10);
+  return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
+}
 
 std::optional<int> component_number(const std::string& stem) {
   const std::string tail = tail_after_dash(stem);

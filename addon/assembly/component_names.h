@@ -11,7 +11,7 @@ namespace kzt {
 std::string tail_after_dash(const std::string& name);
 // True when every byte is an ASCII digit (an empty text counts, as it holds no other).
 bool all_digits(const std::string& text);
-// The decimal value of the leading digits; 0 when there are none.
+// The decimal value of the leading digits; 0 when there are none; INT_MAX when too long.
 int leading_value(const std::string& text);
 // The number a component's name ends in: the digits after its last "-" (or the whole
 // name when it is digits only); none when that tail is empty or holds anything else.

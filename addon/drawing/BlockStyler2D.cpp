@@ -12,6 +12,8 @@
 #include <uf_ui.h>
 
 #include "drawing/component_batch.h"
+#include "drawing/layer_batch.h"
+#include "drawing/layer_parts.h"
 #include "drawing/numbering.h"
 #include "drawing/part_file_name.h"
 #include "drawing/sheet_names.h"
@@ -103,9 +105,9 @@ int BlockStyler2D::apply_cb() {
           批量修改零件图号();
           批量创建图纸及视图_assm();
         } else {
-          // Layer-mode drawings are not built yet: renumbering without them would leave
-          // numbers that no sheet shows, so nothing is changed.
           kzt::show_message("图层模式");
+          批量修改零件图号_图层出图();
+          图层出图();
         }
         break;
       case kBackUp: kzt::show_message("图纸备份: 此功能尚未提供"); break;
@@ -225,6 +227,14 @@ tag_t BlockStyler2D::创建导入视图(const char* viewName, double x, double y
 void BlockStyler2D::设置组件精确显示(tag_t component) { kzt::设置组件精确显示(component); }
 void BlockStyler2D::批量创建图纸及视图_assm() { kzt::批量创建图纸及视图_assm(state); }
 bool BlockStyler2D::判断图纸是否存在(const std::string& sheetName) { return kzt::判断图纸是否存在(sheetName); }
+int BlockStyler2D::图层出图() { return kzt::图层出图(state, kzt::get_text(tuhao)); }
+void BlockStyler2D::得到所有出图的数组zong_tag_ys(std::vector<std::string>& names, std::vector<tag_t>& tags) {
+  kzt::得到所有出图的数组zong_tag_ys(names, tags);
+}
+void BlockStyler2D::得到出过图的数组b及未出过图的数组a(tag_t component, std::vector<tag_t>& numbered,
+                                                   std::vector<tag_t>& fresh) {
+  kzt::得到出过图的数组b及未出过图的数组a(state, component, numbered, fresh);
+}
 
 int launch_BlockStyler2D() { return kzt::launch_dialog<BlockStyler2D>(); }
 

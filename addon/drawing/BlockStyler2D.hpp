@@ -62,6 +62,10 @@ public:
   void 设置组件精确显示(tag_t component);
 
   void 批量创建图纸及视图_assm();
+
+  int 图层出图();
+  void 得到所有出图的数组zong_tag_ys(std::vector<std::string>& names, std::vector<tag_t>& tags);
+  void 得到出过图的数组b及未出过图的数组a(tag_t component, std::vector<tag_t>& numbered, std::vector<tag_t>& fresh);
   bool 判断图纸是否存在(const std::string& sheetName);
 
   // component_tags, instance_names, gaps, extents and the layer-mode members.

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,8 +12,8 @@
 #include <uf_assem.h>
 #include <uf_draw.h>
 #include <uf_layer.h>
-#include <uf_plist.h>
 
+#include "drawing/batch_sheets.h"
 #include "drawing/numbering.h"
 #include "drawing/part_file_name.h"
 #include "drawing/sheet_names.h"
@@ -23,7 +22,6 @@
 #include "host/attribute_vocabulary.h"
 #include "host/gbk_text.h"
 #include "host/progress_bar.h"
-#include "host/report_status.h"
 #include "host/batch_guard.h"
 
 namespace kzt {
@@ -39,12 +37,6 @@ std::string decimal(int value) {
 }
 
 double usable(double scale) { return scale > 0 ? scale : 1.0; }
-
-void rename_current_sheet(const std::string& name) {
-  tag_t sheet = NULL_TAG;
-  UF_DRAW_ask_current_drawing(&sheet);
-  UF_DRAW_rename_drawing(sheet, name.c_str());
-}
 
 bool skip_subassembly(const ParsedName& parsed) {
   const std::string& f = parsed.fileName;
@@ -120,21 +112,6 @@ public:
 private:
   int saved_ = 1;
 };
-
-// Every sheet is tried; a view that cannot be drawn (its bodies deleted) keeps what it
-// showed, and the first failure is reported once all were tried.
-void update_all_sheets() {
-  UF_PLIST_update_all_plists();
-  int count = 0;
-  tag_t* sheets = nullptr;
-  UF_DRAW_ask_drawings(&count, &sheets);
-  std::string failure;
-  for (int i = 0; i < count; ++i)
-    if (const int code = UF_DRAW_upd_out_of_date_views(sheets[i]); code != 0 && failure.empty())
-      failure = uf_fail_message(code);
-  if (sheets) UF_free(sheets);
-  if (!failure.empty()) throw std::runtime_error(failure);
-}
 
 }  // namespace
 

@@ -22,12 +22,6 @@ namespace kzt {
 
 namespace {
 
-int layer_of(tag_t object) {
-  UF_OBJ_disp_props_t props{};
-  UF_OBJ_ask_display_properties(object, &props);
-  return props.layer;
-}
-
 // Number and name on a body or component, following an occurrence to its prototype.
 void write_number_and_name(tag_t object, const std::string& number, const std::string& name) {
   OccurrenceFlags flags;
@@ -88,11 +82,11 @@ int 组件出图初始化(DrawingState& state) {
   if (sheets) UF_free(sheets);
   if (sheetCount != 0) return 1;
   for (tag_t component : state.walk.tags) {
-    if (layer_of(component) == kReservedLayer) UF_OBJ_set_layer(component, 1);
+    if (display_layer(component) == kReservedLayer) UF_OBJ_set_layer(component, 1);
     std::vector<tag_t> bodies;
     得到组件下所有的实体(component, bodies, ComponentBodies::Deep);
     for (tag_t body : bodies)
-      if (layer_of(body) == kReservedLayer) UF_OBJ_set_layer(body, 1);
+      if (display_layer(body) == kReservedLayer) UF_OBJ_set_layer(body, 1);
   }
   UF_LAYER_set_status(1, UF_LAYER_ACTIVE_LAYER);
   return 0;

@@ -160,20 +160,29 @@ void 创建工程图(DrawingState& state, const SheetRequest& r, tag_t layerSele
   if (判断图纸是否存在(r.sheetName)) return;
   sheet_from_template(work, r.templatePath, "");
   ensure_drafting_application();
-  标题栏设置(r.material, r.numberSuffix, r.drawingName, r.quantity, r.total);
-  state.sheet_info = scale_current_sheet(state.current_sheet, r.scale);
-  const ViewLayout& first = kProvisionalLayout;
-  const tag_t front = 创建导入视图(state, "Front", first.front.x, first.front.y, layerSelector);
-  const tag_t below = project(state.current_sheet, front, UF_DRAW_project_below, first.below);
-  const tag_t right = project(state.current_sheet, front, UF_DRAW_project_right, first.right);
-  const tag_t isometric = 创建导入视图(state, "Isometric", first.isometric.x, first.isometric.y, layerSelector);
-  UF_DRAW_upd_out_of_date_views(state.current_sheet);
-  const ViewLayout layout = layout_views(state.view_extents, state.sheet_gap_x, state.sheet_gap_y, r.scale);
-  move(front, layout.front);
-  move(below, layout.below);
-  move(right, layout.right);
-  move(isometric, layout.isometric);
-  UF_DRAW_set_view_scale(isometric, layout.isometricScale);
+  tag_t sheet = NULL_TAG;
+  UF_DRAW_ask_current_drawing(&sheet);
+  // Made whole or taken away again, as in component mode: a view that shows nothing
+  // (no body on its layers) is an error naming it, not an empty sheet.
+  try {
+    标题栏设置(r.material, r.numberSuffix, r.drawingName, r.quantity, r.total);
+    state.sheet_info = scale_current_sheet(state.current_sheet, r.scale);
+    const ViewLayout& first = kProvisionalLayout;
+    const tag_t front = 创建导入视图(state, "Front", first.front.x, first.front.y, layerSelector);
+    const tag_t below = project(state.current_sheet, front, UF_DRAW_project_below, first.below);
+    const tag_t right = project(state.current_sheet, front, UF_DRAW_project_right, first.right);
+    const tag_t isometric = 创建导入视图(state, "Isometric", first.isometric.x, first.isometric.y, layerSelector);
+    throw_uf_failure(UF_DRAW_upd_out_of_date_views(state.current_sheet));
+    const ViewLayout layout = layout_views(state.view_extents, state.sheet_gap_x, state.sheet_gap_y, r.scale);
+    move(front, layout.front);
+    move(below, layout.below);
+    move(right, layout.right);
+    move(isometric, layout.isometric);
+    throw_uf_failure(UF_DRAW_set_view_scale(isometric, layout.isometricScale));
+  } catch (...) {
+    UF_OBJ_delete_object(sheet);
+    throw;
+  }
 }
 
 tag_t 创建导入视图(DrawingState& state, const char* viewName, double x, double y, tag_t layerSelector) {

@@ -25,12 +25,6 @@ namespace kzt {
 
 namespace {
 
-int LayerOf(tag_t object) {
-  UF_OBJ_disp_props_t props{};
-  if (UF_OBJ_ask_display_properties(object, &props) != 0) return 0;
-  return props.layer;
-}
-
 bool IsSolidBody(tag_t object) {
   int type = 0, subtype = 0, bodyType = 0;
   UF_OBJ_ask_type_and_subtype(object, &type, &subtype);
@@ -43,14 +37,14 @@ void CollectSolidBodies(tag_t part, bool skipReserved, std::vector<tag_t>& bodie
   tag_t object = NULL_TAG;
   while ((object = UF_OBJ_cycle_objs_in_part(part, UF_solid_type, object)) != NULL_TAG) {
     if (!IsSolidBody(object)) continue;
-    if (skipReserved && LayerOf(object) == kReservedLayer) continue;
+    if (skipReserved && display_layer(object) == kReservedLayer) continue;
     bodies.push_back(object);
   }
 }
 
 void Record(ComponentWalk& walk, tag_t child, const char* instanceName) {
   if (walk.skipReservedAndRepeated) {
-    if (LayerOf(child) == kReservedLayer) return;
+    if (display_layer(child) == kReservedLayer) return;
     if (std::find(walk.tags.begin(), walk.tags.end(), child) != walk.tags.end()) return;
   }
   walk.tags.push_back(child);
@@ -66,6 +60,12 @@ void InstanceNameOf(tag_t component, char instanceName[UF_CFI_MAX_FILE_NAME_BUFS
 }
 
 }  // namespace
+
+int display_layer(tag_t object) {
+  UF_OBJ_disp_props_t props{};
+  if (UF_OBJ_ask_display_properties(object, &props) != 0) return 0;
+  return props.layer;
+}
 
 bool assign_string_attribute(tag_t object, const std::string& title, const std::string& value) {
   UfSession uf;

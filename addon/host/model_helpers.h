@@ -13,6 +13,9 @@ namespace kzt {
 // the title, and gives false.
 bool assign_string_attribute(tag_t object, const std::string& title, const std::string& value);
 
+// The object's display layer; 0 when the host does not know the object.
+int display_layer(tag_t object);
+
 // The object's attribute as text; "" when it has none.
 std::string 得到体的属性(tag_t object, const char* title);
 
