@@ -12,6 +12,8 @@
 #include <uf_ui.h>
 
 #include "drawing/component_batch.h"
+#include "drawing/component_rename.h"
+#include "drawing/drawing_backup.h"
 #include "drawing/numbering.h"
 #include "drawing/part_file_name.h"
 #include "drawing/sheet_names.h"
@@ -108,8 +110,15 @@ int BlockStyler2D::apply_cb() {
           kzt::show_message("图层模式");
         }
         break;
-      case kBackUp: kzt::show_message("图纸备份: 此功能尚未提供"); break;
-      case kRename: kzt::show_message("重命名组件: 此功能尚未提供"); break;
+      case kBackUp: 图纸备份(); break;
+      case kRename: {
+        const std::vector<tag_t> selected = kzt::get_selected(selection0);
+        if (selected.empty()) break;
+        const std::string oldPath = kzt::得到新建组件的路径(selected[0]);
+        const std::string folder = kzt::获取文件名和路径(oldPath, 2);
+        重命名组件(oldPath, folder + "\\" + kzt::get_text(tuhao_new) + ".prt", selected[0]);
+        break;
+      }
       default: break;
     }
     return 0;
@@ -225,6 +234,14 @@ tag_t BlockStyler2D::创建导入视图(const char* viewName, double x, double y
 void BlockStyler2D::设置组件精确显示(tag_t component) { kzt::设置组件精确显示(component); }
 void BlockStyler2D::批量创建图纸及视图_assm() { kzt::批量创建图纸及视图_assm(state); }
 bool BlockStyler2D::判断图纸是否存在(const std::string& sheetName) { return kzt::判断图纸是否存在(sheetName); }
+int BlockStyler2D::图纸备份() {
+  const std::string folder = std::unique_ptr<PropertyList>(filepath_lujin->GetProperties())->GetString("Path").GetText();
+  return kzt::图纸备份(state, folder, kzt::get_text(ming_qz));
+}
+int BlockStyler2D::判断图纸是否备份过(std::string& prefix) { return kzt::判断图纸是否备份过(state, prefix); }
+void BlockStyler2D::重命名组件(const std::string& oldPath, const std::string& newPath, tag_t component) {
+  kzt::重命名组件(oldPath, newPath, component);
+}
 
 int launch_BlockStyler2D() { return kzt::launch_dialog<BlockStyler2D>(); }
 

@@ -64,6 +64,10 @@ public:
   void 批量创建图纸及视图_assm();
   bool 判断图纸是否存在(const std::string& sheetName);
 
+  int 图纸备份();
+  int 判断图纸是否备份过(std::string& prefix);
+  void 重命名组件(const std::string& oldPath, const std::string& newPath, tag_t component);
+
   // component_tags, instance_names, gaps, extents and the layer-mode members.
   kzt::DrawingState state;
 

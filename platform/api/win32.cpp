@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -106,7 +107,9 @@ BOOL DeleteFileA(LPCSTR lpFileName) {
     if (!lpFileName) throw HostError(HostStatus::InvalidArgument, "no file name");
     const std::string local = ToLocalPath(lpFileName);
     std::error_code ec;
-    if (std::filesystem::is_directory(local, ec)) {
+    // Windows refuses folders and read-only files alike.
+    struct stat info{};
+    if (std::filesystem::is_directory(local, ec) || (::stat(local.c_str(), &info) == 0 && !(info.st_mode & S_IWUSR))) {
       lastError = ERROR_ACCESS_DENIED;
       return FALSE;
     }

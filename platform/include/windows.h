@@ -5,7 +5,8 @@
  *   GetProcAddress dlsym (decorated names are looked up as they are)
  *   ShellExecuteA  headless: prints "shell: <verb> <file>" on standard output and
  *                  returns 42 when the file or folder exists, else SE_ERR_FNF (2)
- *   DeleteFileA    removes a file */
+ *   DeleteFileA    removes a file; FALSE (ERROR_ACCESS_DENIED) for a read-only file or a
+ *                  folder, as on Windows */
 #ifndef FABDOC_WINDOWS_H
 #define FABDOC_WINDOWS_H
 

@@ -1,6 +1,7 @@
 // Part files: a save and reload keeps everything; anything else is refused whole.
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 #include <BRepTools.hxx>
 #include <TopExp.hxx>
@@ -11,6 +12,7 @@
 #include "platform/assemblies/occurrence.h"
 #include "platform/drafting/drawing.h"
 #include "platform/files/part_file.h"
+#include "platform/files/save_part_as.h"
 #include "platform/geometry/feature.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
@@ -171,6 +173,88 @@ TEST_F(PartFile, MovedProductFolderStillFindsItsComponents) {
   Part& back = files::OpenPart(HostPathIn(dir, "b/root.prt"));
   EXPECT_TRUE(SameHostPath(back.Instances()[0].partPath, HostPathIn(dir, "b/leaf.prt")));
   EXPECT_EQ(occurrences().AllOccurrences(back).size(), 2u);
+}
+
+TEST_F(PartFile, SaveAsRenamesThePartForEveryAssemblyThatPlacesIt) {
+  Part& leaf = session().NewPart(HostPathIn(dir, "leaf-1.prt"));
+  AddBox(leaf, 0, 0, 0, 10, 20, 30);
+  files::SavePart(leaf, leaf.path);
+  Part& root = session().NewPart(HostPathIn(dir, "root.prt"));
+  Instance inst;
+  inst.partPath = leaf.path;
+  inst.instanceName = inst.name = "leaf-1";
+  root.AddInstance(inst);
+  files::SavePart(root, root.path);
+  auto* shown = dynamic_cast<ComponentOccurrence*>(occurrences().AllOccurrences(root).at(0));
+  ASSERT_NE(shown, nullptr);
+
+  files::SavePartAs(leaf, HostPathIn(dir, "BF-leaf-1.prt"));
+  EXPECT_EQ(leaf.path, HostPathIn(dir, "BF-leaf-1.prt"));
+  EXPECT_TRUE(fs::exists(dir + "/BF-leaf-1.prt"));
+  EXPECT_TRUE(fs::exists(dir + "/leaf-1.prt")) << "the old file is the caller's to delete";
+  EXPECT_EQ(root.Instances()[0].partPath, leaf.path) << "the assembly refers to the new name";
+  EXPECT_EQ(shown->partPath, leaf.path);
+  EXPECT_EQ(shown->part, &leaf);
+  EXPECT_TRUE(root.modified) << "so that its next save records the new name";
+  EXPECT_EQ(files::ReadPart(root.path)->Instances()[0].partPath, HostPathIn(dir, "leaf-1.prt"))
+      << "the file on disk changes only when the assembly is saved";
+
+  files::SavePart(root, root.path);
+  fs::remove(dir + "/leaf-1.prt");
+  session().Reset();
+  std::vector<std::string> notes;
+  Part& back = files::OpenPart(HostPathIn(dir, "root.prt"), &notes);
+  EXPECT_TRUE(notes.empty()) << notes.at(0);
+  auto occs = occurrences().AllOccurrences(back);
+  ASSERT_EQ(occs.size(), 2u) << "the component and its body";
+  ASSERT_NE(dynamic_cast<ComponentOccurrence*>(occs[0])->part, nullptr);
+  EXPECT_EQ(HostFileName(dynamic_cast<ComponentOccurrence*>(occs[0])->part->path), "BF-leaf-1.prt");
+}
+
+TEST_F(PartFile, SaveAsOntoAReadOnlyFileIsRefusedAndNothingChanges) {
+  Part& leaf = session().NewPart(HostPathIn(dir, "leaf.prt"));
+  AddBox(leaf, 0, 0, 0, 1, 1, 1);
+  files::SavePart(leaf, leaf.path);
+  Part& root = session().NewPart(HostPathIn(dir, "root.prt"));
+  Instance inst;
+  inst.partPath = leaf.path;
+  root.AddInstance(inst);
+  files::SavePart(root, root.path);
+  WriteBytes(dir + "/taken.prt", "someone else's");
+  ::chmod((dir + "/taken.prt").c_str(), 0444);
+  try {
+    files::SavePartAs(leaf, HostPathIn(dir, "taken.prt"));
+    ADD_FAILURE() << "a read-only file was replaced";
+  } catch (const HostError& e) {
+    EXPECT_NE(std::string(e.what()).find("read-only"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("taken.prt"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(ReadBytes(dir + "/taken.prt"), "someone else's");
+  EXPECT_EQ(leaf.path, HostPathIn(dir, "leaf.prt"));
+  EXPECT_EQ(root.Instances()[0].partPath, leaf.path);
+  EXPECT_FALSE(root.modified);
+  // A plain save over a read-only file is refused the same way.
+  ::chmod((dir + "/leaf.prt").c_str(), 0444);
+  EXPECT_THROW(files::SavePart(leaf, leaf.path), HostError);
+  ::chmod((dir + "/leaf.prt").c_str(), 0644);
+  ::chmod((dir + "/taken.prt").c_str(), 0644);
+}
+
+TEST_F(PartFile, SaveAsIntoAnotherFolderKeepsFindingComponentsWhereTheyAre) {
+  fs::create_directories(dir + "/a");
+  fs::create_directories(dir + "/b");
+  Part& leaf = session().NewPart(HostPathIn(dir, "a/leaf.prt"));
+  AddBox(leaf, 0, 0, 0, 1, 1, 1);
+  files::SavePart(leaf, leaf.path);
+  Part& root = session().NewPart(HostPathIn(dir, "a/root.prt"));
+  Instance inst;
+  inst.partPath = leaf.path;
+  root.AddInstance(inst);
+  files::SavePart(root, root.path);
+  files::SavePartAs(root, HostPathIn(dir, "b/root.prt"));
+  // Recorded beside a/root.prt, the leaf would be looked for as b/leaf.prt.
+  EXPECT_TRUE(SameHostPath(files::ReadPart(HostPathIn(dir, "b/root.prt"))->Instances()[0].partPath,
+                           HostPathIn(dir, "a/leaf.prt")));
 }
 
 TEST_F(PartFile, MissingComponentFileStillOpensTheAssembly) {
