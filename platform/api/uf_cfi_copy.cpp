@@ -18,7 +18,9 @@ namespace {
 bool EndsWithNoCase(const std::string& text, const std::string& end) {
   return text.size() >= end.size() &&
          std::equal(end.begin(), end.end(), text.end() - end.size(),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                    [](char a, char b) {
+                      return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                    });
 }
 
 // The file a name stands for under a file type.

@@ -106,4 +106,8 @@ TEST_F(KfAndCopy, PartFileTypeCopiesAPartUnderItsOwnEnding) {
   ASSERT_EQ(uc4567(Host(src).c_str(), Host(scratch.Path() / "backup" / "copy.PRT").c_str(), 1, 2, 2), 0);
   EXPECT_TRUE(fs::exists(scratch.Path() / "backup" / "copy.PRT"));
   EXPECT_FALSE(fs::exists(scratch.Path() / "backup" / "copy.PRT.prt"));
+  // The ending is compared without case for workbooks too.
+  ASSERT_EQ(uc4567(Host(src).c_str(), Host(scratch.Path() / "backup" / "book.XLSX").c_str(), 1, -1, 254), 0);
+  EXPECT_TRUE(fs::exists(scratch.Path() / "backup" / "book.XLSX"));
+  EXPECT_FALSE(fs::exists(scratch.Path() / "backup" / "book.XLSX.xlsx"));
 }
