@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <utility>
 
 #include <BRepTools.hxx>
 #include <TopExp.hxx>
@@ -55,6 +56,19 @@ std::vector<gp_Pnt> Vertices(const TopoDS_Shape& shape) {
 class PartFile : public fabdoc_test::SessionTest {
 protected:
   std::string dir = fabdoc_test::FreshDir("part-file");
+  // root placing leaf (one box), both saved: the assembly a save-as renames under.
+  std::pair<Part*, Part*> SavedLeafInRoot(const char* leafName, const char* rootName) {
+    Part& leaf = session().NewPart(HostPathIn(dir, leafName));
+    AddBox(leaf, 0, 0, 0, 10, 20, 30);
+    files::SavePart(leaf, leaf.path);
+    Part& root = session().NewPart(HostPathIn(dir, rootName));
+    Instance inst;
+    inst.partPath = leaf.path;
+    inst.instanceName = inst.name = HostFileStem(leaf.path);
+    root.AddInstance(inst);
+    files::SavePart(root, root.path);
+    return {&leaf, &root};
+  }
 };
 
 TEST_F(PartFile, SaveAndReloadKeepsBodiesTextDisplayAndDrafting) {
@@ -176,15 +190,9 @@ TEST_F(PartFile, MovedProductFolderStillFindsItsComponents) {
 }
 
 TEST_F(PartFile, SaveAsRenamesThePartForEveryAssemblyThatPlacesIt) {
-  Part& leaf = session().NewPart(HostPathIn(dir, "leaf-1.prt"));
-  AddBox(leaf, 0, 0, 0, 10, 20, 30);
-  files::SavePart(leaf, leaf.path);
-  Part& root = session().NewPart(HostPathIn(dir, "root.prt"));
-  Instance inst;
-  inst.partPath = leaf.path;
-  inst.instanceName = inst.name = "leaf-1";
-  root.AddInstance(inst);
-  files::SavePart(root, root.path);
+  auto [leafPart, rootPart] = SavedLeafInRoot("leaf-1.prt", "root.prt");
+  Part& leaf = *leafPart;
+  Part& root = *rootPart;
   auto* shown = dynamic_cast<ComponentOccurrence*>(occurrences().AllOccurrences(root).at(0));
   ASSERT_NE(shown, nullptr);
 
@@ -212,14 +220,9 @@ TEST_F(PartFile, SaveAsRenamesThePartForEveryAssemblyThatPlacesIt) {
 }
 
 TEST_F(PartFile, SaveAsOntoAReadOnlyFileIsRefusedAndNothingChanges) {
-  Part& leaf = session().NewPart(HostPathIn(dir, "leaf.prt"));
-  AddBox(leaf, 0, 0, 0, 1, 1, 1);
-  files::SavePart(leaf, leaf.path);
-  Part& root = session().NewPart(HostPathIn(dir, "root.prt"));
-  Instance inst;
-  inst.partPath = leaf.path;
-  root.AddInstance(inst);
-  files::SavePart(root, root.path);
+  auto [leafPart, rootPart] = SavedLeafInRoot("leaf.prt", "root.prt");
+  Part& leaf = *leafPart;
+  Part& root = *rootPart;
   WriteBytes(dir + "/taken.prt", "someone else's");
   ::chmod((dir + "/taken.prt").c_str(), 0444);
   try {
@@ -243,14 +246,7 @@ TEST_F(PartFile, SaveAsOntoAReadOnlyFileIsRefusedAndNothingChanges) {
 TEST_F(PartFile, SaveAsIntoAnotherFolderKeepsFindingComponentsWhereTheyAre) {
   fs::create_directories(dir + "/a");
   fs::create_directories(dir + "/b");
-  Part& leaf = session().NewPart(HostPathIn(dir, "a/leaf.prt"));
-  AddBox(leaf, 0, 0, 0, 1, 1, 1);
-  files::SavePart(leaf, leaf.path);
-  Part& root = session().NewPart(HostPathIn(dir, "a/root.prt"));
-  Instance inst;
-  inst.partPath = leaf.path;
-  root.AddInstance(inst);
-  files::SavePart(root, root.path);
+  Part& root = *SavedLeafInRoot("a/leaf.prt", "a/root.prt").second;
   files::SavePartAs(root, HostPathIn(dir, "b/root.prt"));
   // Recorded beside a/root.prt, the leaf would be looked for as b/leaf.prt.
   EXPECT_TRUE(SameHostPath(files::ReadPart(HostPathIn(dir, "b/root.prt"))->Instances()[0].partPath,
