@@ -2,6 +2,7 @@
 
 #include "platform/assemblies/renamed_part.h"
 #include "platform/base/host_error.h"
+#include "platform/drafting/renamed_model_part.h"
 #include "platform/files/part_file.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
@@ -22,7 +23,9 @@ void SavePartAs(Part& part, const std::string& newHostPath) {
     part.path = oldPath;
     throw;
   }
-  if (!SameHostPath(oldPath, newHostPath)) FollowRenamedPart(part, oldPath);
+  if (SameHostPath(oldPath, newHostPath)) return;
+  FollowRenamedPart(part, oldPath);
+  FollowRenamedModelPart(oldPath, newHostPath);
 }
 
 }  // namespace platform::files

@@ -6,8 +6,9 @@
 
 namespace platform::files {
 
-// Writes `part` to `newHostPath` and gives it that name; the open parts that place it
-// refer to the new name from then on (their next save records it). The old file is left
+// Writes `part` to `newHostPath` and gives it that name; the open parts that place it,
+// and the drawing views that show it, refer to the new name from then on (their next
+// save records it). The old file is left
 // on disk. Throws HostError naming the file when another open part has that name or the
 // file cannot be written (read-only, folder missing); the part keeps its old name then.
 void SavePartAs(Part& part, const std::string& newHostPath);

@@ -15,6 +15,8 @@
 #include "drawing/drawing_backup.h"
 #include "host/uf_session.h"
 #include "platform/assemblies/occurrences.h"
+#include "platform/drafting/sheets.h"
+#include "platform/drafting/view_content.h"
 #include "platform/text/gbk.h"
 #include "tests/support/test_model.h"
 #include "tests/support/xlsx_reader.h"
@@ -195,6 +197,28 @@ TEST_F(DrawingBackup, AnExistingBackupFolderIsReusedAndItsOlderCopiesReplaced) {
   EXPECT_EQ(Bytes("XJ01-ASM(备份)/notes.txt"), "kept");
   EXPECT_EQ(Bytes("XJ01-ASM(备份)/XJ01-BASE-1.prt"), before["XJ01-BASE-1"]);
   EXPECT_TRUE(OnDisk("BF-BASE-1.prt"));
+}
+
+TEST_F(DrawingBackup, DrawingViewsFollowTheRenamedPartsTheyShow) {
+  // Component mode draws each part through a view of its own part file.
+  MakeProduct({{"FRAME-3", {"BASE", "PLATE"}}});
+  Run(kComponentModeRun);
+  platform::ui::ClearHistory();
+  BackUp();
+  EXPECT_TRUE(Messages().empty()) << Messages().front();
+  session().Reset();
+  Part& back = files::OpenPart(HostPath("BF-总装-0.prt"));
+  const auto sheets = drafting::SheetsOf(back);
+  ASSERT_EQ(sheets.size(), 4u);
+  int shown = 0;
+  for (auto* sheet : sheets)
+    for (auto* view : drafting::ViewsOf(*sheet)) {
+      if (view->modelPartPath.empty()) continue;
+      ++shown;
+      EXPECT_EQ(HostFileStem(view->modelPartPath).rfind("BF-", 0), 0u) << text::ToUtf8(view->modelPartPath);
+      EXPECT_NO_THROW(drafting::UpdateView(*view)) << text::ToUtf8(sheet->name) << " " << text::ToUtf8(view->name);
+    }
+  EXPECT_GT(shown, 0) << "views of component parts were checked";
 }
 
 TEST_F(DrawingBackup, TheSamePrefixAgainOnlyCopiesAndKeepsEveryFile) {
