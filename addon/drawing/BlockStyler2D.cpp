@@ -14,6 +14,8 @@
 #include "drawing/component_batch.h"
 #include "drawing/layer_batch.h"
 #include "drawing/layer_parts.h"
+#include "drawing/component_rename.h"
+#include "drawing/drawing_backup.h"
 #include "drawing/numbering.h"
 #include "drawing/part_file_name.h"
 #include "drawing/sheet_names.h"
@@ -110,8 +112,15 @@ int BlockStyler2D::apply_cb() {
           图层出图();
         }
         break;
-      case kBackUp: kzt::show_message("图纸备份: 此功能尚未提供"); break;
-      case kRename: kzt::show_message("重命名组件: 此功能尚未提供"); break;
+      case kBackUp: 图纸备份(); break;
+      case kRename: {
+        const std::vector<tag_t> selected = kzt::get_selected(selection0);
+        if (selected.empty()) break;
+        const std::string oldPath = kzt::得到新建组件的路径(selected[0]);
+        const std::string folder = kzt::获取文件名和路径(oldPath, 2);
+        重命名组件(oldPath, folder + "\\" + kzt::get_text(tuhao_new) + ".prt", selected[0]);
+        break;
+      }
       default: break;
     }
     return 0;
@@ -234,6 +243,14 @@ void BlockStyler2D::得到所有出图的数组zong_tag_ys(std::vector<std::stri
 void BlockStyler2D::得到出过图的数组b及未出过图的数组a(tag_t component, std::vector<tag_t>& numbered,
                                                    std::vector<tag_t>& fresh) {
   kzt::得到出过图的数组b及未出过图的数组a(state, component, numbered, fresh);
+}
+int BlockStyler2D::图纸备份() {
+  const std::string folder = std::unique_ptr<PropertyList>(filepath_lujin->GetProperties())->GetString("Path").GetText();
+  return kzt::图纸备份(state, folder, kzt::get_text(ming_qz));
+}
+int BlockStyler2D::判断图纸是否备份过(std::string& prefix) { return kzt::判断图纸是否备份过(state, prefix); }
+void BlockStyler2D::重命名组件(const std::string& oldPath, const std::string& newPath, tag_t component) {
+  kzt::重命名组件(oldPath, newPath, component);
 }
 
 int launch_BlockStyler2D() { return kzt::launch_dialog<BlockStyler2D>(); }

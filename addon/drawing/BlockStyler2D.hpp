@@ -68,6 +68,10 @@ public:
   void 得到出过图的数组b及未出过图的数组a(tag_t component, std::vector<tag_t>& numbered, std::vector<tag_t>& fresh);
   bool 判断图纸是否存在(const std::string& sheetName);
 
+  int 图纸备份();
+  int 判断图纸是否备份过(std::string& prefix);
+  void 重命名组件(const std::string& oldPath, const std::string& newPath, tag_t component);
+
   // component_tags, instance_names, gaps, extents and the layer-mode members.
   kzt::DrawingState state;
 

@@ -12,6 +12,7 @@
 #include "app/journal/values.h"
 #include "platform/base/host_error.h"
 #include "platform/files/part_file.h"
+#include "platform/files/save_part_as.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
@@ -103,10 +104,7 @@ void Runner::RunTopLine(const Line& line) {
   } else if (c == "save all") {
     for (const auto& part : session.Parts()) platform::files::SavePart(*part, part->path);
   } else if (c == "save as") {
-    platform::Part& part = displayed();
-    const std::string host = HostPath(line.args[0].text);
-    platform::files::SavePart(part, host);
-    part.path = host;
+    platform::files::SavePartAs(displayed(), HostPath(line.args[0].text));
   } else if (c == "close all") {
     session.CloseAll();
   } else if (c == "action") {

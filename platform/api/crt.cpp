@@ -163,10 +163,18 @@ int _access(const char* path, int mode) {
     return -1;
   }
   try {
+    const std::string local = ToLocalPath(path);
     int how = F_OK;
     if (mode & 2) how |= W_OK;
     if (mode & 4) how |= R_OK;
-    return ::access(ToLocalPath(path).c_str(), how) == 0 ? 0 : -1;
+    if (::access(local.c_str(), how) != 0) return -1;
+    // A read-only file is not writable on Windows, whoever asks (root too here).
+    struct stat info{};
+    if ((mode & 2) && ::stat(local.c_str(), &info) == 0 && S_ISREG(info.st_mode) && !(info.st_mode & S_IWUSR)) {
+      errno = EACCES;
+      return -1;
+    }
+    return 0;
   } catch (const HostError&) {
     errno = ENOENT;
     return -1;

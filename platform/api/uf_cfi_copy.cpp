@@ -1,5 +1,5 @@
-// uc4567: the host's file copy on host paths, with the file-type convention of
-// workbooks (a name without ".xlsx" gets it).
+// uc4567: the host's file copy on host paths, with the file-type convention of part
+// files and workbooks (a name without ".prt" or ".xlsx" gets it).
 #include <uf_cfi.h>
 
 #include <algorithm>
@@ -18,15 +18,18 @@ namespace {
 bool EndsWithNoCase(const std::string& text, const std::string& end) {
   return text.size() >= end.size() &&
          std::equal(end.begin(), end.end(), text.end() - end.size(),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                    [](char a, char b) {
+                      return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                    });
 }
 
 // The file a name stands for under a file type.
 std::string FileOfType(const std::string& name, int type, const char* what) {
   if (type == UF_CFI_ANY_FILE_TYPE) return name;
   if (type == UF_CFI_WORKBOOK_FILE_TYPE) return EndsWithNoCase(name, ".xlsx") ? name : name + ".xlsx";
+  if (type == UF_CFI_PART_FILE_TYPE) return EndsWithNoCase(name, ".prt") ? name : name + ".prt";
   throw HostError(HostStatus::NotImplemented, std::string(what) + " file type " + std::to_string(type) +
-                                                  ": this host copies workbooks (254) and any file (-1)");
+                                                  ": this host copies part files (2), workbooks (254) and any file (-1)");
 }
 
 }  // namespace

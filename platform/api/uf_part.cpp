@@ -10,6 +10,7 @@
 #include "platform/assemblies/close_parts.h"
 #include "platform/assemblies/occurrence.h"
 #include "platform/files/part_file.h"
+#include "platform/files/save_part_as.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
 #include "platform/ui/messages.h"
@@ -96,12 +97,7 @@ int UF_PART_save(void) {
 
 int UF_PART_save_as(const char* new_part_name) {
   return Guard("UF_PART_save_as", [&] {
-    Part& part = WorkPart();
-    const std::string path = FullName(new_part_name);
-    if (Part* other = Session::Get().FindPartByPath(path); other && other != &part)
-      throw HostError(HostStatus::InvalidArgument, "part " + Shown(path) + " is open; close it before saving over it");
-    files::SavePart(part, path);
-    part.path = path;
+    files::SavePartAs(WorkPart(), FullName(new_part_name));
   });
 }
 

@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -132,7 +133,9 @@ BOOL DeleteFileA(LPCSTR lpFileName) {
     if (!lpFileName) throw HostError(HostStatus::InvalidArgument, "no file name");
     const std::string local = ToLocalPath(lpFileName);
     std::error_code ec;
-    if (std::filesystem::is_directory(local, ec)) {
+    // Windows refuses folders and read-only files alike.
+    struct stat info{};
+    if (std::filesystem::is_directory(local, ec) || (::stat(local.c_str(), &info) == 0 && !(info.st_mode & S_IWUSR))) {
       lastError = ERROR_ACCESS_DENIED;
       return FALSE;
     }

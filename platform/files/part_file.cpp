@@ -11,6 +11,8 @@
 //          component part it uses, depth first, reporting files that are missing.
 #include "platform/files/part_file.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -100,6 +102,11 @@ std::vector<TopoDS_Shape> ReadShapes(std::string_view bytes) {
 
 void SavePart(Part& part, const std::string& hostPath) {
   const std::string local = ToLocalPath(hostPath);
+  // The rename would replace a read-only file; the host refuses to write one. The
+  // permission bit is asked, not access(), so that root is refused too.
+  struct stat status;
+  if (::stat(local.c_str(), &status) == 0 && (status.st_mode & S_IWUSR) == 0)
+    throw HostError(HostStatus::FileError, local + ": the part file is read-only; it was not saved");
   FoldOccurrences(part);
   const std::string bytes = Serialise(part);
   WriteFileAtomically(local, local, [&](std::ostream& out) {

@@ -11,7 +11,7 @@ namespace platform::files {
 
 // Writes `part` to `hostPath` atomically (beside, then rename): the previous file
 // survives any failure. Folds the live occurrences of the part into what it stores.
-// Throws HostError(FileError) naming the file.
+// Throws HostError(FileError) naming the file, also when that file is read-only.
 void SavePart(Part& part, const std::string& hostPath);
 
 // Reads a part file without adding it to the session. Throws HostError(BadPartFile)

@@ -51,7 +51,8 @@ FABDOC_CRT_EXPORT intptr_t _findfirst64i32(const char *filespec, struct _finddat
 FABDOC_CRT_EXPORT int _findnext64i32(intptr_t handle, struct _finddata64i32_t *fileinfo);
 FABDOC_CRT_EXPORT int _findclose(intptr_t handle);
 
-/* 0 when the path exists with the access asked (0 exists, 2 write, 4 read, 6 both), else -1. */
+/* 0 when the path exists with the access asked (0 exists, 2 write, 4 read, 6 both), else -1.
+ * A read-only file is not writable, as on Windows. */
 FABDOC_CRT_EXPORT int _access(const char *path, int mode);
 
 FABDOC_CRT_EXPORT int fabdoc_rename(const char *oldname, const char *newname);

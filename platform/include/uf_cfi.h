@@ -41,12 +41,13 @@ extern UFUNEXPORT int uc4540(int channel, int option);
  * destination file types). This host knows the modes 1 and 33; both copy and replace
  * an existing destination, through a temporary file renamed into place, so that the
  * destination holds the old file or the whole new one. The source is only read. File
- * type 254 is a workbook: ".xlsx" is appended to a name that does not end in it; -1 is
- * any file, used as named. A missing source, a destination that is read-only or open in
+ * type 2 is a part file and 254 a workbook: ".prt" or ".xlsx" is appended to a name that
+ * does not end in it; -1 is any file, used as named. A missing source, a destination that is read-only or open in
  * another program, or a folder that cannot be written fails naming the file. */
 #define UF_CFI_COPY_MODE_COPY 1
 #define UF_CFI_COPY_MODE_COPY_REPLACE 33
 #define UF_CFI_ANY_FILE_TYPE (-1)
+#define UF_CFI_PART_FILE_TYPE 2
 #define UF_CFI_WORKBOOK_FILE_TYPE 254
 extern UFUNEXPORT int uc4567(const char *srcspc, const char *dstspc, int cmode, int stype, int dtype);
 

@@ -37,7 +37,8 @@ extern UFUNEXPORT int UF_PART_open(const char *part_name, tag_t *part, UF_PART_l
 extern UFUNEXPORT void UF_PART_free_load_status(UF_PART_load_status_p_t status);
 /* Saves the work part to its file. */
 extern UFUNEXPORT int UF_PART_save(void);
-/* Saves the work part under a new name, which it then carries. */
+/* Saves the work part under a new name, which it then carries; the open parts that
+ * place it refer to the new name (saved with them). The old file stays on disk. */
 extern UFUNEXPORT int UF_PART_save_as(const char *new_part_name);
 extern UFUNEXPORT int UF_PART_close(tag_t part, int scope, int mode);
 extern UFUNEXPORT int UF_PART_close_all(void);

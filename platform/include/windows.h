@@ -7,7 +7,8 @@
  *                  (DISPLAY set) "open" then goes to xdg-open. Returns 42 when the file
  *                  or folder exists (and the desktop took it), SE_ERR_FNF (2) when it
  *                  does not exist, SE_ERR_NOASSOC (31) when xdg-open failed
- *   DeleteFileA    removes a file */
+ *   DeleteFileA    removes a file; FALSE (ERROR_ACCESS_DENIED) for a read-only file or a
+ *                  folder, as on Windows */
 #ifndef FABDOC_WINDOWS_H
 #define FABDOC_WINDOWS_H
 

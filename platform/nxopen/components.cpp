@@ -10,6 +10,7 @@
 #include "platform/assemblies/restructure.h"
 #include "platform/nxopen/host_calls.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 
 using platform::ComponentOccurrence;
 using platform::HostError;
@@ -60,10 +61,7 @@ NXObject* Component::FindObject(const NXString& journalIdentifier) {
 }
 
 NXString Component::DisplayName() {
-  ComponentOccurrence& occurrence = LiveComponent(Tag());
-  const platform::Instance* instance =
-      occurrence.parentPart ? occurrence.parentPart->FindInstance(occurrence.instancePid) : nullptr;
-  return NXString(instance ? instance->instanceName : std::string());
+  return NXString(platform::HostFileStem(LiveComponent(Tag()).partPath));
 }
 
 // ---- the assembly of a part

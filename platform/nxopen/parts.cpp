@@ -11,6 +11,7 @@
 #include "platform/assemblies/occurrence.h"
 #include "platform/assemblies/work_part.h"
 #include "platform/files/part_file.h"
+#include "platform/files/save_part_as.h"
 #include "platform/nxopen/host_calls.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
@@ -72,6 +73,16 @@ PartSaveStatus* BasePart::Save(SaveComponents saveChildComponents, CloseAfterSav
   }
   if (close == CloseAfterSaveTrue && unsaved == 0) platform::Session::Get().ClosePart(part);
   return new PartSaveStatus(unsaved, NXString(firstError));
+}
+
+PartSaveStatus* BasePart::SaveAs(const NXString& newFileName) {
+  platform::Part& part = LivePart(Tag());
+  try {
+    platform::files::SavePartAs(part, newFileName.GetText());
+  } catch (const HostError& e) {
+    return new PartSaveStatus(1, NXString(platform::nxopen::HostText(e.what())));
+  }
+  return new PartSaveStatus(0, NXString(""));
 }
 
 void BasePart::Close(CloseWholeTree wholeTree, CloseModified closeModified, PartCloseResponses* responses) {

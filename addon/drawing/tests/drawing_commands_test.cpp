@@ -84,21 +84,6 @@ TEST_F(DrawingProduction, LayerModeReplacesPrefixesOfNumberedDrawingParts) {
   UF_terminate();
 }
 
-TEST_F(DrawingProduction, BackupAndRenameJobsSayTheyAreNotAvailable) {
-  MakeProduct({{"FRAME-3", {"BASE", "PLATE"}}});
-  Run(u8R"J(
-action drawing
-  set enum0 1
-  apply
-  expect message "图纸备份: 此功能尚未提供"
-  set enum0 2
-  apply
-  expect message "重命名组件: 此功能尚未提供"
-  cancel
-)J");
-  EXPECT_TRUE(kzt::sheet_names().empty());
-}
-
 TEST_F(DrawingProduction, ComponentModeMakesOneSheetPerPartSubAssemblyAndTheWhole) {
   MakeProduct({{"FRAME-3", {"BASE", "PLATE"}}});
   Run(kComponentModeRun);

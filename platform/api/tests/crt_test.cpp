@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 #include "tests/support/api_fixture.h"
 #include "platform/text/gbk.h"
@@ -107,6 +108,22 @@ TEST_F(CrtCalls, RenameRefusesToReplaceAndDeleteRemovesFiles) {
   EXPECT_FALSE(DeleteFileA(part.c_str()));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
   EXPECT_FALSE(DeleteFileA(host.c_str())) << "a folder is not a file";
+}
+
+TEST_F(CrtCalls, ReadOnlyFilesAreNotWritableNorDeletedAsOnWindows) {
+  const std::string file = host + "\\" + Gbk("底板-1.prt");
+  Touch(local + "/底板-1.prt", "kept");
+  ::chmod((local + "/底板-1.prt").c_str(), 0444);
+  EXPECT_EQ(_access(file.c_str(), 0), 0);
+  EXPECT_EQ(_access(file.c_str(), 2), -1) << "the permission bit decides, even for root";
+  EXPECT_EQ(_access(file.c_str(), 4), 0);
+  EXPECT_FALSE(DeleteFileA(file.c_str()));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_TRUE(fs::exists(local + "/底板-1.prt"));
+  EXPECT_EQ(_access(host.c_str(), 2), 0) << "a folder's write access is not its files'";
+  ::chmod((local + "/底板-1.prt").c_str(), 0644);
+  EXPECT_EQ(_access(file.c_str(), 2), 0);
+  EXPECT_TRUE(DeleteFileA(file.c_str()));
 }
 
 TEST_F(CrtCalls, LibrariesLoadByHostPathOrPlainNameAndMissingOnesGiveNull) {

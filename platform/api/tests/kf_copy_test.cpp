@@ -94,3 +94,20 @@ TEST_F(KfAndCopy, CopyRefusesWhatItMustNotReplace) {
   EXPECT_NE(uc4567(Host(src).c_str(), Host(scratch.Path() / "no" / "c.txt").c_str(), 1, -1, -1), 0);
   EXPECT_EQ(fabdoc_test::FileBytes(dst), "new");
 }
+
+TEST_F(KfAndCopy, PartFileTypeCopiesAPartUnderItsOwnEnding) {
+  const fs::path src = scratch.Path() / "XJ01-BASE-1.prt";
+  { std::ofstream(src) << "part bytes"; }
+  fs::create_directories(scratch.Path() / "backup");
+  // Type 2 is a part file: a name without ".prt" gets it, one with it keeps it.
+  ASSERT_EQ(uc4567(Host(src).c_str(), Host(scratch.Path() / "backup" / "XJ01-BASE-1").c_str(), 1, 2, 2), 0)
+      << FailText();
+  EXPECT_EQ(fabdoc_test::FileBytes(scratch.Path() / "backup" / "XJ01-BASE-1.prt"), "part bytes");
+  ASSERT_EQ(uc4567(Host(src).c_str(), Host(scratch.Path() / "backup" / "copy.PRT").c_str(), 1, 2, 2), 0);
+  EXPECT_TRUE(fs::exists(scratch.Path() / "backup" / "copy.PRT"));
+  EXPECT_FALSE(fs::exists(scratch.Path() / "backup" / "copy.PRT.prt"));
+  // The ending is compared without case for workbooks too.
+  ASSERT_EQ(uc4567(Host(src).c_str(), Host(scratch.Path() / "backup" / "book.XLSX").c_str(), 1, -1, 254), 0);
+  EXPECT_TRUE(fs::exists(scratch.Path() / "backup" / "book.XLSX"));
+  EXPECT_FALSE(fs::exists(scratch.Path() / "backup" / "book.XLSX.xlsx"));
+}

@@ -1,6 +1,8 @@
 // Part files: a save and reload keeps everything; anything else is refused whole.
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+#include <utility>
 
 #include <BRepTools.hxx>
 #include <TopExp.hxx>
@@ -11,6 +13,7 @@
 #include "platform/assemblies/occurrence.h"
 #include "platform/drafting/drawing.h"
 #include "platform/files/part_file.h"
+#include "platform/files/save_part_as.h"
 #include "platform/geometry/feature.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
@@ -53,6 +56,19 @@ std::vector<gp_Pnt> Vertices(const TopoDS_Shape& shape) {
 class PartFile : public fabdoc_test::SessionTest {
 protected:
   std::string dir = fabdoc_test::FreshDir("part-file");
+  // root placing leaf (one box), both saved: the assembly a save-as renames under.
+  std::pair<Part*, Part*> SavedLeafInRoot(const char* leafName, const char* rootName) {
+    Part& leaf = session().NewPart(HostPathIn(dir, leafName));
+    AddBox(leaf, 0, 0, 0, 10, 20, 30);
+    files::SavePart(leaf, leaf.path);
+    Part& root = session().NewPart(HostPathIn(dir, rootName));
+    Instance inst;
+    inst.partPath = leaf.path;
+    inst.instanceName = inst.name = HostFileStem(leaf.path);
+    root.AddInstance(inst);
+    files::SavePart(root, root.path);
+    return {&leaf, &root};
+  }
 };
 
 TEST_F(PartFile, SaveAndReloadKeepsBodiesTextDisplayAndDrafting) {
@@ -171,6 +187,70 @@ TEST_F(PartFile, MovedProductFolderStillFindsItsComponents) {
   Part& back = files::OpenPart(HostPathIn(dir, "b/root.prt"));
   EXPECT_TRUE(SameHostPath(back.Instances()[0].partPath, HostPathIn(dir, "b/leaf.prt")));
   EXPECT_EQ(occurrences().AllOccurrences(back).size(), 2u);
+}
+
+TEST_F(PartFile, SaveAsRenamesThePartForEveryAssemblyThatPlacesIt) {
+  auto [leafPart, rootPart] = SavedLeafInRoot("leaf-1.prt", "root.prt");
+  Part& leaf = *leafPart;
+  Part& root = *rootPart;
+  auto* shown = dynamic_cast<ComponentOccurrence*>(occurrences().AllOccurrences(root).at(0));
+  ASSERT_NE(shown, nullptr);
+
+  files::SavePartAs(leaf, HostPathIn(dir, "BF-leaf-1.prt"));
+  EXPECT_EQ(leaf.path, HostPathIn(dir, "BF-leaf-1.prt"));
+  EXPECT_TRUE(fs::exists(dir + "/BF-leaf-1.prt"));
+  EXPECT_TRUE(fs::exists(dir + "/leaf-1.prt")) << "the old file is the caller's to delete";
+  EXPECT_EQ(root.Instances()[0].partPath, leaf.path) << "the assembly refers to the new name";
+  EXPECT_EQ(shown->partPath, leaf.path);
+  EXPECT_EQ(shown->part, &leaf);
+  EXPECT_TRUE(root.modified) << "so that its next save records the new name";
+  EXPECT_EQ(files::ReadPart(root.path)->Instances()[0].partPath, HostPathIn(dir, "leaf-1.prt"))
+      << "the file on disk changes only when the assembly is saved";
+
+  files::SavePart(root, root.path);
+  fs::remove(dir + "/leaf-1.prt");
+  session().Reset();
+  std::vector<std::string> notes;
+  Part& back = files::OpenPart(HostPathIn(dir, "root.prt"), &notes);
+  EXPECT_TRUE(notes.empty()) << notes.at(0);
+  auto occs = occurrences().AllOccurrences(back);
+  ASSERT_EQ(occs.size(), 2u) << "the component and its body";
+  ASSERT_NE(dynamic_cast<ComponentOccurrence*>(occs[0])->part, nullptr);
+  EXPECT_EQ(HostFileName(dynamic_cast<ComponentOccurrence*>(occs[0])->part->path), "BF-leaf-1.prt");
+}
+
+TEST_F(PartFile, SaveAsOntoAReadOnlyFileIsRefusedAndNothingChanges) {
+  auto [leafPart, rootPart] = SavedLeafInRoot("leaf.prt", "root.prt");
+  Part& leaf = *leafPart;
+  Part& root = *rootPart;
+  WriteBytes(dir + "/taken.prt", "someone else's");
+  ::chmod((dir + "/taken.prt").c_str(), 0444);
+  try {
+    files::SavePartAs(leaf, HostPathIn(dir, "taken.prt"));
+    ADD_FAILURE() << "a read-only file was replaced";
+  } catch (const HostError& e) {
+    EXPECT_NE(std::string(e.what()).find("read-only"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("taken.prt"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(ReadBytes(dir + "/taken.prt"), "someone else's");
+  EXPECT_EQ(leaf.path, HostPathIn(dir, "leaf.prt"));
+  EXPECT_EQ(root.Instances()[0].partPath, leaf.path);
+  EXPECT_FALSE(root.modified);
+  // A plain save over a read-only file is refused the same way.
+  ::chmod((dir + "/leaf.prt").c_str(), 0444);
+  EXPECT_THROW(files::SavePart(leaf, leaf.path), HostError);
+  ::chmod((dir + "/leaf.prt").c_str(), 0644);
+  ::chmod((dir + "/taken.prt").c_str(), 0644);
+}
+
+TEST_F(PartFile, SaveAsIntoAnotherFolderKeepsFindingComponentsWhereTheyAre) {
+  fs::create_directories(dir + "/a");
+  fs::create_directories(dir + "/b");
+  Part& root = *SavedLeafInRoot("a/leaf.prt", "a/root.prt").second;
+  files::SavePartAs(root, HostPathIn(dir, "b/root.prt"));
+  // Recorded beside a/root.prt, the leaf would be looked for as b/leaf.prt.
+  EXPECT_TRUE(SameHostPath(files::ReadPart(HostPathIn(dir, "b/root.prt"))->Instances()[0].partPath,
+                           HostPathIn(dir, "a/leaf.prt")));
 }
 
 TEST_F(PartFile, MissingComponentFileStillOpensTheAssembly) {

@@ -22,7 +22,8 @@ public:
   // <name> is its object name or instance name: children first, then deeper, depth
   // first. Throws NXException naming the identifier when none matches.
   NXObject* FindObject(const NXString& journalIdentifier);
-  // Its instance name in the part that holds it ("" for a root component).
+  // The name the assembly navigator shows: its part's file name without folder and
+  // ".prt", following a save-as, whether or not the part is loaded.
   NXString DisplayName();
 
 protected:

@@ -25,6 +25,11 @@ public:
   // Saves the part and, asked to, every component part below it that is modified or
   // not yet on disk, each file atomically. The caller deletes the result.
   PartSaveStatus* Save(SaveComponents saveChildComponents, CloseAfterSave close);
+  // Saves the part under a new full path, which it then carries; the open parts that
+  // place it refer to the new name (their next save records it). The old file stays.
+  // A file that cannot be written is reported in the result (one unsaved part, its
+  // message) and the part keeps its old name. The caller deletes the result.
+  PartSaveStatus* SaveAs(const NXString& newFileName);
   // Closes the part (an assembly that uses it keeps the component, unloaded); with the
   // whole tree, also the component parts below it that no other open part uses.
   // Unsaved changes are lost. Throws NXException when the part is already closed.

@@ -278,6 +278,43 @@ TEST_F(AssemblyBuilding, SaveWithComponentsWritesEveryChangedPartAndTheyReopen) 
   ExpectBox(platform::LocatedAxisBox(*bodies[1]), {980, 200, 0}, {1000, 220, 300});
 }
 
+TEST_F(AssemblyBuilding, SaveAsRenamesTheComponentAndItsShownNameFollows) {
+  platform::files::SavePart(*frame_, frame_->path);
+  platform::files::SavePart(*root_, root_->path);
+  auto* frame = dynamic_cast<Assemblies::Component*>(NXObjectManager::Get(FrameOcc().GetTag()));
+  ASSERT_NE(frame, nullptr);
+  EXPECT_STREQ(frame->DisplayName().GetText(), "frame-3") << "the part's file name, not the instance name FRAME-3";
+  // Found again by that name, as a caller renaming the component does.
+  Part* part = dynamic_cast<Part*>(Session::GetSession()->Parts()->FindObject(frame->DisplayName()));
+  ASSERT_EQ(part, AsPart(frame_));
+
+  std::unique_ptr<PartSaveStatus> saved(part->SaveAs(Host("frame-9.prt").c_str()));
+  EXPECT_EQ(saved->NumberUnsavedParts(), 0);
+  EXPECT_STREQ(frame->DisplayName().GetText(), "frame-9");
+  EXPECT_EQ(Session::GetSession()->Parts()->FindObject("frame-9"), AsPart(frame_));
+  EXPECT_TRUE(fs::exists(dir_ + "/frame-9.prt"));
+  EXPECT_TRUE(fs::exists(dir_ + "/frame-3.prt"));
+
+  // A read-only target: reported in the result, the part keeps its name.
+  { std::ofstream(dir_ + "/frame-7.prt") << "not ours"; }
+  fs::permissions(dir_ + "/frame-7.prt", fs::perms::owner_read);
+  std::unique_ptr<PartSaveStatus> refused(part->SaveAs(Host("frame-7.prt").c_str()));
+  EXPECT_EQ(refused->NumberUnsavedParts(), 1);
+  EXPECT_NE(std::string(refused->GetErrorMessage().GetText()).find("frame-7.prt"), std::string::npos);
+  EXPECT_STREQ(part->Leaf().GetText(), "frame-9");
+  fs::permissions(dir_ + "/frame-7.prt", fs::perms::owner_read | fs::perms::owner_write);
+
+  std::unique_ptr<PartSaveStatus> rootSaved(AsPart(root_)->Save(BasePart::SaveComponentsFalse, BasePart::CloseAfterSaveFalse));
+  const std::string rootPath = root_->path;
+  session().Reset();
+  platform::Part& reopened = platform::files::OpenPart(rootPath);
+  auto children = occurrences().Children(occurrences().RootOccurrence(reopened));
+  ASSERT_EQ(children.size(), 1u);
+  ASSERT_NE(children[0]->part, nullptr) << "the renamed component is found";
+  EXPECT_EQ(platform::HostFileStem(children[0]->part->path), "frame-9");
+  EXPECT_EQ(occurrences().BodyOccurrences(*children[0]).size(), 2u);
+}
+
 TEST_F(AssemblyBuilding, PartsAreFoundByFileNameWithOrWithoutTheEnding) {
   PartCollection* parts = Session::GetSession()->Parts();
   EXPECT_EQ(parts->FindObject("frame-3.prt"), AsPart(frame_));

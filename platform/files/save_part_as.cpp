@@ -1,0 +1,31 @@
+#include "platform/files/save_part_as.h"
+
+#include "platform/assemblies/renamed_part.h"
+#include "platform/base/host_error.h"
+#include "platform/drafting/renamed_model_part.h"
+#include "platform/files/part_file.h"
+#include "platform/objects/session.h"
+#include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
+
+namespace platform::files {
+
+void SavePartAs(Part& part, const std::string& newHostPath) {
+  if (Part* other = Session::Get().FindPartByPath(newHostPath); other && other != &part)
+    throw HostError(HostStatus::InvalidArgument,
+                    "part " + text::ToUtf8Lossy(newHostPath) + " is open; close it before saving over it");
+  const std::string oldPath = part.path;
+  // The new name first: component files beside the part are recorded relative to it.
+  part.path = newHostPath;
+  try {
+    SavePart(part, newHostPath);
+  } catch (...) {
+    part.path = oldPath;
+    throw;
+  }
+  if (SameHostPath(oldPath, newHostPath)) return;
+  FollowRenamedPart(part, oldPath);
+  FollowRenamedModelPart(oldPath, newHostPath);
+}
+
+}  // namespace platform::files
