@@ -89,6 +89,14 @@ void ReadBody(const std::string& body, StepEntity& entity) {
   else if (entity.types.empty()) entity.fault = "no entity type";
 }
 
+// The beginning of some text, on one line, to quote in a message.
+std::string Excerpt(const std::string& text) {
+  std::string out = text.substr(0, 40);
+  for (char& c : out)
+    if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+  return out;
+}
+
 }  // namespace
 
 bool StepEntities::IsA(long id, const char* type) const {
@@ -151,7 +159,7 @@ std::optional<StepEntities> ParseStepEntities(const std::string& text) {
     const size_t at = EntityStart(statement);
     if (at == std::string::npos) {
       if (!statement.empty())
-        result.strays.push_back("line " + std::to_string(firstLine) + ": \"" + statement.substr(0, 40) + "\"");
+        result.strays.push_back("line " + std::to_string(firstLine) + ": \"" + Excerpt(statement) + "\"");
       continue;
     }
     StepEntity entity;
@@ -168,7 +176,7 @@ std::optional<StepEntities> ParseStepEntities(const std::string& text) {
   }
   // The data never ends: whatever was left is not an entity.
   const std::string rest = Trimmed(text.substr(std::min(start, text.size())));
-  if (!rest.empty()) result.strays.push_back("line " + std::to_string(line) + ": \"" + rest.substr(0, 40) + "\"");
+  if (!rest.empty()) result.strays.push_back("line " + std::to_string(line) + ": \"" + Excerpt(rest) + "\"");
   result.tail = "ENDSEC;\nEND-ISO-10303-21;\n";
   return result;
 }

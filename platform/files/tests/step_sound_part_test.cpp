@@ -204,6 +204,7 @@ TEST(StepEntities, StatementsReferencesAndTheirFaultsAreRead) {
       "#5=SHELL((#1));\n"
       "junk;\n"
       "#7=LINE('',#1,#2) x;\n"
+      "x\ny;\n"
       "ENDSEC;\nEND-ISO-10303-21;\n";
   const auto e = files::ParseStepEntities(text);
   ASSERT_TRUE(e.has_value());
@@ -222,8 +223,9 @@ TEST(StepEntities, StatementsReferencesAndTheirFaultsAreRead) {
   EXPECT_NE(e->byId.at(5).fault->find("defined twice"), std::string::npos);
   ASSERT_TRUE(e->byId.at(7).fault.has_value());
   EXPECT_EQ(*e->byId.at(7).fault, "text after the end of the entity");
-  ASSERT_EQ(e->strays.size(), 1u);
+  ASSERT_EQ(e->strays.size(), 2u);
   EXPECT_EQ(e->strays[0], "line 11: \"junk\"");
+  EXPECT_EQ(e->strays[1], "line 13: \"x y\"") << "quoted on one line";
   EXPECT_FALSE(files::ParseStepEntities("ISO-10303-21;\nHEADER;\nENDSEC;\n").has_value());
 }
 
