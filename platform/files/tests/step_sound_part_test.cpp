@@ -56,21 +56,8 @@ protected:
   std::string dir = fabdoc_test::FreshDir("step-sound-part");
   std::string Host(const std::string& relative) { return ToHostPath(dir + "/" + relative); }
 
-  // top: its own pipe and two instances of frame (a plate and a tube).
   std::string Assembly() {
-    Part& frame = session().NewPart(Host("frame.prt"));
-    fabdoc_test::AddBox(frame, 0, 0, 0, 100, 50, 8, "plate");
-    fabdoc_test::AddRectTube(frame, 50, 30, 3, 400, "tube").display.color = 6;
-    Part& top = session().NewPart(Host("top.prt"));
-    fabdoc_test::AddPipe(top, 48, 3.5, 300, "pipe");
-    for (int i = 0; i < 2; ++i) {
-      Instance instance;
-      instance.partPath = frame.path;
-      instance.name = instance.instanceName = "FRAME-" + std::to_string(i + 1);
-      instance.transform = Transform::Translation(300.0 * i, 0, 0);
-      top.AddInstance(instance);
-    }
-    files::ExportStep(top, Host("top.step"));
+    files::ExportStep(fabdoc_test::AddFrameAssembly(dir), Host("top.step"));
     session().Reset();
     return ReadText(dir + "/top.step");
   }
