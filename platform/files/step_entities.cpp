@@ -17,12 +17,15 @@ std::string Trimmed(const std::string& s) {
   return first < last ? std::string(first, last) : std::string();
 }
 
+// Entity numbers longer than this are not numbers any file uses.
+constexpr size_t kMaxIdDigits = 15;
+
 // Where "#digits =" begins in `s`, or npos.
 size_t EntityStart(const std::string& s) {
   for (size_t at = s.find('#'); at != std::string::npos; at = s.find('#', at + 1)) {
     size_t i = at + 1;
     while (i < s.size() && IsDigit(s[i])) ++i;
-    if (i == at + 1) continue;
+    if (i == at + 1 || i - at - 1 > kMaxIdDigits) continue;
     while (i < s.size() && IsSpace(s[i])) ++i;
     if (i < s.size() && s[i] == '=') return at;
   }
@@ -81,6 +84,10 @@ void ReadBody(const std::string& body, StepEntity& entity) {
     } else if (c == '#' && i + 1 < body.size() && IsDigit(body[i + 1])) {
       size_t end = i + 1;
       while (end < body.size() && IsDigit(body[end])) ++end;
+      if (end - i - 1 > kMaxIdDigits) {
+        entity.fault = "a reference number too long to be one";
+        return;
+      }
       entity.references.push_back({std::stol(body.substr(i + 1, end - i - 1)), depth > attributeDepth});
       i = end - 1;
     }

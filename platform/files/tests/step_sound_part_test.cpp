@@ -192,12 +192,14 @@ TEST(StepEntities, StatementsReferencesAndTheirFaultsAreRead) {
       "junk;\n"
       "#7=LINE('',#1,#2) x;\n"
       "x\ny;\n"
+      "#8=LINE('',#1234567890123456789012,#2);\n"
       "ENDSEC;\nEND-ISO-10303-21;\n";
   const auto e = files::ParseStepEntities(text);
   ASSERT_TRUE(e.has_value());
   EXPECT_EQ(e->head.substr(e->head.size() - 5), "DATA;");
   EXPECT_EQ(e->tail, "ENDSEC;\nEND-ISO-10303-21;\n");
-  ASSERT_EQ(e->byId.size(), 5u);
+  ASSERT_EQ(e->byId.size(), 6u);
+  EXPECT_EQ(e->byId.at(8).fault, "a reference number too long to be one");
   EXPECT_EQ(e->byId.at(1).line, 6);
   EXPECT_EQ(e->Strings(1), (std::vector<std::string>{"p-1", "plate 'A'", ""}));
   ASSERT_EQ(e->byId.at(1).references.size(), 1u);
