@@ -1,4 +1,4 @@
-// `fabdoc import MODEL.step DIR` and `fabdoc export PART OUT.step`.
+// `fabdoc import MODEL.step DIR [--partial]` and `fabdoc export PART OUT.step`.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -13,14 +13,25 @@
 namespace fabdoc::app {
 
 int ImportCommand(const Args& args) {
-  if (args.size() != 2) throw UsageError("import takes a STEP file and a folder: import MODEL.step DIR");
-  RequireWritableFolder(args[1]);
-  std::vector<std::string> notes;
-  const auto written = platform::files::ImportStep(platform::ToAbsoluteHostPath(args[0]),
-                                                   platform::ToAbsoluteHostPath(args[1]), &notes);
+  Args paths;
+  bool soundPart = false;
+  for (const auto& arg : args) {
+    if (arg == "--partial") soundPart = true;
+    else paths.push_back(arg);
+  }
+  if (paths.size() != 2)
+    throw UsageError("import takes a STEP file and a folder: import MODEL.step DIR [--partial]");
+  RequireWritableFolder(paths[1]);
+  std::vector<std::string> notes, skipped;
+  const auto written = platform::files::ImportStep(
+      platform::ToAbsoluteHostPath(paths[0]), platform::ToAbsoluteHostPath(paths[1]), &notes,
+      soundPart ? platform::files::DamagedStep::ImportSoundPart : platform::files::DamagedStep::Refuse, &skipped);
   for (const auto& note : notes) std::fprintf(stderr, "fabdoc: note: %s\n", note.c_str());
   for (const auto& path : written) std::printf("%s\n", platform::ToLocalPath(path).c_str());
-  return 0;
+  if (skipped.empty()) return 0;
+  for (const auto& what : skipped) std::fprintf(stderr, "fabdoc: skipped: %s\n", what.c_str());
+  std::fprintf(stderr, "fabdoc: partial import: %s is damaged; only its sound part was imported\n", paths[0].c_str());
+  return kPartialImport;
 }
 
 int ExportCommand(const Args& args) {

@@ -11,11 +11,14 @@ using Args = std::vector<std::string>;
 
 int RunJournalCommand(const Args& args);   // run JOURNAL [--startup DIR]
 int InfoCommand(const Args& args);         // info PART [--json]
-int ImportCommand(const Args& args);       // import MODEL.step DIR
+int ImportCommand(const Args& args);       // import MODEL.step DIR [--partial]
 int ExportCommand(const Args& args);       // export PART OUT.step
 int ExampleCommand(const Args& args);      // example frame DIR
 int RenderCommand(const Args& args);       // render PART OUTDIR [--sheet NAME]... [--format F]
 int FlatCommand(const Args& args);         // flat PART OUTDIR
+
+// The exit code of an import that left out the damaged part of its file.
+inline constexpr int kPartialImport = 3;
 
 // Thrown for a wrong command line; main prints it with the usage text.
 struct UsageError : std::runtime_error {

@@ -29,18 +29,7 @@ namespace {
 
 std::string SeedFile(const std::string& dir) {
   Session::Get().Reset();
-  Part& frame = Session::Get().NewPart(ToHostPath(dir + "/frame.prt"));
-  fabdoc_test::AddBox(frame, 0, 0, 0, 100, 50, 8, "plate");
-  fabdoc_test::AddRectTube(frame, 50, 30, 3, 400, "tube").display.color = 6;
-  Part& top = Session::Get().NewPart(ToHostPath(dir + "/top.prt"));
-  fabdoc_test::AddPipe(top, 48, 3.5, 300, "pipe");
-  for (int i = 0; i < 2; ++i) {
-    Instance instance;
-    instance.partPath = frame.path;
-    instance.name = instance.instanceName = "FRAME-" + std::to_string(i + 1);
-    instance.transform = Transform::Translation(300.0 * i, 0, 0);
-    top.AddInstance(instance);
-  }
+  Part& top = fabdoc_test::AddFrameAssembly(dir);
   files::ExportStep(top, ToHostPath(dir + "/seed.step"));
   Session::Get().Reset();
   std::ifstream in(dir + "/seed.step", std::ios::binary);

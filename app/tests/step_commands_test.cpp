@@ -120,3 +120,42 @@ TEST_F(StepCommands, WrongArgumentsAndUnusableFoldersAreRefusedNamingThem) {
             std::string::npos);
   EXPECT_FALSE(fs::exists(dir / "x.step"));
 }
+
+TEST_F(StepCommands, PartialImportWritesTheSoundPartsAndSaysItIsPartial) {
+  const auto written = Lines(RunCommand(ExampleCommand, {"frame", (dir / "frame").string()}));
+  ASSERT_FALSE(written.empty());
+  const std::string step = (dir / "frame.step").string();
+  RunCommand(ExportCommand, {written[0], step});
+  // One solid of the file loses its shell.
+  std::ifstream in(step, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const size_t solid = text.find("MANIFOLD_SOLID_BREP(");
+  ASSERT_NE(solid, std::string::npos);
+  const size_t ref = text.find('#', solid);
+  text.replace(ref, text.find(')', ref) - ref, "#999999");
+  const std::string damaged = (dir / "damaged.step").string();
+  std::ofstream(damaged, std::ios::binary) << text;
+
+  EXPECT_NE(ErrorOf<std::runtime_error>(ImportCommand, {damaged, (dir / "whole").string()}).find("damaged STEP file"),
+            std::string::npos);
+  EXPECT_TRUE(fs::is_empty(dir / "whole")) << "without --partial nothing is written";
+
+  platform::Session::Get().Reset();
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  const int code = ImportCommand({damaged, (dir / "sound").string(), "--partial"});
+  const auto files = Lines(testing::internal::GetCapturedStdout());
+  const std::string errors = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(code, kPartialImport);
+  EXPECT_NE(errors.find("fabdoc: skipped: product \""), std::string::npos) << errors;
+  EXPECT_NE(errors.find("partial import"), std::string::npos) << errors;
+  ASSERT_FALSE(files.empty());
+  auto bodies = [](const std::vector<std::string>& paths) {
+    size_t n = 0;
+    for (const auto& path : paths) n += platform::files::ReadPart(platform::ToHostPath(path))->Objects().size();
+    return n;
+  };
+  EXPECT_LE(files.size(), written.size());
+  EXPECT_LT(bodies(files), bodies(written)) << "the damaged product's bodies are not written";
+  EXPECT_GT(bodies(files), 0u);
+}

@@ -118,7 +118,7 @@ PK_ERROR_code_t PK_TOPOL_eval_mass_props(int n_topols, const PK_TOPOL_t topols[]
         throw HostError(HostStatus::WrongObjectType, "bodies, faces and edges cannot be evaluated together");
       si = kind;
       if (auto* body = dynamic_cast<Body*>(&entity)) {
-        parts.push_back(MassOfBody(*body, wantInertia));
+        parts.push_back(MassOfBody(*body, wantInertia, wantPeriphery));
       } else {
         auto& ref = static_cast<TopologyRef&>(entity);
         parts.push_back(MassOfTopology(ref.body->SubShape(ref), wantInertia));

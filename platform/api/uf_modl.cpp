@@ -90,7 +90,7 @@ int UF_MODL_ask_mass_props_3d(tag_t* objects, int num_objects, int type, int uni
       Body& body = BodyOf(object);
       if (body.BodyType() != kSolidBodyType)
         throw HostError(HostStatus::WrongObjectType, TagText(objects[i]) + " is a sheet body, not a solid");
-      const MassProperties& m = body.Mass();
+      const MassProperties m = body.Mass();
       const auto centroid = ReportPlacement(object).Apply(m.centroid);
       area += m.area;
       volume += m.volume;

@@ -4,12 +4,14 @@
 //   2. translate it with the XCAF writer,
 //   3. put back what the writer leaves out: body names on their solids and instance
 //      names on the assembly usages,
-//   4. write the STEP text beside the target and rename it into place.
+//   4. write the STEP text, its names escaped to ASCII, beside the target and rename
+//      it into place.
 #include "platform/files/step_export.h"
 
 #include <algorithm>
 #include <map>
 #include <set>
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -271,9 +273,12 @@ void ExportStep(Part& root, const std::string& stepHostPath) {
   Handle(StepData_StepModel) model = writer.ChangeWriter().Model();
   auto protocol = Handle(StepData_Protocol)::DownCast(writer.ChangeWriter().WS()->Protocol());
   WriteFileAtomically(local, local, [&](std::ostream& out) {
-    StepData_StepWriter text(model);
-    text.SendModel(protocol);
-    if (!text.Print(out)) throw HostError(HostStatus::FileError, local + ": the STEP text could not be written");
+    StepData_StepWriter writer(model);
+    writer.SendModel(protocol);
+    std::ostringstream text;
+    if (!writer.Print(text)) throw HostError(HostStatus::FileError, local + ": the STEP text could not be written");
+    // Names in Chinese and other scripts go out escaped, as every STEP reader expects.
+    out << EscapeNonAscii(text.str());
   });
 }
 

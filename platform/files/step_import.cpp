@@ -3,10 +3,12 @@
 //   2. remember the names the file gives its solids (the document keeps product names only),
 //   3. walk the products from the top: each becomes a part, each component an instance,
 //      each solid a body with its name, nearest host colour and numeric layer,
-//   4. on any failure close every part made, so nothing half-read stays in the session.
+//   4. on any failure close every part made, so nothing half-read stays in the session;
+//   5. a damaged file, where the user asks for it, is cut down to its sound products first.
 #include "platform/files/step_import.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -41,7 +43,9 @@
 #include "platform/base/host_error.h"
 #include "platform/files/isolated_run.h"
 #include "platform/files/part_file.h"
+#include "platform/files/step_entities.h"
 #include "platform/files/step_load_check.h"
+#include "platform/files/step_sound_part.h"
 #include "platform/files/step_support.h"
 #include "platform/geometry/body.h"
 #include "platform/objects/color_table.h"
@@ -366,6 +370,85 @@ StepImport Translate(const std::string& text, const std::string& local, const st
   return builder.Commit();
 }
 
+// The translator trusts what the load check lets through: a damaged file can still
+// crash it, so every import runs in a child process first. Nothing when it went well.
+std::optional<std::string> FailureToTranslate(const std::string& text, const std::string& local,
+                                              const std::string& hostFolder) {
+  auto trial = [&] {
+    try {
+      Translate(text, local, hostFolder);
+    } catch (const HostError& e) {
+      return std::string(e.what());
+    }
+    return std::string();
+  };
+  IsolationLimits limits;
+  limits.seconds = 60 + static_cast<unsigned>(text.size() >> 16);
+  limits.extraMemory = (std::size_t(2) << 30) + 200 * text.size();
+  return FailureInIsolation(trial, limits);
+}
+
+// The entities the translator's load check fails, read in a child process; empty when
+// the reader cannot read the file at all (the statements' own faults must then do).
+std::map<long, std::string> TranslatorFaults(const std::string& text, const std::string& local) {
+  constexpr const char* kMarker = "faults:";
+  auto check = [&] {
+    QuietTranslator quiet;
+    STEPCAFControl_Reader reader;
+    std::istringstream stream(text);
+    if (reader.ChangeReader().ReadStream(local.c_str(), stream) != IFSelect_RetDone) return std::string();
+    std::string encoded = kMarker;
+    for (const LoadFault& fault : LoadFaults(reader.ChangeReader()))
+      encoded += std::to_string(fault.id) + "\x1f" + fault.why + "\x1e";
+    return encoded;
+  };
+  std::map<long, std::string> faults;
+  const auto said = FailureInIsolation(check);
+  if (!said || !said->starts_with(kMarker)) return faults;
+  std::istringstream in(said->substr(std::string(kMarker).size()));
+  for (std::string record; std::getline(in, record, '\x1e');) {
+    const size_t split = record.find('\x1f');
+    if (split != std::string::npos) faults.emplace(std::atol(record.c_str()), record.substr(split + 1));
+  }
+  return faults;
+}
+
+// Imports the products and components of a damaged file whose entities are all sound.
+// A product that still breaks the translator is found by translating each alone, and
+// left out too. `crashed`: the whole file broke the translator rather than being refused.
+StepImport ReadSoundPart(const std::string& text, const std::string& local, const std::string& hostFolder,
+                         const std::string& refusal, bool crashed) {
+  const auto entities = ParseStepEntities(text);
+  if (!entities) throw HostError(HostStatus::FileError, refusal);
+  const std::map<long, std::string> faults = TranslatorFaults(text, local);
+  const std::vector<long> products = ProductsOf(*entities);
+  std::set<long> untranslatable;
+  for (;;) {
+    const SoundStepPart part = SoundPartOf(*entities, faults, untranslatable);
+    // Nothing damaged to leave out: the refusal has another cause.
+    if (part.skipped.empty() && !crashed) throw HostError(HostStatus::FileError, refusal);
+    if (part.keptProducts.empty()) {
+      std::string why = refusal;
+      const std::string nothing = "; nothing was imported";
+      if (why.ends_with(nothing)) why.erase(why.size() - nothing.size());
+      throw HostError(HostStatus::FileError, why + "; no product in it is sound" + nothing);
+    }
+    if (!FailureToTranslate(part.text, local, hostFolder)) {
+      StepImport imported = Translate(part.text, local, hostFolder);
+      imported.skipped = part.skipped;
+      return imported;
+    }
+    const size_t before = untranslatable.size();
+    for (long product : part.keptProducts) {
+      std::set<long> others(products.begin(), products.end());
+      others.erase(product);
+      if (FailureToTranslate(SoundPartOf(*entities, faults, others).text, local, hostFolder))
+        untranslatable.insert(product);
+    }
+    if (untranslatable.size() == before) throw HostError(HostStatus::FileError, refusal);
+  }
+}
+
 }  // namespace
 
 std::string PartFileStem(const std::string& gbkName) {
@@ -387,39 +470,30 @@ std::string PartFileStem(const std::string& gbkName) {
   return stem.empty() ? "part" : stem;
 }
 
-StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFolder) {
+StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFolder, DamagedStep damaged) {
   const std::string local = ToLocalPath(stepHostPath);
   CheckStepFile(local);
   const std::string text = StepText(local);
-  // The translator trusts what the load check lets through: a damaged file can still
-  // crash it, so the whole import runs in a child process first.
-  auto trial = [&] {
-    try {
-      Translate(text, local, hostFolder);
-    } catch (const HostError& e) {
-      return std::string(e.what());
-    }
-    return std::string();
-  };
-  IsolationLimits limits;
-  limits.seconds = 60 + static_cast<unsigned>(text.size() >> 16);
-  limits.extraMemory = (std::size_t(2) << 30) + 200 * text.size();
-  if (auto failure = FailureInIsolation(trial, limits)) {
-    if (failure->starts_with(local + ": ")) throw HostError(HostStatus::FileError, *failure);
-    throw HostError(HostStatus::FileError, local + ": damaged STEP file, " + *failure + "; nothing was imported");
-  }
-  return Translate(text, local, hostFolder);
+  const auto failure = FailureToTranslate(text, local, hostFolder);
+  if (!failure) return Translate(text, local, hostFolder);
+  const std::string refusal = failure->starts_with(local + ": ")
+                                  ? *failure
+                                  : local + ": damaged STEP file, " + *failure + "; nothing was imported";
+  if (damaged == DamagedStep::Refuse) throw HostError(HostStatus::FileError, refusal);
+  return ReadSoundPart(text, local, hostFolder, refusal, !failure->starts_with(local + ": "));
 }
 
 std::vector<std::string> ImportStep(const std::string& stepHostPath, const std::string& hostFolder,
-                                    std::vector<std::string>* notes) {
-  StepImport imported = ReadStep(stepHostPath, hostFolder);
+                                    std::vector<std::string>* notes, DamagedStep damaged,
+                                    std::vector<std::string>* skipped) {
+  StepImport imported = ReadStep(stepHostPath, hostFolder, damaged);
   std::vector<std::string> written;
   for (Part* part : imported.parts) {
     SavePart(*part, part->path);
     written.push_back(part->path);
   }
   if (notes) *notes = std::move(imported.notes);
+  if (skipped) *skipped = std::move(imported.skipped);
   return written;
 }
 

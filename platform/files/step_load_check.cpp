@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 #include <Interface_Check.hxx>
 #include <Interface_CheckIterator.hxx>
@@ -29,7 +30,29 @@ int DefinitionLine(const std::string& text, const std::string& label) {
   return 0;
 }
 
+// The number of entity `number` of the model as the file wrote it, 0 when it has none.
+long FileId(const Handle(Interface_InterfaceModel)& model, int number) {
+  Handle(TCollection_HAsciiString) label = model->StringLabel(model->Value(number));
+  if (label.IsNull() || label->Length() < 2 || label->Value(1) != '#') return 0;
+  return std::atol(label->ToCString() + 1);
+}
+
 }  // namespace
+
+std::vector<LoadFault> LoadFaults(XSControl_Reader& reader) {
+  std::vector<LoadFault> faults;
+  Handle(XSControl_WorkSession) session = reader.WS();
+  Handle(Interface_InterfaceModel) model = session->Model();
+  if (model.IsNull()) return faults;
+  const Interface_CheckIterator checks = session->ModelCheckList(false);
+  for (checks.Start(); checks.More(); checks.Next()) {
+    const Handle(Interface_Check)& check = checks.Value();
+    const int number = checks.Number();
+    if (check.IsNull() || !check->HasFailed() || number <= 0 || number > model->NbEntities()) continue;
+    if (const long id = FileId(model, number)) faults.push_back({id, check->CFail(1)});
+  }
+  return faults;
+}
 
 std::optional<std::string> FirstLoadFault(XSControl_Reader& reader, const std::string& text) {
   Handle(XSControl_WorkSession) session = reader.WS();

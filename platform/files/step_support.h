@@ -24,6 +24,13 @@ std::string StepTextToHost(std::string_view bytes, bool* replaced = nullptr);
 std::string ExtendedToUtf8(const TCollection_ExtendedString& text);
 TCollection_ExtendedString HostToExtended(std::string_view gbk);
 
+// STEP files are ASCII: text beyond it is written with the standard's escapes,
+// \X2\hhhh…\X0\ (and \X4\ beyond the basic plane); a stray byte as \X\hh.
+std::string EscapeNonAscii(std::string_view utf8);
+// A string as a STEP file writes it (between its quotes) as UTF-8: '' and \\ and the
+// escapes \X\hh, \S\c, \X2\…\X0\, \X4\…\X0\ decoded, code page switches \P?\ ignored.
+std::string UnescapeStepString(std::string_view text);
+
 
 // A fresh XCAF document, closed when it goes out of scope.
 class XcafDocument {

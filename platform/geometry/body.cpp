@@ -5,6 +5,7 @@
 #include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
 #include <TopAbs_ShapeEnum.hxx>
+#include <gp_Mat.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
@@ -27,7 +28,9 @@ void Body::SetShape(TopoDS_Shape shape) {
   DropTopologyTags();
   shape_ = std::move(shape);
   ++revision_;
-  mass_.reset();
+  volume_.reset();
+  area_.reset();
+  surfaceCentroid_.reset();
   box_.reset();
   maps_.reset();
 }
@@ -37,19 +40,38 @@ int Body::BodyType() const {
   return solids.More() ? kSolidBodyType : kSheetBodyType;
 }
 
+namespace {
+
+void RequireShape(const TopoDS_Shape& shape) {
+  if (shape.IsNull()) throw HostError(HostStatus::NoGeometry, "mass properties of an empty shape");
+}
+
+std::array<double, 3> Coords(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
+
+}  // namespace
+
+VolumeFigures ComputeVolumeFigures(const TopoDS_Shape& shape) {
+  RequireShape(shape);
+  GProp_GProps props;
+  BRepGProp::VolumeProperties(shape, props);
+  VolumeFigures result;
+  result.volume = props.Mass();
+  result.centroid = Coords(props.CentreOfMass());
+  const gp_Mat inertia = props.MatrixOfInertia();
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) result.inertia[i * 3 + j] = inertia.Value(i + 1, j + 1);
+  return result;
+}
+
 MassProperties ComputeMassProperties(const TopoDS_Shape& shape, double density) {
-  if (shape.IsNull())
-    throw HostError(HostStatus::NoGeometry, "mass properties of an empty shape");
-  MassProperties result;
-  GProp_GProps volume;
-  BRepGProp::VolumeProperties(shape, volume);
+  const VolumeFigures volume = ComputeVolumeFigures(shape);
   GProp_GProps surface;
   BRepGProp::SurfaceProperties(shape, surface);
-  result.volume = volume.Mass();
+  MassProperties result;
+  result.volume = volume.volume;
   result.area = surface.Mass();
   result.mass = result.volume * density;
-  gp_Pnt c = result.volume > 0 ? volume.CentreOfMass() : surface.CentreOfMass();
-  result.centroid = {c.X(), c.Y(), c.Z()};
+  result.centroid = result.volume > 0 ? volume.centroid : Coords(surface.CentreOfMass());
   return result;
 }
 
@@ -64,9 +86,31 @@ Box ComputeAxisBox(const TopoDS_Shape& shape) {
   return result;
 }
 
-const MassProperties& Body::Mass() const {
-  if (!mass_) mass_ = ComputeMassProperties(shape_, density);
-  return *mass_;
+const VolumeFigures& Body::Volume() const {
+  if (!volume_) volume_ = ComputeVolumeFigures(shape_);
+  return *volume_;
+}
+
+double Body::SurfaceArea() const {
+  if (!area_) {
+    RequireShape(shape_);
+    GProp_GProps surface;
+    BRepGProp::SurfaceProperties(shape_, surface);
+    area_ = surface.Mass();
+    surfaceCentroid_ = Coords(surface.CentreOfMass());
+  }
+  return *area_;
+}
+
+MassProperties Body::Mass() const {
+  const VolumeFigures& v = Volume();
+  MassProperties result;
+  result.volume = v.volume;
+  result.area = SurfaceArea();
+  result.mass = v.volume * density;
+  // A sheet body has no volume to centre: its surface stands in.
+  result.centroid = v.volume > 0 ? v.centroid : *surfaceCentroid_;
+  return result;
 }
 
 Box Body::AxisBox() const {

@@ -23,6 +23,13 @@ struct MassProperties {
   std::array<double, 3> centroid{};     // mm
 };
 
+// What one volume integration of the modeller yields, at unit density.
+struct VolumeFigures {
+  double volume = 0;                    // mm^3
+  std::array<double, 3> centroid{};     // mm
+  std::array<double, 9> inertia{};      // mm^5 about the centroid, row by row
+};
+
 struct Box {
   std::array<double, 3> min{};
   std::array<double, 3> max{};
@@ -54,8 +61,11 @@ public:
 
   // kSolidBodyType when the shape holds at least one solid, else kSheetBodyType.
   int BodyType() const;
-  const MassProperties& Mass() const;   // cached
-  Box AxisBox() const;                  // cached
+  // Measurements are cached until SetShape; the mass follows `density` as it is now.
+  MassProperties Mass() const;
+  const VolumeFigures& Volume() const;
+  double SurfaceArea() const;
+  Box AxisBox() const;
 
   std::vector<Tag> FaceTags();
   std::vector<Tag> EdgeTags();
@@ -74,7 +84,9 @@ private:
 
   TopoDS_Shape shape_;
   int revision_ = 0;
-  mutable std::optional<MassProperties> mass_;
+  mutable std::optional<VolumeFigures> volume_;
+  mutable std::optional<double> area_;
+  mutable std::optional<std::array<double, 3>> surfaceCentroid_;
   mutable std::optional<Box> box_;
   struct TopologyMaps;
   mutable std::shared_ptr<TopologyMaps> maps_;
@@ -84,6 +96,7 @@ private:
 
 // Measurements of a shape that is not (or not only) a body.
 MassProperties ComputeMassProperties(const TopoDS_Shape& shape, double density);
+VolumeFigures ComputeVolumeFigures(const TopoDS_Shape& shape);
 Box ComputeAxisBox(const TopoDS_Shape& shape);
 
 }  // namespace platform

@@ -21,18 +21,16 @@ std::array<double, 3> Coords(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
 
 }  // namespace
 
-TopologyMass MassOfBody(const Body& body, bool withInertia) {
-  const MassProperties& cached = body.Mass();
+TopologyMass MassOfBody(const Body& body, bool withInertia, bool withPeriphery) {
+  const VolumeFigures& cached = body.Volume();
   TopologyMass m;
   m.amount = cached.volume;
-  m.mass = cached.mass;
-  m.periphery = cached.area;
+  m.mass = cached.volume * body.density;
   m.centroid = cached.centroid;
-  if (withInertia) {
-    GProp_GProps volume;
-    BRepGProp::VolumeProperties(body.Shape(), volume);
-    m.inertia = Rows(volume.MatrixOfInertia(), body.density);  // unit density -> the body's
-  }
+  if (cached.volume <= 0) m.centroid = body.Mass().centroid;
+  if (withPeriphery) m.periphery = body.SurfaceArea();
+  if (withInertia)
+    for (int k = 0; k < 9; ++k) m.inertia[k] = cached.inertia[k] * body.density;  // unit density -> the body's
   return m;
 }
 

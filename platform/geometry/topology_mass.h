@@ -1,6 +1,6 @@
-// Mass properties of bodies, faces and edges in the units of the platform (mm, g),
-// including the inertia the body cache does not hold. Faces and edges have unit
-// density: their "mass" is their area (mm^2) or length (mm).
+// Mass properties of bodies, faces and edges in the units of the platform (mm, g), for
+// the modeller interface. Faces and edges have unit density: their "mass" is their
+// area (mm^2) or length (mm).
 #pragma once
 #include <array>
 #include <vector>
@@ -19,8 +19,9 @@ struct TopologyMass {
   std::array<double, 9> inertia{};  // about the centroid, mass x mm^2, row by row
 };
 
-// One body (figures from its cache unless inertia is wanted).
-TopologyMass MassOfBody(const Body& body, bool withInertia);
+// One body, from the figures it caches until its shape changes; its surface area
+// (the periphery) is only integrated when asked for.
+TopologyMass MassOfBody(const Body& body, bool withInertia, bool withPeriphery);
 // One face or edge.
 TopologyMass MassOfTopology(const TopoDS_Shape& faceOrEdge, bool withInertia);
 // Several together: amounts and masses add, the centroid is mass-weighted and the

@@ -7,6 +7,8 @@
 #include <BRepPrimAPI_MakeCylinder.hxx>
 #include <gp_Ax2.hxx>
 
+#include "platform/text/host_path.h"
+
 namespace fabdoc_test {
 
 using platform::Body;
@@ -41,6 +43,23 @@ Body& AddPipe(platform::Part& part, double od, double t, double l, const std::st
   TopoDS_Shape outer = BRepPrimAPI_MakeCylinder(axis, od / 2, l).Shape();
   TopoDS_Shape inner = BRepPrimAPI_MakeCylinder(below, od / 2 - t, l + 2).Shape();
   return AddShape(part, BRepAlgoAPI_Cut(outer, inner).Shape(), name);
+}
+
+platform::Part& AddFrameAssembly(const std::string& dir) {
+  platform::Session& session = platform::Session::Get();
+  platform::Part& frame = session.NewPart(platform::ToHostPath(dir + "/frame.prt"));
+  AddBox(frame, 0, 0, 0, 100, 50, 8, "plate");
+  AddRectTube(frame, 50, 30, 3, 400, "tube").display.color = 6;
+  platform::Part& top = session.NewPart(platform::ToHostPath(dir + "/top.prt"));
+  AddPipe(top, 48, 3.5, 300, "pipe");
+  for (int i = 0; i < 2; ++i) {
+    platform::Instance instance;
+    instance.partPath = frame.path;
+    instance.name = instance.instanceName = "FRAME-" + std::to_string(i + 1);
+    instance.transform = platform::Transform::Translation(300.0 * i, 0, 0);
+    top.AddInstance(instance);
+  }
+  return top;
 }
 
 std::string FreshDir(const std::string& name) {

@@ -33,6 +33,11 @@ platform::Body& AddRectTube(platform::Part& part, double w, double d, double t, 
 platform::Body& AddPipe(platform::Part& part, double od, double t, double l,
                         const std::string& name = "");
 
+// A small assembly in the folder `dir` (this machine's form), nothing saved: "top.prt"
+// holds a pipe 48 x 3.5 x 300 named "pipe" and two instances, FRAME-1 and FRAME-2 300 mm
+// apart, of "frame.prt", which holds a plate 100 x 50 x 8 "plate" and a tube "tube" of colour 6.
+platform::Part& AddFrameAssembly(const std::string& dir);
+
 // The axis-aligned box has these corners, to 1e-6 mm.
 void ExpectBox(const platform::Box& box, std::array<double, 3> min, std::array<double, 3> max);
 

@@ -3,10 +3,14 @@
 // the add-on's literals here are GBK.
 #include <algorithm>
 #include <fstream>
+#include <string>
+
+#include <BRepPrimAPI_MakeBox.hxx>
 
 #include "addon/host/tests/journal_fixture.h"
 #include "app/example/product.h"
 #include "platform/assemblies/occurrence.h"
+#include "platform/geometry/body.h"
 #include "platform/text/host_path.h"
 
 using namespace platform;
@@ -153,6 +157,36 @@ action attrV2
   EXPECT_EQ(out.find("message:"), std::string::npos) << "no coincident copy among the plates: " << out;
   // Other bodies are untouched.
   for (Object* column : BodiesNamed("立柱")) EXPECT_EQ(AttributeText(*column, "DB_PART_NO"), "<none>");
+}
+
+TEST_F(AttributeWriter, ABodyWhoseShapeChangedAfterMeasuringIsNoLongerIdentical) {
+  auto run = [&](const char8_t* partNo) {
+    std::u8string journal = u8R"J(
+action attrV2
+  select blockxuanzhe body:P-底座-2/盖板#1
+  set blockgunge "钢板"
+  set blockPartName "盖板"
+  set blockPartNo ")J";
+    journal += partNo;
+    journal += u8"\"\n  apply\n  cancel\n";
+    Run(journal.c_str());
+  };
+  run(u8"P-2-5");  // every body measured once
+  auto plates = BodiesNamed("盖板");
+  ASSERT_EQ(plates.size(), 3u);
+  auto guard = std::find_if(plates.begin(), plates.end(), [&](Object* p) {
+    return HostFileStem(session().Prototype(*p).owner->path) == "P-护罩-3";
+  });
+  ASSERT_NE(guard, plates.end());
+  // The same faces and edges, 3 mm thick instead of 2: no longer the same part.
+  auto& body = dynamic_cast<Body&>(session().Prototype(**guard));
+  const Box before = body.AxisBox();
+  auto size = before.Size();
+  *std::min_element(size.begin(), size.end()) += 1;
+  body.SetShape(BRepPrimAPI_MakeBox(gp_Pnt(before.min[0], before.min[1], before.min[2]), size[0], size[1], size[2]).Shape());
+  run(u8"P-2-6");
+  for (Object* plate : plates)
+    EXPECT_EQ(AttributeText(*plate, "DB_PART_NO"), plate == *guard ? "P-2-5" : "P-2-6");
 }
 
 TEST_F(AttributeWriter, CoincidentCopyIsColouredRedAndReported) {

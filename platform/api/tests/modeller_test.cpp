@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+#include <BRepPrimAPI_MakeBox.hxx>
+
 #include "tests/support/api_fixture.h"
 
 using namespace platform;
@@ -153,4 +155,39 @@ TEST_F(Modeller, BadCallsGiveModellerErrors) {
   ASSERT_EQ(PK_TOPOL_eval_mass_props(2, two, 0.99, &options, &amount, &mass, cog, inertia, &periphery), 0);
   EXPECT_NEAR(amount, 2e-6, 1e-15);
   EXPECT_NEAR(cog[0], 0.05, 1e-12);  // (5 + 95) / 2 mm
+}
+
+TEST_F(Modeller, FiguresKeptForABodyFollowItsShapeAndDensity) {
+  Body& plate = AddBox(*part, 0, 0, 0, 100, 50, 8);
+  const PK_BODY_t ps = PsTag(plate.GetTag());
+  const Eval first = Evaluate(ps);
+  ASSERT_EQ(first.error, PK_ERROR_no_errors);
+  EXPECT_NEAR(first.amount * 1e9, 40000, 1e-6);
+  // Asked again, the same figures; the inertia too (about Z: m (100^2 + 50^2) / 12).
+  const Eval again = Evaluate(ps);
+  EXPECT_EQ(again.amount, first.amount);
+  const double kg = 40000 * 7.8e-6;
+  EXPECT_NEAR(again.inertia[8], kg * (0.1 * 0.1 + 0.05 * 0.05) / 12, 1e-12);
+  EXPECT_EQ(again.inertia[8], first.inertia[8]);
+
+  // A new shape is measured afresh: 200 x 50 x 8, moved up 10.
+  plate.SetShape(BRepPrimAPI_MakeBox(gp_Pnt(0, 0, 10), 200, 50, 8).Shape());
+  const Eval grown = Evaluate(PsTag(plate.GetTag()));
+  EXPECT_NEAR(grown.amount * 1e9, 80000, 1e-6);
+  EXPECT_NEAR(grown.cog[0], 0.1, 1e-12);
+  EXPECT_NEAR(grown.cog[2], 0.014, 1e-12);
+  EXPECT_NEAR(grown.inertia[8], 2 * kg * (0.2 * 0.2 + 0.05 * 0.05) / 12, 1e-12);
+  int faces = 0;
+  PK_FACE_t* list = nullptr;
+  ASSERT_EQ(PK_BODY_ask_faces(ps, &faces, &list), PK_ERROR_no_errors);
+  PK_MEMORY_free(list);
+  EXPECT_EQ(faces, 6);
+
+  // A density set after measuring changes the mass, not the volume.
+  plate.density = 2.7e-3;
+  const Eval aluminium = Evaluate(ps);
+  EXPECT_EQ(aluminium.amount, grown.amount);
+  EXPECT_NEAR(aluminium.mass, 80000e-9 * 2700, 1e-9);
+  EXPECT_NEAR(plate.Mass().mass, 80000 * 2.7e-3, 1e-6);
+  EXPECT_NEAR(aluminium.inertia[8], grown.inertia[8] * 2.7 / 7.8, 1e-12);
 }

@@ -1,5 +1,6 @@
 // STEP export: what goes out comes back in the same (structure, geometry, names,
 // colours, layers, placements), and a file that cannot be written is refused.
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include "platform/files/part_file.h"
 #include "platform/files/step_export.h"
 #include "platform/files/step_import.h"
+#include "platform/files/step_support.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
 #include "tests/support/test_model.h"
@@ -231,4 +233,67 @@ TEST_F(StepExport, RefusesAnUnwritableFolderAndAMissingComponentAndKeepsTheOldFi
   self.name = self.instanceName = "p";
   part.AddInstance(self);
   EXPECT_THROW(files::ExportStep(part, ToHostPath(out)), HostError);
+}
+
+TEST_F(StepExport, NamesInOtherScriptsGoOutEscapedAndComeBackTheSame) {
+  Part& plate = session().NewPart(Host("钢板.prt"));
+  Body& body = AddBox(plate, 0, 0, 0, 200, 100, 8, Gbk("钢板"));
+  body.display.color = 186;
+  body.display.layer = 12;
+  Part& top = session().NewPart(Host("机架.prt"));
+  for (const char* name : {"机架-3", "钢板"}) {
+    Instance instance;
+    instance.partPath = plate.path;
+    instance.name = Gbk("钢板");
+    instance.instanceName = Gbk(name);
+    instance.transform = Transform::Translation(instance.instanceName == Gbk("钢板") ? 500 : 0, 0, 0);
+    top.AddInstance(instance);
+  }
+  files::ExportStep(top, Host("机架.step"));
+  session().Reset();
+
+  std::ifstream file(dir + "/机架.step", std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+      << "a STEP file is ASCII";
+  // 机架-3: U+673A U+67B6, then ASCII again.
+  EXPECT_NE(text.find("'\\X2\\673A67B6\\X0\\-3'"), std::string::npos);
+
+  files::StepImport in = files::ReadStep(Host("机架.step"), Host("in"));
+  ASSERT_EQ(in.root->Instances().size(), 2u);
+  EXPECT_EQ(in.root->Instances()[0].instanceName, Gbk("机架-3"));
+  EXPECT_EQ(in.root->Instances()[1].instanceName, Gbk("钢板"));
+  EXPECT_TRUE(SameHostPath(in.root->Instances()[0].partPath, Host("in/钢板.prt")));
+  Part* plateIn = session().FindPartByPath(in.root->Instances()[0].partPath);
+  ASSERT_NE(plateIn, nullptr);
+  const auto facts = FactsOf(*plateIn);
+  ASSERT_EQ(facts.size(), 1u);
+  EXPECT_EQ(facts[0].name, Gbk("钢板"));
+  EXPECT_EQ(facts[0].color, 186);
+  EXPECT_EQ(facts[0].layer, 12);
+
+  // Latin-1 escapes as other systems write them.
+  session().Reset();
+  std::string other = text;
+  other.replace(other.find("'\\X2\\673A67B6\\X0\\-3'"), 20, "'Caf\\S\\i-\\X\\E9'");
+  std::ofstream(dir + "/other.step", std::ios::binary) << other;
+  files::StepImport latin = files::ReadStep(Host("other.step"), Host("in2"));
+  ASSERT_EQ(latin.root->Instances().size(), 2u);
+  EXPECT_EQ(text::ToUtf8(latin.root->Instances()[0].instanceName), "Café-é");
+}
+
+TEST(StepText, EscapesGoOutAndComeBackForEveryScript) {
+  using files::EscapeNonAscii;
+  using files::UnescapeStepString;
+  EXPECT_EQ(EscapeNonAscii("机架-3"), "\\X2\\673A67B6\\X0\\-3");
+  EXPECT_EQ(EscapeNonAscii("plain 'text'"), "plain 'text'");
+  // Beyond the basic plane (U+20000), then a basic one: two escapes.
+  EXPECT_EQ(EscapeNonAscii("\xF0\xA0\x80\x80" "钢"), "\\X4\\00020000\\X0\\\\X2\\94A2\\X0\\");
+  EXPECT_EQ(EscapeNonAscii("a\xFF" "b"), "a\\X\\FFb") << "a stray byte stays a byte";
+  for (const char* name : {"机架-3", "钢板", "Café", "\xF0\xA0\x80\x80" "钢", "x"})
+    EXPECT_EQ(UnescapeStepString(EscapeNonAscii(name)), name);
+  EXPECT_EQ(UnescapeStepString("Caf\\S\\i"), "Café");
+  EXPECT_EQ(UnescapeStepString("Caf\\X\\E9"), "Café");
+  EXPECT_EQ(UnescapeStepString("\\PA\\a\\\\b''c"), "a\\b'c");
+  EXPECT_EQ(UnescapeStepString("\\X2\\673A\\X0\\"), "机");
 }

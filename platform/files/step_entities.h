@@ -1,0 +1,40 @@
+#pragma once
+// The DATA section of a STEP file as entity statements and the references between them,
+// read leniently: a statement that is not well formed is kept and marked, never fatal.
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform::files {
+
+struct StepReference {
+  long id = 0;
+  bool inAggregate = false;  // inside a list or set of the entity, not an attribute of its own
+};
+
+struct StepEntity {
+  long id = 0;
+  int line = 0;                     // 1-based line of "#id" in the file
+  std::string statement;            // "#id=...;" as written
+  std::vector<std::string> types;   // one name, or the parts of a complex entity
+  std::vector<StepReference> references;
+  std::optional<std::string> fault;  // why the statement itself is unsound
+};
+
+struct StepEntities {
+  std::string head;  // everything up to and including "DATA;"
+  std::string tail;  // from the "ENDSEC;" that closes the data on
+  std::map<long, StepEntity> byId;
+  std::vector<std::string> strays;  // statements without an entity id ("line N: ...")
+
+  bool Has(long id) const { return byId.count(id) != 0; }
+  bool IsA(long id, const char* type) const;
+  // The string attributes of an entity, in order, with '' read as a quote.
+  std::vector<std::string> Strings(long id) const;
+};
+
+// Splits `text` into its entities. Nothing when there is no DATA section.
+std::optional<StepEntities> ParseStepEntities(const std::string& text);
+
+}  // namespace platform::files
