@@ -74,6 +74,12 @@ bool Package::Has(const std::string& part) const {
   return std::any_of(parts_.begin(), parts_.end(), [&](const auto& p) { return p.first == part; });
 }
 
+std::vector<std::string> Package::PartNames() const {
+  std::vector<std::string> names;
+  for (const auto& p : parts_) names.push_back(p.first);
+  return names;
+}
+
 const std::string& Package::Get(const std::string& part) const {
   for (const auto& p : parts_)
     if (p.first == part) return p.second;

@@ -1,0 +1,27 @@
+# FABDOC_SANITIZE: every target built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# undefined behaviour aborts (no recovery), so a finding fails the test that met it.
+if(FABDOC_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+  add_library(fabdoc_sanitizer_defaults OBJECT ${CMAKE_CURRENT_LIST_DIR}/sanitizer_defaults.cpp)
+  target_compile_definitions(fabdoc_sanitizer_defaults PRIVATE
+    FABDOC_LSAN_SUPPRESSIONS="${CMAKE_CURRENT_LIST_DIR}/lsan.supp")
+endif()
+
+# Links the sanitizer defaults into every executable under `dir` (called once, at the end).
+function(fabdoc_link_sanitizer_defaults dir)
+  if(NOT FABDOC_SANITIZE)
+    return()
+  endif()
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target ${targets})
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+      target_link_libraries(${target} PRIVATE fabdoc_sanitizer_defaults)
+    endif()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(subdir ${subdirs})
+    fabdoc_link_sanitizer_defaults(${subdir})
+  endforeach()
+endfunction()
