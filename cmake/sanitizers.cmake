@@ -25,3 +25,18 @@ function(fabdoc_link_sanitizer_defaults dir)
     fabdoc_link_sanitizer_defaults(${subdir})
   endforeach()
 endfunction()
+
+# A target built the same way in every build: one whose output lands in the source tree's
+# data/ folder, shared by the normal and the sanitizer build, must load into both.
+function(fabdoc_without_sanitizers target)
+  if(NOT FABDOC_SANITIZE)
+    return()
+  endif()
+  foreach(property COMPILE_OPTIONS LINK_OPTIONS)
+    get_target_property(options ${target} ${property})
+    if(options)
+      list(FILTER options EXCLUDE REGEX "sanitize")
+      set_target_properties(${target} PROPERTIES ${property} "${options}")
+    endif()
+  endforeach()
+endfunction()

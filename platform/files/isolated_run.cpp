@@ -162,6 +162,7 @@ std::optional<std::string> UseItemsCheckedInIsolation(std::size_t count,
                                                       const std::function<std::string(std::size_t)>& checkItem,
                                                       const std::function<void(std::size_t)>& useItem,
                                                       const IsolationLimits& limits) {
+  if (count == 0) return std::nullopt;
   int fds[2];
   if (::pipe(fds) != 0) return std::string(kCannotStart) + std::strerror(errno) + ")";
   const pid_t child = ::fork();

@@ -18,6 +18,9 @@ namespace {
 // 2024-01-01 00:00 local time: a constant stamp keeps generated files reproducible.
 constexpr time_t kEntryTime = 1704067200;
 
+// Far above any sheet a BOM holds (Excel's own sheets stay well below it).
+constexpr zip_uint64_t kLargestPart = zip_uint64_t(256) << 20;
+
 std::string ZipErrorText(int code) {
   zip_error_t error;
   zip_error_init_with_code(&error, code);
@@ -55,6 +58,15 @@ Package Package::Read(const fs::path& file) {
       std::string why = zip_strerror(zip);
       zip_discard(zip);
       throw WorkbookError(WorkbookProblem::NotAWorkbook, file.string() + ": damaged archive (" + why + ")");
+    }
+    // The size is the archive's word: a damaged or hostile one must not claim the memory.
+    if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > kLargestPart) {
+      const std::string name = (stat.valid & ZIP_STAT_NAME) ? stat.name : "#" + std::to_string(i);
+      zip_fclose(entry);
+      zip_discard(zip);
+      throw WorkbookError(WorkbookProblem::NotAWorkbook,
+                          file.string() + ": damaged archive (part " + name + " claims more than " +
+                              std::to_string(kLargestPart >> 20) + " MB)");
     }
     std::string bytes(stat.size, '\0');
     const zip_int64_t got = zip_fread(entry, bytes.data(), bytes.size());

@@ -50,6 +50,48 @@ TEST(WorkbookErrors, OpeningSomethingThatIsNotAWorkbook) {
   ExpectProblem(WorkbookProblem::NotAWorkbook, "_rels/.rels", [&] { Workbook::Open(zip); });
 }
 
+// Damage found by the workbook driver in fuzz/: refused naming the file, not a crash,
+// an overflow or gigabytes of memory.
+TEST(WorkbookErrors, DamagedPartsOfAWorkbookAreRefusedNamingTheFile) {
+  ScratchFolder folder;
+  const Package good = Package::Read(BomTemplate());
+  const std::string sheet = good.Get("xl/worksheets/sheet1.xml");
+  const auto rowAt = sheet.find("<row ");
+  ASSERT_NE(rowAt, std::string::npos);
+  struct Case {
+    const char* name;
+    std::string insert;
+    const char* expected;
+  };
+  const std::vector<Case> cases = {
+      {"last-row.xlsx", "<row r=\"1048576\"/><row/>", "row 1048577, outside the sheet"},
+      {"huge-row.xlsx", "<row r=\"2147483647\"/><row/>", "row 2147483647, outside the sheet"},
+      {"past-int.xlsx", "<row r=\"99999999999\"/>", "outside the sheet"},
+  };
+  for (const auto& c : cases) {
+    Package damaged = good;
+    damaged.Put("xl/worksheets/sheet1.xml", std::string(sheet).insert(rowAt, c.insert));
+    const fs::path file = folder.Path() / c.name;
+    damaged.Write(file);
+    ExpectProblem(WorkbookProblem::NotAWorkbook, c.expected, [&] {
+      Workbook book = Workbook::Open(file);
+      book.WriteText(1, 4, 2, "A");
+    });
+    ExpectProblem(WorkbookProblem::NotAWorkbook, c.name, [&] {
+      Workbook book = Workbook::Open(file);
+      book.WriteText(1, 4, 2, "A");
+    });
+  }
+  // An archive whose directory claims 2 GB parts: refused before anything is allocated.
+  std::string bytes = FileBytes(BomTemplate());
+  const std::string central("PK\x01\x02", 4);
+  for (size_t at = bytes.find(central); at != std::string::npos; at = bytes.find(central, at + 4))
+    bytes.replace(at + 24, 4, "\xff\xff\xff\x7f");  // each entry's uncompressed size
+  const fs::path bomb = folder.Path() / "bomb.xlsx";
+  WriteFile(bomb, bytes);
+  ExpectProblem(WorkbookProblem::NotAWorkbook, "claims more than 256 MB", [&] { Workbook::Open(bomb); });
+}
+
 TEST(WorkbookErrors, CellsThatDoNotExistAndValuesACellCannotHold) {
   ScratchFolder folder;
   Workbook book = Workbook::Open(folder.CopyOfTemplate());
