@@ -1,7 +1,9 @@
 # FABDOC_SANITIZE: every target built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # undefined behaviour aborts (no recovery), so a finding fails the test that met it.
+# -O1 -g1 (after the build type's flags, so they win): what the sanitizers need for exact
+# reports with file and line, and a build that compiles markedly faster than -O2 -g.
 if(FABDOC_SANITIZE)
-  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -O1 -g1)
   add_link_options(-fsanitize=address,undefined)
   add_library(fabdoc_sanitizer_defaults OBJECT ${CMAKE_CURRENT_LIST_DIR}/sanitizer_defaults.cpp)
   target_compile_definitions(fabdoc_sanitizer_defaults PRIVATE
