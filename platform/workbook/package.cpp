@@ -59,9 +59,10 @@ Package Package::Read(const fs::path& file) {
       zip_discard(zip);
       throw WorkbookError(WorkbookProblem::NotAWorkbook, file.string() + ": damaged archive (" + why + ")");
     }
+    // The name lives in the archive's memory: copied before the archive is let go.
+    const std::string name = (stat.valid & ZIP_STAT_NAME) && stat.name ? stat.name : "#" + std::to_string(i);
     // The size is the archive's word: a damaged or hostile one must not claim the memory.
     if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > kLargestPart) {
-      const std::string name = (stat.valid & ZIP_STAT_NAME) ? stat.name : "#" + std::to_string(i);
       zip_fclose(entry);
       zip_discard(zip);
       throw WorkbookError(WorkbookProblem::NotAWorkbook,
@@ -74,9 +75,9 @@ Package Package::Read(const fs::path& file) {
     if (got != static_cast<zip_int64_t>(stat.size)) {
       zip_discard(zip);
       throw WorkbookError(WorkbookProblem::NotAWorkbook,
-                          file.string() + ": damaged archive (part " + stat.name + " cannot be read)");
+                          file.string() + ": damaged archive (part " + name + " cannot be read)");
     }
-    package.parts_.emplace_back(stat.name, std::move(bytes));
+    package.parts_.emplace_back(name, std::move(bytes));
   }
   zip_discard(zip);
   return package;

@@ -1,6 +1,7 @@
 // Bad input to the workbook editor: each case a clear error naming the file or cell,
 // and nothing on disk changed.
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -90,6 +91,22 @@ TEST(WorkbookErrors, DamagedPartsOfAWorkbookAreRefusedNamingTheFile) {
   const fs::path bomb = folder.Path() / "bomb.xlsx";
   WriteFile(bomb, bytes);
   ExpectProblem(WorkbookProblem::NotAWorkbook, "claims more than 256 MB", [&] { Workbook::Open(bomb); });
+}
+
+// Archives that once made the reader use memory it had already freed (found by the
+// workbook driver under the sanitizers; the sanitizer build is what catches them again).
+TEST(WorkbookErrors, DamagedArchivesOfTheCorpusAreRefusedNamingTheFile) {
+  const char* source = std::getenv("FABDOC_SOURCE_DIR");
+  ASSERT_NE(source, nullptr) << "FABDOC_SOURCE_DIR must point at the sources";
+  ScratchFolder folder;
+  int seen = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(source) / "platform/workbook/tests/corpus")) {
+    const fs::path copy = folder.Path() / ("损坏-" + entry.path().filename().string());
+    fs::copy_file(entry.path(), copy);
+    ExpectProblem(WorkbookProblem::NotAWorkbook, copy.string(), [&] { Workbook::Open(copy); });
+    ++seen;
+  }
+  EXPECT_GE(seen, 1);
 }
 
 TEST(WorkbookErrors, CellsThatDoNotExistAndValuesACellCannotHold) {
