@@ -9,15 +9,14 @@
 #include <random>
 #include <sstream>
 
-#include <BinTools.hxx>
 #include <BRepGProp.hxx>
 #include <GProp_GProps.hxx>
-#include <TopoDS_Iterator.hxx>
 #include <zlib.h>
 
 #include "fuzz/supervisor.h"
 #include "platform/base/host_error.h"
 #include "platform/files/part_file.h"
+#include "platform/files/shape_section.h"
 #include "platform/text/host_path.h"
 #include "tests/support/test_model.h"
 
@@ -94,18 +93,20 @@ std::string Mutate(const std::string& seed, std::uint64_t n, std::uint64_t salt)
   return out + "END\n";
 }
 
-// What the reader did with the shape section before: OCCT's read, then the measurement.
+// What the reader did with the shape section before: OCCT's read of each body, then the
+// measurement, with no check in between.
 fuzz::Outcome ReadRaw(const std::string& bytes) {
   const size_t descAt = bytes.find('\n') + 1;
   const size_t shapeAt = descAt + 8 + U64At(bytes, descAt) + 8;
+  const std::string section = bytes.substr(shapeAt, bytes.size() - shapeAt - 8);
+  const auto pieces = files::ShapeSectionPieces(section, files::kFirstFormatWithPiecePerBody);
+  if (!pieces) return fuzz::Outcome::Refused;  // the reader checks the lengths itself
   try {
-    std::istringstream in(bytes.substr(shapeAt, bytes.size() - shapeAt - 8), std::ios::binary);
-    TopoDS_Shape compound;
-    BinTools::Read(compound, in);
-    for (TopoDS_Iterator it(compound); it.More(); it.Next()) {
-      GProp_GProps props;
-      BRepGProp::VolumeProperties(it.Value(), props);
-    }
+    for (const auto piece : *pieces)
+      for (const TopoDS_Shape& shape : files::ReadShapePiece(piece, files::kFirstFormatWithPiecePerBody)) {
+        GProp_GProps props;
+        BRepGProp::VolumeProperties(shape, props);
+      }
     return fuzz::Outcome::Accepted;
   } catch (const Standard_Failure&) {
     return fuzz::Outcome::Refused;

@@ -11,6 +11,8 @@ namespace fuzz {
 
 namespace {
 
+constexpr unsigned kCaseSeconds = 60;
+
 struct Shared {
   std::uint64_t next;      // the case the worker is on
   std::uint64_t refused;
@@ -30,8 +32,11 @@ FuzzFigures RunCases(std::uint64_t count, const std::function<std::string(std::u
     const pid_t worker = ::fork();
     if (worker == 0) {
       for (; shared->next < count; ++shared->next) {
-        if (runCase(makeCase(shared->next)) == Outcome::Accepted) ++shared->accepted;
+        const std::string bytes = makeCase(shared->next);
+        ::alarm(kCaseSeconds);  // a case that hangs is a finding too
+        if (runCase(bytes) == Outcome::Accepted) ++shared->accepted;
         else ++shared->refused;
+        ::alarm(0);
         if ((shared->next + 1) % 1000 == 0)
           std::fprintf(stderr, "%llu cases\n", static_cast<unsigned long long>(shared->next + 1));
       }

@@ -35,7 +35,7 @@ std::string WorkFolder(const std::string& name);
 int Report(const char* what, const FuzzFigures& figures);
 
 // `makeCase(n)` writes case n (bytes) and `runCase(bytes)` feeds it to the reader;
-// a case that kills the worker is written to crashDir as "<prefix>-<n>.<ext>".
+// a case that kills the worker or runs for a minute is written to crashDir as "<prefix>-<n>.<ext>".
 FuzzFigures RunCases(std::uint64_t count, const std::function<std::string(std::uint64_t)>& makeCase,
                      const std::function<Outcome(const std::string&)>& runCase, const std::string& crashDir,
                      const std::string& prefix, const std::string& ext);

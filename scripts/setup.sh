@@ -48,5 +48,7 @@ if [ ! -f "$readers/node_modules/.package-lock.json" ] ||
   (cd "$readers" && npm ci --no-audit --no-fund --loglevel=error)
 fi
 
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# FABDOC_CMAKE_ARGS: further options of this build (scripts/test-sanitized.sh).
+# shellcheck disable=SC2086
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${FABDOC_CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" -j"$(nproc)"

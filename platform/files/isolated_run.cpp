@@ -1,3 +1,5 @@
+// The child reports on a pipe: one '+' per item it passed, then either nothing (all
+// passed) or '!' and why the item after the last '+' is refused.
 #include "platform/files/isolated_run.h"
 
 #include <cerrno>
@@ -13,6 +15,10 @@
 #include <Standard_Failure.hxx>
 #include <Standard_OutOfMemory.hxx>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define FABDOC_ADDRESS_SANITIZER 1
+#endif
+
 namespace platform::files {
 
 namespace {
@@ -24,13 +30,15 @@ std::size_t AddressSpaceInUse() {
   return pages * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
 }
 
-void WriteAll(int fd, const std::string& text) {
+bool WriteAll(int fd, const std::string& text) {
   size_t done = 0;
   while (done < text.size()) {
     const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n <= 0 && errno != EINTR) return;
-    if (n > 0) done += static_cast<size_t>(n);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
   }
+  return true;
 }
 
 constexpr const char* kTooMuchMemory = "reading it needs more memory than any sound file would";
@@ -43,16 +51,11 @@ std::string OneLine(std::string text) {
   return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
-[[noreturn]] void RunChild(int fd, const std::function<std::string()>& check, const IsolationLimits& limits) {
-  ::alarm(limits.seconds);
-#ifndef __SANITIZE_ADDRESS__  // the address sanitizer reserves far more than any limit
-  const rlim_t cap = AddressSpaceInUse() + limits.extraMemory;
-  const rlimit limit{cap, cap};
-  ::setrlimit(RLIMIT_AS, &limit);
-#endif
+// Why `check` refused its item, or empty; what it throws counts as a refusal.
+std::string Checked(const std::function<std::string(std::size_t)>& check, std::size_t item) {
   std::string why;
   try {
-    why = check();
+    why = check(item);
   } catch (const std::bad_alloc&) {
     why = kTooMuchMemory;
   } catch (const Standard_OutOfMemory&) {
@@ -65,48 +68,134 @@ std::string OneLine(std::string text) {
   } catch (...) {
     why = "the reader failed";
   }
-  why = OneLine(why);
-  WriteAll(fd, why.empty() ? std::string("ok") : "!" + why);
+  return why;
+}
+
+[[noreturn]] void RunChild(int fd, std::size_t count, const std::function<std::string(std::size_t)>& check,
+                           const IsolationLimits& limits) {
+  ::alarm(limits.seconds);
+#ifndef FABDOC_ADDRESS_SANITIZER
+  // The address sanitizer reserves terabytes of shadow memory up front: under it any
+  // limit would stop every child, so a sanitizer build relies on the time budget alone.
+  const rlim_t cap = AddressSpaceInUse() + limits.extraMemory;
+  const rlimit limit{cap, cap};
+  ::setrlimit(RLIMIT_AS, &limit);
+#endif
+  for (std::size_t item = 0; item < count; ++item) {
+    if (std::string why = OneLine(Checked(check, item)); !why.empty()) {
+      WriteAll(fd, "!" + why);
+      break;
+    }
+    if (!WriteAll(fd, "+")) break;  // the host stopped listening
+  }
   ::close(fd);
   ::_exit(0);  // no destructors or atexit handlers of the host in the child
 }
 
-}  // namespace
+constexpr const char* kCannotStart = "cannot start a reader process (";
 
-std::optional<std::string> FailureInIsolation(const std::function<std::string()>& check,
-                                              const IsolationLimits& limits) {
-  int fds[2];
-  if (::pipe(fds) != 0) return std::string("cannot start a reader process (") + std::strerror(errno) + ")";
-  const pid_t child = ::fork();
-  if (child < 0) {
-    ::close(fds[0]);
-    ::close(fds[1]);
-    return std::string("cannot start a reader process (") + std::strerror(errno) + ")";
+// Reads the child's report as it comes; knows how many items passed and whether it ended.
+class Report {
+public:
+  explicit Report(int fd) : fd_(fd) {}
+  std::size_t Passed() const { return passed_; }
+  bool Ended() const { return ended_; }
+  const std::optional<std::string>& Refusal() const { return refusal_; }
+  // Blocks until more is known.
+  void Next() {
+    char buf[512];
+    const ssize_t n = ::read(fd_, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) return;
+    if (n <= 0) {
+      ended_ = true;
+      return;
+    }
+    for (ssize_t i = 0; i < n; ++i) {
+      if (refusal_) refusal_->push_back(buf[i]);
+      else if (buf[i] == '+') ++passed_;
+      else refusal_ = std::string(buf + i + 1, buf + n), i = n;
+    }
   }
-  if (child == 0) {
-    ::close(fds[0]);
-    RunChild(fds[1], check, limits);
-  }
-  ::close(fds[1]);
-  std::string said;
-  char buf[512];
-  for (;;) {
-    const ssize_t n = ::read(fds[0], buf, sizeof buf);
-    if (n > 0) said.append(buf, static_cast<size_t>(n));
-    else if (n == 0 || errno != EINTR) break;
-  }
-  ::close(fds[0]);
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && said == "ok") return std::nullopt;
-  if (!said.empty() && said[0] == '!') return said.substr(1);
+
+private:
+  int fd_;
+  std::size_t passed_ = 0;
+  bool ended_ = false;
+  std::optional<std::string> refusal_;
+};
+
+// How the child ended, as a reason; nothing for a clean exit.
+std::optional<std::string> Death(int status, const IsolationLimits& limits) {
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return std::nullopt;
   if (WIFSIGNALED(status)) {
     const int sig = WTERMSIG(status);
     if (sig == SIGALRM) return "reading it did not finish in " + std::to_string(limits.seconds) + " s";
     return std::string("the reader crashed on it (") + ::strsignal(sig) + ")";
   }
   return std::string("the reader stopped on it");
+}
+
+// Kills and reaps the child when the host leaves early (a failure or an exception).
+struct ChildGuard {
+  pid_t pid;
+  int fd;
+  int status = 0;
+  bool reaped = false;
+  int Wait() {
+    ::close(fd);
+    fd = -1;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    reaped = true;
+    return status;
+  }
+  ~ChildGuard() {
+    if (reaped) return;
+    ::kill(pid, SIGKILL);
+    Wait();
+  }
+};
+
+}  // namespace
+
+std::optional<std::string> UseItemsCheckedInIsolation(std::size_t count,
+                                                      const std::function<std::string(std::size_t)>& checkItem,
+                                                      const std::function<void(std::size_t)>& useItem,
+                                                      const IsolationLimits& limits) {
+  if (count == 0) return std::nullopt;
+  int fds[2];
+  if (::pipe(fds) != 0) return std::string(kCannotStart) + std::strerror(errno) + ")";
+  const pid_t child = ::fork();
+  if (child < 0) {
+    ::close(fds[0]);
+    ::close(fds[1]);
+    return std::string(kCannotStart) + std::strerror(errno) + ")";
+  }
+  if (child == 0) {
+    ::close(fds[0]);
+    RunChild(fds[1], count, checkItem, limits);
+  }
+  ::close(fds[1]);
+  ChildGuard guard{child, fds[0]};
+  Report report(fds[0]);
+  std::size_t used = 0;
+  while (used < count && !report.Refusal()) {
+    if (used < report.Passed()) useItem(used++);
+    else if (report.Ended()) break;
+    else report.Next();
+  }
+  while (!report.Ended()) report.Next();  // the rest of a refusal, or the end
+  const int status = guard.Wait();
+  if (report.Refusal()) return report.Refusal()->empty() ? std::string("the reader failed") : *report.Refusal();
+  if (auto death = Death(status, limits)) return death;
+  if (used < count) return std::string("the reader stopped on it");
+  return std::nullopt;
+}
+
+std::optional<std::string> FailureInIsolation(const std::function<std::string()>& check,
+                                              const IsolationLimits& limits) {
+  return UseItemsCheckedInIsolation(
+      1, [&](std::size_t) { return check(); }, [](std::size_t) {}, limits);
 }
 
 }  // namespace platform::files

@@ -1,7 +1,7 @@
-// The part file, version 2 (version 1 files still open):
-//   "FABDOC-PART 2\n"                 magic and format version
+// The part file, version 3 (versions 1 and 2 still open):
+//   "FABDOC-PART 3\n"                 magic and format version
 //   u64 length, JSON description      UTF-8; objects, instances, occurrences (part_codec)
-//   u64 length, shapes                OCCT binary B-rep of one compound, bodies in order
+//   u64 length, shapes                bodies in order, OCCT binary B-rep (shape_section)
 //   u32 CRC-32 of everything above, then "END\n"
 // Reading checks all of it before anything joins the session.
 //
@@ -18,11 +18,7 @@
 #include <fstream>
 #include <sstream>
 
-#include <BRep_Builder.hxx>
-#include <BinTools.hxx>
-#include <TopoDS.hxx>
-#include <TopoDS_Compound.hxx>
-#include <TopoDS_Iterator.hxx>
+#include <Standard_Failure.hxx>
 #include <zlib.h>
 
 #include "platform/assemblies/occurrence.h"
@@ -32,6 +28,7 @@
 #include "platform/files/isolated_run.h"
 #include "platform/files/part_codec.h"
 #include "platform/files/shape_sanity.h"
+#include "platform/files/shape_section.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
@@ -41,7 +38,7 @@ namespace platform::files {
 namespace {
 
 constexpr char kMagic[] = "FABDOC-PART ";
-constexpr int kFormatVersion = 2;
+constexpr int kFormatVersion = 3;
 constexpr char kTrailer[] = "END\n";
 
 void PutU64(std::string& out, std::uint64_t v) {
@@ -69,14 +66,8 @@ std::string Printable(const std::string& bytes) {
 
 std::string Serialise(const Part& part) {
   EncodedPart encoded = EncodePart(part);
-  BRep_Builder builder;
-  TopoDS_Compound compound;
-  builder.MakeCompound(compound);
-  for (const auto& shape : encoded.shapes) builder.Add(compound, shape);
-  std::ostringstream shapes(std::ios::binary);
-  BinTools::Write(compound, shapes, false, false, BinTools_FormatVersion_CURRENT);
   const std::string description = encoded.document.dump();
-  const std::string shapeBytes = shapes.str();
+  const std::string shapeBytes = WriteShapeSection(encoded.shapes);
 
   std::string out = kMagic + std::to_string(kFormatVersion) + "\n";
   PutU64(out, description.size());
@@ -87,15 +78,6 @@ std::string Serialise(const Part& part) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((crc >> (8 * i)) & 0xff));
   out += kTrailer;
   return out;
-}
-
-std::vector<TopoDS_Shape> ReadShapes(std::string_view bytes) {
-  std::istringstream stream(std::string(bytes), std::ios::binary);
-  TopoDS_Shape compound;
-  BinTools::Read(compound, stream);
-  std::vector<TopoDS_Shape> shapes;
-  for (TopoDS_Iterator it(compound, false, false); it.More(); it.Next()) shapes.push_back(it.Value());
-  return shapes;
 }
 
 }  // namespace
@@ -164,25 +146,34 @@ std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
   at += 8;
   if (shapeLen != crcAt - at) throw bad("damaged part file (bad section length)");
 
-  const std::string_view shapeBytes(bytes.data() + at, shapeLen);
-  auto decode = [&] {
-    return DecodePart(description, ReadShapes(shapeBytes), version, hostPath, where);
-  };
-  // The B-rep reader trusts its input; hostile bytes are read in a child process first.
+  const auto pieces = ShapeSectionPieces(std::string_view(bytes.data() + at, shapeLen), version);
+  if (!pieces) throw bad("damaged part file (bad shape lengths)");
+  // The B-rep reader trusts its input: each piece is read and checked in a child process
+  // first, and read here once it passed, while the child goes on with the next.
   IsolationLimits limits;
   limits.seconds = 10 + static_cast<unsigned>(shapeLen >> 20);
   limits.extraMemory = (std::size_t(1) << 30) + 64 * shapeLen;
-  auto trial = [&] {
-    for (const TopoDS_Shape& shape : ReadShapes(shapeBytes))
+  auto check = [&](std::size_t piece) {
+    for (const TopoDS_Shape& shape : ReadShapePiece((*pieces)[piece], version))
       if (std::string fault = TopologyFault(shape); !fault.empty()) return fault;
     return std::string();
   };
-  if (auto failure = FailureInIsolation(trial, limits))
-    throw bad("damaged shapes (" + *failure + ")");
+  std::vector<TopoDS_Shape> shapes;
+  auto use = [&](std::size_t piece) {
+    for (const TopoDS_Shape& shape : ReadShapePiece((*pieces)[piece], version)) shapes.push_back(shape);
+  };
+  auto damagedShapes = [&](const std::string& why) { return bad("damaged shapes (" + why + ")"); };
+  std::optional<std::string> failure;
   try {
-    return decode();
+    failure = UseItemsCheckedInIsolation(pieces->size(), check, use, limits);
   } catch (const Standard_Failure& e) {
-    throw bad(std::string("damaged shapes (") + e.GetMessageString() + ")");
+    throw damagedShapes(e.GetMessageString());
+  }
+  if (failure) throw damagedShapes(*failure);
+  try {
+    return DecodePart(description, shapes, version, hostPath, where);
+  } catch (const Standard_Failure& e) {
+    throw damagedShapes(e.GetMessageString());
   } catch (const HostError& e) {
     if (e.Status() == HostStatus::BadPartFile) throw bad(e.what());
     throw bad(std::string("damaged part description (") + e.what() + ")");

@@ -1,9 +1,13 @@
 #include "platform/files/shape_sanity.h"
 
+#include <cmath>
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
 #include <BRep_TEdge.hxx>
+#include <BRep_Tool.hxx>
+#include <TopoDS.hxx>
 #include <BRep_TFace.hxx>
 #include <BRep_TVertex.hxx>
 #include <TopoDS_Iterator.hxx>
@@ -37,20 +41,55 @@ bool KindAgrees(const TopoDS_Shape& shape) {
   }
 }
 
-}  // namespace
+// The bits of an enumeration as the reader stored them: a value outside the
+// enumeration must not be compared as the enumeration.
+template <class Enum>
+unsigned RawValue(Enum value) {
+  static_assert(sizeof(Enum) == sizeof(unsigned));
+  unsigned raw;
+  std::memcpy(&raw, &value, sizeof raw);
+  return raw;
+}
 
 // Checks one shape as it is referenced (orientation, kind), not its content.
 std::string ReferenceFault(const TopoDS_Shape& shape) {
   if (shape.TShape().IsNull()) return "a missing sub-shape";
-  // As numbers: the reader stores whatever byte the file holds.
-  if (static_cast<unsigned>(shape.Orientation()) > static_cast<unsigned>(TopAbs_EXTERNAL))
-    return "a bad orientation";
-  if (static_cast<unsigned>(shape.ShapeType()) > static_cast<unsigned>(TopAbs_VERTEX)) return "a bad shape type";
+  if (RawValue(shape.Orientation()) > RawValue(TopAbs_EXTERNAL)) return "a bad orientation";
+  if (RawValue(shape.ShapeType()) > RawValue(TopAbs_VERTEX)) return "a bad shape type";
   if (!KindAgrees(shape)) return "a sub-shape of the wrong kind";
   return {};
 }
 
-std::string TopologyFault(const TopoDS_Shape& root) {
+bool Finite(const gp_XYZ& p) { return std::isfinite(p.X()) && std::isfinite(p.Y()) && std::isfinite(p.Z()); }
+
+// What a measurement meets, walking as OCCT's explorers do: orientations and locations
+// composed from the root down, every path (not every shape once), a vertex's point and a
+// face's surface as placed.
+std::string PlacedFault(const TopoDS_Shape& root) {
+  std::vector<TopoDS_Iterator> stack;
+  stack.emplace_back(root, true, true);
+  while (!stack.empty()) {
+    TopoDS_Iterator& top = stack.back();
+    if (!top.More()) {
+      stack.pop_back();
+      continue;
+    }
+    const TopoDS_Shape child = top.Value();
+    top.Next();
+    if (std::string fault = ReferenceFault(child); !fault.empty()) return fault;
+    if (!Finite(child.Location().Transformation().TranslationPart())) return "a bad placement";
+    if (child.ShapeType() == TopAbs_VERTEX && !Finite(BRep_Tool::Pnt(TopoDS::Vertex(child)).XYZ()))
+      return "a vertex without a point";
+    if (child.ShapeType() == TopAbs_FACE && BRep_Tool::Surface(TopoDS::Face(child)).IsNull())
+      return "a face without a surface";
+    stack.emplace_back(child, true, true);
+  }
+  return {};
+}
+
+// Each shape once, as stored: every sub-shape present and of a kind its parent may hold,
+// nothing containing itself.
+std::string StructureFault(const TopoDS_Shape& root) {
   if (root.IsNull()) return "no shape";
   if (std::string fault = ReferenceFault(root); !fault.empty()) return fault;
   // Depth first; a shape met again while it is still open contains itself.
@@ -83,6 +122,13 @@ std::string TopologyFault(const TopoDS_Shape& root) {
     else if (it->second == State::Open) return "a shape that contains itself";
   }
   return {};
+}
+
+}  // namespace
+
+std::string TopologyFault(const TopoDS_Shape& root) {
+  if (std::string fault = StructureFault(root); !fault.empty()) return fault;
+  return PlacedFault(root);  // only once no path can loop
 }
 
 }  // namespace platform::files

@@ -18,6 +18,9 @@ namespace {
 // 2024-01-01 00:00 local time: a constant stamp keeps generated files reproducible.
 constexpr time_t kEntryTime = 1704067200;
 
+// Far above any sheet a BOM holds (Excel's own sheets stay well below it).
+constexpr zip_uint64_t kLargestPart = zip_uint64_t(256) << 20;
+
 std::string ZipErrorText(int code) {
   zip_error_t error;
   zip_error_init_with_code(&error, code);
@@ -56,15 +59,25 @@ Package Package::Read(const fs::path& file) {
       zip_discard(zip);
       throw WorkbookError(WorkbookProblem::NotAWorkbook, file.string() + ": damaged archive (" + why + ")");
     }
+    // The name lives in the archive's memory: copied before the archive is let go.
+    const std::string name = (stat.valid & ZIP_STAT_NAME) && stat.name ? stat.name : "#" + std::to_string(i);
+    // The size is the archive's word: a damaged or hostile one must not claim the memory.
+    if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > kLargestPart) {
+      zip_fclose(entry);
+      zip_discard(zip);
+      throw WorkbookError(WorkbookProblem::NotAWorkbook,
+                          file.string() + ": damaged archive (part " + name + " claims more than " +
+                              std::to_string(kLargestPart >> 20) + " MB)");
+    }
     std::string bytes(stat.size, '\0');
     const zip_int64_t got = zip_fread(entry, bytes.data(), bytes.size());
     zip_fclose(entry);
     if (got != static_cast<zip_int64_t>(stat.size)) {
       zip_discard(zip);
       throw WorkbookError(WorkbookProblem::NotAWorkbook,
-                          file.string() + ": damaged archive (part " + stat.name + " cannot be read)");
+                          file.string() + ": damaged archive (part " + name + " cannot be read)");
     }
-    package.parts_.emplace_back(stat.name, std::move(bytes));
+    package.parts_.emplace_back(name, std::move(bytes));
   }
   zip_discard(zip);
   return package;
@@ -72,6 +85,12 @@ Package Package::Read(const fs::path& file) {
 
 bool Package::Has(const std::string& part) const {
   return std::any_of(parts_.begin(), parts_.end(), [&](const auto& p) { return p.first == part; });
+}
+
+std::vector<std::string> Package::PartNames() const {
+  std::vector<std::string> names;
+  for (const auto& p : parts_) names.push_back(p.first);
+  return names;
 }
 
 const std::string& Package::Get(const std::string& part) const {

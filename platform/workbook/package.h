@@ -15,6 +15,8 @@ public:
   static Package Read(const std::filesystem::path& file);
 
   bool Has(const std::string& part) const;
+  // The part names in the order of the zip.
+  std::vector<std::string> PartNames() const;
   // The bytes of `part`; throws WorkbookError(NotAWorkbook) when it is absent.
   const std::string& Get(const std::string& part) const;
   // Replaces `part`, or adds it at the end.

@@ -12,9 +12,14 @@ namespace platform::workbook {
 
 namespace {
 
-int RowNumber(pugi::xml_node row, int previous) {
-  const int number = row.attribute("r").as_int(0);
-  return number > 0 ? number : previous + 1;
+// A row without a number follows the one before it.
+int RowNumber(pugi::xml_node row, int previous, const std::string& part) {
+  const long long number = row.attribute("r").as_llong(0);
+  const long long resolved = number > 0 ? number : previous + 1LL;
+  if (resolved > kMaxRow)
+    throw WorkbookError(WorkbookProblem::NotAWorkbook,
+                        "part " + part + " has row " + std::to_string(resolved) + ", outside the sheet");
+  return static_cast<int>(resolved);
 }
 
 int ColumnNumber(pugi::xml_node cell, int previous) {
@@ -32,7 +37,7 @@ Worksheet::Worksheet(const std::string& xml, const std::string& part) : part_(pa
                         "part " + part + " is not a worksheet (no <worksheet><sheetData> in the default namespace)");
   int previous = 0;
   for (pugi::xml_node row : sheetData_.children("row")) {
-    previous = RowNumber(row, previous);
+    previous = RowNumber(row, previous, part);
     rows_[previous] = row;
   }
 }

@@ -1,6 +1,7 @@
 // Bad input to the workbook editor: each case a clear error naming the file or cell,
 // and nothing on disk changed.
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -48,6 +49,64 @@ TEST(WorkbookErrors, OpeningSomethingThatIsNotAWorkbook) {
   const fs::path zip = folder.Path() / "other.xlsx";
   other.Write(zip);
   ExpectProblem(WorkbookProblem::NotAWorkbook, "_rels/.rels", [&] { Workbook::Open(zip); });
+}
+
+// Damage found by the workbook driver in fuzz/: refused naming the file, not a crash,
+// an overflow or gigabytes of memory.
+TEST(WorkbookErrors, DamagedPartsOfAWorkbookAreRefusedNamingTheFile) {
+  ScratchFolder folder;
+  const Package good = Package::Read(BomTemplate());
+  const std::string sheet = good.Get("xl/worksheets/sheet1.xml");
+  const auto rowAt = sheet.find("<row ");
+  ASSERT_NE(rowAt, std::string::npos);
+  struct Case {
+    const char* name;
+    std::string insert;
+    const char* expected;
+  };
+  const std::vector<Case> cases = {
+      {"last-row.xlsx", "<row r=\"1048576\"/><row/>", "row 1048577, outside the sheet"},
+      {"huge-row.xlsx", "<row r=\"2147483647\"/><row/>", "row 2147483647, outside the sheet"},
+      {"past-int.xlsx", "<row r=\"99999999999\"/>", "outside the sheet"},
+  };
+  for (const auto& c : cases) {
+    Package damaged = good;
+    damaged.Put("xl/worksheets/sheet1.xml", std::string(sheet).insert(rowAt, c.insert));
+    const fs::path file = folder.Path() / c.name;
+    damaged.Write(file);
+    ExpectProblem(WorkbookProblem::NotAWorkbook, c.expected, [&] {
+      Workbook book = Workbook::Open(file);
+      book.WriteText(1, 4, 2, "A");
+    });
+    ExpectProblem(WorkbookProblem::NotAWorkbook, c.name, [&] {
+      Workbook book = Workbook::Open(file);
+      book.WriteText(1, 4, 2, "A");
+    });
+  }
+  // An archive whose directory claims 2 GB parts: refused before anything is allocated.
+  std::string bytes = FileBytes(BomTemplate());
+  const std::string central("PK\x01\x02", 4);
+  for (size_t at = bytes.find(central); at != std::string::npos; at = bytes.find(central, at + 4))
+    bytes.replace(at + 24, 4, "\xff\xff\xff\x7f");  // each entry's uncompressed size
+  const fs::path bomb = folder.Path() / "bomb.xlsx";
+  WriteFile(bomb, bytes);
+  ExpectProblem(WorkbookProblem::NotAWorkbook, "claims more than 256 MB", [&] { Workbook::Open(bomb); });
+}
+
+// Archives that once made the reader use memory it had already freed (found by the
+// workbook driver under the sanitizers; the sanitizer build is what catches them again).
+TEST(WorkbookErrors, DamagedArchivesOfTheCorpusAreRefusedNamingTheFile) {
+  const char* source = std::getenv("FABDOC_SOURCE_DIR");
+  ASSERT_NE(source, nullptr) << "FABDOC_SOURCE_DIR must point at the sources";
+  ScratchFolder folder;
+  int seen = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(source) / "platform/workbook/tests/corpus")) {
+    const fs::path copy = folder.Path() / ("损坏-" + entry.path().filename().string());
+    fs::copy_file(entry.path(), copy);
+    ExpectProblem(WorkbookProblem::NotAWorkbook, copy.string(), [&] { Workbook::Open(copy); });
+    ++seen;
+  }
+  EXPECT_GE(seen, 1);
 }
 
 TEST(WorkbookErrors, CellsThatDoNotExistAndValuesACellCannotHold) {
