@@ -16,6 +16,7 @@ int ExportCommand(const Args& args);       // export PART OUT.step
 int ExampleCommand(const Args& args);      // example frame DIR
 int RenderCommand(const Args& args);       // render PART OUTDIR [--sheet NAME]... [--format F]
 int FlatCommand(const Args& args);         // flat PART OUTDIR
+int ServeCommand(const Args& args);        // serve [PART] [--port N] [--host H] [--record FILE] [--startup DIR]
 
 // Thrown for a wrong command line; main prints it with the usage text.
 struct UsageError : std::runtime_error {
