@@ -5,7 +5,7 @@ import * as THREE from 'three';
 import { OrbitControls } from '/page/OrbitControls.js';
 
 const $ = (id) => document.getElementById(id);
-const state = { session: null, tree: null, bodies: new Map(), picked: new Set(), activeBlock: null,
+const state = { modelRefresh: null, session: null, tree: null, bodies: new Map(), picked: new Set(), activeBlock: null,
                 pickList: [], revision: -1 };
 // Figures the browser test reads.
 window.fabdoc = { lastLoadMs: null, lastPickMs: null, ready: false, busy: 0 };
@@ -57,7 +57,17 @@ async function showState(session) {
   }
   showDialogs(session);
   showPick(session);
-  if (changed) await refreshModel();
+  // The dialog answers at once; the model follows (still counted as busy).
+  if (changed) state.modelRefresh = tracked(refreshModel());
+}
+
+async function tracked(promise) {
+  window.fabdoc.busy++;
+  try {
+    await promise;
+  } finally {
+    window.fabdoc.busy--;
+  }
 }
 
 async function refreshModel() {
@@ -189,6 +199,18 @@ window.fabdoc.screenPointOf = (tag) => {
   return { x: rect.left + (p.x + 1) / 2 * rect.width, y: rect.top + (1 - p.y) / 2 * rect.height };
 };
 window.fabdoc.bodyTags = () => [...state.bodies.keys()];
+window.fabdoc.bodyAtPoint = (x, y) => bodyAt({ clientX: x, clientY: y });
+// The colour drawn at a page point, [r, g, b] 0..255.
+window.fabdoc.pixelAt = (x, y) => {
+  render();
+  const rect = canvas.getBoundingClientRect();
+  const probe = document.createElement('canvas');
+  probe.width = probe.height = 1;
+  const context = probe.getContext('2d');
+  const sx = (x - rect.left) * canvas.width / rect.width, sy = (y - rect.top) * canvas.height / rect.height;
+  context.drawImage(canvas, sx, sy, 1, 1, 0, 0, 1, 1);
+  return [...context.getImageData(0, 0, 1, 1).data.slice(0, 3)];
+};
 window.fabdoc.colorOf = (tag) => state.bodies.get(tag)?.userData.color;
 
 // ---- picking: fills the active selection block, or the selection the host asks for
@@ -413,8 +435,11 @@ function blockElement(b) {
       box.classList.toggle('active', state.activeBlock === b.id);
       const names = p.SelectedObjects.value.map((o) => o.name || o.tag).join(', ');
       box.append(label(), el('span', 'selected', names || '(pick bodies in the view)'));
-      box.append(button('All', () => call('select', { block: b.id, tags: window.fabdoc.bodyTags() })),
-                 button('Clear', () => call('select', { block: b.id, tags: [] })));
+      const all = button('All', () => call('select', { block: b.id, tags: window.fabdoc.bodyTags() }));
+      const clear = button('Clear', () => call('select', { block: b.id, tags: [] }));
+      all.className = 'all';
+      clear.className = 'clear';
+      box.append(all, clear);
       box.addEventListener('click', () => { state.activeBlock = b.id; showDialogs(state.session); });
       break;
     }
@@ -473,6 +498,7 @@ $('open').addEventListener('click', async () => {
   const started = performance.now();
   framed = false;
   const reply = await call('open', { path: $('part-path').value });
+  await state.modelRefresh;
   if (reply.ok) window.fabdoc.lastLoadMs = performance.now() - started;
 });
 $('save').addEventListener('click', () => call('save'));
