@@ -115,7 +115,7 @@ bool IsSolidBody(platform::Object& object) {
 std::string NameWithIndex(platform::Object& body, const std::vector<platform::Object*>& candidates) {
   Session& session = Session::Get();
   const std::string& name = session.NameOf(body);
-  if (name.empty() || name.find_first_of("/#") != std::string::npos)
+  if (name.find_first_of("/#") != std::string::npos)
     throw std::runtime_error("body " + std::to_string(body.GetTag()) + " has no name a selector can hold");
   int index = 0, count = 0;
   for (platform::Object* other : candidates)
@@ -124,7 +124,8 @@ std::string NameWithIndex(platform::Object& body, const std::vector<platform::Ob
       if (other == &body) index = count;
     }
   const std::string utf8 = platform::text::ToUtf8(name);
-  return count > 1 ? utf8 + "#" + std::to_string(index) : utf8;
+  // An unnamed body is counted among the unnamed ones: "#N" even when it is the only one.
+  return count > 1 || name.empty() ? utf8 + "#" + std::to_string(index) : utf8;
 }
 
 // "A/B": the instance names from the displayed part down to the component.

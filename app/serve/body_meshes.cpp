@@ -10,6 +10,8 @@
 #include <TopoDS.hxx>
 #include <TopoDS_Face.hxx>
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <cmath>
 #include <set>
 
@@ -25,7 +27,7 @@ namespace {
 // 20 mm rod looks round beside a 2 m frame.
 constexpr double kDeflectionShare = 0.002;
 constexpr double kMinDeflectionMm = 0.05;
-constexpr double kAngularDeflectionRad = 0.35;
+constexpr double kAngularDeflectionRad = 0.5;
 
 }  // namespace
 
@@ -59,19 +61,42 @@ TriangleMesh MeshShape(const TopoDS_Shape& shape) {
   return mesh;
 }
 
+void BodyMeshes::MeshNewShapes(const std::vector<platform::Tag>& bodies) {
+  platform::Session& session = platform::Session::Get();
+  std::vector<TopoDS_Shape> shapes;
+  std::set<const void*> seen;
+  for (platform::Tag tag : bodies) {
+    const TopoDS_Shape& shape = platform::BodyOf(session.Require(tag)).Shape();
+    const void* key = shape.TShape().get();
+    if (!cache_.count(key) && seen.insert(key).second) shapes.push_back(shape);
+  }
+  // Distinct shapes are meshed side by side: the mesher writes only to the shape it meshes.
+  std::vector<TriangleMesh> meshes(shapes.size());
+  std::atomic<size_t> next{0};
+  auto work = [&] {
+    for (size_t i = next++; i < shapes.size(); i = next++) meshes[i] = MeshShape(shapes[i].Located(TopLoc_Location()));
+  };
+  std::vector<std::thread> workers;
+  const size_t threads = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), shapes.size());
+  for (size_t t = 1; t < threads; ++t) workers.emplace_back(work);
+  work();
+  for (auto& worker : workers) worker.join();
+  for (size_t i = 0; i < shapes.size(); ++i) {
+    cache_.emplace(shapes[i].TShape().get(), Entry{shapes[i], nextId_++, std::move(meshes[i])});
+    ++made_;
+  }
+}
+
 nlohmann::json BodyMeshes::Describe(const std::vector<platform::Tag>& bodies) {
   platform::Session& session = platform::Session::Get();
   nlohmann::json meshes = nlohmann::json::object(), list = nlohmann::json::array();
   std::set<const void*> used;
+  MeshNewShapes(bodies);
   for (platform::Tag tag : bodies) {
     platform::Object& object = session.Require(tag);
     const TopoDS_Shape& shape = platform::BodyOf(object).Shape();
     const void* key = shape.TShape().get();
     auto it = cache_.find(key);
-    if (it == cache_.end()) {
-      it = cache_.emplace(key, Entry{shape, nextId_++, MeshShape(shape.Located(TopLoc_Location()))}).first;
-      ++made_;
-    }
     const std::string id = std::to_string(it->second.id);
     if (used.insert(key).second)
       meshes[id] = {{"positions", it->second.mesh.positions}, {"indices", it->second.mesh.indices}};

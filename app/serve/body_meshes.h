@@ -31,6 +31,8 @@ public:
   size_t MeshesMade() const { return made_; }
 
 private:
+  void MeshNewShapes(const std::vector<platform::Tag>& bodies);
+
   struct Entry {
     TopoDS_Shape shape;  // holds the shape so that its address is never reused
     int id;

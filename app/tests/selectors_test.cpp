@@ -121,6 +121,10 @@ TEST_F(Selectors, SelectorForNamesEachShownBodyAndComponentSoItResolvesBackToIt)
   EXPECT_EQ(SelectorFor(foot), "component:LEG2/脚");
   const Tag pad2 = ResolveSelector("body:LEG2/脚/pad").at(0);
   EXPECT_EQ(SelectorFor(pad2), "body:LEG2/脚/pad");
+  // Unnamed bodies are counted among the unnamed ones.
+  Body& unnamed = fabdoc_test::AddBox(*frame, 0, 300, 0, 10, 10, 10);
+  EXPECT_EQ(SelectorFor(unnamed.GetTag()), "body:#1");
+  EXPECT_EQ(ResolveSelector("body:#1"), std::vector<Tag>{unnamed.GetTag()});
   // A sheet is not what a pick names.
   EXPECT_THROW(SelectorFor(ResolveSelector("sheet:SHT1").at(0)), std::runtime_error);
 }

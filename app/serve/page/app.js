@@ -74,8 +74,8 @@ async function refreshModel() {
   if (!state.session.part) return;
   const [tree, meshes, sheets] = await Promise.all([get('tree'), get('meshes'), get('sheets')]);
   state.tree = tree;
+  showMeshes(meshes);  // first: the tree's swatches take the bodies' colours
   showTree(tree);
-  showMeshes(meshes);
   showSheets(Array.isArray(sheets) ? sheets : []);
 }
 
