@@ -14,6 +14,7 @@ packages=(
   libcairo2-dev libpango1.0-dev fonts-noto-cjk poppler-utils
   python3-openpyxl libreoffice-calc-nogui
   libdxflib-dev python3-ezdxf
+  libboost-dev chromium
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -31,7 +32,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # Node.js runs the DWG readers of the tests (WebAssembly builds of LibreDWG and
-# libdxfrw, pinned by tests/readers/package-lock.json). A machine may already have
+# libdxfrw) and the browser tests. A machine may already have
 # its own Node.js with npm; only a missing one is installed from Debian.
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
   if [ "$(id -u)" -ne 0 ]; then
@@ -42,11 +43,16 @@ if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends nodejs npm
 fi
-readers="$here/tests/readers"
-if [ ! -f "$readers/node_modules/.package-lock.json" ] ||
-   [ "$readers/package-lock.json" -nt "$readers/node_modules/.package-lock.json" ]; then
-  (cd "$readers" && npm ci --no-audit --no-fund --loglevel=error)
-fi
+# npm packages, pinned by each folder's package-lock.json: the DWG readers of the tests,
+# three.js for the page of `fabdoc serve` (copied beside it by the build), and
+# puppeteer-core, which drives Debian's chromium in the browser tests (it downloads no browser).
+for folder in tests/readers app/serve/page tests/browser; do
+  dir="$here/$folder"
+  if [ ! -f "$dir/node_modules/.package-lock.json" ] ||
+     [ "$dir/package-lock.json" -nt "$dir/node_modules/.package-lock.json" ]; then
+    (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+  fi
+done
 
 # FABDOC_CMAKE_ARGS: further options of this build (scripts/test-sanitized.sh).
 # shellcheck disable=SC2086

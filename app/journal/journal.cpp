@@ -127,6 +127,27 @@ Journal ParseJournal(const std::string& text, const std::string& path, const std
   return journal;
 }
 
+std::string FormatLine(const Line& line, int depth) {
+  std::string text(2 * depth, ' ');
+  text += line.command;
+  for (const Token& token : line.args) {
+    text += ' ';
+    if (!token.quoted) {
+      text += token.text;
+      continue;
+    }
+    text += '"';
+    for (char c : token.text) {
+      if (c == '\n') text += "\\n";
+      else if (c == '\t') text += "\\t";
+      else if (c == '"' || c == '\\') text += std::string("\\") + c;
+      else text += c;
+    }
+    text += '"';
+  }
+  return text;
+}
+
 Journal ReadJournal(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw JournalError(path, 0, "cannot read the journal");

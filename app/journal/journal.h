@@ -41,6 +41,10 @@ Journal ParseJournal(const std::string& text, const std::string& path, const std
 // Reads and parses a journal file; throws JournalError (line 0) when it cannot be read.
 Journal ReadJournal(const std::string& path);
 
+// The line as a journal holds it, indented by two spaces per level; reading it back gives
+// the same command and arguments.
+std::string FormatLine(const Line& line, int depth);
+
 // True for the commands that drive an open dialog (set, select, press, print, expect,
 // apply, ok, cancel).
 bool IsDialogCommand(const std::string& command);

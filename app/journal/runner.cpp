@@ -53,17 +53,20 @@ Runner::Runner(const Journal& journal, std::FILE* out) : journal_(journal), out_
 void Runner::Run() {
   DriverScope scope(this);
   messageMark_ = platform::ui::History().size();
-  for (const Line& line : journal_.lines) {
-    try {
-      RunTopLine(line);
-    } catch (const JournalError&) {
-      throw;
-    } catch (const std::exception& e) {
-      StopIfFailed();
-      throw JournalError(journal_.path, line.number, e.what());
-    }
+  for (const Line& line : journal_.lines) RunLine(line);
+}
+
+void Runner::RunLine(const Line& line) {
+  failure_.reset();
+  try {
+    RunTopLine(line);
+  } catch (const JournalError&) {
+    throw;
+  } catch (const std::exception& e) {
     StopIfFailed();
+    throw JournalError(journal_.path, line.number, e.what());
   }
+  StopIfFailed();
 }
 
 void Runner::Fail(const Line& line, const std::string& message) {
@@ -178,10 +181,12 @@ void Runner::RunDialog(platform::ui::Dialog& dialog) {
     try {
       RunDialogLine(dialog, *line);
     } catch (const JournalError& e) {
+      if (!failure_ && ContinueAfter(*line, e.what())) continue;
       if (!failure_) failure_ = e;
       throw HostError(HostStatus::Aborted, failure_->what());
     } catch (const std::exception& e) {
       if (failure_) throw HostError(HostStatus::Aborted, failure_->what());
+      if (ContinueAfter(*line, e.what())) continue;
       Fail(*line, e.what());
     }
     if (failure_) throw HostError(HostStatus::Aborted, failure_->what());
@@ -190,25 +195,32 @@ void Runner::RunDialog(platform::ui::Dialog& dialog) {
 
 std::optional<std::vector<platform::Tag>> Runner::PickObjects(const std::string& gbkTitle) {
   const std::string title = platform::text::ToUtf8Lossy(gbkTitle);
-  const Line* line = NextLine();
-  if (!line) {
-    const Line* owner = frames_.empty() ? nullptr : frames_.back().owner;
-    if (!failure_)
-      failure_ = JournalError(journal_.path, owner ? owner->number : 0,
-                              "a selection dialog (\"" + title + "\") was shown but no pick line answers it");
-    throw HostError(HostStatus::Aborted, failure_->what());
+  for (;;) {
+    const Line* line = NextLine();
+    if (!line) {
+      const Line* owner = frames_.empty() ? nullptr : frames_.back().owner;
+      if (!failure_)
+        failure_ = JournalError(journal_.path, owner ? owner->number : 0,
+                                "a selection dialog (\"" + title + "\") was shown but no pick line answers it");
+      throw HostError(HostStatus::Aborted, failure_->what());
+    }
+    std::string refused;
+    if (line->command != "pick") {
+      refused = "a selection dialog (\"" + title + "\") is waiting for a pick line";
+    } else {
+      if (line->args.size() == 1 && line->args[0].text == "cancel") return std::nullopt;
+      std::vector<platform::Tag> tags;
+      if (line->args.size() == 1 && line->args[0].text == "none") return tags;
+      try {
+        for (const auto& token : line->args)
+          for (platform::Tag tag : ResolveSelector(token.text)) tags.push_back(tag);
+        return tags;
+      } catch (const std::exception& e) {
+        refused = e.what();
+      }
+    }
+    if (!ContinueAfter(*line, refused)) Fail(*line, refused);
   }
-  if (line->command != "pick") Fail(*line, "a selection dialog (\"" + title + "\") is waiting for a pick line");
-  if (line->args.size() == 1 && line->args[0].text == "cancel") return std::nullopt;
-  std::vector<platform::Tag> tags;
-  if (line->args.size() == 1 && line->args[0].text == "none") return tags;
-  try {
-    for (const auto& token : line->args)
-      for (platform::Tag tag : ResolveSelector(token.text)) tags.push_back(tag);
-  } catch (const std::exception& e) {
-    Fail(*line, e.what());
-  }
-  return tags;
 }
 
 void Runner::WithChildren(const Line& line, const std::function<void()>& run) {

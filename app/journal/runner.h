@@ -15,11 +15,23 @@ namespace fabdoc::app::journal {
 class Runner : public platform::ui::Driver {
 public:
   explicit Runner(const Journal& journal, std::FILE* out = stdout);
+  ~Runner() override = default;
   // Runs every line; throws JournalError naming the first line that failed.
   void Run();
+  // Runs one top-level line, answering its dialogs with the lines NextLine gives; throws
+  // JournalError naming the line that failed. The caller makes this runner the driver.
+  void RunLine(const Line& line);
 
   void RunDialog(platform::ui::Dialog& dialog) override;
   std::optional<std::vector<platform::Tag>> PickObjects(const std::string& gbkTitle) override;
+
+protected:
+  // The next line answering the dialog or selection shown, or null when none is left.
+  // A journal takes the children of the line that showed it.
+  virtual const Line* NextLine();
+  // A line driving a dialog failed before it changed anything. True goes on with the
+  // next line, the dialog still open; false (a journal) stops the run there.
+  virtual bool ContinueAfter(const Line& line, const std::string& message) { return false; }
 
 private:
   // Lines waiting to answer dialogs: the children of the line being run.
@@ -34,7 +46,6 @@ private:
   void RunDialogLine(platform::ui::Dialog& dialog, const Line& line);
   void WithChildren(const Line& line, const std::function<void()>& run);
   void ExpectMessage(const Line& line);
-  const Line* NextLine();
   [[noreturn]] void Fail(const Line& line, const std::string& message);
   void StopIfFailed();
   std::string HostPath(const std::string& journalPath) const;

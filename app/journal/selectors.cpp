@@ -61,7 +61,6 @@ platform::ComponentOccurrence& FindComponent(const std::vector<std::string>& pat
   return *occ;
 }
 
-// Every solid body the displayed part shows: its own, then its components' depth first.
 std::vector<Tag> VisibleBodies(const std::string& selector) {
   Session& session = Session::Get();
   platform::Part& root = Require(session.displayed, "displayed", selector);
@@ -106,6 +105,44 @@ std::vector<Tag> Bodies(const std::string& what, const std::string& selector) {
     throw std::runtime_error("selector " + selector + " matches " + std::to_string(matches.size()) +
                              " bodies; add #N to choose one");
   return matches;
+}
+
+bool IsSolidBody(platform::Object& object) {
+  return object.Type() == platform::kSolidType && object.Subtype() == platform::kSolidBodySubtype && IsSolid(object);
+}
+
+// "NAME" or "NAME#N" when other bodies among `candidates` share the name.
+std::string NameWithIndex(platform::Object& body, const std::vector<platform::Object*>& candidates) {
+  Session& session = Session::Get();
+  const std::string& name = session.NameOf(body);
+  if (name.find_first_of("/#") != std::string::npos)
+    throw std::runtime_error("body " + std::to_string(body.GetTag()) + " has no name a selector can hold");
+  int index = 0, count = 0;
+  for (platform::Object* other : candidates)
+    if (IsSolidBody(*other) && session.NameOf(*other) == name) {
+      ++count;
+      if (other == &body) index = count;
+    }
+  const std::string utf8 = platform::text::ToUtf8(name);
+  // An unnamed body is counted among the unnamed ones: "#N" even when it is the only one.
+  return count > 1 || name.empty() ? utf8 + "#" + std::to_string(index) : utf8;
+}
+
+// "A/B": the instance names from the displayed part down to the component.
+std::string ComponentPath(platform::ComponentOccurrence& component) {
+  Session& session = Session::Get();
+  std::string path;
+  platform::ComponentOccurrence* occ = &component;
+  while (occ && occ->parent != platform::kNullTag) {
+    const std::string name = InstanceName(*occ);
+    if (name.empty() || name.find('/') != std::string::npos)
+      throw std::runtime_error("component " + std::to_string(occ->GetTag()) + " has no instance name a selector can hold");
+    path = platform::text::ToUtf8(name) + (path.empty() ? "" : "/") + path;
+    occ = dynamic_cast<platform::ComponentOccurrence*>(session.Find(occ->parent));
+  }
+  if (!occ || !session.displayed || occ != &platform::Occurrences::Get().RootOccurrence(*session.displayed))
+    throw std::runtime_error("component " + std::to_string(component.GetTag()) + " is not under the displayed part");
+  return path;
 }
 
 template <class T>
@@ -162,6 +199,29 @@ std::vector<Tag> ResolveSelector(const std::string& selector) {
   }
   throw std::runtime_error("unknown selector kind \"" + kind + "\" in " + selector +
                            " (body, bodies, component, sheet, view)");
+}
+
+std::vector<Tag> DisplayedBodies() { return VisibleBodies("bodies:*"); }
+
+std::string SelectorFor(Tag tag) {
+  Session& session = Session::Get();
+  platform::Object& object = session.Require(tag);
+  auto& occurrences = platform::Occurrences::Get();
+  if (auto* component = dynamic_cast<platform::ComponentOccurrence*>(&object))
+    return "component:" + ComponentPath(*component);
+  if (auto* body = dynamic_cast<platform::BodyOccurrence*>(&object)) {
+    auto* component = dynamic_cast<platform::ComponentOccurrence*>(session.Find(body->component));
+    if (!component) throw std::runtime_error("body " + std::to_string(tag) + " is seen through no component");
+    const auto seen = occurrences.BodyOccurrences(*component);
+    const std::vector<platform::Object*> siblings(seen.begin(), seen.end());
+    return "body:" + ComponentPath(*component) + "/" + NameWithIndex(object, siblings);
+  }
+  if (IsSolidBody(object) && session.work && object.owner == session.work) {
+    std::vector<platform::Object*> siblings;
+    for (const auto& other : session.work->Objects()) siblings.push_back(other.get());
+    return "body:" + NameWithIndex(object, siblings);
+  }
+  throw std::runtime_error("object " + std::to_string(tag) + " is neither a body nor a component a selector can name");
 }
 
 }  // namespace fabdoc::app::journal

@@ -11,4 +11,12 @@ namespace fabdoc::app::journal {
 // selector when it is malformed or matches nothing.
 std::vector<platform::Tag> ResolveSelector(const std::string& utf8Selector);
 
+// The selector naming one object the way a journal does, so that ResolveSelector gives it
+// back: body:NAME, body:A/B/NAME (with #N among equal names), component:A/B. Throws
+// std::runtime_error for an object no selector reaches.
+std::string SelectorFor(platform::Tag tag);
+
+// Every solid body the displayed part shows: its own, then its components' depth first.
+std::vector<platform::Tag> DisplayedBodies();
+
 }  // namespace fabdoc::app::journal

@@ -103,3 +103,28 @@ TEST_F(Selectors, ComponentsSheetsViewsAndMalformedSelectors) {
   session().SetDisplayed(nullptr);
   EXPECT_NE(Error("bodies:*").find("there is no displayed part"), std::string::npos);
 }
+
+// A picked object's selector names it again: the browser records picks this way.
+TEST_F(Selectors, SelectorForNamesEachShownBodyAndComponentSoItResolvesBackToIt) {
+  using fabdoc::app::journal::DisplayedBodies;
+  using fabdoc::app::journal::SelectorFor;
+  const auto bodies = DisplayedBodies();
+  // Three plates of frame, and tube and pad seen through each of LEG1 and LEG2.
+  ASSERT_EQ(bodies.size(), 3u + 2u * 2u);
+  for (Tag tag : bodies) {
+    const std::string selector = SelectorFor(tag);
+    EXPECT_EQ(ResolveSelector(selector), std::vector<Tag>{tag}) << selector;
+  }
+  EXPECT_EQ(SelectorFor(p1->GetTag()), "body:P1");
+  EXPECT_EQ(SelectorFor(p2b->GetTag()), "body:P2#2");
+  const Tag foot = ResolveSelector("component:LEG2/脚").at(0);
+  EXPECT_EQ(SelectorFor(foot), "component:LEG2/脚");
+  const Tag pad2 = ResolveSelector("body:LEG2/脚/pad").at(0);
+  EXPECT_EQ(SelectorFor(pad2), "body:LEG2/脚/pad");
+  // Unnamed bodies are counted among the unnamed ones.
+  Body& unnamed = fabdoc_test::AddBox(*frame, 0, 300, 0, 10, 10, 10);
+  EXPECT_EQ(SelectorFor(unnamed.GetTag()), "body:#1");
+  EXPECT_EQ(ResolveSelector("body:#1"), std::vector<Tag>{unnamed.GetTag()});
+  // A sheet is not what a pick names.
+  EXPECT_THROW(SelectorFor(ResolveSelector("sheet:SHT1").at(0)), std::runtime_error);
+}
