@@ -1,4 +1,4 @@
-// Reads the specification entries from the bodies and writes the matching one into the
+// Reads each drawn body's stock, material and part name and writes the matching stock and material into the
 // title block of the sheet.
 #include "drawing/title_block_spec.h"
 

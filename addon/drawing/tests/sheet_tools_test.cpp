@@ -1,6 +1,6 @@
 // The sheet tools through their menu actions: sheet numbers in name order in both naming
 // modes, the whole-number scale ratio shown by the part report and the title block's
-// scale cell, the specification cell, and the isometric view's style.
+// scale cell, the stock-and-material cell, and the isometric view's style.
 #include <cstdlib>
 #include <string>
 #include <vector>
