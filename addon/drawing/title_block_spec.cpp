@@ -1,5 +1,5 @@
-// Reads each drawn body's stock, material and part name and writes the matching stock and material into the
-// title block of the sheet.
+// Reads each drawn body's stock, material and part name, and writes the stock and
+// material of the sheet's part into its title block.
 #include "drawing/title_block_spec.h"
 
 #include <algorithm>
