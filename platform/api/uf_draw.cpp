@@ -161,7 +161,10 @@ int UF_DRAW_add_orthographic_view(const tag_t drawing_tag, const tag_t parent_vi
     if (&drafting::SheetOf(parent) != &sheet)
       throw HostError(HostStatus::InvalidArgument, "view \"" + text::ToUtf8Lossy(parent.name) + "\" is not on sheet \"" +
                                                        text::ToUtf8Lossy(sheet.name) + "\"");
-    const int code = projection_direction;
+    // A C caller may pass any int; its bits are read without loading them as the enum.
+    int code = 0;
+    static_assert(sizeof code == sizeof projection_direction);
+    std::memcpy(&code, &projection_direction, sizeof code);
     if (code < UF_DRAW_project_infer || code > UF_DRAW_project_left)
       throw HostError(HostStatus::InvalidArgument, "projection direction " + std::to_string(code) +
                                                        " is not one of 0 (infer) to 4 (left)");

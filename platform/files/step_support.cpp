@@ -8,7 +8,12 @@
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
 #include <TCollection_AsciiString.hxx>
+#include <STEPCAFControl_Controller.hxx>
+#include <STEPControl_Controller.hxx>
 #include <XCAFApp_Application.hxx>
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
 
 #include "platform/base/host_error.h"
 #include "platform/text/gbk.h"
@@ -190,13 +195,36 @@ TCollection_ExtendedString HostToExtended(std::string_view gbk) {
   return TCollection_ExtendedString(text::ToUtf8(gbk).c_str(), true);
 }
 
-XcafDocument::XcafDocument() { XCAFApp_Application::GetApplication()->NewDocument("MDTV-XCAF", doc_); }
+void SetUpTranslators() {
+  static const bool done = [] {
+    // OCCT keeps the translators' parameters, editors and drivers in tables it never
+    // frees; the leak checker looks away while they are made, and only then.
+#if defined(__SANITIZE_ADDRESS__)
+    __lsan::ScopedDisabler leaksOfTheTables;
+#endif
+    STEPControl_Controller::Init();
+    STEPCAFControl_Controller::Init();
+    XCAFApp_Application::GetApplication();
+    return true;
+  }();
+  (void)done;
+}
+
+XcafDocument::XcafDocument() {
+  SetUpTranslators();
+  XCAFApp_Application::GetApplication()->NewDocument("MDTV-XCAF", doc_);
+}
 
 XcafDocument::~XcafDocument() {
-  if (!doc_.IsNull()) XCAFApp_Application::GetApplication()->Close(doc_);
+  if (doc_.IsNull()) return;
+  // Layer and assembly links hold each other (father and child); forgetting the
+  // attributes unlinks them, so the document's memory goes with it.
+  doc_->Main().Root().ForgetAllAttributes(Standard_True);
+  XCAFApp_Application::GetApplication()->Close(doc_);
 }
 
 QuietTranslator::QuietTranslator() {
+  SetUpTranslators();
   saved_ = Message::DefaultMessenger()->Printers();
   Message::DefaultMessenger()->ChangePrinters().Clear();
 }

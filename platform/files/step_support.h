@@ -32,6 +32,10 @@ std::string EscapeNonAscii(std::string_view utf8);
 std::string UnescapeStepString(std::string_view text);
 
 
+// The STEP translators' one-time set-up; the two classes below call it, so every
+// translation has it done.
+void SetUpTranslators();
+
 // A fresh XCAF document, closed when it goes out of scope.
 class XcafDocument {
 public:

@@ -1,6 +1,7 @@
 // The drafting C interface as the add-on drives it: the application switch, sheets made
 // by the sheet builder, the title block filled through the work view's tabular-note
 // sections, drawing info, projected and imported views, masks by view name.
+#include <cstring>
 #include <NXOpen/Drawings_DrawingSheetBuilder.hxx>
 #include <NXOpen/Drawings_DrawingSheetCollection.hxx>
 #include <NXOpen/NXException.hxx>
@@ -190,7 +191,11 @@ TEST_F(DraftingInterface, ImportedViewsProjectionsAndMasksByName) {
   mask[0] = 7;
   EXPECT_NE(uc6447(name, 2, mask), 0);
   EXPECT_NE(uc6447("NO@9", 1, nullptr), 0);
-  EXPECT_NE(UF_DRAW_add_orthographic_view(NULL_TAG, imported, static_cast<UF_DRAW_proj_dir_t>(9), below, &lower), 0);
+  // As a C caller passes it: a cast to the enum would itself be undefined in C++.
+  UF_DRAW_proj_dir_t nine{};
+  const int raw = 9;
+  std::memcpy(&nine, &raw, sizeof nine);
+  EXPECT_NE(UF_DRAW_add_orthographic_view(NULL_TAG, imported, nine, below, &lower), 0);
 }
 
 TEST_F(DraftingInterface, DeletingSheetsTakesTheirViewsAndKeepsACurrentOne) {

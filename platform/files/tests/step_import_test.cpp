@@ -140,9 +140,9 @@ TEST_F(StepImport, AFileWrittenInGbkKeepsItsNames) {
 
 TEST_F(StepImport, SeveralTopProductsGoUnderAnAssemblyNamedAfterTheFile) {
   // A plain translator writes each shape as a top product with no names or colours.
-  STEPControl_Writer writer;
   {
     files::QuietTranslator quiet;
+    STEPControl_Writer writer;
     writer.Transfer(BRepPrimAPI_MakeBox(10, 20, 30).Shape(), STEPControl_AsIs);
     writer.Transfer(BRepPrimAPI_MakeCylinder(5, 40).Shape(), STEPControl_AsIs);
     ASSERT_EQ(writer.Write((dir + "/零件.stp").c_str()), IFSelect_RetDone);
