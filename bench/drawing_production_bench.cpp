@@ -6,6 +6,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include <BRepBuilderAPI_Copy.hxx>
 #include <benchmark/benchmark.h>
 
 #include "drawing/sheet_scale.h"
@@ -46,7 +47,9 @@ Part& MakeProduct(const fs::path& dir) {
   for (int i = 1; i <= fabdoc_bench::kSolids; ++i) {
     const std::string stem = "P-S" + std::to_string(i) + "-" + std::to_string(i);
     Part& part = Session::Get().NewPart(folder + "\\" + stem + ".prt");
-    auto body = std::make_unique<Body>(fabdoc_bench::Solids()[i - 1]);
+    // A copy without the meshes an earlier run left on the solid, as a product read
+    // from its files has none.
+    auto body = std::make_unique<Body>(BRepBuilderAPI_Copy(fabdoc_bench::Solids()[i - 1]).Shape());
     body->name = "S" + std::to_string(i);
     body->attributes.Set("DB_PART_NAME", body->name);
     body->attributes.Set("DB_PART_NO", "1");

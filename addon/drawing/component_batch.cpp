@@ -16,6 +16,7 @@
 #include "drawing/batch_sheets.h"
 #include "drawing/numbering.h"
 #include "drawing/part_file_name.h"
+#include "drawing/quantity_count.h"
 #include "drawing/sheet_names.h"
 #include "drawing/sheet_scale.h"
 #include "drawing/sheet_views.h"
@@ -63,7 +64,7 @@ void draw_subassembly(DrawingState& state, tag_t component, int position, long p
   UF_DRAW_upd_out_of_date_views(sheet);
 }
 
-void draw_part(DrawingState& state, tag_t component, int position, long progress) {
+void draw_part(DrawingState& state, QuantityCount& quantities, tag_t component, int position, long progress) {
   const ParsedName parsed = 得到路径名称零件(component);
   if (判断图纸是否存在(parsed.sheetName) || contains_gbk(parsed.fileName, "数模") ||
       parsed.fileName.find('-') == std::string::npos)
@@ -80,7 +81,7 @@ void draw_part(DrawingState& state, tag_t component, int position, long progress
   double scale = 0;
   A4比例设置(state, first, scale);
   int quantity = 0, total = 0;
-  得到数量及总数(prototype, UF_ASSEM_ask_parent_component(component), quantity, total);
+  quantities.Of(prototype, UF_ASSEM_ask_parent_component(component), quantity, total);
   progress_set_pos(progress, position);
   创建图纸页(state,
              {parsed.name, "-" + parsed.number, parsed.sheetName, decimal(quantity), decimal(total),
@@ -126,8 +127,9 @@ void 批量创建图纸及视图_assm(DrawingState& state) {
   progress_set_range(batch.progress(), 0, steps);
   for (size_t i = 0; i < subassemblies.size(); ++i)
     draw_subassembly(state, subassemblies[i], static_cast<int>(i), batch.progress());
+  QuantityCount quantities;  // one count for the whole run
   for (size_t k = 0; k < parts.size(); ++k)
-    draw_part(state, parts[k], static_cast<int>(subassemblies.size() + k + 1), batch.progress());
+    draw_part(state, quantities, parts[k], static_cast<int>(subassemblies.size() + k + 1), batch.progress());
   draw_general_arrangement(state);
   update_all_sheets();
 }

@@ -13,6 +13,7 @@
 #include <uf_ui.h>
 
 #include "attributes/duplicates.h"
+#include "drawing/quantity_count.h"
 #include "host/attribute_vocabulary.h"
 #include "host/message.h"
 #include "host/model_helpers.h"
@@ -143,17 +144,7 @@ int 批量修改零件图号_图层出图(DrawingState& state, const std::string
 }
 
 int 得到数量及总数(tag_t body, tag_t component, int& quantity, int& total) {
-  const UfSession uf;
-  const std::string name = 得到体的属性(body, kPartName);
-  std::vector<tag_t> under;
-  得到组件下所有的实体(component, under, ComponentBodies::Deep);
-  quantity = static_cast<int>(
-      std::count_if(under.begin(), under.end(), [&](tag_t b) { return 得到体的属性(b, kPartName) == name; }));
-  std::vector<tag_t> all, named;
-  得到工作部件所有的实体(all);
-  for (tag_t b : all)
-    if (得到体的属性(b, kPartName) == name) named.push_back(b);
-  total = 找重叠体(named);
+  QuantityCount().Of(body, component, quantity, total);
   return 0;
 }
 

@@ -14,12 +14,14 @@
 
 #include <BRepAdaptor_Surface.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
+#include <BRep_Tool.hxx>
 #include <HLRAlgo_Projector.hxx>
 #include <HLRBRep_Algo.hxx>
 #include <HLRBRep_HLRToShape.hxx>
 #include <HLRBRep_PolyAlgo.hxx>
 #include <HLRTopoBRep_OutLiner.hxx>
 #include <OSD_Parallel.hxx>
+#include <Poly_Triangulation.hxx>
 #include <Standard_Failure.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopLoc_Location.hxx>
@@ -54,6 +56,20 @@ TopoDS_Shape Placed(const PlacedBody& body) {
   return body.shape.Moved(TopLoc_Location(body.placement));
 }
 
+// True when every face already carries a mesh at least as fine as `deflection`. The
+// mesher would keep such a mesh as it is, but only after a walk over the whole shape
+// that costs a sixth of meshing it afresh, in every later view.
+bool MeshedFinely(const TopoDS_Shape& shape, double deflection) {
+  bool anyFace = false;
+  for (TopExp_Explorer it(shape, TopAbs_FACE); it.More(); it.Next()) {
+    TopLoc_Location location;
+    const Handle(Poly_Triangulation)& mesh = BRep_Tool::Triangulation(TopoDS::Face(it.Current()), location);
+    if (mesh.IsNull() || !(mesh->Deflection() <= deflection)) return false;
+    anyFace = true;
+  }
+  return anyFace;
+}
+
 // Meshes each distinct shape once, the shapes side by side: meshing is most of the
 // polygonal algorithm's time on a first view. The mesh stays on the shape, so later views
 // (and bodies placed several times) reuse it.
@@ -61,7 +77,9 @@ void MeshOnce(const std::vector<PlacedBody>& bodies, double deflection) {
   std::vector<TopoDS_Shape> shapes;
   std::unordered_set<const TopoDS_TShape*> seen;
   for (const PlacedBody& body : bodies)
-    if (!body.shape.IsNull() && seen.insert(body.shape.TShape().get()).second) shapes.push_back(body.shape);
+    if (!body.shape.IsNull() && seen.insert(body.shape.TShape().get()).second &&
+        !MeshedFinely(body.shape, deflection))
+      shapes.push_back(body.shape);
   OSD_Parallel::For(0, static_cast<int>(shapes.size()), [&](int i) {
     BRepMesh_IncrementalMesh(shapes[i], deflection, false, kMeshAngle);
   });

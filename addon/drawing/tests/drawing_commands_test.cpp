@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "addon/drawing/tests/drawing_fixture.h"
+#include "drawing/quantity_count.h"
 
 using namespace kzt_test;
 
@@ -62,6 +63,43 @@ TEST_F(DrawingProduction, QuantityCountsUnderTheParentAndTotalCountsCoincidentCo
   kzt::得到数量及总数(prototype, frame, quantity, total);
   EXPECT_EQ(quantity, 1) << "one BASE under FRAME-3";
   EXPECT_EQ(total, 2) << "two BASE bodies in the product, not coincident";
+  UF_terminate();
+}
+
+TEST_F(DrawingProduction, OneQuantityCountGivesEachPartOfABatchItsOwnFigures) {
+  MakeProduct({{"FRAME-3", {"BASE", "PLATE", "PLATE"}}, {"RACK-4", {"BASE"}}});
+  UF_initialize();
+  const tag_t frame = Component("FRAME-3"), rack = Component("RACK-4");
+  ASSERT_NE(frame, NULL_TAG);
+  ASSERT_NE(rack, NULL_TAG);
+  auto prototypeOf = [](tag_t occurrence) {
+    tag_t prototype = NULL_TAG;
+    kzt::OccurrenceFlags flags;
+    kzt::得到装配下的boy(flags, occurrence, prototype);
+    return prototype;
+  };
+  const tag_t base = prototypeOf(Bodies("BASE").at(0));
+  const tag_t plate = prototypeOf(Bodies("PLATE").at(0));
+  // Asked in the order a batch asks, then again: every answer is that of a count made
+  // for that part alone.
+  kzt::QuantityCount batch;
+  const std::pair<tag_t, tag_t> asked[] = {{base, frame}, {plate, frame}, {base, rack}, {plate, rack}, {base, frame}};
+  for (const auto& [body, parent] : asked) {
+    int quantity = -1, total = -1, aloneQuantity = -1, aloneTotal = -1;
+    batch.Of(body, parent, quantity, total);
+    kzt::QuantityCount().Of(body, parent, aloneQuantity, aloneTotal);
+    EXPECT_EQ(quantity, aloneQuantity);
+    EXPECT_EQ(total, aloneTotal);
+  }
+  int quantity = -1, total = -1;
+  batch.Of(plate, frame, quantity, total);
+  EXPECT_EQ(quantity, 2) << "two PLATE bodies under FRAME-3";
+  batch.Of(plate, rack, quantity, total);
+  EXPECT_EQ(quantity, 0) << "no PLATE under RACK-4";
+  EXPECT_EQ(total, 2) << "the product's PLATE bodies, wherever they are";
+  batch.Of(base, rack, quantity, total);
+  EXPECT_EQ(quantity, 1);
+  EXPECT_EQ(total, 2);
   UF_terminate();
 }
 

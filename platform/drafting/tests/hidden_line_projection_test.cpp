@@ -269,3 +269,39 @@ TEST(HlrMethods, APlanarBodyHidesPartOfACurvedOnesOutline) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every number a content's curves are drawn with, in order.
+std::vector<double> Numbers(const std::vector<Curve2>& curves) {
+  std::vector<double> numbers;
+  for (const Curve2& curve : curves) {
+    if (const auto* line = std::get_if<Line2>(&curve))
+      numbers.insert(numbers.end(), {line->start.x, line->start.y, line->end.x, line->end.y});
+    else if (const auto* arc = std::get_if<Arc2>(&curve))
+      numbers.insert(numbers.end(), {arc->centre.x, arc->centre.y, arc->radius, arc->startAngle, arc->endAngle});
+    else
+      for (const Point2& p : std::get<Polyline2>(curve).points) numbers.insert(numbers.end(), {p.x, p.y});
+  }
+  return numbers;
+}
+
+}  // namespace
+
+TEST(HlrMethods, APolygonalViewOverAnEarlierViewsMeshDrawsWhatAFreshMeshDraws) {
+  // Later views keep the mesh an earlier one made when it is fine enough, and mesh again
+  // when they need it finer: a view four times larger must not draw the holes with the
+  // coarser polygons of the first view.
+  const TopoDS_Shape reused = PlateWithHoles(200, 100, 10, 20, {{-50, 0}, {50, 0}});
+  Project(reused, "Top", 1, HlrMethod::Polygonal);
+  const struct { const char* view; double scale; } later[] = {{"Front", 1}, {"Isometric", 1}, {"Top", 4}, {"Front", 4}};
+  for (const auto& step : later) {
+    SCOPED_TRACE(std::string(step.view) + " at " + std::to_string(step.scale));
+    const ViewContent over = Project(reused, step.view, step.scale, HlrMethod::Polygonal);
+    const ViewContent fresh = Project(PlateWithHoles(200, 100, 10, 20, {{-50, 0}, {50, 0}}), step.view, step.scale,
+                                      HlrMethod::Polygonal);
+    EXPECT_FALSE(over.visible.empty());
+    EXPECT_EQ(Numbers(over.visible), Numbers(fresh.visible));
+    EXPECT_EQ(Numbers(over.hidden), Numbers(fresh.hidden));
+  }
+}
