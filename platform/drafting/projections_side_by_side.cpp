@@ -15,16 +15,21 @@ void PerformOnThreads(const std::vector<HiddenLineProjection*>& batch, unsigned 
   std::atomic<size_t> next{0};
   std::exception_ptr failure;
   std::mutex failureLock;
-  auto work = [&] {
-    for (size_t i = next++; i < batch.size(); i = next++) {
-      try {
-        batch[i]->Perform();
-      } catch (...) {
-        const std::lock_guard lock(failureLock);
-        if (!failure) failure = std::current_exception();
-      }
+  auto perform = [&](size_t i) {
+    try {
+      batch[i]->Perform();
+    } catch (...) {
+      const std::lock_guard lock(failureLock);
+      if (!failure) failure = std::current_exception();
     }
   };
+  auto work = [&] {
+    for (size_t i = next++; i < batch.size(); i = next++) perform(i);
+  };
+  // OCCT sets up some of its statics on first use without a lock; two threads meeting
+  // there leave one copy unowned. The process's first shared projection runs alone.
+  static std::once_flag firstAlone;
+  if (threads > 1 && !batch.empty()) std::call_once(firstAlone, [&] { perform(next++); });
   std::vector<std::thread> helpers;
   for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work);
   work();
