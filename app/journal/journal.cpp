@@ -83,6 +83,8 @@ Journal ParseJournal(const std::string& text, const std::string& path, const std
   std::string raw;
   for (int number = 1; std::getline(in, raw); ++number) {
     if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    // Only as a line end: elsewhere it would be lost when the line is written again.
+    if (raw.find('\r') != std::string::npos) throw JournalError(path, number, "a carriage return inside the line");
     if (!platform::text::IsValidUtf8(raw)) throw JournalError(path, number, "the line is not UTF-8 text");
     size_t indent = raw.find_first_not_of(' ');
     if (indent == std::string::npos || raw[indent] == '#') continue;

@@ -64,4 +64,7 @@ TEST(JournalParse, WrongLinesAreRefusedWithTheirNumber) {
   EXPECT_EQ(ParseError("open \"\xb5\xd7\".prt\n"), "j.jnl:1: the line is not UTF-8 text");
   EXPECT_EQ(ParseError("action a\n  print b\n    ok\n"), "j.jnl:3: \"print\" (line 2) takes no indented lines");
   EXPECT_EQ(ParseError("save everything\n"), "j.jnl:1: \"save\" takes 0 argument(s), not 1");
+  // Found by the journal fuzz driver: written again, the line lost its last argument.
+  EXPECT_EQ(ParseError("action a\n  set x \r   \n"), "j.jnl:2: a carriage return inside the line");
+  EXPECT_EQ(ParseError("open a.prt\r\nsave\r\n"), "") << "a line may end in CR LF";
 }
