@@ -9,17 +9,13 @@
 #include <random>
 
 #include "fuzz/supervisor.h"
+#include "fuzz/text_damage.h"
 #include "platform/base/host_error.h"
 #include "platform/ui/dialog_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string FileBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // Pieces of XML and of the values the reader gives meaning to.
 const char* const kTokens[] = {"<", ">", "/>", "\"", "'", "&", "&#0;", "&#xD800;", "&amp;", "&lt;", "<![CDATA[",
@@ -32,27 +28,7 @@ const char* const kTokens[] = {"<", ">", "/>", "\"", "'", "&", "&#0;", "&#xD800;
 std::string Mutate(const std::vector<std::string>& seeds, std::uint64_t n, std::uint64_t salt) {
   std::mt19937_64 rng(n * 0x9E3779B97F4A7C15ull ^ salt);
   std::string text = seeds[rng() % seeds.size()];
-  const int edits = 1 + static_cast<int>(rng() % 5);
-  for (int e = 0; e < edits; ++e) {
-    const size_t at = text.empty() ? 0 : rng() % text.size();
-    switch (rng() % 6) {
-      case 0: if (!text.empty()) text[at] = static_cast<char>(rng()); break;
-      case 1: text.erase(at, 1 + rng() % 64); break;
-      case 2: text.insert(at, kTokens[rng() % std::size(kTokens)]); break;
-      case 3: {  // a piece repeated elsewhere
-        const std::string piece = text.substr(at, 1 + rng() % 400);
-        text.insert(text.empty() ? 0 : rng() % text.size(), piece);
-        break;
-      }
-      case 4: {  // a number made extreme
-        const size_t digit = text.find_first_of("0123456789", at);
-        if (digit != std::string::npos)
-          text.replace(digit, 1, std::vector<const char*>{"2147483647", "-1", "0", "99999999999", "4294967295"}[rng() % 5]);
-        break;
-      }
-      default: text.erase(at);  // cut short
-    }
-  }
+  fuzz::DamageText(text, rng, kTokens, 5);
   return text;
 }
 
@@ -78,15 +54,7 @@ int main(int argc, char** argv) {
   }
   fuzz::FuzzArgs args;
   if (!fuzz::ParseArgs(argc, argv, args)) return 2;
-  const char* source = std::getenv("FABDOC_SOURCE_DIR");
-  const fs::path dialogs = fs::path(source ? source : ".") / "addon" / "dialogs";
-  std::vector<std::string> seeds;
-  for (const auto& entry : fs::directory_iterator(dialogs))
-    if (entry.path().extension() == ".dlx") seeds.push_back(FileBytes(entry.path()));
-  if (seeds.empty()) {
-    std::fprintf(stderr, "dialog_file_fuzz: no dialog files in %s (set FABDOC_SOURCE_DIR)\n", dialogs.c_str());
-    return 2;
-  }
+  const std::vector<std::string> seeds = fuzz::SeedFiles("addon/dialogs", ".dlx");
   const fs::path work = fuzz::WorkFolder("fabdoc-fuzz-dialog");
   const fs::path casePath = work / "case.dlx";
   auto make = [&](std::uint64_t n) { return Mutate(seeds, n, args.salt); };

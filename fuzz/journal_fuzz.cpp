@@ -11,16 +11,12 @@
 
 #include "app/journal/journal.h"
 #include "fuzz/supervisor.h"
+#include "fuzz/text_damage.h"
 
 namespace fs = std::filesystem;
 namespace jr = fabdoc::app::journal;
 
 namespace {
-
-std::string FileBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // Pieces the parser gives meaning to: quotes, escapes, indentation, line ends, text that
 // is not UTF-8 or has no GBK form.
@@ -36,23 +32,15 @@ std::string Mutate(const std::vector<std::string>& seeds, std::uint64_t n, std::
   const int edits = 1 + static_cast<int>(rng() % 6);
   for (int e = 0; e < edits; ++e) {
     const size_t at = text.empty() ? 0 : rng() % text.size();
-    switch (rng() % 7) {
-      case 0: if (!text.empty()) text[at] = static_cast<char>(rng()); break;
-      case 1: text.erase(at, 1 + rng() % 32); break;
-      case 2: text.insert(at, kTokens[rng() % std::size(kTokens)]); break;
-      case 3: {  // a piece repeated elsewhere
-        const std::string piece = text.substr(at, 1 + rng() % 300);
-        text.insert(text.empty() ? 0 : rng() % text.size(), piece);
-        break;
-      }
-      case 4: text.insert(at, std::string(1 + rng() % 4000, rng() % 2 ? ' ' : '"')); break;  // long runs
-      case 5: {  // a line indented deeper and deeper
+    switch (rng() % 8) {
+      case 0: text.insert(at, std::string(1 + rng() % 4000, rng() % 2 ? ' ' : '"')); break;  // long runs
+      case 1: {  // a line indented deeper and deeper
         std::string ladder;
         for (int depth = 0; depth < 2000; ++depth) ladder += "\n" + std::string(2 * depth, ' ') + "apply";
         text.insert(at, ladder);
         break;
       }
-      default: text.erase(at);  // cut short
+      default: fuzz::DamageOnce(text, rng, kTokens);
     }
   }
   return text;
@@ -96,21 +84,13 @@ fuzz::Outcome Parse(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const char* source = std::getenv("FABDOC_SOURCE_DIR");
-  const fs::path examples = fs::path(source ? source : ".") / "examples";
   if (argc == 3 && std::string(argv[1]) == "--one") {
-    std::printf("%s\n", Parse(FileBytes(argv[2])) == fuzz::Outcome::Accepted ? "parsed" : "refused");
+    std::printf("%s\n", Parse(fuzz::FileBytes(argv[2])) == fuzz::Outcome::Accepted ? "parsed" : "refused");
     return 0;
   }
   fuzz::FuzzArgs args;
   if (!fuzz::ParseArgs(argc, argv, args)) return 2;
-  std::vector<std::string> seeds;
-  for (const auto& entry : fs::directory_iterator(examples))
-    if (entry.path().extension() == ".journal") seeds.push_back(FileBytes(entry.path()));
-  if (seeds.empty()) {
-    std::fprintf(stderr, "journal_fuzz: no journals in %s (set FABDOC_SOURCE_DIR)\n", examples.c_str());
-    return 2;
-  }
+  const std::vector<std::string> seeds = fuzz::SeedFiles("examples", ".journal");
   auto make = [&](std::uint64_t n) { return Mutate(seeds, n, args.salt); };
   const auto figures = fuzz::RunCases(args.runs, make, Parse, args.crashDir, "journal", "journal");
   return fuzz::Report("journal parser", figures);

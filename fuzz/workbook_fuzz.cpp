@@ -10,6 +10,7 @@
 #include <random>
 
 #include "fuzz/supervisor.h"
+#include "fuzz/text_damage.h"
 #include "platform/workbook/package.h"
 #include "platform/workbook/workbook.h"
 #include "platform/workbook/workbook_error.h"
@@ -19,11 +20,6 @@ namespace fs = std::filesystem;
 namespace wb = platform::workbook;
 
 namespace {
-
-std::string FileBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // Pieces of XML and of cell addresses that the readers give meaning to.
 const char* const kTokens[] = {"<", ">", "\"", "'", "&", "&#0;", "&amp;", "<![CDATA[", "]]>", "<!--", "/>",
@@ -35,30 +31,6 @@ const char* const kTokens[] = {"<", ">", "\"", "'", "&", "&#0;", "&amp;", "<![CD
                                "Target=\"/\"", "Target=\"\"", "Id=\"\"", "<sheet name=\"x\" r:id=\"rId1\"/>",
                                "<dimension ref=\"A1:XFD1048576\"/>", "<dimension ref=\":\"/>", "\xff\xfe", "\xe4\xb8",
                                "customFormat=\"1\" s=\"\"", "xml:space=\"preserve\""};
-
-void DamageText(std::string& text, std::mt19937_64& rng) {
-  const int edits = 1 + static_cast<int>(rng() % 4);
-  for (int e = 0; e < edits; ++e) {
-    const size_t at = text.empty() ? 0 : rng() % text.size();
-    switch (rng() % 6) {
-      case 0: if (!text.empty()) text[at] = static_cast<char>(rng()); break;
-      case 1: text.erase(at, 1 + rng() % 64); break;
-      case 2: text.insert(at, kTokens[rng() % std::size(kTokens)]); break;
-      case 3: {  // a piece repeated elsewhere
-        const std::string piece = text.substr(at, 1 + rng() % 200);
-        text.insert(text.empty() ? 0 : rng() % text.size(), piece);
-        break;
-      }
-      case 4: {  // a number made extreme
-        const size_t digit = text.find_first_of("0123456789", at);
-        if (digit != std::string::npos)
-          text.replace(digit, 1, std::vector<const char*>{"2147483647", "-1", "0", "99999999999", "4294967295"}[rng() % 5]);
-        break;
-      }
-      default: text.erase(at);  // cut short
-    }
-  }
-}
 
 std::string Mutate(const wb::Package& seed, const std::string& seedBytes, std::uint64_t n, std::uint64_t salt,
                    bool raw, const fs::path& scratch) {
@@ -82,12 +54,12 @@ std::string Mutate(const wb::Package& seed, const std::string& seedBytes, std::u
   const auto names = package.PartNames();
   const std::string& part = names[rng() % names.size()];
   std::string text = package.Get(part);
-  DamageText(text, rng);
+  fuzz::DamageText(text, rng, kTokens, 4);
   package.Put(part, text);
   if (rng() % 16 == 0) package.Remove(names[rng() % names.size()]);
   const fs::path file = scratch / "made.xlsx";
   package.Write(file);
-  return FileBytes(file);
+  return fuzz::FileBytes(file);
 }
 
 // What the BOM export does with a workbook: cells written on both sheets, then saved.
@@ -121,7 +93,7 @@ int main(int argc, char** argv) {
   fuzz::FuzzArgs args;
   if (!fuzz::ParseArgs(argc, argv, args)) return 2;
   const fs::path work = fuzz::WorkFolder("fabdoc-fuzz-workbook");
-  const std::string seedBytes = FileBytes(fabdoc_test::BomTemplate());
+  const std::string seedBytes = fuzz::FileBytes(fabdoc_test::BomTemplate());
   const wb::Package seed = wb::Package::Read(fabdoc_test::BomTemplate());
   const fs::path casePath = work / "case.xlsx";
   auto make = [&](std::uint64_t n) { return Mutate(seed, seedBytes, n, args.salt, args.raw, work); };
