@@ -13,7 +13,6 @@
 #include <unordered_set>
 
 #include <BRepAdaptor_Surface.hxx>
-#include <BRepMesh_IncrementalMesh.hxx>
 #include <BRep_Tool.hxx>
 #include <HLRAlgo_Projector.hxx>
 #include <HLRBRep_Algo.hxx>
@@ -29,6 +28,7 @@
 
 #include "platform/drafting/edges_to_curves.h"
 #include "platform/drafting/hidden_under_visible.h"
+#include "platform/drafting/mesh_for_drawing.h"
 #include "platform/drafting/polygonal_segments.h"
 #include "platform/base/host_error.h"
 
@@ -81,7 +81,7 @@ void MeshOnce(const std::vector<PlacedBody>& bodies, double deflection) {
         !MeshedFinely(body.shape, deflection))
       shapes.push_back(body.shape);
   OSD_Parallel::For(0, static_cast<int>(shapes.size()), [&](int i) {
-    BRepMesh_IncrementalMesh(shapes[i], deflection, false, kMeshAngle);
+    MeshForDrawing(shapes[i], deflection, kMeshAngle);
   });
 }
 
