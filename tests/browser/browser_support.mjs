@@ -104,7 +104,8 @@ export async function press(page, id) {
   await idle(page);
 }
 
-// The tag of a journal selector body:COMPONENT/NAME[#N], read from the page's tree.
+// The tag of a journal selector body:COMPONENT/NAME[#N], read from the page's tree; a null
+// COMPONENT is the displayed part itself.
 export async function bodyTag(page, component, name, nth = 1) {
   return page.evaluate(async (component, name, nth) => {
     const tree = await fetch('/api/tree').then((r) => r.json());
@@ -116,7 +117,8 @@ export async function bodyTag(page, component, name, nth = 1) {
       }
       return null;
     };
-    const bodies = (find(tree.components)?.bodies || []).filter((b) => b.name === name);
+    const holder = component === null ? tree : find(tree.components);
+    const bodies = (holder?.bodies || []).filter((b) => (b.name ?? '') === name);
     return bodies[nth - 1]?.tag ?? null;
   }, component, name, nth);
 }

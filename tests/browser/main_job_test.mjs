@@ -1,6 +1,6 @@
 // The main job of the README done in a real browser instead of by the journal: attributes
-// through the attrV2 dialog (the first body picked in the 3D view), the guide rod, the
-// components, the drawings, the bill of materials and the DWG files. The product's part
+// the guide rod, attributes through the attrV2 dialog (the first body picked in the 3D view),
+// the components, the drawings, the bill of materials and the DWG files. The product's part
 // files must say what the journal's say (`fabdoc info --json`), and the journal recorded
 // from the browser must be what a person did. Usage: node main_job_test.mjs FABDOC [SCREENSHOT_DIR]
 import { execFileSync } from 'node:child_process';
@@ -16,7 +16,8 @@ const shots = process.argv[3] || freshDir('shots');
 const here = new URL('.', import.meta.url).pathname;
 const journalFile = join(here, '../../examples/main-job.journal');
 
-// The attrV2 lines of the main job: component, body name, #N, then the three texts.
+// The attrV2 lines of the main job: component (null: the assembly itself), body name
+// ('' for an unnamed body), #N, then the three texts.
 const attributes = [
   ['P-机架-1', '立柱', 1, '方管', '立柱'], ['P-机架-1', '横梁', 1, '矩形管', '横梁'],
   ['P-机架-1', '横档', 1, '角钢', '横档'], ['P-机架-1', '辅助块', 1, '钢板', '辅助块'],
@@ -26,6 +27,7 @@ const attributes = [
   ['P-护罩-3', '角板', 1, '钢板,折弯,一', '角板'], ['P-护罩-3', '槽板', 1, '钢板,折弯,二', '槽板'],
   ['P-护罩-3', '卷边板', 1, '钢板,折弯,三', '卷边板'], ['P-护罩-3', 'C型板', 1, '钢板,折弯,四', 'C型板'],
   ['P-护罩-3', '弯扁钢', 1, '扁钢,折弯,一', '弯扁钢'], ['P-把手-4', '把手', 1, '圆钢,两边折弯', '把手'],
+  [null, '', 1, '圆钢', '导杆'],
 ];
 
 function messages(page) {
@@ -53,7 +55,7 @@ async function attributesThroughTheDialog(page) {
       await pickInTree(page, tag);
     }
     const selected = await page.$eval('[data-block="blockxuanzhe"] .selected', (e) => e.textContent);
-    check(selected === name, `the selection block shows ${name}, not ${selected}`);
+    check(selected === (name || String(tag)), `the selection block shows ${name || tag}, not ${selected}`);
     await typeInto(page, 'blockgunge', kind);
     await typeInto(page, 'blockPartName', partName);
     await typeInto(page, 'blockPartNo', '1');
@@ -82,14 +84,16 @@ async function attributesThroughTheDialog(page) {
   await press(page, 'dialog-cancel');
 }
 
-async function theRestOfTheJob(page) {
+async function theGuideRod(page) {
   await runAction(page, 'TWO_CYL_tool');
   await setPoint(page, 'point0', [425, 275, 0]);
   await setPoint(page, 'point01', [425, 275, 1200]);
   await typeInto(page, 'expression0', 20);
   await press(page, 'dialog-ok');
   check((await session(page)).dialogs.length === 0, 'TWO_CYL_tool closed: ' + (await lastError(page)));
+}
 
+async function theRestOfTheJob(page) {
   await runAction(page, 'new_zujianV1');
   await choose(page, 'enum0', 2);
   check((await messages(page)).some((m) => m.includes('重要提示')), 'the components warning is shown');
@@ -158,6 +162,7 @@ try {
   page.on('pageerror', (e) => console.error('page error:', e.message));
   await page.goto(server.url);
   await page.waitForFunction(() => window.fabdoc?.ready && window.fabdoc.bodyTags().length > 0, { timeout: 60000 });
+  await theGuideRod(page);
   await attributesThroughTheDialog(page);
   await theRestOfTheJob(page);
   await theSheets(page);

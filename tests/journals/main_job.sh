@@ -30,8 +30,8 @@ names = [c["instance"] for c in comps]
 for expected in ["立柱-1-1", "横梁-1-2", "底板-2-1", "盖板-2-2", "角板-3-1"]:
     assert expected in names, (expected, names)
     assert os.path.exists(os.path.join(d, expected + ".prt")), expected
-# Every body still in the product carries a part name.
-bodies = [b for c in comps for b in c["bodies"]]
+# Every body still in the product, the assembly's own guide rod too, carries a part name.
+bodies = info.get("bodies", []) + [b for c in comps for b in c["bodies"]]
 assert bodies, "no bodies"
 for b in bodies:
     assert b["attributes"].get("DB_PART_NAME"), b
@@ -102,6 +102,7 @@ assert sum(row[4] for row in rows) == body_count, (sum(row[4] for row in rows), 
 for row in rows:
     assert isinstance(row[4], int) and isinstance(row[6], float) and row[6] > 0, row
     assert isinstance(row[9], int) and 1 <= row[9] <= 15, row
+    assert row[2] and row[3] and row[5], ("name, stock and material", row)
 assert "立柱" in names and "底板" in names, names
 PY
 
