@@ -6,6 +6,7 @@
 
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <benchmark/benchmark.h>
+#include "bench/support/scratch_dir.h"
 
 #include "app/journal/journal.h"
 #include "app/journal/runner.h"
@@ -58,7 +59,8 @@ void BatchComponentsOf600Bodies(benchmark::State& state) {
   setenv("FABDOC_DIALOG_PATH", FABDOC_BENCH_DIALOGS, 1);
   int rc = 0;
   ufsta(nullptr, &rc, 0);
-  const auto dir = fs::temp_directory_path() / "fabdoc-bench-batch";
+  const fabdoc_bench::ScratchDir scratch("fabdoc-bench-batch");
+  const fs::path& dir = scratch.path();
   for (auto _ : state) {
     state.PauseTiming();
     fs::remove_all(dir);

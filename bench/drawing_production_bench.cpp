@@ -14,6 +14,7 @@
 #include "app/journal/journal.h"
 #include "app/journal/runner.h"
 #include "bench/bench_solids.h"
+#include "bench/support/scratch_dir.h"
 #include "platform/drafting/sheets.h"
 #include "platform/files/part_file.h"
 #include "platform/geometry/body.h"
@@ -78,7 +79,8 @@ void StartAddOn() {
 
 void ComponentModeSheetsOf200Parts(benchmark::State& state) {
   StartAddOn();
-  const fs::path dir = fs::temp_directory_path() / "fabdoc-bench-drawings";
+  const fabdoc_bench::ScratchDir scratch("fabdoc-bench-drawings");
+  const fs::path& dir = scratch.path();
   double cpu = 0;
   size_t sheets = 0;
   for (auto _ : state) {
@@ -104,7 +106,8 @@ BENCHMARK(ComponentModeSheetsOf200Parts)->Unit(benchmark::kSecond)->UseRealTime(
 
 void GeneralArrangementSheetOf200Parts(benchmark::State& state) {
   StartAddOn();
-  const fs::path dir = fs::temp_directory_path() / "fabdoc-bench-drawings";
+  const fabdoc_bench::ScratchDir scratch("fabdoc-bench-drawings");
+  const fs::path& dir = scratch.path();
   double cpu = 0;
   for (auto _ : state) {
     state.PauseTiming();

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include <benchmark/benchmark.h>
+#include "bench/support/scratch_dir.h"
 
 #include "platform/dwg/dwg_writer.h"
 #include "platform/dwg/tests/sample_sheet.h"
@@ -24,9 +25,8 @@ BENCHMARK(EncodeSheet)->Unit(benchmark::kMillisecond);
 
 void WriteSheetFile(benchmark::State& state) {
   const platform::dwg::Drawing sheet = dwg_test::ManyEntitiesSheet(kEntities);
-  const fs::path dir = fs::temp_directory_path() / "fabdoc-bench";
-  fs::create_directories(dir);
-  const fs::path file = dir / "sheet.dwg";
+  const fabdoc_bench::ScratchDir dir("fabdoc-bench");
+  const fs::path file = dir.path() / "sheet.dwg";
   for (auto _ : state) platform::dwg::WriteDwgFile(sheet, file.string());
   state.counters["file_bytes"] = static_cast<double>(fs::file_size(file));
 }

@@ -10,6 +10,7 @@
 #include <TopoDS_Compound.hxx>
 #include <sstream>
 #include <benchmark/benchmark.h>
+#include "bench/support/scratch_dir.h"
 
 #include "platform/files/part_file.h"
 #include "platform/geometry/body.h"
@@ -52,9 +53,8 @@ Part& MakePart(const std::string& hostPath) {
 }
 
 std::string BenchFile() {
-  auto dir = fs::temp_directory_path() / "fabdoc-bench";
-  fs::create_directories(dir);
-  return (dir / "thousand.prt").string();
+  static const fabdoc_bench::ScratchDir dir("fabdoc-bench");
+  return (dir.path() / "thousand.prt").string();
 }
 
 void SaveThousandBodies(benchmark::State& state) {
