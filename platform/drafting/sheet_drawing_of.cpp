@@ -86,7 +86,7 @@ void AddNameAndScale(const DrawingSheet& sheet, const std::vector<TabularNote*>&
     const TabularNote& block = *notes.front();
     double right = block.position[0];
     for (double w : block.columnWidths) right += w;
-    at = {right, block.position[1] + 2};
+    at = {right - kCellPaddingMm, block.position[1] + 2};  // clear of the frame line
   }
   const std::string label = ScaleCell(sheet) ? drawing.name : drawing.name + "    " + SheetScaleText(sheet);
   drawing.texts.push_back({label, at, kCellTextMm, TextAnchor::BottomRight});

@@ -71,14 +71,16 @@ void DrawSheetTemplate(Part& part, const SheetFormat& format) {
   auto& frame = sheet.frame;
   Rectangle(frame, 0, 0, w, h, false);                                          // trimmed sheet
   Rectangle(frame, kBindingMargin, kFrameMargin, w - kFrameMargin, h - kFrameMargin, true);  // frame
-  // Centring marks from the sheet edge into the frame.
-  frame.push_back(Line(w / 2, 0, w / 2, kFrameMargin + 5, true));
+  const double right = w - kFrameMargin, bottom = kFrameMargin;
+  const double left = right - kTitleBlockWidth, top = bottom + kTitleBlockHeight;
+  // Centring marks from the sheet edge 5 mm into the frame; the bottom one stops at the
+  // frame where the title block lies across the middle (A4 upright), not to cross its texts.
+  const bool blockAcrossTheMiddle = left < w / 2 && w / 2 < right;
+  frame.push_back(Line(w / 2, 0, w / 2, kFrameMargin + (blockAcrossTheMiddle ? 0 : 5), true));
   frame.push_back(Line(w / 2, h, w / 2, h - kFrameMargin - 5, true));
   frame.push_back(Line(0, h / 2, kBindingMargin + 5, h / 2, true));
   frame.push_back(Line(w, h / 2, w - kFrameMargin - 5, h / 2, true));
 
-  const double right = w - kFrameMargin, bottom = kFrameMargin;
-  const double left = right - kTitleBlockWidth, top = bottom + kTitleBlockHeight;
   Rectangle(frame, left, bottom, right, top, true);
   FirstAngleSymbol(frame, right - 40 + 10, bottom + 4);  // in the cell beside "投影"
 

@@ -53,7 +53,11 @@ TEST_F(SheetDrawingOf, FrameTitleBlockAndViewsArePlacedAsOnTheSheet) {
   EXPECT_EQ(d.lines.size(), sheet.frame.size() - arcs + grid) << "frame lines and the title block's grid";
   EXPECT_TRUE(HasText(d, "底板")) << "cell texts in UTF-8";
   EXPECT_TRUE(HasText(d, "名称"));
-  EXPECT_TRUE(HasText(d, "000-1-底板")) << "the sheet's name above the title block";
+  const auto name = std::find_if(d.texts.begin(), d.texts.end(), [](const SheetText& t) { return t.utf8 == "000-1-底板"; });
+  ASSERT_NE(name, d.texts.end()) << "the sheet's name above the title block";
+  EXPECT_EQ(name->anchor, TextAnchor::BottomRight);
+  EXPECT_LT(name->position.x, 210 - 5) << "its right end clear of the frame line";
+  EXPECT_GT(name->position.y, block.position[1]);
   EXPECT_EQ(block.Cell(0, 5), "1:1.22") << "the scale in the cell beside 比例";
   EXPECT_EQ(std::count_if(d.texts.begin(), d.texts.end(), [](const SheetText& t) { return t.utf8.find("1:1.22") != std::string::npos; }), 1)
       << "the scale is drawn once, in its cell";

@@ -1,5 +1,7 @@
 // Sheets: made from the templates, named, numbered, current, deleted; bad names and
 // missing templates refused with nothing made.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "platform/files/sheet_template.h"
@@ -56,6 +58,19 @@ TEST_F(Sheets, TemplatesHaveTheirSizeFrameAndTitleBlockCells) {
     for (double h : block.rowHeights) height += h;
     EXPECT_DOUBLE_EQ(block.position[0] + width, format.width - 5);
     EXPECT_DOUBLE_EQ(block.position[1] - height, 5);
+    // No line of the frame runs into the title block (its own outline lies on its edge;
+    // the projection symbol is drawn in its cell and is not a crossing line).
+    const double x0 = block.position[0], y0 = block.position[1] - height, x1 = x0 + width, y1 = block.position[1];
+    for (const FrameCurve& c : sheet.frame) {
+      if (c.IsArc() || c.thick == false) continue;
+      const bool vertical = c.x1 == c.x2;
+      const double lo = vertical ? std::min(c.y1, c.y2) : std::min(c.x1, c.x2);
+      const double hi = vertical ? std::max(c.y1, c.y2) : std::max(c.x1, c.x2);
+      const double across = vertical ? c.x1 : c.y1;
+      const bool insideAcross = vertical ? (x0 < across && across < x1) : (y0 < across && across < y1);
+      const bool overlapsAlong = vertical ? (lo < y1 - 1e-9 && hi > y0 + 1e-9) : (lo < x1 - 1e-9 && hi > x0 + 1e-9);
+      EXPECT_FALSE(insideAcross && overlapsAlong) << "thick line " << c.x1 << "," << c.y1 << " - " << c.x2 << "," << c.y2;
+    }
   }
   EXPECT_EQ(SheetsOf(part).size(), 3u);
 }
