@@ -22,7 +22,9 @@ ScaleFit fit_scale(const SheetFormat& f, const Extents& e) {
   ScaleFit fit;
   fit.scale = (t2 > t1 ? t1 : t2) / 1.2;
   fit.gapX = (f.width - across * fit.scale) / 3;
-  fit.gapY = (f.height - down * fit.scale - f.titleBand - fit.gapX) / 2;
+  // Raising a small gap only narrows the space between the two rows of views, which the
+  // scale's reserve keeps above 40 mm on every format.
+  fit.gapY = std::max(kLeastGapY, (f.height - down * fit.scale - f.titleBand - fit.gapX) / 2);
   return fit;
 }
 

@@ -22,10 +22,15 @@ inline constexpr SheetFormat kPartA4{"\\kzt-1\\bom\\A4_nj.prt", 210, 297, 90, 15
 // The model's extents along X, Y and Z in millimetres.
 using Extents = std::array<double, 3>;
 
+// The least vertical gap: the front views' top stays 5 mm inside the frame (5 mm from the
+// sheet's top edge). The rule's gap falls below it for tall models, whose wide horizontal
+// gap it subtracts, and would put the front views across the frame or off the sheet.
+inline constexpr double kLeastGapY = 10;
+
 struct ScaleFit {
   double scale = 0;  // sheet length over model length; not snapped to standard scales
   double gapX = 0;   // sheet_gap_x
-  double gapY = 0;   // sheet_gap_y
+  double gapY = 0;   // sheet_gap_y, at least kLeastGapY
 };
 
 // The rule itself. Extents whose views span nothing (E0 + E1 or E1 + E2 not positive)

@@ -54,7 +54,8 @@ for s in sheets:
     for v in s["views"]:
         assert v["edges"]["visible"] > 0, (s["name"], v["name"])
         x0, y0, x1, y1 = v["box"]
-        assert 0 < x0 and x1 < s["size"][0] and 0 < y0 and y1 < s["size"][1], (s["name"], v)
+        # Inside the frame: 25 mm binding margin on the left, 5 mm elsewhere.
+        assert 25 < x0 and x1 < s["size"][0] - 5 and 5 < y0 and y1 < s["size"][1] - 5, (s["name"], v)
         assert x1 <= block[0] or x0 >= block[2] or y1 <= block[1] or y0 >= block[3], (s["name"], v["name"], "title block")
 column = [s for s in sheets if s["name"] == "1-1-立柱"][0]
 cells = [c for row in column["notes"][0]["cells"] for c in row]

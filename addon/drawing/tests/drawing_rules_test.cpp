@@ -168,6 +168,30 @@ TEST(ViewLayout, ViewsKeepTheGapsBetweenThem) {
   EXPECT_NEAR(frontBottom - belowTop, fit.gapX, 1e-9);
 }
 
+TEST(ViewLayout, TallModelsKeepTheirViewsInsideTheFrame) {
+  // The rule's own gap for these is 1.84 mm (the example's frame), -13.2 mm and 5.58 mm:
+  // the front views would cross the frame line or leave the sheet. The scale stays the rule's.
+  struct Case { const SheetFormat* format; Extents e; double scale, ruleGapY; };
+  const Case cases[] = {{&kSubAssemblyA3, {900, 600, 1310}, 0.0945592, 1.83575},
+                        {&kSubAssemblyA3, {500, 500, 3000}, 0.0516023, -13.2037},
+                        {&kPartA4, {50, 50, 3000}, 0.0533204, 5.57507}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.e[2]);
+    const ScaleFit fit = fit_scale(*c.format, c.e);
+    EXPECT_NEAR(fit.scale, c.scale, 5e-7);
+    EXPECT_NEAR((c.format->height - (c.e[1] + c.e[2]) * fit.scale - c.format->titleBand - fit.gapX) / 2, c.ruleGapY, 5e-4);
+    EXPECT_EQ(fit.gapY, kLeastGapY);
+    const ViewLayout v = layout_views(c.e, fit.gapX, fit.gapY, fit.scale);
+    const double frontTop = v.front.y + c.e[2] * fit.scale / 2, frontBottom = v.front.y - c.e[2] * fit.scale / 2;
+    const double belowTop = v.below.y + c.e[1] * fit.scale / 2, belowBottom = v.below.y - c.e[1] * fit.scale / 2;
+    EXPECT_LE(frontTop, c.format->height - 5 - 5) << "5 mm inside the frame";
+    EXPECT_GT(frontBottom - belowTop, 40) << "the rows still apart";
+    EXPECT_GE(belowBottom, kLayoutBottom) << "clear of the title-block band";
+  }
+  // A gap the rule leaves wide enough is the rule's (the specified figures above).
+  EXPECT_NEAR(fit_scale(kSubAssemblyA3, {600, 400, 300}).gapY, 21.1979, 5e-5);
+}
+
 TEST(LayerMask, GeneralArrangementBandAndSingleLayer) {
   const LayerMask ga = general_arrangement_mask();
   EXPECT_EQ(ga[89], 1);
