@@ -1,9 +1,12 @@
 // Extents from the host's boxes, then the scale rule.
 #include "drawing/sheet_scale.h"
 
+#include <cmath>
 #include <vector>
 
 #include <uf.h>
+#include <uf_assem.h>
+#include <uf_csys.h>
 #include <uf_modl.h>
 
 #include "host/uf_session.h"
@@ -29,6 +32,38 @@ Extents box_extents(const std::vector<tag_t>& bodies) {
   return acc.Result();
 }
 
+bool IsUnturned(const double matrix[9]) {
+  for (int i = 0; i < 9; ++i)
+    if (std::abs(matrix[i] - (i % 4 == 0 ? 1.0 : 0.0)) > 1e-12) return false;
+  return true;
+}
+
+// A sub-assembly sheet draws the component part's own model views, so a component turned
+// in the assembly is measured along its own axes; otherwise its width would be laid out
+// as its depth and the views run into each other. An unturned one keeps the host's boxes.
+Extents component_extents(tag_t component, const std::vector<tag_t>& bodies) {
+  char part[MAX_FSPEC_BUFSIZE], refset[MAX_ENTITY_NAME_BUFSIZE], instance[UF_CFI_MAX_FILE_NAME_BUFSIZE];
+  double origin[3] = {0, 0, 0}, axes[9], transform[4][4];
+  if (UF_ASSEM_ask_component_data(component, part, refset, instance, origin, axes, transform) != 0 || IsUnturned(axes))
+    return box_extents(bodies);
+  tag_t matrix = NULL_TAG, csys = NULL_TAG;
+  if (UF_CSYS_create_matrix(axes, &matrix) != 0 || UF_CSYS_create_temp_csys(origin, matrix, &csys) != 0)
+    return box_extents(bodies);
+  ExtentsAccumulator acc;
+  for (tag_t body : bodies) {
+    double corner[3], directions[3][3], distances[3];
+    if (UF_MODL_ask_bounding_box_exact(body, csys, corner, directions, distances) != 0) continue;
+    double box[6];
+    for (int axis = 0; axis < 3; ++axis) {
+      box[axis] = 0;
+      for (int k = 0; k < 3; ++k) box[axis] += (corner[k] - origin[k]) * directions[axis][k];
+      box[axis + 3] = box[axis] + distances[axis];
+    }
+    acc.Widen(box);
+  }
+  return acc.Result();
+}
+
 }  // namespace
 
 int A3总图比例设置(DrawingState& state, tag_t, double& scale) {
@@ -43,7 +78,7 @@ int A3部件比例设置(DrawingState& state, tag_t component, double& scale) {
   const UfSession uf;
   std::vector<tag_t> bodies;
   得到组件下所有的实体(component, bodies, ComponentBodies::Deep);
-  apply_rule(state, kSubAssemblyA3, box_extents(bodies), scale);
+  apply_rule(state, kSubAssemblyA3, component_extents(component, bodies), scale);
   return 0;
 }
 

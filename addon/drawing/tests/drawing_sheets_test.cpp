@@ -120,7 +120,8 @@ protected:
     session().SetDisplayed(root);
   }
   // A sub-assembly STEM.prt whose bodies span x × y × z: a slab and a post.
-  void AddSubAssembly(const std::string& stem, double x, double y, double z, double offsetX) {
+  void AddSubAssembly(const std::string& stem, double x, double y, double z, double offsetX,
+                      const std::array<double, 9>& turn = Transform::Identity().rotation) {
     Part& part = session().NewPart(HostPath(stem + ".prt"));
     MakeToDrawing(AddBox(part, 0, 0, 0, x, y, 10), "SLAB");
     MakeToDrawing(AddBox(part, 0, 0, 10, 10, 10, z - 10), "POST");
@@ -130,6 +131,7 @@ protected:
     inst.instanceName = stem;
     inst.name = stem;
     inst.transform = Transform::Translation(offsetX, 0, 0);
+    inst.transform.rotation = turn;
     root->AddInstance(inst);
   }
   std::vector<std::string> ErrorBoxes() { return Shown("error box"); }
@@ -167,6 +169,24 @@ TEST_F(DrawingSheets, SubAssembliesOnA3HaveTheScalesAndGapsOfTheirExtents) {
   EXPECT_EQ(big.width, 420);
   ExpectScaleRuleViews(big, {2000, 1000, 800}, 0.096078, 43.9216, 30.0686);
   ExpectScaleRuleViews(NeedSheet(*root, "6-0组件-MID"), {600, 400, 300}, 0.258012, 53.9961, 21.1979);
+  for (const DrawingSheet* s : drafting::SheetsOf(*root)) ExpectViewsClearOfTheTitleBlock(*s);
+}
+
+TEST_F(DrawingSheets, TurnedSubAssembliesAreMeasuredAsTheirViewsShowThem) {
+  // The same 600 x 400 x 300 sub-assembly turned a quarter about Z (its X along the
+  // assembly's Y) and a quarter about X (its Z along the assembly's Y): its sheet shows the
+  // part as it lies, so scale, gaps and views are those of the unturned one.
+  NewRoot("P-0");
+  AddSubAssembly("P-ABOUTZ-7", 600, 400, 300, 0, {0, -1, 0, 1, 0, 0, 0, 0, 1});
+  AddSubAssembly("P-ABOUTX-8", 600, 400, 300, 3000, {1, 0, 0, 0, 0, -1, 0, 1, 0});
+  AddPartComponent("P-BASE-1", "BASE", 100, 50, 20, 5000);
+  AddPartComponent("P-PLATE-2", "PLATE", 300, 100, 2, 5500);
+  Finish();
+  Run(kComponentModeRun);
+  for (const char* name : {"7-0组件-ABOUTZ", "8-0组件-ABOUTX"}) {
+    SCOPED_TRACE(name);
+    ExpectScaleRuleViews(NeedSheet(*root, name), {600, 400, 300}, 0.258012, 53.9961, 21.1979);
+  }
   for (const DrawingSheet* s : drafting::SheetsOf(*root)) ExpectViewsClearOfTheTitleBlock(*s);
 }
 
