@@ -50,7 +50,7 @@ void draw_subassembly(DrawingState& state, tag_t component, int position, long p
   const ParsedName parsed = 得到路径名称部件(component);
   if (skip_subassembly(parsed) || 判断图纸是否存在(parsed.sheetName)) return;
   double scale = 0;
-  A3部件比例设置(state, component, scale);
+  A3部件比例设置(state, component, scale, SheetAxes::Component);
   const auto& names = state.walk.instanceNames;
   const int occurrences = static_cast<int>(std::count(names.begin(), names.end(), parsed.fileName));
   progress_set_pos(progress, position);
@@ -79,7 +79,9 @@ void draw_part(DrawingState& state, QuantityCount& quantities, tag_t component, 
   tag_t prototype = first;
   得到装配下的boy(flags, first, prototype);
   double scale = 0;
-  A4比例设置(state, first, scale);
+  // The sheet shows the part as it lies in its own file: a turned component is measured
+  // on its part's body, not on the turned occurrence.
+  A4比例设置(state, turned_in_assembly(component) ? prototype : first, scale);
   int quantity = 0, total = 0;
   quantities.Of(prototype, UF_ASSEM_ask_parent_component(component), quantity, total);
   progress_set_pos(progress, position);

@@ -38,16 +38,25 @@ bool IsUnturned(const double matrix[9]) {
   return true;
 }
 
-// A sub-assembly sheet draws the component part's own model views, so a component turned
-// in the assembly is measured along its own axes; otherwise its width would be laid out
-// as its depth and the views run into each other. An unturned one keeps the host's boxes.
-Extents component_extents(tag_t component, const std::vector<tag_t>& bodies) {
+struct ComponentPlacement {
+  double origin[3] = {0, 0, 0};
+  double axes[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+};
+
+bool ask_placement(tag_t component, ComponentPlacement& placement) {
   char part[MAX_FSPEC_BUFSIZE], refset[MAX_ENTITY_NAME_BUFSIZE], instance[UF_CFI_MAX_FILE_NAME_BUFSIZE];
-  double origin[3] = {0, 0, 0}, axes[9], transform[4][4];
-  if (UF_ASSEM_ask_component_data(component, part, refset, instance, origin, axes, transform) != 0 || IsUnturned(axes))
-    return box_extents(bodies);
+  double transform[4][4];
+  return UF_ASSEM_ask_component_data(component, part, refset, instance, placement.origin, placement.axes,
+                                     transform) == 0;
+}
+
+// The extents along the component's own axes; an unturned one keeps the host's boxes.
+Extents component_extents(tag_t component, const std::vector<tag_t>& bodies) {
+  ComponentPlacement placement;
+  if (!ask_placement(component, placement) || IsUnturned(placement.axes)) return box_extents(bodies);
+  const double* origin = placement.origin;
   tag_t matrix = NULL_TAG, csys = NULL_TAG;
-  if (UF_CSYS_create_matrix(axes, &matrix) != 0 || UF_CSYS_create_temp_csys(origin, matrix, &csys) != 0)
+  if (UF_CSYS_create_matrix(placement.axes, &matrix) != 0 || UF_CSYS_create_temp_csys(origin, matrix, &csys) != 0)
     return box_extents(bodies);
   ExtentsAccumulator acc;
   for (tag_t body : bodies) {
@@ -66,6 +75,11 @@ Extents component_extents(tag_t component, const std::vector<tag_t>& bodies) {
 
 }  // namespace
 
+bool turned_in_assembly(tag_t component) {
+  ComponentPlacement placement;
+  return ask_placement(component, placement) && !IsUnturned(placement.axes);
+}
+
 int A3总图比例设置(DrawingState& state, tag_t, double& scale) {
   const UfSession uf;
   std::vector<tag_t> bodies;
@@ -74,11 +88,12 @@ int A3总图比例设置(DrawingState& state, tag_t, double& scale) {
   return 0;
 }
 
-int A3部件比例设置(DrawingState& state, tag_t component, double& scale) {
+int A3部件比例设置(DrawingState& state, tag_t component, double& scale, SheetAxes axes) {
   const UfSession uf;
   std::vector<tag_t> bodies;
   得到组件下所有的实体(component, bodies, ComponentBodies::Deep);
-  apply_rule(state, kSubAssemblyA3, component_extents(component, bodies), scale);
+  apply_rule(state, kSubAssemblyA3,
+             axes == SheetAxes::Component ? component_extents(component, bodies) : box_extents(bodies), scale);
   return 0;
 }
 

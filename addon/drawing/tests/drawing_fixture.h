@@ -85,9 +85,10 @@ action new_zujianV1
     return named;
   }
   // A part file STEM.prt holding one body made to drawing (NAME, an x × y × z box at the
-  // origin), placed in `root` at (offsetX, 0, 0) under the instance name STEM.
+  // origin), placed in `root` at (offsetX, 0, 0), turned by `turn` (rows), under the
+  // instance name STEM.
   Part& AddPartComponent(const std::string& stem, const std::string& name, double x, double y, double z,
-                         double offsetX = 0) {
+                         double offsetX = 0, const std::array<double, 9>& turn = Transform::Identity().rotation) {
     Part& part = session().NewPart(HostPath(stem + ".prt"));
     MakeToDrawing(AddBox(part, 0, 0, 0, x, y, z), name);
     files::SavePart(part, part.path);
@@ -96,6 +97,7 @@ action new_zujianV1
     inst.instanceName = stem;
     inst.name = stem;
     inst.transform = Transform::Translation(offsetX, 0, 0);
+    inst.transform.rotation = turn;
     root->AddInstance(inst);
     return part;
   }

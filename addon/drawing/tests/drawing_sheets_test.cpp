@@ -172,14 +172,16 @@ TEST_F(DrawingSheets, SubAssembliesOnA3HaveTheScalesAndGapsOfTheirExtents) {
   for (const DrawingSheet* s : drafting::SheetsOf(*root)) ExpectViewsClearOfTheTitleBlock(*s);
 }
 
-TEST_F(DrawingSheets, TurnedSubAssembliesAreMeasuredAsTheirViewsShowThem) {
+TEST_F(DrawingSheets, TurnedComponentsAreMeasuredAsTheirViewsShowThem) {
   // The same 600 x 400 x 300 sub-assembly turned a quarter about Z (its X along the
-  // assembly's Y) and a quarter about X (its Z along the assembly's Y): its sheet shows the
-  // part as it lies, so scale, gaps and views are those of the unturned one.
+  // assembly's Y) and a quarter about X (its Z along the assembly's Y), and a part turned
+  // about Z: a sheet shows the part as it lies in its file, so scale, gaps and views are
+  // those of the unturned ones.
+  const std::array<double, 9> aboutZ{0, -1, 0, 1, 0, 0, 0, 0, 1}, aboutX{1, 0, 0, 0, 0, -1, 0, 1, 0};
   NewRoot("P-0");
-  AddSubAssembly("P-ABOUTZ-7", 600, 400, 300, 0, {0, -1, 0, 1, 0, 0, 0, 0, 1});
-  AddSubAssembly("P-ABOUTX-8", 600, 400, 300, 3000, {1, 0, 0, 0, 0, -1, 0, 1, 0});
-  AddPartComponent("P-BASE-1", "BASE", 100, 50, 20, 5000);
+  AddSubAssembly("P-ABOUTZ-7", 600, 400, 300, 0, aboutZ);
+  AddSubAssembly("P-ABOUTX-8", 600, 400, 300, 3000, aboutX);
+  AddPartComponent("P-BASE-1", "BASE", 100, 50, 20, 5000, aboutZ);
   AddPartComponent("P-PLATE-2", "PLATE", 300, 100, 2, 5500);
   Finish();
   Run(kComponentModeRun);
@@ -187,6 +189,7 @@ TEST_F(DrawingSheets, TurnedSubAssembliesAreMeasuredAsTheirViewsShowThem) {
     SCOPED_TRACE(name);
     ExpectScaleRuleViews(NeedSheet(*root, name), {600, 400, 300}, 0.258012, 53.9961, 21.1979);
   }
+  ExpectScaleRuleViews(NeedSheet(*root, "000-1-BASE"), {100, 50, 20}, 0.816667, 29.1667, 77.8333);
   for (const DrawingSheet* s : drafting::SheetsOf(*root)) ExpectViewsClearOfTheTitleBlock(*s);
 }
 
