@@ -69,7 +69,7 @@ for s in sheets:
         assert v["edges"]["visible"] > 0 and not v["out_of_date"], (s["name"], v["name"])
 print(len(sheets), "sheets")
 PY
-python3 "$here/tests/journals/sheet_layout.py" "$dir/info.json" > /dev/null  # drawn in the assembly's axes
+python3 "$here/tests/journals/sheet_layout.py" "$dir/info.json" > /dev/null  # inside the frame, as laid out
 "$fabdoc" render "$dir/P-总装-0.prt" "$dir/png" --format png > /dev/null
 count=$(python3 -c 'import json,sys; print(len(json.load(open(sys.argv[1]))["sheets"]))' "$dir/info.json")
 test "$(ls "$dir/png"/*.png | wc -l)" = "$count"

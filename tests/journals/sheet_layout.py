@@ -1,5 +1,5 @@
-# The views of every sheet in `fabdoc info --json` sit as the layout rule places them: the
-# front view a gap in from the left, the view right of it a gap further and a gap from the
+# The views of every sheet in `fabdoc info --json` lie inside the frame (25 mm binding
+# margin on the left, 5 mm elsewhere) and sit as the layout rule places them: the front view a gap in from the left, the view right of it a gap further and a gap from the
 # sheet's right edge; the front view a gap down from 297 and the view below it a gap above
 # 55. A view drawn larger or smaller than the extents it was laid out with (a model
 # measured along other axes than its views show) breaks the equalities.
@@ -9,6 +9,9 @@ import sys
 
 def check(info):
     for s in info["sheets"]:
+        for v in s["views"]:
+            x0, y0, x1, y1 = v["box"]
+            assert 25 < x0 and x1 < s["size"][0] - 5 and 5 < y0 and y1 < s["size"][1] - 5, (s["name"], v["name"], v["box"])
         by = {v["model_view"]: v["box"] for v in s["views"]}
         front, below, right = by["Front"], by["Top"], by["Left"]
         across = [front[0], right[0] - front[2], s["size"][0] - right[2]]
