@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace platform::dwg {
 namespace {
@@ -44,6 +45,29 @@ void AddArc(Box& box, const Arc& a) {
     if (Sweeps(a.startDeg, a.endDeg, q[0])) box.Add(a.centre.x + a.radius * q[1], a.centre.y + a.radius * q[2]);
 }
 
+void AddPicture(Box& box, const DimensionPicture& p) {
+  for (const Line& l : p.lines) {
+    box.Add(l.start.x, l.start.y);
+    box.Add(l.end.x, l.end.y);
+  }
+  for (const Solid& s : p.solids)
+    for (const Point& c : s.corners) box.Add(c.x, c.y);
+  for (const Arc& a : p.arcs) AddArc(box, a);
+  for (const Text& t : p.texts) box.Add(t.position.x, t.position.y);
+}
+
+// The points a dimension of this kind is defined by (the others are unused).
+std::vector<Point> DefiningPoints(const Dimension& d) {
+  switch (d.kind) {
+    case DimensionKind::Linear:
+    case DimensionKind::Aligned: return {d.definition, d.firstOrigin, d.secondOrigin, d.textMidpoint};
+    case DimensionKind::Radius:
+    case DimensionKind::Diameter: return {d.definition, d.arcPoint, d.textMidpoint};
+    case DimensionKind::Angular: return {d.definition, d.firstOrigin, d.secondOrigin, d.vertex, d.textMidpoint};
+  }
+  return {};
+}
+
 }  // namespace
 
 Extents DrawingExtents(const Drawing& drawing) {
@@ -62,8 +86,13 @@ Extents DrawingExtents(const Drawing& drawing) {
             box.Add(g.centre.x + g.radius, g.centre.y + g.radius);
           } else if constexpr (std::is_same_v<T, Polyline>) {
             for (const Point& p : g.points) box.Add(p.x, p.y);
-          } else {
+          } else if constexpr (std::is_same_v<T, Text>) {
             box.Add(g.position.x, g.position.y);
+          } else if constexpr (std::is_same_v<T, Solid>) {
+            for (const Point& c : g.corners) box.Add(c.x, c.y);
+          } else {
+            for (const Point& p : DefiningPoints(g)) box.Add(p.x, p.y);
+            AddPicture(box, g.picture);
           }
         },
         entity.geometry);

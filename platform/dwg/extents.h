@@ -6,7 +6,8 @@
 namespace platform::dwg {
 
 // Exact for lines, arcs, circles and polylines; a text counts by its alignment point
-// (its glyph outlines depend on the reader's font). An empty drawing gives the sheet.
+// (its glyph outlines depend on the reader's font); a dimension by its defining points
+// and its picture. An empty drawing gives the sheet.
 Extents DrawingExtents(const Drawing& drawing);
 
 }  // namespace platform::dwg

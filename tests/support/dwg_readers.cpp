@@ -74,7 +74,7 @@ json ReadDxf(const fs::path& file) {
 std::map<std::string, std::map<std::string, int>> CountsByLayer(const Drawing& drawing) {
   std::map<std::string, std::map<std::string, int>> counts;
   for (const Entity& e : drawing.entities) {
-    const char* names[] = {"LINE", "ARC", "CIRCLE", "LWPOLYLINE", "TEXT"};
+    const char* names[] = {"LINE", "ARC", "CIRCLE", "LWPOLYLINE", "TEXT", "SOLID", "DIMENSION"};
     ++counts[e.layer][names[e.geometry.index()]];
   }
   return counts;
