@@ -16,4 +16,8 @@ constexpr uint16_t kCodePageChinese = 31;
 // when the text is not UTF-8 or has a character GBK cannot hold.
 std::string ToDrawingCodePage(std::string_view utf8, std::string_view what);
 
+// A text as drawn: the diameter sign ⌀, which GBK lacks, becomes the control code
+// %%c that CAD programs draw as ⌀; the rest as ToDrawingCodePage.
+std::string ToDrawingText(std::string_view utf8, std::string_view what);
+
 }  // namespace platform::dwg

@@ -1,13 +1,16 @@
 // Writing a drawing:
 //  1. check the description and convert its texts to the drawing's code page;
-//  2. number every object (tables, dictionaries, block records, entities);
+//  2. number every object (tables, dictionaries, block records, entities), each
+//     dimension with its own anonymous block *Dn holding what it draws;
 //  3. encode each object, then the header variables that point at them;
 //  4. lay out the file and write it atomically.
 #include "platform/dwg/dwg_writer.h"
 
 #include <map>
+#include <utility>
 
 #include "platform/dwg/code_page.h"
+#include "platform/dwg/dimension_style.h"
 #include "platform/dwg/entities.h"
 #include "platform/dwg/extents.h"
 #include "platform/dwg/file_layout.h"
@@ -37,7 +40,7 @@ LinetypeDefinition Definition(Linetype linetype) {
 
 class Encoder {
  public:
-  explicit Encoder(const Drawing& drawing) : drawing_(drawing) {}
+  explicit Encoder(const Drawing& drawing) : drawing_(drawing), dimensionStyles_(drawing) {}
 
   std::vector<uint8_t> Run() {
     NumberTables();
@@ -49,6 +52,7 @@ class Encoder {
     settings.extents = DrawingExtents(drawing_);
     settings.limits = {drawing_.sheetWidthMm, drawing_.sheetHeightMm};
     settings.createdJulianDay = JulianDayNow();
+    settings.dimensionStyle = dimensionStyles_.All().front();
     return AssembleFile(HeaderVariablesData(settings), objects_, kCodePageChinese);
   }
 
@@ -80,9 +84,13 @@ class Encoder {
     for (const Layer& layer : drawing_.layers) layers_[layer.name] = New();
     standardStyle_ = New();
     h.textStyle = New();
+    for (size_t i = 0; i < dimensionStyles_.All().size(); ++i) dimstyles_.push_back(New());
+    h.dimensionStyle = dimstyles_.front();
     appId_ = New();
     h.modelSpace = New();
     h.paperSpace = New();
+    for (size_t i = 0; i < drawing_.entities.size(); ++i)
+      if (std::holds_alternative<Dimension>(drawing_.entities[i].geometry)) dimensionBlocks_[i] = New();
   }
 
   void EncodeTables() {
@@ -90,7 +98,9 @@ class Encoder {
     std::vector<uint32_t> linetypeEntries, layerEntries{h.currentLayer};
     for (const auto& [linetype, handle] : linetypes_) linetypeEntries.push_back(handle);
     for (const Layer& layer : drawing_.layers) layerEntries.push_back(layers_.at(layer.name));
-    Add(ControlObject(ObjectType::BlockControl, h.blockControl, {}, {h.modelSpace, h.paperSpace}));
+    std::vector<uint32_t> blockEntries;
+    for (const auto& [entity, record] : dimensionBlocks_) blockEntries.push_back(record);
+    Add(ControlObject(ObjectType::BlockControl, h.blockControl, blockEntries, {h.modelSpace, h.paperSpace}));
     Add(ControlObject(ObjectType::LayerControl, h.layerControl, layerEntries));
     Add(ControlObject(ObjectType::StyleControl, h.styleControl, {standardStyle_, h.textStyle}));
     Add(ControlObject(ObjectType::LinetypeControl, h.linetypeControl, linetypeEntries,
@@ -99,7 +109,7 @@ class Encoder {
     Add(ControlObject(ObjectType::UcsControl, h.ucsControl, {}));
     Add(ControlObject(ObjectType::VportControl, h.vportControl, {}));
     Add(ControlObject(ObjectType::AppIdControl, h.appIdControl, {appId_}));
-    Add(ControlObject(ObjectType::DimstyleControl, h.dimstyleControl, {}));
+    Add(ControlObject(ObjectType::DimstyleControl, h.dimstyleControl, dimstyles_));
     Add(ControlObject(ObjectType::VxControl, h.vxControl, {}));
     Add(DictionaryObject(h.namedObjects, 0,
                          {{"ACAD_GROUP", h.groupDictionary}, {"ACAD_MLINESTYLE", h.mlineStyleDictionary}}));
@@ -121,10 +131,16 @@ class Encoder {
     Add(StyleObject({h.textStyle, h.styleControl, ToDrawingCodePage(style.name, "text style name"),
                      ToDrawingCodePage(style.font, "font name"), ToDrawingCodePage(style.bigFont, "big font name"),
                      style.widthFactor}));
+    for (size_t i = 0; i < dimstyles_.size(); ++i) {
+      const DimensionStyle& dimensionStyle = dimensionStyles_.All()[i];
+      Add(DimstyleObject(dimstyles_[i], h.dimstyleControl, dimensionStyle,
+                         ToDrawingCodePage(dimensionStyle.name, "dimension style name"), h.textStyle));
+    }
     Add(AppIdObject(appId_, h.appIdControl, "ACAD"));
   }
 
-  // Model space holds the sheet; paper space stays empty.
+  // Model space holds the sheet; paper space stays empty; each dimension's
+  // picture is its own block.
   void EncodeBlocks() {
     const HeaderHandles& h = header_;
     constexpr uint8_t kModelSpace = 2, kPaperSpace = 1;
@@ -144,6 +160,47 @@ class Encoder {
     Add(BlockRecordObject({h.modelSpace, h.blockControl, "*Model_Space", modelBegin, modelEnd,
                            handles.empty() ? 0 : handles.front(), handles.empty() ? 0 : handles.back()}));
     Add(BlockRecordObject({h.paperSpace, h.blockControl, "*Paper_Space", paperBegin, paperEnd, 0, 0}));
+    int number = 0;
+    for (const auto& [entity, record] : dimensionBlocks_)
+      EncodeDimensionBlock(record, "*D" + std::to_string(++number), entity);
+  }
+
+  // The picture on layer 0, so that it takes the dimension's layer.
+  void EncodeDimensionBlock(uint32_t record, const std::string& name, size_t entity) {
+    const DimensionPicture& picture = std::get<Dimension>(drawing_.entities[entity].geometry).picture;
+    const uint32_t layer = header_.currentLayer;
+    const uint32_t begin = New(), end = New();
+    const size_t count = picture.lines.size() + picture.arcs.size() + picture.solids.size() + picture.texts.size();
+    std::vector<uint32_t> handles(count);
+    for (uint32_t& handle : handles) handle = New();
+    size_t i = 0;
+    auto common = [&]() {
+      EntityCommon c{0, layer, i > 0 ? handles[i - 1] : 0, i + 1 < count ? handles[i + 1] : 0, record};
+      return std::pair{handles[i++], c};
+    };
+    for (const Line& line : picture.lines) {
+      const auto [handle, c] = common();
+      Add(LineEntity(handle, c, line));
+    }
+    for (const Arc& arc : picture.arcs) {
+      const auto [handle, c] = common();
+      Add(ArcEntity(handle, c, arc));
+    }
+    for (const Solid& solid : picture.solids) {
+      const auto [handle, c] = common();
+      Add(SolidEntity(handle, c, solid));
+    }
+    for (const Text& text : picture.texts) {
+      const auto [handle, c] = common();
+      Add(TextEntity(handle, c, text, ToDrawingText(text.utf8, "text of entity " + std::to_string(entity + 1) + " (a dimension)"), header_.textStyle,
+                     drawing_.textStyle.widthFactor));
+    }
+    Add(BlockBeginEntity(begin, {0, layer, 0, 0, record}, name));
+    Add(BlockEndEntity(end, {0, layer, 0, 0, record}));
+    BlockRecord block{record, header_.blockControl, name, begin, end,
+                      handles.empty() ? 0 : handles.front(), handles.empty() ? 0 : handles.back()};
+    block.anonymous = true;
+    Add(BlockRecordObject(block));
   }
 
   ObjectRecord EncodeEntity(uint32_t handle, const EntityCommon& common, const Geometry& geometry, size_t index) {
@@ -151,20 +208,27 @@ class Encoder {
     if (const auto* arc = std::get_if<Arc>(&geometry)) return ArcEntity(handle, common, *arc);
     if (const auto* circle = std::get_if<Circle>(&geometry)) return CircleEntity(handle, common, *circle);
     if (const auto* polyline = std::get_if<Polyline>(&geometry)) return PolylineEntity(handle, common, *polyline);
+    const std::string what = "text of entity " + std::to_string(index + 1);
+    if (const auto* solid = std::get_if<Solid>(&geometry)) return SolidEntity(handle, common, *solid);
+    if (const auto* dimension = std::get_if<Dimension>(&geometry))
+      return DimensionEntity(handle, common, *dimension, ToDrawingText(dimension->utf8, what),
+                             dimstyles_[dimensionStyles_.IndexOf(*dimension)], dimensionBlocks_.at(index));
     const Text& text = std::get<Text>(geometry);
-    return TextEntity(handle, common, text,
-                      ToDrawingCodePage(text.utf8, "text of entity " + std::to_string(index + 1)),
-                      header_.textStyle, drawing_.textStyle.widthFactor);
+    return TextEntity(handle, common, text, ToDrawingText(text.utf8, what), header_.textStyle,
+                      drawing_.textStyle.widthFactor);
   }
 
   void Add(ObjectRecord record) { objects_.push_back(std::move(record)); }
 
   const Drawing& drawing_;
+  DimensionStyles dimensionStyles_;
   uint32_t next_ = 1;
   HeaderHandles header_;
   std::map<Linetype, uint32_t> linetypes_;
   std::map<std::string, uint32_t> layers_;
   uint32_t standardStyle_ = 0, appId_ = 0;
+  std::vector<uint32_t> dimstyles_;               // one per dimension style, in its order
+  std::map<size_t, uint32_t> dimensionBlocks_;    // entity index -> its block record
   std::vector<ObjectRecord> objects_;
 };
 

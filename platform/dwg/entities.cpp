@@ -31,6 +31,24 @@ uint16_t VerticalCode(VerticalAlign a) {
   return 0;
 }
 
+void Point3(BitWriter& d, const Point& p) { d.Point3(p.x, p.y, 0); }
+
+ObjectType DimensionType(DimensionKind kind) {
+  switch (kind) {
+    case DimensionKind::Linear: return ObjectType::DimensionLinear;
+    case DimensionKind::Aligned: return ObjectType::DimensionAligned;
+    case DimensionKind::Radius: return ObjectType::DimensionRadius;
+    case DimensionKind::Diameter: return ObjectType::DimensionDiameter;
+    case DimensionKind::Angular: return ObjectType::DimensionAngular3Point;
+  }
+  return ObjectType::DimensionLinear;
+}
+
+// The measured value as the format stores it: lengths as shown (model mm), angles in radians.
+double StoredMeasurement(const Dimension& d) {
+  return d.kind == DimensionKind::Angular ? d.value * kRadiansPerDegree : d.value;
+}
+
 }  // namespace
 
 ObjectRecord LineEntity(uint32_t handle, const EntityCommon& common, const Line& line) {
@@ -100,6 +118,69 @@ ObjectRecord TextEntity(uint32_t handle, const EntityCommon& common, const Text&
   d.BS(HorizontalCode(text.horizontal));
   d.BS(VerticalCode(text.vertical));
   b.Handles().H({kHardPointer, style});
+  return b.Finish();
+}
+
+ObjectRecord SolidEntity(uint32_t handle, const EntityCommon& common, const Solid& solid) {
+  ObjectBuilder b = ObjectBuilder::Entity(ObjectType::Solid, handle, common);
+  BitWriter& d = b.Data();
+  d.BT(0);  // no thickness
+  d.BD(0);  // elevation
+  for (const Point& c : solid.corners) d.Raw2D(c.x, c.y);
+  d.Raw2D(solid.corners[2].x, solid.corners[2].y);  // a triangle repeats its last corner
+  d.BE(0, 0, 1);
+  return b.Finish();
+}
+
+ObjectRecord DimensionEntity(uint32_t handle, const EntityCommon& common, const Dimension& dim,
+                             const std::string& codePageText, uint32_t dimensionStyle, uint32_t block) {
+  // Bit 0 clear: the text stays where the picture puts it; bit 1: the block serves this dimension only.
+  constexpr uint8_t kUserTextPositionOwnBlock = 2;
+  constexpr uint16_t kAttachMiddleCentre = 5, kLineSpacingAtLeast = 1;
+  ObjectBuilder b = ObjectBuilder::Entity(DimensionType(dim.kind), handle, common);
+  BitWriter& d = b.Data();
+  d.Point3(0, 0, 1);  // extrusion
+  d.Raw2D(dim.textMidpoint.x, dim.textMidpoint.y);
+  d.BD(0);  // elevation
+  d.RC(kUserTextPositionOwnBlock);
+  d.TV(codePageText);
+  d.BD(0);  // text along the dimension line
+  d.BD(0);  // horizontal direction
+  d.Point3(1, 1, 1);  // block scale
+  d.BD(0);  // block rotation
+  d.BS(kAttachMiddleCentre);
+  d.BS(kLineSpacingAtLeast);
+  d.BD(1.0);  // line spacing factor
+  d.BD(StoredMeasurement(dim));
+  d.Raw2D(0, 0);  // block insertion point: the picture is in sheet coordinates
+  switch (dim.kind) {
+    case DimensionKind::Linear:
+    case DimensionKind::Aligned:
+      Point3(d, dim.firstOrigin);
+      Point3(d, dim.secondOrigin);
+      Point3(d, dim.definition);
+      d.BD(0);  // extension lines square to the dimension line
+      if (dim.kind == DimensionKind::Linear) d.BD(dim.rotationDeg * kRadiansPerDegree);
+      break;
+    case DimensionKind::Radius:
+      Point3(d, dim.definition);
+      Point3(d, dim.arcPoint);
+      d.BD(0);  // leader length
+      break;
+    case DimensionKind::Diameter:
+      Point3(d, dim.arcPoint);
+      Point3(d, dim.definition);
+      d.BD(0);  // leader length
+      break;
+    case DimensionKind::Angular:
+      Point3(d, dim.definition);
+      Point3(d, dim.firstOrigin);
+      Point3(d, dim.secondOrigin);
+      Point3(d, dim.vertex);
+      break;
+  }
+  b.Handles().H({kHardPointer, dimensionStyle});
+  b.Handles().H({kHardPointer, block});
   return b.Finish();
 }
 

@@ -1,5 +1,6 @@
-// Drawing entities as object records: lines, arcs, circles, light-weight polylines
-// and single-line texts, plus the block begin and end markers of a block record.
+// Drawing entities as object records: lines, arcs, circles, light-weight polylines,
+// single-line texts, filled triangles and dimensions, plus the block begin and end
+// markers of a block record.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -17,6 +18,13 @@ ObjectRecord PolylineEntity(uint32_t handle, const EntityCommon& common, const P
 // `codePageText` is the text already converted to the drawing's code page.
 ObjectRecord TextEntity(uint32_t handle, const EntityCommon& common, const Text& text,
                         const std::string& codePageText, uint32_t style, double widthFactor);
+
+ObjectRecord SolidEntity(uint32_t handle, const EntityCommon& common, const Solid& solid);
+
+// `codePageText` is the dimension's text override (empty: the measured value),
+// `dimensionStyle` its DIMSTYLE record and `block` the record of its block *Dn.
+ObjectRecord DimensionEntity(uint32_t handle, const EntityCommon& common, const Dimension& dimension,
+                             const std::string& codePageText, uint32_t dimensionStyle, uint32_t block);
 
 ObjectRecord BlockBeginEntity(uint32_t handle, const EntityCommon& common, const std::string& blockName);
 ObjectRecord BlockEndEntity(uint32_t handle, const EntityCommon& common);

@@ -104,7 +104,7 @@ std::vector<uint8_t> HeaderVariablesData(const HeaderSettings& s) {
   w.H({kHardPointer, h.currentLayer});
   w.H({kHardPointer, h.textStyle});
   w.H({kHardPointer, h.linetypeByLayer});  // CELTYPE
-  Null(w);  // DIMSTYLE
+  w.H({kHardPointer, h.dimensionStyle});
   Null(w);  // CMLSTYLE
   w.BD(0);  // PSVPSCALE
   // Paper space: insertion base, extents, limits, elevation, coordinate system.
@@ -125,33 +125,7 @@ std::vector<uint8_t> HeaderVariablesData(const HeaderSettings& s) {
   w.BD(0);          // ELEVATION
   WorldAxes(w);
   UcsSettings(w);
-  w.TV("");  // DIMPOST
-  w.TV("");  // DIMAPOST
-  // DIMSCALE DIMASZ DIMEXO DIMDLI DIMEXE DIMRND DIMDLE DIMTP DIMTM
-  for (double v : {1.0, 2.5, 0.625, 3.75, 1.25, 0.0, 0.0, 0.0, 0.0}) w.BD(v);
-  for (int i = 0; i < 6; ++i) w.Bit(false);  // DIMTOL DIMLIM DIMTIH DIMTOH DIMSE1 DIMSE2
-  w.BS(1);  // DIMTAD
-  w.BS(8);  // DIMZIN
-  w.BS(0);  // DIMAZIN
-  // DIMTXT DIMCEN DIMTSZ DIMALTF DIMLFAC DIMTVP DIMTFAC DIMGAP DIMALTRND
-  for (double v : {2.5, 2.5, 0.0, 25.4, 1.0, 0.0, 1.0, 0.625, 0.0}) w.BD(v);
-  w.Bit(false);  // DIMALT
-  w.BS(3);       // DIMALTD
-  w.Bit(true);   // DIMTOFL
-  w.Bit(false);  // DIMSAH
-  w.Bit(false);  // DIMTIX
-  w.Bit(false);  // DIMSOXD
-  for (int i = 0; i < 3; ++i) w.CMC(0);  // DIMCLRD DIMCLRE DIMCLRT: by block
-  // DIMADEC DIMDEC DIMTDEC DIMALTU DIMALTTD DIMAUNIT DIMFRAC DIMLUNIT DIMDSEP DIMTMOVE DIMJUST
-  for (int v : {0, 2, 2, 2, 2, 0, 0, 2, int{'.'}, 0, 0}) w.BS(static_cast<uint16_t>(v));
-  w.Bit(false);  // DIMSD1
-  w.Bit(false);  // DIMSD2
-  w.BS(1);       // DIMTOLJ
-  w.BS(0);       // DIMTZIN
-  w.BS(0);       // DIMALTZ
-  w.BS(0);       // DIMALTTZ
-  w.Bit(false);  // DIMUPT
-  w.BS(3);       // DIMATFIT
+  WriteDimensionVariables(w, s.dimensionStyle);
   w.H({kHardPointer, h.textStyle});  // DIMTXSTY
   for (int i = 0; i < 4; ++i) Null(w);  // DIMLDRBLK DIMBLK DIMBLK1 DIMBLK2: default arrows
   w.BS(0xFFFE);  // DIMLWD: by block

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/dwg/dimension_style.h"
 #include "platform/dwg/drawing.h"
 
 namespace platform::dwg {
@@ -14,7 +15,7 @@ struct HeaderHandles {
            viewControl = 0, ucsControl = 0, vportControl = 0, appIdControl = 0,
            dimstyleControl = 0, vxControl = 0;
   uint32_t namedObjects = 0, groupDictionary = 0, mlineStyleDictionary = 0;
-  uint32_t currentLayer = 0, textStyle = 0, linetypeByLayer = 0, linetypeByBlock = 0,
+  uint32_t currentLayer = 0, textStyle = 0, dimensionStyle = 0, linetypeByLayer = 0, linetypeByBlock = 0,
            linetypeContinuous = 0;
   uint32_t modelSpace = 0, paperSpace = 0;
   uint32_t nextHandle = 0;
@@ -28,6 +29,7 @@ struct HeaderSettings {
   HeaderHandles handles;
   Extents extents;        // of everything drawn
   Point limits;           // the sheet: from (0,0) to this corner
+  DimensionStyle dimensionStyle;  // the current one, `handles.dimensionStyle`
   double createdJulianDay = 0;
 };
 

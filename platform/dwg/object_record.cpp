@@ -32,7 +32,7 @@ ObjectBuilder ObjectBuilder::Entity(ObjectType type, uint32_t handle, const Enti
   ObjectBuilder b(type, handle);
   BitWriter& d = b.data_;
   d.Bit(false);            // no preview graphics
-  d.BB(common.spaceMode);  // owner implied by the space, so no owner reference
+  d.BB(common.spaceMode);  // in model or paper space the owner is implied
   d.BL(0);                 // reactors
   d.Bit(false);            // explicit links to the neighbouring entities follow
   d.CMC(256);              // colour by layer
@@ -42,6 +42,7 @@ ObjectBuilder ObjectBuilder::Entity(ObjectType type, uint32_t handle, const Enti
   d.BS(0);                 // visible
   d.RC(kLineweightByLayer);
   BitWriter& h = b.handles_;
+  if (common.spaceMode == 0) h.H({kSoftPointer, common.owner});
   h.H({kHardOwner, 0});  // no extension dictionary
   h.H({kSoftPointer, common.previous});
   h.H({kSoftPointer, common.next});

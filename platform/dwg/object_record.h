@@ -12,11 +12,13 @@ namespace platform::dwg {
 // Fixed object type numbers of this version.
 enum class ObjectType : uint16_t {
   Text = 1, Block = 4, EndBlock = 5, Arc = 17, Circle = 18, Line = 19,
+  DimensionLinear = 21, DimensionAligned = 22, DimensionAngular3Point = 23,
+  DimensionRadius = 25, DimensionDiameter = 26, Solid = 31,
   Dictionary = 42,
   BlockControl = 48, BlockHeader = 49, LayerControl = 50, Layer = 51,
   StyleControl = 52, Style = 53, LinetypeControl = 56, Linetype = 57,
   ViewControl = 60, UcsControl = 62, VportControl = 64, AppIdControl = 66, AppId = 67,
-  DimstyleControl = 68, VxControl = 70, LwPolyline = 77,
+  DimstyleControl = 68, Dimstyle = 69, VxControl = 70, LwPolyline = 77,
 };
 
 // Handle reference codes.
@@ -30,9 +32,10 @@ struct ObjectRecord {
 // Where an entity sits and what it inherits; colour 256 and a null linetype mean
 // "by layer".
 struct EntityCommon {
-  uint8_t spaceMode = 2;  // 2 model space, 1 paper space
+  uint8_t spaceMode = 2;  // 2 model space, 1 paper space, 0 the block record `owner`
   uint32_t layer = 0;
   uint32_t previous = 0, next = 0;  // neighbours in the owning block's chain (0: none)
+  uint32_t owner = 0;
 };
 
 class ObjectBuilder {

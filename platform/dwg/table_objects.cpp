@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/dwg/dimension_style.h"
+
 namespace platform::dwg {
 namespace {
 
@@ -14,6 +16,8 @@ void WriteRecordName(BitWriter& d, const std::string& name) {
 }
 
 void WriteNoExternalReference(BitWriter& h) { h.H({kHardPointer, 0}); }
+
+constexpr uint16_t kLineweightByBlock = 0xFFFE;
 
 }  // namespace
 
@@ -89,7 +93,7 @@ ObjectRecord BlockRecordObject(const BlockRecord& block) {
   ObjectBuilder b = ObjectBuilder::Object(ObjectType::BlockHeader, block.handle, block.control);
   BitWriter& d = b.Data();
   WriteRecordName(d, block.name);
-  d.Bit(false);  // not anonymous
+  d.Bit(block.anonymous);
   d.Bit(false);  // no attribute definitions
   d.Bit(false);  // not an external reference
   d.Bit(false);  // not overlaid
@@ -106,6 +110,22 @@ ObjectRecord BlockRecordObject(const BlockRecord& block) {
   h.H({kSoftPointer, block.lastEntity});
   h.H({kHardOwner, block.endBlockEntity});
   h.H({kHardPointer, 0});  // no layout
+  return b.Finish();
+}
+
+ObjectRecord DimstyleObject(uint32_t handle, uint32_t control, const DimensionStyle& style,
+                            const std::string& codePageName, uint32_t textStyle) {
+  ObjectBuilder b = ObjectBuilder::Object(ObjectType::Dimstyle, handle, control);
+  BitWriter& d = b.Data();
+  WriteRecordName(d, codePageName);
+  WriteDimensionVariables(d, style);
+  d.BS(kLineweightByBlock);  // DIMLWD
+  d.BS(kLineweightByBlock);  // DIMLWE
+  d.Bit(false);  // flag 70 bit 0, unused
+  BitWriter& h = b.Handles();
+  WriteNoExternalReference(h);
+  h.H({kHardPointer, textStyle});  // DIMTXSTY
+  for (int i = 0; i < 4; ++i) h.H({kHardPointer, 0});  // DIMLDRBLK DIMBLK DIMBLK1 DIMBLK2: closed filled
   return b.Finish();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dwg/dimension_style.h"
 #include "platform/dwg/object_record.h"
 
 namespace platform::dwg {
@@ -41,8 +42,13 @@ struct BlockRecord {
   std::string name;
   uint32_t blockEntity = 0, endBlockEntity = 0;
   uint32_t firstEntity = 0, lastEntity = 0;
+  bool anonymous = false;  // a dimension's block *Dn
 };
 ObjectRecord BlockRecordObject(const BlockRecord& block);
+
+// `codePageName` is the style's name in the drawing's code page.
+ObjectRecord DimstyleObject(uint32_t handle, uint32_t control, const DimensionStyle& style,
+                            const std::string& codePageName, uint32_t textStyle);
 
 ObjectRecord AppIdObject(uint32_t handle, uint32_t control, const std::string& name);
 

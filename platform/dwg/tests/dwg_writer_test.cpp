@@ -94,10 +94,10 @@ TEST(DwgFileLayout, HeaderSectionsAndChecksumsAreWhereTheLocatorsSay) {
 
 TEST(DwgFileLayout, ObjectMapListsEveryObjectAcrossPages) {
   // Fixed objects: 10 table controls, 3 dictionaries, ByBlock, ByLayer, Continuous,
-  // layer 0, 2 styles, 1 application id, 2 block records with their begin and end
-  // markers (4): 10 + 3 + 3 + 1 + 2 + 1 + 2 + 4 = 26; plus one linetype per other
-  // pattern used and one record per layer.
-  constexpr int kFixedObjects = 26;
+  // layer 0, 2 text styles, 1 dimension style, 1 application id, 2 block records with
+  // their begin and end markers (4): 10 + 3 + 3 + 1 + 2 + 1 + 1 + 2 + 4 = 27; plus one
+  // linetype per other pattern used and one record per layer.
+  constexpr int kFixedObjects = 27;
   const Drawing small = dwg_test::TitleBlockSheet();
   const int smallExtra = 2 /* DASHED, CENTER */ + static_cast<int>(small.layers.size());
   std::vector<uint8_t> file = EncodeDwg(small);
