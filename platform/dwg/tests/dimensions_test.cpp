@@ -183,27 +183,24 @@ TEST(DwgDimensions, BadDimensionsAreRefusedNamingTheEntity) {
   d = good;
   d.textHeight = 0;
   refuses(d, "text height");
-  d = good;
-  d.kind = DimensionKind::Angular;
-  d.vertex = {0, 0};
-  d.firstOrigin = {10, 0};
-  d.secondOrigin = {0, 10};
-  d.value = 45;
-  refuses(d, "given as 45 degrees but its points make 90");
+  // Legs along +x and +y: 90° one way round, 270° the other.
+  auto rightAngle = [&](double value) {
+    Dimension a = good;
+    a.kind = DimensionKind::Angular;
+    a.vertex = {0, 0};
+    a.firstOrigin = {10, 0};
+    a.secondOrigin = {0, 10};
+    a.value = value;
+    return a;
+  };
+  refuses(rightAngle(45), "given as 45 degrees but its points make 90");
   d = good;
   d.utf8 = "\xff";
   refuses(d, "not UTF-8");
   d = good;
   d.picture.texts[0].utf8 = "Größe";
   refuses(d, "cannot be written in GBK");
-  // A reflex angle may be given by its points the other way round.
-  d = good;
-  d.kind = DimensionKind::Angular;
-  d.vertex = {0, 0};
-  d.firstOrigin = {10, 0};
-  d.secondOrigin = {0, 10};
-  d.value = 270;
   Drawing accepted = dwg_test::DimensionedSheet();
-  accepted.entities.push_back({dwg_test::kDimensionLayer, d});
-  EXPECT_NO_THROW(EncodeDwg(accepted));
+  accepted.entities.push_back({dwg_test::kDimensionLayer, rightAngle(270)});
+  EXPECT_NO_THROW(EncodeDwg(accepted)) << "the reflex angle of the same legs";
 }
