@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <numbers>
 #include <set>
 #include <stdexcept>
@@ -78,7 +79,10 @@ constexpr const char* kKindNames[] = {"linear", "aligned", "radius", "diameter",
 constexpr double kValueTolerance = 0.005;
 
 void CheckDimension(const Dimension& d, const std::string& what) {
-  const std::string kind = kKindNames[static_cast<int>(d.kind)];
+  const int kindIndex = static_cast<int>(d.kind);
+  if (kindIndex < 0 || kindIndex >= static_cast<int>(std::size(kKindNames)))
+    Fail(what + " is a dimension of unknown kind " + std::to_string(kindIndex));
+  const std::string kind = kKindNames[kindIndex];
   const std::string dim = what + " (a " + kind + " dimension)";
   for (const Point& p : {d.definition, d.firstOrigin, d.secondOrigin, d.arcPoint, d.vertex, d.textMidpoint})
     CheckFinite(p, dim);

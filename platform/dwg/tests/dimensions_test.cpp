@@ -181,6 +181,9 @@ TEST(DwgDimensions, BadDimensionsAreRefusedNamingTheEntity) {
   d.picture.solids[0].corners[1].y = INFINITY;
   refuses(d, "(an arrowhead) has a coordinate that is not a number");
   d = good;
+  d.kind = static_cast<DimensionKind>(7);
+  refuses(d, "unknown kind 7");
+  d = good;
   d.textHeight = 0;
   refuses(d, "text height");
   // Legs along +x and +y: 90° one way round, 270° the other.
