@@ -190,10 +190,10 @@ class Encoder {
       const auto [handle, c] = common();
       Add(SolidEntity(handle, c, solid));
     }
+    const std::string what = "text of entity " + std::to_string(entity + 1) + " (a dimension)";
     for (const Text& text : picture.texts) {
       const auto [handle, c] = common();
-      Add(TextEntity(handle, c, text, ToDrawingText(text.utf8, "text of entity " + std::to_string(entity + 1) + " (a dimension)"), header_.textStyle,
-                     drawing_.textStyle.widthFactor));
+      Add(TextEntity(handle, c, text, ToDrawingText(text.utf8, what), header_.textStyle, drawing_.textStyle.widthFactor));
     }
     Add(BlockBeginEntity(begin, {0, layer, 0, 0, record}, name));
     Add(BlockEndEntity(end, {0, layer, 0, 0, record}));
