@@ -5,6 +5,7 @@
 
 #include <uf.h>
 #include <uf_draw.h>
+#include <uf_obj.h>
 #include <uf_plist.h>
 
 #include "host/report_status.h"
@@ -14,7 +15,10 @@ namespace kzt {
 void rename_current_sheet(const std::string& name) {
   tag_t sheet = NULL_TAG;
   UF_DRAW_ask_current_drawing(&sheet);
-  UF_DRAW_rename_drawing(sheet, name.c_str());
+  if (const int code = UF_DRAW_rename_drawing(sheet, name.c_str()); code != 0) {
+    UF_OBJ_delete_object(sheet);
+    throw std::runtime_error(uf_fail_message(code));
+  }
 }
 
 void update_all_sheets() {

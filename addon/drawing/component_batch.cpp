@@ -12,6 +12,7 @@
 #include <uf_assem.h>
 #include <uf_draw.h>
 #include <uf_layer.h>
+#include <uf_part.h>
 
 #include "drawing/batch_sheets.h"
 #include "drawing/numbering.h"
@@ -22,6 +23,8 @@
 #include "drawing/sheet_views.h"
 #include "host/attribute_vocabulary.h"
 #include "host/gbk_text.h"
+#include "host/message.h"
+#include "host/model_helpers.h"
 #include "host/progress_bar.h"
 #include "host/batch_guard.h"
 
@@ -49,6 +52,15 @@ bool skip_subassembly(const ParsedName& parsed) {
 void draw_subassembly(DrawingState& state, tag_t component, int position, long progress) {
   const ParsedName parsed = 得到路径名称部件(component);
   if (skip_subassembly(parsed) || 判断图纸是否存在(parsed.sheetName)) return;
+  // A component part without bodies would give views that show nothing, and the error
+  // would stop every sheet after it: its sheet is left out and the run goes on. A part
+  // that is not loaded is not known to be empty: its views name it in the error box.
+  std::vector<tag_t> bodies;
+  得到组件下所有的实体(component, bodies, ComponentBodies::Deep);
+  if (bodies.empty() && UF_PART_is_loaded(parsed.path.c_str()) != 0) {
+    show_message("组件 " + parsed.fileName + " 中没有实体, 未创建图纸 " + parsed.sheetName);
+    return;
+  }
   double scale = 0;
   A3部件比例设置(state, component, scale, SheetAxes::Component);
   const auto& names = state.walk.instanceNames;

@@ -78,6 +78,22 @@ void spread_numbers(const ComponentBand& band, const LayerPlan& plan, PlannedMod
   }
 }
 
+// A part sheet is named "%d-%s%s" (layer, part name, number from its first hyphen on);
+// sheet names become DWG file names, so the host refuses "/" and "\\" in them.
+void check_part_sheet_names(const ComponentBand& band, const PlannedModel& model, std::vector<std::string>& problems) {
+  std::vector<tag_t> drawn = band.numbered;
+  for (size_t j = 0; j < band.fresh.size(); ++j)
+    if (band.freshParts[j] != 0) drawn.push_back(band.fresh[j]);
+  for (tag_t body : drawn) {
+    const std::string name = 得到体的属性(body, kPartName);
+    const std::string number = model.number(body);
+    const std::string text = name + number.substr(std::min(number.find('-'), number.size()));
+    if (contains_gbk(text, "/") || contains_gbk(text, "\\"))
+      problems.push_back("组件 " + band.parsed.fileName + ": 零件 " + name + " 的图纸名 " + std::to_string(model.layer(body)) +
+                         "-" + text + " 含有 / 或 \\, 不能作图纸名和 DWG 文件名; 请修改零件名称或图号");
+  }
+}
+
 }  // namespace
 
 LayerPlan plan_layer_drawings(DrawingState& state, const std::string& prefix) {
@@ -126,6 +142,7 @@ LayerPlan plan_layer_drawings(DrawingState& state, const std::string& prefix) {
     for (int n : band.freshParts)
       if (n > 0) check.partNumbers.push_back(n);
     if (std::string problem = band_problem(check); !problem.empty()) plan.problems.push_back(problem);
+    check_part_sheet_names(band, model, plan.problems);
     plan.bands.push_back(std::move(band));
   }
   if (plan.drawingTags.empty()) plan.problems.push_back("工作部件中没有按图制作的实体, 没有可出图的零件");

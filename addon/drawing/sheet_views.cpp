@@ -3,7 +3,7 @@
 //  2. the sheet from its template, named, made current;
 //  3. title block filled, sheet scale set;
 //  4. front base view, the views below and right of it projected, isometric base view;
-//  5. views updated, the isometric view reduced.
+//  5. views updated, the isometric view reduced and kept off the title block.
 // Layer mode imports the work part's own model views instead and masks their layers.
 #include "drawing/sheet_views.h"
 
@@ -29,6 +29,7 @@
 #include <uf_obj.h>
 #include <uf_view.h>
 
+#include "drawing/isometric_place.h"
 #include "drawing/layer_mask.h"
 #include "drawing/sheet_names.h"
 #include "drawing/title_block.h"
@@ -125,11 +126,12 @@ void 创建图纸页(DrawingState& state, const SheetRequest& r, const std::stri
     const ViewLayout layout = layout_views(state.view_extents, state.sheet_gap_x, state.sheet_gap_y, r.scale);
     tag_t front = NULL_TAG, isometric = NULL_TAG;
     创建视图(modelPath, modelName, r.scale, "Front", layout.front.x, layout.front.y, front);
-    project(sheet, front, UF_DRAW_project_below, layout.below);
-    project(sheet, front, UF_DRAW_project_right, layout.right);
+    const tag_t below = project(sheet, front, UF_DRAW_project_below, layout.below);
+    const tag_t right = project(sheet, front, UF_DRAW_project_right, layout.right);
     创建视图(modelPath, modelName, r.scale, "Isometric", layout.isometric.x, layout.isometric.y, isometric);
     throw_uf_failure(UF_DRAW_upd_out_of_date_views(sheet));
     throw_uf_failure(UF_DRAW_set_view_scale(isometric, layout.isometricScale));
+    keep_isometric_clear(sheet, front, below, right, isometric);
   } catch (...) {
     UF_OBJ_delete_object(sheet);
     throw;
@@ -179,6 +181,7 @@ void 创建工程图(DrawingState& state, const SheetRequest& r, tag_t layerSele
     move(right, layout.right);
     move(isometric, layout.isometric);
     throw_uf_failure(UF_DRAW_set_view_scale(isometric, layout.isometricScale));
+    keep_isometric_clear(state.current_sheet, front, below, right, isometric);
   } catch (...) {
     UF_OBJ_delete_object(sheet);
     throw;

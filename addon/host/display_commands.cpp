@@ -123,9 +123,13 @@ int toggle_transparency() {
     tag_t body = NULL_TAG;
     kzt::得到装配下的boy(flags, objects[i], body);
     UF_DISP_set_highlight(objects[i], 0);
+    // The user looks at the picked occurrence, which may show a display of its own (a
+    // colour the attribute writer gave it): it is read, and set after its prototype.
     int translucency = 0;
-    UF_OBJ_ask_translucency(body, &translucency);
-    UF_OBJ_set_translucency(body, translucency != 0 ? 0 : kTranslucent);
+    UF_OBJ_ask_translucency(objects[i], &translucency);
+    const int toggled = translucency != 0 ? 0 : kTranslucent;
+    UF_OBJ_set_translucency(body, toggled);
+    if (body != objects[i]) UF_OBJ_set_translucency(objects[i], toggled);
   }
   if (objects) UF_free(objects);
   UF_terminate();

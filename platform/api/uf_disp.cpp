@@ -94,7 +94,9 @@ extern "C" {
 
 int UF_DISP_set_highlight(tag_t object_id, int is_highlighted) {
   return Guard("UF_DISP_set_highlight", [&] {
-    Session::Get().EditDisplay(Displayable(object_id)).highlighted = is_highlighted != 0;
+    // Highlighting belongs to the object, for the session: it is not saved and never
+    // makes an occurrence's display its own (which would stop it following its prototype).
+    Displayable(object_id).display.highlighted = is_highlighted != 0;
   });
 }
 

@@ -2,6 +2,7 @@
 #include <uf_draw.h>
 #include <uf_part.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/api/drafting_objects.h"
@@ -224,6 +225,17 @@ int UF_DRAW_ask_drawing_ref_pt(const tag_t view_tag, double reference_pt[2]) {
     const DraftingView& view = DrawingView(view_tag);
     reference_pt[0] = view.center[0];
     reference_pt[1] = view.center[1];
+  });
+}
+
+int UF_DRAW_ask_view_borders(tag_t view_tag, double view_borders[4]) {
+  return Guard("UF_DRAW_ask_view_borders", [&] {
+    Need(view_borders, "view_borders");
+    const DraftingView& view = DrawingView(view_tag);
+    const auto box = drafting::DrawnExtentOf(view).box;
+    if (!box)
+      throw HostError(HostStatus::NoGeometry, "view " + text::ToUtf8Lossy(view.name) + " draws nothing yet: update it first");
+    std::copy(box->begin(), box->end(), view_borders);
   });
 }
 

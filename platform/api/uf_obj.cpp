@@ -168,7 +168,7 @@ int UF_OBJ_ask_display_properties(tag_t object_id, UF_OBJ_disp_props_p_t disp_pr
     disp_props->blank_status = d.blanked ? UF_OBJ_BLANKED : UF_OBJ_NOT_BLANKED;
     disp_props->line_width = UF_OBJ_WIDTH_NORMAL;
     disp_props->font = UF_OBJ_FONT_SOLID;
-    disp_props->highlight_status = d.highlighted;
+    disp_props->highlight_status = o.display.highlighted;  // the object's own, never inherited
   });
 }
 

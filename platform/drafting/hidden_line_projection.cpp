@@ -167,6 +167,9 @@ void HiddenLineProjection::ProjectPolygonal() {
   algo->Projector(HLRAlgo_Projector(view_.Frame()));
   algo->Update();
   AppendPolygonalSegments(algo, scale_, content_);
+  // A curved face's outline comes from its mesh, up to a chord off the exact outline: a
+  // hidden outline under a visible edge can lie that far from it (a pipe lying on a plate).
+  content_.coincidenceMm = kMeshChordMm;
 }
 
 void HiddenLineProjection::RequireDone(const char* method) const {

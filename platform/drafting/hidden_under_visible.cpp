@@ -268,7 +268,7 @@ void DropHiddenUnderVisible(ViewContent& content, double toleranceMm) {
 void DrawAsSeen(ViewContent& content) {
   DropRepeatedCurves(content.visible);
   DropRepeatedCurves(content.hidden);
-  DropHiddenUnderVisible(content);
+  DropHiddenUnderVisible(content, std::max(content.coincidenceMm, kCoincidenceMm));
   // What is left of hidden edges partly under visible ones can be the same stretch.
   DropRepeatedCurves(content.hidden);
   content.box = Box2{};

@@ -6,17 +6,15 @@
 
 namespace platform::drafting {
 
-// Curves closer than this (sheet mm) count as lying on each other.
-inline constexpr double kCoincidenceMm = 0.005;
-
 void DropHiddenUnderVisible(ViewContent& content, double toleranceMm = kCoincidenceMm);
 
 // Keeps one of each set of identical lines or arcs (bodies that touch, faces seen edge-on
 // one behind the other), so that a view's edge counts are what a person sees.
 void DropRepeatedCurves(std::vector<Curve2>& curves, double toleranceMm = kCoincidenceMm);
 
-// Both of the above on a view's projected curves, then its extent measured: the content
-// as a person sees it on the sheet.
+// Both of the above on a view's projected curves (hidden stretches within the content's
+// own coincidence of a visible edge dropped), then its extent measured: the content as a
+// person sees it on the sheet.
 void DrawAsSeen(ViewContent& content);
 
 }  // namespace platform::drafting

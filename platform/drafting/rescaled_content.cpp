@@ -1,5 +1,6 @@
 #include "platform/drafting/rescaled_content.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,9 @@ ViewContent Rescaled(const ViewContent& content, double factor) {
   ViewContent scaled;
   scaled.visible = Times(content.visible, factor);
   scaled.hidden = Times(content.hidden, factor);
+  // A mesh's error shrinks with the view: a polygonal view's chord, reduced with it, still
+  // tells how far off its hidden stretches may lie (never below the exact curves' own).
+  scaled.coincidenceMm = std::max(kCoincidenceMm, content.coincidenceMm * factor);
   DrawAsSeen(scaled);
   return scaled;
 }

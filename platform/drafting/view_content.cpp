@@ -28,10 +28,31 @@ std::string Named(const DraftingView& view) {
   return what;
 }
 
+bool OnShownLayer(const DraftingView& view, int layer) {
+  return layer >= 1 && layer <= kLayerCount && (*view.layers)[layer - 1];
+}
+
+// A component on a shown layer shows whole, whatever layers its bodies lie on: a
+// component is moved to a layer to show or hide it (layer mode's waiting layer 90 holds
+// components whose bodies never leave layer 1). Bodies on a shown layer show too, so a
+// part's own layer still shows that body alone.
+bool InShownComponent(const DraftingView& view, const Object& body) {
+  const auto* occurrence = dynamic_cast<const BodyOccurrence*>(&body);
+  if (!occurrence) return false;
+  const Session& session = Session::Get();
+  for (Tag tag = occurrence->component; tag != kNullTag;) {
+    auto* component = session.FindAs<ComponentOccurrence>(tag);
+    if (!component || !component->IsOccurrence()) return false;  // the root part shows by its bodies only
+    if (OnShownLayer(view, session.DisplayOf(*component).layer)) return true;
+    tag = component->parent;
+  }
+  return false;
+}
+
 bool Shows(const DraftingView& view, Object& body) {
   const Display& display = Session::Get().DisplayOf(body);
   if (display.blanked || IsErased(view, body)) return false;
-  return !view.layers || (display.layer >= 1 && display.layer <= kLayerCount && (*view.layers)[display.layer - 1]);
+  return !view.layers || OnShownLayer(view, display.layer) || InShownComponent(view, body);
 }
 
 void Mix(std::size_t& seed, std::size_t value) { seed ^= value + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2); }

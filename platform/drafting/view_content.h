@@ -15,7 +15,7 @@ namespace platform::drafting {
 // views and their projections. HostError(NotFound) naming the part when it is not open.
 Part& ShownPart(const DraftingView& view);
 // Every body and body occurrence of that part that is not blanked and lies on a layer the
-// view shows (all layers without a mask).
+// view shows (all layers without a mask), or lies in a component on such a layer.
 std::vector<Object*> ShownBodies(const DraftingView& view);
 
 // Changed since its content was computed (or never computed).

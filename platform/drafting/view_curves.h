@@ -43,10 +43,17 @@ struct Box2 {
   Point2 Centre() const { return {(xmin + xmax) / 2, (ymin + ymax) / 2}; }
 };
 
+// Curves closer than this (sheet mm) count as lying on each other.
+inline constexpr double kCoincidenceMm = 0.005;
+
 struct ViewContent {
   std::vector<Curve2> visible;
   std::vector<Curve2> hidden;
   Box2 box;  // of the visible and hidden edges
+  // How far (sheet mm) a hidden stretch may lie from a visible edge and still be under
+  // it: what the projection can be off by. Exact curves: kCoincidenceMm; curves read
+  // from a mesh: the mesh's chord on the sheet, which scales with the view.
+  double coincidenceMm = kCoincidenceMm;
 };
 
 }  // namespace platform::drafting

@@ -55,6 +55,18 @@ Transform DecodeTransform(const json& j) {
   return t;
 }
 
+// ---- files beside the part
+
+// A part file in this part's folder (a component, the part a drawing view shows) is also
+// stored by its name alone, under `key`, and found beside the part when read: a product
+// folder copied or moved elsewhere, or backed up, then uses its own files, not the
+// originals (renamed or deleted since) nor their unchanged originals.
+void NoteFileBeside(json& j, const char* key, const std::string& path, const std::string& folder) {
+  if (SameHostPath(HostFolder(path), folder)) j[key] = U(HostFileName(path));
+}
+
+std::string PathBeside(const std::string& folder, const json& file) { return folder + "\\" + G(file); }
+
 // ---- objects
 
 json EncodeObject(const Object& object, std::vector<TopoDS_Shape>& shapes) {
@@ -133,10 +145,14 @@ EncodedPart EncodePart(const Part& part) {
   doc["attributes"] = EncodeAttributes(part.attributes);
   doc["nextPid"] = part.PeekNextPid();
   json objects = json::array();
-  for (const auto& object : part.Objects()) objects.push_back(EncodeObject(*object, encoded.shapes));
+  const std::string folder = HostFolder(part.path);
+  for (const auto& object : part.Objects()) {
+    objects.push_back(EncodeObject(*object, encoded.shapes));
+    if (auto* view = dynamic_cast<const DraftingView*>(object.get()); view && !view->modelPartPath.empty())
+      NoteFileBeside(objects.back(), "modelFile", view->modelPartPath, folder);
+  }
   doc["objects"] = objects;
   json instances = json::array();
-  const std::string folder = HostFolder(part.path);
   for (const auto& inst : part.Instances()) {
     json i = {{"pid", inst.pid},
               {"path", U(inst.partPath)},
@@ -146,9 +162,7 @@ EncodedPart EncodePart(const Part& part) {
               {"color", inst.color},
               {"transform", EncodeTransform(inst.transform)},
               {"attributes", EncodeAttributes(inst.attributes)}};
-    // Beside the path, the file name relative to this part's folder, so a moved
-    // product folder still finds its components.
-    if (SameHostPath(HostFolder(inst.partPath), folder)) i["file"] = U(HostFileName(inst.partPath));
+    NoteFileBeside(i, "file", inst.partPath, folder);
     instances.push_back(i);
   }
   doc["instances"] = instances;
@@ -168,8 +182,11 @@ std::unique_ptr<Part> DecodePart(const json& doc, const std::vector<TopoDS_Shape
   auto part = std::make_unique<Part>(hostPath);
   try {
     part->attributes = DecodeAttributes(doc.at("attributes"));
+    const std::string folder = HostFolder(hostPath);
     for (const auto& j : doc.at("objects")) {
       auto object = DecodeObject(j, shapes, version, where);
+      if (auto* view = dynamic_cast<DraftingView*>(object.get()); view && j.contains("modelFile"))
+        view->modelPartPath = PathBeside(folder, j.at("modelFile"));
       const auto pid = object->pid;
       if (part->FindByPid(pid))
         throw HostError(HostStatus::BadPartFile, where + ": two objects share id " + std::to_string(pid));
@@ -177,12 +194,10 @@ std::unique_ptr<Part> DecodePart(const json& doc, const std::vector<TopoDS_Shape
       // Added without the session: the part is registered when it joins one.
       part->AdoptLoaded(std::move(object));
     }
-    const std::string folder = HostFolder(hostPath);
     for (const auto& j : doc.at("instances")) {
       Instance inst;
       inst.pid = j.at("pid");
-      inst.partPath = G(j.at("path"));
-      if (j.contains("file")) inst.partPath = folder + "\\" + G(j.at("file"));
+      inst.partPath = j.contains("file") ? PathBeside(folder, j.at("file")) : G(j.at("path"));
       inst.instanceName = G(j.at("instance"));
       inst.name = G(j.at("name"));
       inst.layer = j.at("layer");

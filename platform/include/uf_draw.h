@@ -68,6 +68,9 @@ extern UFUNEXPORT int UF_DRAW_ask_view_scale(tag_t view_tag, tag_t *exp_tag, dou
 extern UFUNEXPORT int UF_DRAW_move_view(const tag_t view_tag, const double drawing_reference_point[2]);
 /* A view's centre on its sheet. */
 extern UFUNEXPORT int UF_DRAW_ask_drawing_ref_pt(const tag_t view_tag, double reference_pt[2]);
+/* The box of what a view draws on its sheet as last updated: xmin, ymin, xmax, ymax.
+ * Fails for a view that draws nothing yet (never updated). */
+extern UFUNEXPORT int UF_DRAW_ask_view_borders(tag_t view_tag, double view_borders[4]);
 
 /* Defaults for UF_DRAW_import_view: active view, no anchor, scale 1.0, no reference point,
  * annotations transferred, no inherited boundary, empty names. */

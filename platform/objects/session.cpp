@@ -108,7 +108,9 @@ const Display& Session::DisplayOf(Object& object) const {
 
 Display& Session::EditDisplay(Object& object) {
   if (object.InheritsDisplay()) {
+    const bool highlighted = object.display.highlighted;  // the object's own, never inherited
     if (Object* from = object.InheritsFrom()) object.display = from->display;
+    object.display.highlighted = highlighted;
     object.StopInheritingDisplay();
   }
   if (object.owner) object.owner->modified = true;

@@ -221,6 +221,38 @@ TEST_F(DrawingBackup, DrawingViewsFollowTheRenamedPartsTheyShow) {
   EXPECT_GT(shown, 0) << "views of component parts were checked";
 }
 
+TEST_F(DrawingBackup, TheBackupCopysDrawingsShowTheCopiesBesideThemAndDrawAgain) {
+  // The copies keep the old names, whose working files the backup renames away; a view
+  // that kept the working file's path would show a part that is no longer there.
+  MakeProduct({{"FRAME-3", {"BASE", "PLATE"}}});
+  Run(kComponentModeRun);
+  // Saved whole first: the backup copies the files as they are on disk.
+  for (const auto& part : session().Parts()) files::SavePart(*part, part->path);
+  platform::ui::ClearHistory();
+  BackUp();
+  ASSERT_TRUE(Messages().empty()) << Messages().front();
+  session().Reset();
+  const std::string copyFolder = HostPath("总装-0(备份)");
+  Part& copy = files::OpenPart(copyFolder + "\\总装-0.prt");
+  session().SetDisplayed(&copy);
+  int shown = 0;
+  for (auto* sheet : drafting::SheetsOf(copy))
+    for (auto* view : drafting::ViewsOf(*sheet)) {
+      if (view->modelPartPath.empty()) continue;
+      ++shown;
+      EXPECT_TRUE(SameHostPath(HostFolder(view->modelPartPath), copyFolder)) << text::ToUtf8(view->modelPartPath);
+      EXPECT_NE(session().FindPartByPath(view->modelPartPath), nullptr) << text::ToUtf8(view->modelPartPath);
+    }
+  EXPECT_EQ(shown, 16) << "four views on each of the four sheets, the general arrangement's of the copy itself";
+  // Drawing again in the copy: every view updates, no sheet is added.
+  const auto sheetsBefore = kzt::sheet_names();
+  Run(kComponentModeRun);
+  EXPECT_TRUE(Shown("error box").empty()) << Shown("error box").front();
+  EXPECT_EQ(kzt::sheet_names(), sheetsBefore);
+  for (auto* sheet : drafting::SheetsOf(copy))
+    for (auto* view : drafting::ViewsOf(*sheet)) EXPECT_NO_THROW(drafting::UpdateView(*view)) << text::ToUtf8(view->name);
+}
+
 TEST_F(DrawingBackup, TheSamePrefixAgainOnlyCopiesAndKeepsEveryFile) {
   // New names equal to the old ones: saving and then deleting "the old file" would
   // delete the only one.

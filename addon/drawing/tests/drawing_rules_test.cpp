@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/drawing_names.h"
+#include "drawing/isometric_place.h"
 #include "drawing/layer_mask.h"
 #include "drawing/scale_rule.h"
 #include "drawing/title_block_text.h"
@@ -190,6 +191,35 @@ TEST(ViewLayout, TallModelsKeepTheirViewsInsideTheFrame) {
   }
   // A gap the rule leaves wide enough is the rule's (the specified figures above).
   EXPECT_NEAR(fit_scale(kSubAssemblyA3, {600, 400, 300}).gapY, 21.1979, 5e-5);
+}
+
+TEST(IsometricPlace, StaysWhenClearMovesTheLeastOffTheTitleBlockAndShrinksOnlyWhenTooBig) {
+  // A3 (420 wide): frame x 25..415, y 5..292; title block x 235..415, y 5..37. The other
+  // views of the flat gate (1100 x 10 x 1000 mm at 0.178819): front x 73.8..270.5, y
+  // 106.9..285.7; below y 66.3..68.1; right x 344.3..346.1.
+  EXPECT_EQ(title_block_of(420).xmin, 235);
+  EXPECT_EQ(title_block_of(420).ymax, 37);
+  EXPECT_EQ(title_block_of(210).xmin, 25) << "on A4 the block spans the frame";
+  const SheetBox front{73.8, 106.9, 270.5, 285.7}, below{73.8, 66.3, 270.5, 68.1}, right{344.3, 106.9, 346.1, 285.7};
+  // Clear of everything: left where the layout put it.
+  IsometricPlace place = place_isometric({320, 45, 360, 95}, front, below, right, 420);
+  EXPECT_EQ(place.factor, 1);
+  EXPECT_DOUBLE_EQ(place.centre.x, 340);
+  EXPECT_DOUBLE_EQ(place.centre.y, 70);
+  // 50 mm tall across the block's top edge: up by the least, 5 mm clear of it.
+  place = place_isometric({320, 30, 360, 80}, front, below, right, 420);
+  EXPECT_EQ(place.factor, 1);
+  EXPECT_DOUBLE_EQ(place.centre.x, 340);
+  EXPECT_DOUBLE_EQ(place.centre.y, 37 + 5 + 25);
+  // The gate's isometric view, 68.1 mm tall: the space between the block and the right
+  // view is 106.9 - 5 - (37 + 5) = 59.9 mm, so it shrinks to fit and fills it.
+  place = place_isometric({324, 33.1, 366, 101.2}, front, below, right, 420);
+  EXPECT_NEAR(place.factor, 59.9 / 68.1, 1e-12);
+  EXPECT_NEAR(place.centre.y, (42 + 101.9) / 2, 1e-9);
+  EXPECT_DOUBLE_EQ(place.centre.x, 345);
+  // Past the frame's right edge: back inside, 5 mm from it.
+  place = place_isometric({390, 60, 430, 100}, front, below, right, 420);
+  EXPECT_DOUBLE_EQ(place.centre.x, 415 - 5 - 20);
 }
 
 TEST(LayerMask, GeneralArrangementBandAndSingleLayer) {

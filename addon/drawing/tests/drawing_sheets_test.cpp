@@ -11,7 +11,10 @@
 #include <uf_layer.h>
 
 #include "addon/drawing/tests/drawing_fixture.h"
+#include "drawing/isometric_place.h"
+#include "drawing/scale_rule.h"
 #include "drawing/sheet_views.h"
+#include "drawing/view_layout.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/tabular_note.h"
 #include "platform/drafting/view_content.h"
@@ -190,6 +193,62 @@ TEST_F(DrawingSheets, TurnedComponentsAreMeasuredAsTheirViewsShowThem) {
     ExpectScaleRuleViews(NeedSheet(*root, name), {600, 400, 300}, 0.258012, 53.9961, 21.1979);
   }
   ExpectScaleRuleViews(NeedSheet(*root, "000-1-BASE"), {100, 50, 20}, 0.816667, 29.1667, 77.8333);
+  for (const DrawingSheet* s : drafting::SheetsOf(*root)) ExpectViewsClearOfTheTitleBlock(*s);
+}
+
+TEST_F(DrawingSheets, IsometricViewsOfThinTallModelsStayOffTheTitleBlockAtTheSheetsScale) {
+  // A flat welded gate 1100 x 10 x 1000 mm and a tall sign 400 x 20 x 2500 mm as
+  // sub-assemblies, a post 60 x 60 x 1500 mm as a part: the isometric view of the gate
+  // at 0.3 of its sheet's scale is 68 mm tall, its row leaves 60 mm above the block.
+  NewRoot("P-0");
+  AddSubAssembly("P-GATE-4", 1100, 10, 1000, 0);
+  AddSubAssembly("P-SIGN-5", 400, 20, 2500, 2000);
+  AddPartComponent("P-POST-1", "POST", 60, 60, 1500, 3000);
+  AddPartComponent("P-PLATE-2", "PLATE", 300, 100, 2, 3500);
+  Finish();
+  Run(kComponentModeRun);
+  ASSERT_TRUE(ErrorBoxes().empty()) << ErrorBoxes().front();
+  ASSERT_EQ(drafting::SheetsOf(*root).size(), 5u);
+  for (const DrawingSheet* sheet : drafting::SheetsOf(*root)) ExpectViewsClearOfTheTitleBlock(*sheet);
+  // The gate's sheet keeps the scale rule's scale and its three orthographic views; only
+  // the isometric view moved up and shrank into the space under the right view.
+  const kzt::Extents gate{1100, 10, 1000};
+  const kzt::ScaleFit fit = kzt::fit_scale(kzt::kSubAssemblyA3, gate);
+  const DrawingSheet& sheet = NeedSheet(*root, "4-0组件-GATE");
+  EXPECT_NEAR(sheet.scale, fit.scale, 1e-12);
+  const auto views = drafting::ViewsOf(sheet);
+  const kzt::ViewLayout layout = kzt::layout_views(gate, fit.gapX, fit.gapY, fit.scale);
+  EXPECT_NEAR(views[0]->center[0], layout.front.x, 1e-9);
+  EXPECT_NEAR(views[1]->center[1], layout.below.y, 1e-9);
+  EXPECT_NEAR(views[2]->center[0], layout.right.x, 1e-9);
+  const auto iso = BoxOf(*views[3]), right = BoxOf(*views[2]);
+  EXPECT_LT(views[3]->scale, 0.3 * fit.scale) << "shrunk, not the sheet";
+  EXPECT_NEAR(iso[1], 37 + kzt::kIsometricClearance, 0.05) << "5 mm above the title block";
+  EXPECT_NEAR(right[1] - iso[3], kzt::kIsometricClearance, 0.05) << "5 mm below the right view";
+}
+
+TEST_F(DrawingSheets, AComponentWithoutBodiesIsNamedAndEveryOtherSheetIsMade) {
+  // P-EMPTY-1 holds no body: it counts among the sub-assemblies, and its views would show
+  // nothing. Before, that error stopped the run with no sheet made at all.
+  NewRoot("P-0");
+  Part& empty = session().NewPart(HostPath("P-EMPTY-1.prt"));
+  files::SavePart(empty, empty.path);
+  Instance inst;
+  inst.partPath = empty.path;
+  inst.instanceName = inst.name = "P-EMPTY-1";
+  root->AddInstance(inst);
+  AddPartComponent("P-BASE-1", "BASE", 100, 50, 20, 500);
+  AddPartComponent("P-PLATE-2", "PLATE", 300, 100, 2, 1000);
+  Finish();
+  for (int run = 0; run < 2; ++run) {
+    platform::ui::ClearHistory();
+    Run(kComponentModeRun);
+    EXPECT_TRUE(ErrorBoxes().empty()) << ErrorBoxes().front();
+    const auto messages = Shown("message");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1], text::ToUtf8("组件 P-EMPTY-1 中没有实体, 未创建图纸 1-0组件-EMPTY"));
+    EXPECT_EQ(kzt::sheet_names(), (std::vector<std::string>{"000-1-BASE", "000-2-PLATE", "000-0-总图"}));
+  }
   for (const DrawingSheet* s : drafting::SheetsOf(*root)) ExpectViewsClearOfTheTitleBlock(*s);
 }
 

@@ -139,8 +139,9 @@ TEST_F(LayerModeProduct, EachViewShowsOnlyWhatItsLayersHold) {
   EXPECT_EQ(ShownBy("116-BASE-2-1"), std::set<Tag>{b1});
   EXPECT_EQ(ShownBy("115-FRAME-2"), (std::set<Tag>{b1, b3, na, nb}));
   EXPECT_EQ(ShownBy("132-D-2"), std::set<Tag>{d1}) << "one body of the part, not its twin";
-  EXPECT_EQ(ShownBy("0-总图-000"), (std::set<Tag>{b1, b3, na, nb, c1, d1, d2}))
-      << "the handle's body stays on layer 1, which the general arrangement hides";
+  const Tag k = Occurrence("P-HANDLE", "K").GetTag();
+  EXPECT_EQ(ShownBy("0-总图-000"), (std::set<Tag>{b1, b3, na, nb, c1, d1, d2, k}))
+      << "the handle waits on layer 90 with its body on layer 1: the component shows whole";
   for (const DrawingSheet* sheet : drafting::SheetsOf(*root))
     for (const DraftingView* view : drafting::ViewsOf(*sheet))
       EXPECT_GT(drafting::DrawnExtentOf(*view).visible, 0) << text::ToUtf8(sheet->name) << " " << view->name;
@@ -155,6 +156,49 @@ TEST_F(LayerModeProduct, ASecondRunAddsNoSheetAndKeepsTheNumbers) {
   EXPECT_EQ(LayerOf(Occurrence("P-FRAME-2", "NB")), 119);
   EXPECT_EQ(LayerOf(Occurrence("P-装配-3", "D2")), 130) << "a twin on the component's layer is no numbered part";
   EXPECT_EQ(ShownBy("132-D-2"), std::set<Tag>{Occurrence("P-装配-3", "D1").GetTag()});
+}
+
+namespace {
+
+// P-FRAME-2 (x 0 to 850) holds two parts and a bought-out motor and is placed twice, the
+// second time at x = 900; P-STD, standard parts without a number, holds a bolt and a nut
+// at x = 1,750 to 2,030. Layer mode moves P-FRAME-2's first occurrence to its band and
+// the second one and P-STD to layer 90; none of their bodies but the parts' leave layer 1.
+class LayerModeWholeProduct : public LayerDrawings {
+protected:
+  void SetUp() override {
+    LayerDrawings::SetUp();
+    AddComponent("P-FRAME-2",
+                 {{"BEAM", 0, 600, 60, 40, "BEAM"}, {"LEG", 0, 60, 60, 500, "LEG"}, {"MOTOR", 650, 200, 150, 150, ""}},
+                 0);
+    AddInstanceOf("P-FRAME-2", 900);
+    AddComponent("P-STD", {{"BOLT", 0, 20, 20, 120, ""}, {"NUT", 200, 80, 30, 30, ""}}, 1750);
+    for (const auto& object : session().FindPartByPath(HostPath("P-FRAME-2.prt"))->Objects())
+      if (object->name == "MOTOR") object->attributes.Set(kzt::kRemark, "外购件");
+    Finish();
+  }
+};
+
+}  // namespace
+
+TEST_F(LayerModeWholeProduct, TheGeneralArrangementShowsEveryOccurrenceAndBoughtOutPart) {
+  RunLayerMode();
+  ASSERT_TRUE(Shown("error box").empty());
+  std::set<Tag> everyBody;
+  for (Object* o : occurrences().AllOccurrences(*root))
+    if (dynamic_cast<BodyOccurrence*>(o)) everyBody.insert(o->GetTag());
+  ASSERT_EQ(everyBody.size(), 8u) << "three bodies in each frame, two standard parts";
+  EXPECT_EQ(ShownBy("0-总图-000"), everyBody);
+  // The front view draws the product from x = 0 to 2,030 mm at the view's scale.
+  const DraftingView& front = *drafting::ViewsOf(SheetNamed("0-总图-000"))[0];
+  const auto box = drafting::DrawnExtentOf(front).box;
+  ASSERT_TRUE(box);
+  EXPECT_NEAR(((*box)[2] - (*box)[0]) / front.scale, 2030, 0.5) << "the whole product, not 600 mm of one frame";
+  // The component sheet shows the whole first frame, bought-out motor included; a part
+  // sheet its one body. The frame's total counts both occurrences.
+  EXPECT_EQ(ShownBy("115-FRAME-2").size(), 3u);
+  EXPECT_EQ(ShownBy("116-BEAM-2-1").size(), 1u);
+  EXPECT_TRUE(Has(CellTexts("115-FRAME-2"), "2"));
 }
 
 TEST_F(LayerModeProduct, NumberedPartsAreThoseOffTheComponentsLayerAndNewPartsOnePerName) {
@@ -261,6 +305,20 @@ TEST_F(LayerModeRefusal, MoreNewPartsThanFreeNumbersChangesNothing) {
   Finish();
   ExpectRefusalSaying({"P-FRAME-2", "新零件 22 个, 空闲图号只有 21 个"});
   ExpectUntouched("P-FRAME-2", 22);
+}
+
+TEST_F(LayerModeRefusal, APartNameWithASlashOrBackslashIsNamedAndNoSheetIsLeftRunAfterRun) {
+  // New parts 1 and 2 of component 2 would be sheets 116-A/B-2-1 and 117-C\D-2-2: names
+  // the host refuses, which left sheets named SHT1, SHT2, ... one more every run.
+  AddComponent("P-FRAME-2",
+               {{"N0", 0, 50, 50, 50, "A/B"}, {"N1", 100, 60, 50, 50, "C\\\\D"}, {"N2", 200, 70, 50, 50, "E"}}, 0);
+  Finish();
+  ASSERT_EQ(NumberOf(Occurrence("P-FRAME-2", "N1")), "1");
+  ASSERT_EQ(kzt::得到体的属性(Occurrence("P-FRAME-2", "N1").GetTag(), kzt::kPartName), "C\\D");
+  for (int run = 0; run < 2; ++run) {
+    ExpectRefusalSaying({"P-FRAME-2", "116-A/B-2-1", "117-C\\D-2-2"});
+    ExpectUntouched("P-FRAME-2", 3);
+  }
 }
 
 TEST_F(LayerModeRefusal, EveryFailingComponentIsNamedInTheOneMessage) {

@@ -10,6 +10,9 @@
 
 #include "addon/host/tests/journal_fixture.h"
 #include "host/display_commands.h"
+#include "platform/assemblies/occurrence.h"
+#include "platform/assemblies/occurrences.h"
+#include "platform/files/part_file.h"
 #include "platform/drafting/sheets.h"
 #include "platform/text/host_path.h"
 
@@ -128,6 +131,42 @@ TEST_F(DisplayCommands, TransparencyTogglesBetweenOpaqueAndNinetyFivePercent) {
   EXPECT_EQ(session().DisplayOf(solid).translucency, 0);
   Run(u8"action yanse_touming\n  pick cancel\n");
   EXPECT_EQ(session().DisplayOf(solid).translucency, 0) << "nothing picked, nothing changes";
+}
+
+TEST_F(DisplayCommands, AnAssemblyBodyTurnsTranslucentWhereTheUserSeesItAndBackAgain) {
+  Part& base = session().NewPart(ToHostPath(folder) + "\\P-BASE-1.prt");
+  Body& prototype = fabdoc_test::AddBox(base, 0, 0, 0, 100, 50, 20);
+  prototype.name = "base";
+  files::SavePart(base, base.path);
+  Instance inst;
+  inst.partPath = base.path;
+  inst.instanceName = inst.name = "P-BASE-1";
+  part->AddInstance(inst);
+  auto occurrenceShown = [&]() -> Object& {
+    for (Object* o : occurrences().AllOccurrences(*part))
+      if (dynamic_cast<BodyOccurrence*>(o)) return *o;
+    throw std::runtime_error("no body occurrence");
+  };
+  Object& picked = occurrenceShown();
+  Run(u8"action yanse_touming\n  pick body:P-BASE-1/base\n");
+  EXPECT_EQ(session().DisplayOf(picked).translucency, 95) << "what the user looks at";
+  EXPECT_EQ(session().DisplayOf(prototype).translucency, 95) << "and the component's part";
+  Run(u8"action yanse_touming\n  pick body:P-BASE-1/base\n");
+  EXPECT_EQ(session().DisplayOf(picked).translucency, 0);
+  EXPECT_EQ(session().DisplayOf(prototype).translucency, 0);
+  // An occurrence coloured on its own (as the attribute writer colours them) follows too,
+  // and the assembly keeps what the user saw.
+  session().EditDisplay(picked).color = kRedColor;
+  Run(u8"action yanse_touming\n  pick body:P-BASE-1/base\n");
+  EXPECT_EQ(session().DisplayOf(picked).translucency, 95);
+  files::SavePart(base, base.path);
+  files::SavePart(*part, part->path);
+  const std::string assembly = part->path;
+  session().Reset();
+  part = &files::OpenPart(assembly);
+  const Display& reopened = session().DisplayOf(occurrenceShown());
+  EXPECT_EQ(reopened.translucency, 95);
+  EXPECT_EQ(reopened.color, kRedColor);
 }
 
 TEST_F(DisplayCommands, ThePartsFolderGoesToTheShell) {

@@ -116,6 +116,25 @@ TEST_F(DisplayCalls, HighlightIsSetAndCleared) {
   EXPECT_TRUE(PropsOf(t.frame->GetTag()).highlight_status);
   ASSERT_EQ(UF_DISP_set_highlight(t.frame->GetTag(), 0), 0);
   EXPECT_FALSE(PropsOf(t.frame->GetTag()).highlight_status);
+
+  // An occurrence's highlight is its own and leaves it following its prototype's display.
+  tag_t comp = NULL_TAG;
+  UF_OBJ_cycle_by_name_and_type(t.root->GetTag(), "LEAF2", UF_component_type, false, &comp);
+  const tag_t plate = t.plate->GetTag(), occ = UF_ASSEM_find_occurrence(comp, plate);
+  ASSERT_EQ(UF_DISP_set_highlight(occ, 1), 0);
+  EXPECT_TRUE(PropsOf(occ).highlight_status);
+  EXPECT_FALSE(PropsOf(plate).highlight_status);
+  ASSERT_EQ(UF_DISP_set_highlight(occ, 0), 0);
+  UF_OBJ_set_translucency(plate, 95);
+  UF_OBJ_set_color(plate, 31);
+  int translucency = 0;
+  UF_OBJ_ask_translucency(occ, &translucency);
+  EXPECT_EQ(translucency, 95);
+  EXPECT_EQ(PropsOf(occ).color, 31);
+  // Once it has a display of its own, its highlight stays what it was set to.
+  UF_DISP_set_highlight(occ, 1);
+  UF_OBJ_set_color(occ, 186);
+  EXPECT_TRUE(PropsOf(occ).highlight_status);
 }
 
 TEST_F(DisplayCalls, ColourTableHasNamedStandardColoursAndABackground) {
