@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <limits>
+#include <optional>
 #include <map>
 #include <sstream>
 
@@ -13,6 +15,7 @@
 #include "app/journal/selectors.h"
 #include "app/serve/allowed_paths.h"
 #include "app/serve/dialog_json.h"
+#include "app/serve/request_json.h"
 #include "platform/drafting/sheet_drawing_of.h"
 #include "platform/drafting/sheet_renderer.h"
 #include "platform/drafting/sheets.h"
@@ -39,7 +42,7 @@ const json& Field(const json& body, const char* name) {
 std::string Text(const json& body, const char* name) {
   const json& value = Field(body, name);
   if (!value.is_string() || value.get<std::string>().empty())
-    throw std::invalid_argument(std::string("\"") + name + "\" must be a non-empty text, not " + value.dump());
+    throw std::invalid_argument(std::string("\"") + name + "\" must be a non-empty text, not " + Brief(value));
   return value.get<std::string>();
 }
 
@@ -52,14 +55,22 @@ std::string Identifier(const json& body, const char* name) {
   return id;
 }
 
-std::vector<journal::Token> Selectors(const json& body) {
+// Object tags are 32-bit; a larger number would wrap to another object's tag.
+std::vector<platform::Tag> Tags(const json& body) {
   const json& tags = Field(body, "tags");
   if (!tags.is_array()) throw std::invalid_argument("\"tags\" must be a list of object tags");
-  std::vector<journal::Token> tokens;
+  std::vector<platform::Tag> out;
   for (const json& tag : tags) {
-    if (!tag.is_number_unsigned()) throw std::invalid_argument("\"tags\" holds " + tag.dump() + ", not a tag");
-    tokens.push_back(Quoted(journal::SelectorFor(tag.get<platform::Tag>())));
+    if (!tag.is_number_unsigned() || tag.get<std::uint64_t>() > std::numeric_limits<platform::Tag>::max())
+      throw std::invalid_argument("\"tags\" holds " + Brief(tag) + ", not a tag");
+    out.push_back(tag.get<platform::Tag>());
   }
+  return out;
+}
+
+std::vector<journal::Token> Selectors(const std::vector<platform::Tag>& tags) {
+  std::vector<journal::Token> tokens;
+  for (platform::Tag tag : tags) tokens.push_back(Quoted(journal::SelectorFor(tag)));
   if (tokens.empty()) tokens.push_back(Bare("none"));
   return tokens;
 }
@@ -70,7 +81,7 @@ std::string NodePath(const json& body) {
   std::string path = "node:";
   for (const json& text : node) {
     if (!text.is_string() || text.get<std::string>().find('/') != std::string::npos)
-      throw std::invalid_argument("\"node\" holds " + text.dump() + ", not a node text");
+      throw std::invalid_argument("\"node\" holds " + Brief(text) + ", not a node text");
     path += (path.size() > 5 ? "/" : "") + text.get<std::string>();
   }
   return path;
@@ -106,16 +117,12 @@ Api::Api(BrowserSession& session, ApiFolders folders) : session_(session), folde
 
 HttpResponse Api::Answer(const HttpRequest& request) {
   try {
+    if (request.upgrade) return request.path == "/ws" ? HttpResponse{101, "", ""} : Refused(404, "the WebSocket is at /ws");
     if (request.method == "GET") return Get(request);
     if (request.method != "POST") return Refused(405, request.method + " is not used here; GET reads, POST acts");
     if (request.path.rfind("/api/", 0) != 0) return Refused(404, "no such action: " + request.path);
-    json body;
-    try {
-      body = request.body.empty() ? json::object() : json::parse(request.body);
-    } catch (const json::parse_error& e) {
-      return Refused(400, std::string("the request is not JSON: ") + e.what());
-    }
-    if (!body.is_object()) return Refused(400, "the request must be a JSON object, not " + body.dump());
+    const json body = request.body.empty() ? json::object() : ParseRequestJson(request.body);
+    if (!body.is_object()) return Refused(400, "the request must be a JSON object, not " + Brief(body));
     return Post(request.path.substr(5), body);
   } catch (const PathRefused& e) {
     return Refused(403, e.what());
@@ -223,12 +230,13 @@ HttpResponse Api::Post(const std::string& what, const json& body) {
   }
   if (what == "select") {
     const std::string block = Identifier(body, "block");
-    const json request = body;
-    return Line([this, block, request] {
+    const std::optional<std::string> node = body.contains("node") ? std::optional(NodePath(body)) : std::nullopt;
+    const std::vector<platform::Tag> tags = node ? std::vector<platform::Tag>{} : Tags(body);
+    return Line([this, block, node, tags] {
       session_.ActiveDialog().Require(block);
       std::vector<journal::Token> args = {Bare(block)};
-      if (request.contains("node")) args.push_back(Quoted(NodePath(request)));
-      else for (auto& token : Selectors(request)) args.push_back(token);
+      if (node) args.push_back(Quoted(*node));
+      else for (auto& token : Selectors(tags)) args.push_back(token);
       return MakeLine("select", args);
     });
   }
@@ -251,10 +259,10 @@ HttpResponse Api::Post(const std::string& what, const json& body) {
     });
   }
   if (what == "pick") {
-    const bool cancel = body.value("cancel", false);
-    const json request = body;
-    return Line([cancel, request] {
-      return MakeLine("pick", cancel ? std::vector<journal::Token>{Bare("cancel")} : Selectors(request));
+    const bool cancel = body.contains("cancel") && body["cancel"] == true;
+    const std::vector<platform::Tag> tags = cancel ? std::vector<platform::Tag>{} : Tags(body);
+    return Line([cancel, tags] {
+      return MakeLine("pick", cancel ? std::vector<journal::Token>{Bare("cancel")} : Selectors(tags));
     });
   }
   return Refused(404, "no such action: /api/" + what);

@@ -4,6 +4,7 @@
 #include "app/serve/browser_session.h"
 
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/write_fence.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/driver.h"
 #include "platform/ui/menu_bar.h"
@@ -20,6 +22,7 @@
 
 namespace fabdoc::app::serve {
 
+namespace fs = std::filesystem;
 using nlohmann::json;
 
 // The journal the runner reads paths against: the part's folder, named for messages.
@@ -63,15 +66,19 @@ public:
       }
       line.number = ++lineCount_;
       const int depth = static_cast<int>(dialogs_.size() + picks_.size());
-      pending_.emplace(Pending{std::move(request->reply), platform::ui::History().size(), std::nullopt,
+      pending_.emplace(Pending{std::move(request->reply), platform::ui::History().size(), std::nullopt, false,
                                journal::FormatLine(line, depth)});
       lines_.push_back(std::move(line));
       return &lines_.back();
     }
   }
 
-  void FailPending(const std::string& message) {
-    if (pending_ && !pending_->error) pending_->error = message;
+  // `refused`: the runner turned the line down before it ran, so nothing changed.
+  void FailPending(const std::string& message, bool refused) {
+    if (pending_ && !pending_->error) {
+      pending_->error = message;
+      pending_->refused = refused;
+    }
   }
 
   void FinishPending() {
@@ -79,7 +86,7 @@ public:
     Pending done = std::move(*pending_);
     pending_.reset();
     if (!done.error && record_.is_open()) record_ << done.text << "\n" << std::flush;
-    ++revision_;
+    if (!done.refused) ++revision_;
     json reply = {{"ok", !done.error}};
     if (done.error) reply["error"] = *done.error;
     json messages = json::array();
@@ -88,7 +95,7 @@ public:
       messages.push_back({{"kind", history[i].kind}, {"text", history[i].text}});
     reply["messages"] = messages;
     done.reply.set_value(WithState(std::move(reply)));
-    if (options_.changed) options_.changed(revision_);
+    if (options_.changed && !done.refused) options_.changed(revision_);
   }
 
   json State() {
@@ -136,7 +143,7 @@ public:
 protected:
   const journal::Line* NextLine() override { return WaitForLine(); }
   bool ContinueAfter(const journal::Line&, const std::string& message) override {
-    FailPending(message);
+    FailPending(message, true);
     return true;
   }
 
@@ -145,6 +152,7 @@ private:
     std::promise<json> reply;
     size_t messageMark;
     std::optional<std::string> error;
+    bool refused = false;
     std::string text;  // the line as the journal records it
   };
 
@@ -164,7 +172,8 @@ private:
   int lineCount_ = 0;
 };
 
-BrowserSession::BrowserSession(BrowserSessionOptions options) : options_(std::move(options)) {
+BrowserSession::BrowserSession(BrowserSessionOptions options)
+    : options_(std::move(options)), startFolder_(fs::current_path().string()) {
   runner_ = std::make_unique<HostRunner>(queue_, options_);
   std::promise<void> started;
   auto startedFuture = started.get_future();
@@ -189,18 +198,40 @@ BrowserSession::BrowserSession(BrowserSessionOptions options) : options_(std::mo
 BrowserSession::~BrowserSession() {
   queue_.Close();
   if (host_.joinable()) host_.join();
+  std::error_code ec;
+  fs::current_path(startFolder_, ec);
+}
+
+// Relative host paths (a dialog's ".\\") start in the displayed part's folder, as they
+// would in a host started there.
+void EnterPartFolder(const std::string& sessionFolder) {
+  const platform::Part* part = platform::Session::Get().displayed;
+  const fs::path folder = part ? fs::path(platform::ToLocalPath(part->path)).parent_path() : fs::path(sessionFolder);
+  std::error_code ec;
+  fs::current_path(folder, ec);
+}
+
+void ShowRefusedWrite(const std::string& message) {
+  try {
+    platform::ui::ShowErrorBox("fabdoc serve", platform::text::ToGbk(message));
+  } catch (const std::exception&) {
+    platform::ui::ShowErrorBox("fabdoc serve", "a file outside the product folder was not written");
+  }
 }
 
 void BrowserSession::HostLoop() {
   platform::ui::SetDriver(runner_.get());
+  platform::SetWriteFence({options_.folder}, ShowRefusedWrite);
   while (const journal::Line* line = runner_->WaitForLine()) {
+    EnterPartFolder(options_.folder);
     try {
       runner_->RunLine(*line);
     } catch (const std::exception& e) {
-      runner_->FailPending(e.what());
+      runner_->FailPending(e.what(), false);
     }
   }
   runner_->FinishPending();
+  platform::SetWriteFence({});
   platform::ui::SetDriver(nullptr);
 }
 

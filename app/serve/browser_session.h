@@ -1,7 +1,8 @@
 // The host session a browser drives. One host thread owns the session: it runs the
 // journal lines the page sends, one at a time, through the journal runner, and answers
 // queries while it waits for the next line (also while a dialog is open). A second tab
-// talks to the same session.
+// talks to the same session. The session writes files only inside its folder, and
+// relative paths start in the displayed part's folder.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -48,6 +49,7 @@ private:
   void HostLoop();
 
   BrowserSessionOptions options_;
+  std::string startFolder_;  // the working folder, given back at the end
   RequestQueue queue_;
   std::unique_ptr<HostRunner> runner_;
   std::thread host_;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/serve/request_json.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 
@@ -73,7 +74,7 @@ json BlockJson(platform::ui::Block& block) {
 [[noreturn]] void WrongType(const platform::ui::Block& block, const std::string& property,
                             const platform::ui::Property& p, const json& value) {
   throw std::invalid_argument("block \"" + block.id + "\" property \"" + property + "\" takes a " +
-                              platform::ui::PropertyTypeName(p.type) + ", not " + value.dump());
+                              platform::ui::PropertyTypeName(p.type) + ", not " + Brief(value));
 }
 
 std::string Number(double v) {

@@ -26,7 +26,8 @@ export function serve(fabdoc, dir, args) {
     child.on('exit', (code) => reject(new Error(`fabdoc serve ended (${code}) before serving:\n${output}`)));
     child.stdout.on('data', (chunk) => {
       output += chunk;
-      const url = /fabdoc serve: (http:\/\/\S+)/.exec(output);
+      // The first line is the address to open, the session's token included.
+      const url = /^(http:\/\/\S+)\n/.exec(output);
       if (url) {
         child.removeAllListeners('exit');
         resolve({ url: url[1], output: () => output, stop: () => new Promise((done, fail) => {

@@ -15,7 +15,8 @@ window.fabdoc = { lastLoadMs: null, lastPickMs: null, ready: false, busy: 0 };
 async function call(what, body = {}) {
   window.fabdoc.busy++;
   try {
-    const response = await fetch('/api/' + what, { method: 'POST', body: JSON.stringify(body) });
+    const response = await fetch('/api/' + what, {
+      method: 'POST', headers: { 'Content-Type': 'application/json' }, body: JSON.stringify(body) });
     const reply = await response.json();
     showReply(reply);
     if (reply.state) await showState(reply.state);
