@@ -17,6 +17,7 @@
 #include "app/serve/api.h"
 #include "app/serve/browser_session.h"
 #include "app/serve/http_server.h"
+#include "app/serve/progress_watch.h"
 #include "app/serve/request_gate.h"
 #include "platform/text/host_environment.h"
 
@@ -127,6 +128,8 @@ int ServeCommand(const Args& args) {
   options.changed = [&pushes](std::uint64_t revision) {
     pushes.Send(R"({"event":"changed","revision":)" + std::to_string(revision) + "}");
   };
+  serve::WatchProgress((fs::path(platform::ExportBaseDir()) / "NXBIN" / "libdisp.dll").string(),
+                       [&pushes](const nlohmann::json& progress) { pushes.Send(progress.dump()); });
   serve::BrowserSession session(options);
   serve::Api api(session, {page, {folder, fs::path(platform::ExportBaseDir())}});
   if (!r.part.empty()) {

@@ -16,11 +16,13 @@
 #include "app/serve/allowed_paths.h"
 #include "app/serve/dialog_json.h"
 #include "app/serve/request_json.h"
+#include "platform/drafting/drafting_view.h"
 #include "platform/drafting/sheet_drawing_of.h"
 #include "platform/drafting/sheet_renderer.h"
 #include "platform/drafting/sheets.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 #include "platform/ui/menu_bar.h"
 
 namespace fabdoc::app::serve {
@@ -97,6 +99,17 @@ std::string ContentType(const fs::path& path) {
   return it == types.end() ? "application/octet-stream" : it->second;
 }
 
+// Percent-encoding for a header's file name (RFC 5987).
+std::string UrlEncode(const std::string& text) {
+  static const char* hex = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : text) {
+    if (std::isalnum(c) || c == '.' || c == '-' || c == '_') out += static_cast<char>(c);
+    else out += std::string{'%', hex[c >> 4], hex[c & 15]};
+  }
+  return out;
+}
+
 HttpResponse ReadFileResponse(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in || fs::is_directory(path)) return Refused(404, path.string() + " is not a file that can be read");
@@ -136,18 +149,37 @@ HttpResponse Api::Get(const HttpRequest& request) {
   if (path == "/") return Page("index.html");
   if (path.rfind("/page/", 0) == 0) return Page(path.substr(6));
   if (path == "/api/state") return Read([this] { return session_.State(); });
+  if (path == "/api/messages") return Read([this] { return session_.Messages(); });
+  if (path == "/api/sheets.pdf") return SheetsPdf();
   if (path == "/api/tree")
     return Read([] { return platform::Session::Get().displayed ? PartReport(Displayed()) : json(); });
   if (path == "/api/meshes") return Read([this] { return meshes_.Describe(journal::DisplayedBodies()); });
   if (path == "/api/sheets")
     return Read([] {
       json sheets = json::array();
-      for (platform::DrawingSheet* sheet : platform::drafting::SheetsOf(Displayed()))
-        sheets.push_back({{"tag", sheet->GetTag()}, {"name", platform::text::ToUtf8Lossy(sheet->name)}});
+      // A sheet is picked through one of its views, as in the host's selection dialog.
+      std::map<std::uint32_t, platform::Tag> firstView;
+      for (const auto& object : Displayed().Objects())
+        if (auto* view = dynamic_cast<platform::DraftingView*>(object.get()); view && view->sheetPid)
+          firstView.emplace(view->sheetPid, view->GetTag());
+      for (platform::DrawingSheet* sheet : platform::drafting::SheetsOf(Displayed())) {
+        const auto view = firstView.find(sheet->pid);
+        sheets.push_back({{"tag", sheet->GetTag()},
+                          {"name", platform::text::ToUtf8Lossy(sheet->name)},
+                          {"pick", view == firstView.end() ? json() : json(view->second)}});
+      }
       return sheets;
     });
   if (path == "/api/sheet.svg") return SheetSvg(QueryValue(request.query, "name"));
-  if (path == "/api/file") return File(QueryValue(request.query, "path"));
+  if (path == "/api/file") {
+    HttpResponse file = File(QueryValue(request.query, "path"));
+    if (QueryValue(request.query, "download") == "1" && file.status == 200) {
+      const std::string name = fs::path(QueryValue(request.query, "path")).filename().string();
+      file.contentType = "application/octet-stream";
+      file.headers.push_back({"Content-Disposition", "attachment; filename*=UTF-8''" + UrlEncode(name)});
+    }
+    return file;
+  }
   return Refused(404, "nothing is served at " + path);
 }
 
@@ -173,6 +205,28 @@ HttpResponse Api::SheetSvg(const std::string& name) {
   });
   if (!reply.value("ok", false)) return JsonResponse(404, reply);
   return {200, "image/svg+xml", reply["svg"].get<std::string>()};
+}
+
+HttpResponse Api::SheetsPdf() {
+  json reply = session_.Query([&] {
+    std::vector<platform::drafting::SheetDrawing> drawings;
+    for (platform::DrawingSheet* sheet : platform::drafting::SheetsOf(Displayed()))
+      drawings.push_back(platform::drafting::DrawingOf(*sheet));
+    if (drawings.empty()) throw std::runtime_error("the part has no sheets");
+    const fs::path file = fs::temp_directory_path() / ("fabdoc-serve-" + std::to_string(::getpid()) + ".pdf");
+    platform::drafting::RenderPdf(drawings, file.string());
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream pdf;
+    pdf << in.rdbuf();
+    fs::remove(file);
+    const std::string bytes = pdf.str();
+    return json{{"ok", true}, {"name", fs::path(platform::ToLocalPath(Displayed().path)).stem().string() + ".pdf"},
+                {"pdf", json::binary_t(std::vector<std::uint8_t>(bytes.begin(), bytes.end()))}};
+  });
+  if (!reply.value("ok", false)) return JsonResponse(404, reply);
+  const auto& bytes = reply["pdf"].get_binary();
+  return {200, "application/pdf", std::string(bytes.begin(), bytes.end()),
+          {{"Content-Disposition", "attachment; filename*=UTF-8''" + UrlEncode(reply["name"].get<std::string>())}}};
 }
 
 HttpResponse Api::Read(std::function<json()> query) {

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "app/journal/runner.h"
+#include "app/serve/action_labels.h"
 #include "app/serve/dialog_json.h"
+#include "app/serve/written_files.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
@@ -67,7 +69,7 @@ public:
       line.number = ++lineCount_;
       const int depth = static_cast<int>(dialogs_.size() + picks_.size());
       pending_.emplace(Pending{std::move(request->reply), platform::ui::History().size(), std::nullopt, false,
-                               journal::FormatLine(line, depth)});
+                               journal::FormatLine(line, depth), FileSnapshot::Take(options_.folder)});
       lines_.push_back(std::move(line));
       return &lines_.back();
     }
@@ -91,9 +93,18 @@ public:
     if (done.error) reply["error"] = *done.error;
     json messages = json::array();
     const auto& history = platform::ui::History();
-    for (size_t i = done.messageMark; i < history.size(); ++i)
+    for (size_t i = done.messageMark; i < history.size(); ++i) {
       messages.push_back({{"kind", history[i].kind}, {"text", history[i].text}});
+      if (history[i].kind != "status" && history[i].kind != "syslog") Log(messages.back());
+    }
+    json files = json::array();
+    for (const std::string& file : FileSnapshot::Take(options_.folder).WrittenSince(done.files)) {
+      files.push_back(file);
+      Log({{"kind", "file"}, {"text", file}});
+    }
+    if (done.error) Log({{"kind", "refused"}, {"text", *done.error}});
     reply["messages"] = messages;
+    reply["files"] = files;
     done.reply.set_value(WithState(std::move(reply)));
     if (options_.changed && !done.refused) options_.changed(revision_);
   }
@@ -107,8 +118,14 @@ public:
     state["dialogs"] = dialogs;
     state["pick"] = picks_.empty() ? json() : json{{"title", picks_.back()}};
     state["actions"] = platform::ui::ActionNames();
+    json labels = json::object();
+    for (const std::string& name : platform::ui::ActionNames()) labels[name] = ActionLabel(name);
+    state["labels"] = labels;
     return state;
   }
+
+  // What the page lists for the user, oldest first: messages, files written, refusals.
+  json Messages() const { return json(std::vector<json>(log_.begin(), log_.end())); }
 
   // The dialog the user works now: the innermost one, unless a selection is asked for.
   platform::ui::Dialog& ActiveDialog() {
@@ -154,7 +171,13 @@ private:
     std::optional<std::string> error;
     bool refused = false;
     std::string text;  // the line as the journal records it
+    FileSnapshot files;  // the deliverables before the line
   };
+
+  void Log(json entry) {
+    log_.push_back(std::move(entry));
+    if (log_.size() > kLogEntries) log_.pop_front();
+  }
 
   json WithState(json reply) {
     reply["state"] = State();
@@ -168,6 +191,8 @@ private:
   std::optional<Pending> pending_;
   std::vector<platform::ui::Dialog*> dialogs_;
   std::vector<std::string> picks_;  // titles of the selections asked for (UTF-8)
+  static constexpr size_t kLogEntries = 500;
+  std::deque<json> log_;
   std::uint64_t revision_ = 0;
   int lineCount_ = 0;
 };
@@ -237,6 +262,7 @@ void BrowserSession::HostLoop() {
 
 platform::ui::Dialog& BrowserSession::ActiveDialog() { return runner_->ActiveDialog(); }
 json BrowserSession::State() { return runner_->State(); }
+json BrowserSession::Messages() { return runner_->Messages(); }
 
 json BrowserSession::Do(std::function<journal::Line()> makeLine) {
   HostRequest request;

@@ -44,6 +44,8 @@ public:
   // std::runtime_error saying why there is none; and what the page shows of the session.
   platform::ui::Dialog& ActiveDialog();
   nlohmann::json State();
+  // The session's message log, oldest first: [{"kind", "text"}] ("file": a file written).
+  nlohmann::json Messages();
 
 private:
   void HostLoop();

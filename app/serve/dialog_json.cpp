@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/serve/request_json.h"
+#include "platform/objects/color_table.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 
@@ -68,6 +69,14 @@ json BlockJson(platform::ui::Block& block) {
               {"children", children}};
   if (block.describe) out["tree"] = block.describe();
   if (block.chooseMenuItem) out["menu"] = true;
+  // A colour index means little to a person: the page shows the colour and its name.
+  if (block.kind == "ObjectColorPicker") {
+    json colors = json::array();
+    for (int index : std::get<std::vector<int>>(block.Get("Value").value))
+      if (index >= 1 && index <= 216)
+        colors.push_back({{"index", index}, {"name", platform::ColorName(index)}, {"rgb", platform::ColorRgb(index)}});
+    out["colors"] = colors;
+  }
   return out;
 }
 

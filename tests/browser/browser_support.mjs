@@ -18,9 +18,9 @@ export function exampleProduct(fabdoc, dir) {
   return join(dir, 'P-总装-0.prt');
 }
 
-// Starts `fabdoc serve ARGS` in `dir`; resolves to { url, stop }.
-export function serve(fabdoc, dir, args) {
-  const child = spawn(fabdoc, ['serve', ...args, '--port', '0'], { cwd: dir, stdio: ['ignore', 'pipe', 'inherit'] });
+// Starts `fabdoc serve ARGS` in `cwd`; resolves to { url, stop }.
+export function serve(fabdoc, cwd, args) {
+  const child = spawn(fabdoc, ['serve', ...args, '--port', '0'], { cwd, stdio: ['ignore', 'pipe', 'inherit'] });
   let output = '';
   return new Promise((resolve, reject) => {
     child.on('exit', (code) => reject(new Error(`fabdoc serve ended (${code}) before serving:\n${output}`)));
@@ -46,7 +46,7 @@ export function serve(fabdoc, dir, args) {
   });
 }
 
-export async function launch(profileDir) {
+export async function launch(profileDir, extraArgs = []) {
   return puppeteer.launch({
     executablePath: chromium,
     headless: true,
@@ -55,7 +55,7 @@ export async function launch(profileDir) {
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
            '--disable-background-networking', '--disable-component-update', '--disable-sync',
            // WebGL without a GPU: the software rasterizer.
-           '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
+           '--use-angle=swiftshader', '--enable-unsafe-swiftshader', ...extraArgs],
   });
 }
 
