@@ -196,3 +196,38 @@ TEST_F(ServeApi, ListensOnLoopbackOnlyAndTellsWebSocketClientsOfEachChange) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ServeApi, FilesADialogWritesLandBesideThePartAreOfferedAndNothingLeavesTheFolder) {
+  ASSERT_EQ(Post("open", {{"path", "frame.prt"}}).status, 200);
+  const fs::path outside = fs::path(fabdoc_test::FreshDir("serve_outside"));
+  ASSERT_EQ(Post("action", {{"name", "probe"}}).status, 200);
+  // The host's ".\" is the part's folder, whatever the server's working folder.
+  ASSERT_EQ(Post("set", {{"block", "name0"}, {"value", ".\\list.xlsx"}}).status, 200);
+  const HttpReply written = Post("apply");
+  ASSERT_EQ(written.status, 200) << written.body;
+  EXPECT_EQ(written.Json()["files"], json::array({"list.xlsx"}));
+  EXPECT_TRUE(fs::exists(folder / "list.xlsx"));
+  EXPECT_EQ(Http("GET", "/api/file?download=1&path=list.xlsx").body, "probe");
+  // Out of the folder, as an absolute path and in the host's "..\" form: refused and said.
+  for (const std::string& path :
+       {platform::ToHostPath((outside / "a.xlsx").string()), std::string("..\\") + outside.filename().string() + "\\b.xlsx"}) {
+    ASSERT_EQ(Post("set", {{"block", "name0"}, {"value", path}}).status, 200);
+    const HttpReply refused = Post("apply");
+    EXPECT_EQ(refused.Json()["files"], json::array());
+    const std::string shown = refused.Json()["messages"].dump();
+    EXPECT_NE(shown.find("outside the folder this session may write in"), std::string::npos) << shown;
+  }
+  EXPECT_TRUE(fs::is_empty(outside));
+  ASSERT_EQ(Post("cancel").status, 200);
+  // The log holds it all, oldest first, for a page opened later.
+  const json log = Http("GET", "/api/messages").Json();
+  std::vector<std::string> kinds;
+  for (const json& entry : log) kinds.push_back(entry["kind"]);
+  EXPECT_EQ(kinds, (std::vector<std::string>{"file", "error box", "error box"})) << log.dump();
+  // Every action has a label; one the page does not know shows its name.
+  EXPECT_EQ(State()["labels"]["probe"], "probe");
+}
+
+}  // namespace

@@ -7,6 +7,8 @@
 #include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
 
+#include "platform/base/host_error.h"
+#include "platform/files/atomic_file.h"
 #include "platform/files/part_file.h"
 #include "platform/objects/color_table.h"
 #include "platform/objects/display.h"
@@ -33,7 +35,8 @@ const char* kProbeDialog = R"(<?xml version="1.0" encoding="UTF-8"?>
 </dialog>
 )";
 
-// The probe paints the picked bodies red on Apply and leaves them as they were otherwise.
+// The probe paints the picked bodies red on Apply and leaves them as they were otherwise;
+// with a text in name0 it also writes a file of that (host) path, as a dialog's folder field does.
 void RegisterProbe(const std::string& dialogFile) {
   platform::ui::AddActions({{"probe", [dialogFile] {
                                auto dialog = platform::ui::ReadDialogFile(dialogFile);
@@ -43,6 +46,15 @@ void RegisterProbe(const std::string& dialogFile) {
                                  for (platform::Tag tag : std::get<std::vector<platform::Tag>>(
                                           d->Require("pick0").Get("SelectedObjects").value))
                                    session.EditDisplay(session.Require(tag)).color = platform::kRedColor;
+                                 const std::string file = std::get<std::string>(d->Require("name0").Get("Value").value);
+                                 if (!file.empty()) {
+                                   try {
+                                     platform::files::WriteFileAtomically(platform::ToLocalPath(file), file,
+                                                                          [](std::ostream& out) { out << "probe"; });
+                                   } catch (const platform::HostError&) {
+                                     // refused: the host said so; the dialog goes on
+                                   }
+                                 }
                                  return 0;
                                };
                                dialog->Show();
