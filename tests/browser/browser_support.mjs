@@ -143,3 +143,28 @@ export async function lastError(page) {
 export function check(condition, message) {
   if (!condition) throw new Error('check failed: ' + message);
 }
+
+// A new tab of the page at `url`, once the page is ready and the model drawn.
+export async function openPage(browser, url, width, height) {
+  const page = await browser.newPage();
+  await page.setViewport({ width, height });
+  page.on('pageerror', (e) => console.error('page error:', e.message));
+  await page.goto(url);
+  await page.waitForFunction(() => window.fabdoc?.ready && window.fabdoc.bodyTags().length > 0, { timeout: 60000 });
+  return page;
+}
+
+// Runs `job`, then closes the browser and stops the server whatever happened; a failure
+// is printed and ends the test with a non-zero status.
+export async function withBrowser(browser, server, job) {
+  try {
+    await job();
+  } catch (e) {
+    console.error('failed:', e);
+    process.exitCode = 1;
+    throw e;
+  } finally {
+    await browser.close();
+    await server.stop();
+  }
+}

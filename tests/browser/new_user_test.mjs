@@ -8,8 +8,8 @@ import { execFileSync } from 'node:child_process';
 import { readFileSync, readdirSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import {
-  check, choose, clearSelection, exampleProduct, freshDir, idle, launch, pickInTree, press, runAction, serve, session,
-  toggle, typeInto, bodyTag,
+  bodyTag, check, choose, clearSelection, exampleProduct, freshDir, idle, launch, openPage, pickInTree, press, runAction,
+  serve, session, toggle, typeInto, withBrowser,
 } from './browser_support.mjs';
 
 const fabdoc = process.argv[2];
@@ -41,12 +41,8 @@ const fetchBytes = (page, href) => page.evaluate(async (h) => {
            disposition: reply.headers.get('Content-Disposition') };
 }, href);
 
-try {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 1280, height: 720 });
-  page.on('pageerror', (e) => console.error('page error:', e.message));
-  await page.goto(server.url);
-  await page.waitForFunction(() => window.fabdoc?.ready && window.fabdoc.bodyTags().length > 0, { timeout: 60000 });
+await withBrowser(browser, server, async () => {
+  const page = await openPage(browser, server.url, 1280, 720);
 
   // The menu says what each action does; the action's name is its tooltip.
   const menu = await page.$$eval('#actions option', (o) => o.map((x) => [x.value, x.textContent, x.title]));
@@ -156,11 +152,4 @@ try {
   const sheets = (await page.$$('#sheets button')).length;
   check(Number(pages) === sheets, `the PDF has ${pages} pages for ${sheets} sheets`);
   console.log(`the sheets' PDF: ${pages} pages, one per sheet`);
-} catch (e) {
-  console.error('failed:', e);
-  process.exitCode = 1;
-  throw e;
-} finally {
-  await browser.close();
-  await server.stop();
-}
+});

@@ -8,7 +8,7 @@ import { createServer } from 'node:http';
 import { existsSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import {
-  check, exampleProduct, freshDir, idle, launch, press, runAction, serve, session, typeInto,
+  check, exampleProduct, freshDir, idle, launch, openPage, press, runAction, serve, session, typeInto, withBrowser,
 } from './browser_support.mjs';
 
 const fabdoc = process.argv[2];
@@ -69,13 +69,9 @@ async function apiState() {
 const profile = freshDir('chromium-profile');
 // A name of the other site's that resolves to 127.0.0.1 (what DNS rebinding achieves).
 const browser = await launch(profile, ['--host-resolver-rules=MAP rebound.example 127.0.0.1']);
-try {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 1600, height: 913 });
-  page.on('pageerror', (e) => console.error('page error:', e.message));
+await withBrowser(browser, server, async () => {
   // The user has the real page open: its cookie is in the browser.
-  await page.goto(server.url);
-  await page.waitForFunction(() => window.fabdoc?.ready && window.fabdoc.bodyTags().length > 0, { timeout: 60000 });
+  const page = await openPage(browser, server.url, 1600, 913);
   const before = await apiState();
 
   // The other site, on another port of the same address: same site for the cookie, another origin.
@@ -115,12 +111,5 @@ try {
   check(existsSync(join(dir, 'P-总装-0.xlsx')), 'the BOM beside the product: ' + readdirSync(dir).join(' '));
   check(readdirSync(outside).length === 0, 'a file was written outside the product folder');
   console.log('the real page wrote P-总装-0.xlsx beside the product; nothing outside');
-} catch (e) {
-  console.error('failed:', e);
-  process.exitCode = 1;
-  throw e;
-} finally {
-  await browser.close();
-  evil.close();
-  await server.stop();
-}
+});
+evil.close();
