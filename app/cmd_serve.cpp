@@ -1,11 +1,15 @@
-// `fabdoc serve [PART] [--port N] [--host ADDRESS] [--record FILE] [--startup DIR]`: the
-// host in a web browser. Serves the page and the JSON API on 127.0.0.1 (unless --host
-// says otherwise) until interrupted.
+// `fabdoc serve [PART] [--port N] [--host ADDRESS] [--token TOKEN] [--record FILE]
+// [--startup DIR]`: the host in a web browser. Serves the page and the JSON API on
+// 127.0.0.1 (unless --host says otherwise) until interrupted; the address it prints first
+// carries the session's token, without which nothing is served.
 #include <pthread.h>
+
+#include <boost/asio/ip/address.hpp>
 
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 #include <string>
 
 #include "app/commands.h"
@@ -13,6 +17,8 @@
 #include "app/serve/api.h"
 #include "app/serve/browser_session.h"
 #include "app/serve/http_server.h"
+#include "app/serve/progress_watch.h"
+#include "app/serve/request_gate.h"
 #include "platform/text/host_environment.h"
 
 namespace fabdoc::app {
@@ -21,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct ServeRequest {
-  std::string part, host = "127.0.0.1", record, startupDir;
+  std::string part, host = "127.0.0.1", token, record, startupDir;
   unsigned short port = 8080;
 };
 
@@ -29,7 +35,7 @@ ServeRequest ParseServe(const Args& args) {
   ServeRequest r;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--port" || arg == "--host" || arg == "--record" || arg == "--startup") {
+    if (arg == "--port" || arg == "--host" || arg == "--token" || arg == "--record" || arg == "--startup") {
       if (i + 1 == args.size()) throw UsageError(arg + " needs a value");
       const std::string& value = args[++i];
       if (arg == "--port") {
@@ -44,6 +50,13 @@ ServeRequest ParseServe(const Args& args) {
         r.port = static_cast<unsigned short>(port);
       } else if (arg == "--host") {
         r.host = value;
+      } else if (arg == "--token") {
+        try {
+          serve::RequestGate::CheckToken(value);
+        } catch (const std::invalid_argument& e) {
+          throw UsageError(std::string("--token: ") + e.what());
+        }
+        r.token = value;
       } else if (arg == "--record") {
         r.record = value;
       } else {
@@ -69,36 +82,74 @@ sigset_t BlockStopSignals() {
   return signals;
 }
 
+// Pushes from the host thread to the page's WebSocket clients while the server is there.
+class Pushes {
+public:
+  void Attach(serve::HttpServer* server) {
+    std::lock_guard lock(mutex_);
+    server_ = server;
+  }
+  void Send(const std::string& text) {
+    std::lock_guard lock(mutex_);
+    if (server_) server_->Broadcast(text);  // queues only: never waits for a client
+  }
+
+private:
+  std::mutex mutex_;
+  serve::HttpServer* server_ = nullptr;
+};
+
 }  // namespace
 
 int ServeCommand(const Args& args) {
   const ServeRequest r = ParseServe(args);
   const sigset_t stopSignals = BlockStopSignals();
   const fs::path folder = r.part.empty() ? fs::current_path() : fs::absolute(r.part).parent_path();
-  const std::string startupDir = r.startupDir.empty() ? DefaultStartupDir() : r.startupDir;
+  const std::string startupDir = fs::absolute(r.startupDir.empty() ? DefaultStartupDir() : r.startupDir).string();
+  const std::string record = r.record.empty() ? "" : fs::absolute(r.record).string();
   const fs::path page = fs::path(startupDir).parent_path() / "serve";
 
-  std::unique_ptr<serve::HttpServer> server;
+  // The address comes first on standard output, before anything the host prints: the
+  // socket listens now, and connections wait until the session is ready to serve them.
+  const std::string listenAddress = r.host == "localhost" ? "127.0.0.1" : r.host;  // the gate accepts the name
+  const serve::RequestGate gate(r.token.empty() ? serve::RequestGate::NewToken() : r.token, r.host);
+  auto server = std::make_unique<serve::HttpServer>(listenAddress, r.port);
+  std::printf("%s\n", gate.Address(server->Port()).c_str());
+  std::fflush(stdout);
+  if (boost::asio::ip::make_address(listenAddress).is_unspecified())
+    std::fprintf(stderr, "fabdoc serve: listening on %s: the page is reachable from the network, protected by the "
+                         "token only\n", listenAddress.c_str());
+
+  Pushes pushes;
   serve::BrowserSessionOptions options;
   options.folder = folder.string();
-  options.recordPath = r.record;
+  options.recordPath = record;
   options.startHost = [startupDir] { StartHost(startupDir); };
-  options.changed = [&server](std::uint64_t revision) {
-    if (server) server->Broadcast(R"({"event":"changed","revision":)" + std::to_string(revision) + "}");
+  options.changed = [&pushes](std::uint64_t revision) {
+    pushes.Send(R"({"event":"changed","revision":)" + std::to_string(revision) + "}");
   };
+  serve::WatchProgress((fs::path(platform::ExportBaseDir()) / "NXBIN" / "libdisp.dll").string(),
+                       [&pushes](const nlohmann::json& progress) { pushes.Send(progress.dump()); });
   serve::BrowserSession session(options);
   serve::Api api(session, {page, {folder, fs::path(platform::ExportBaseDir())}});
   if (!r.part.empty()) {
-    auto reply = api.Answer({"POST", "/api/open", "", nlohmann::json{{"path", fs::path(r.part).filename().string()}}.dump()});
+    serve::HttpRequest open;
+    open.method = "POST";
+    open.path = "/api/open";
+    open.body = nlohmann::json{{"path", fs::path(r.part).filename().string()}}.dump();
+    auto reply = api.Answer(open);
     if (reply.status != 200) throw std::runtime_error(r.part + ": " + reply.body);
   }
-  server = std::make_unique<serve::HttpServer>(r.host, r.port,
-                                               [&api](const serve::HttpRequest& request) { return api.Answer(request); });
-  std::printf("fabdoc serve: http://%s:%u/\n", server->Address().c_str(), server->Port());
-  std::fflush(stdout);
+  // From here nothing throws before the server stops: its threads use the session and the API.
+  pushes.Attach(server.get());
+  server->Serve([&api, &gate](const serve::HttpRequest& request) {
+    if (auto refusal = gate.Check(request)) return *refusal;
+    return api.Answer(request);
+  });
   int signal = 0;
   sigwait(&stopSignals, &signal);
-  server.reset();
+  pushes.Attach(nullptr);
+  server.reset();  // before the session and the API its threads use
   return 0;
 }
 

@@ -15,7 +15,7 @@ const char* kUsage =
     "       fabdoc example frame DIR\n"
     "       fabdoc render PART OUTDIR [--sheet NAME]... [--format pdf|svg|png]\n"
     "       fabdoc flat PART OUTDIR\n"
-    "       fabdoc serve [PART] [--port N] [--host ADDRESS] [--record JOURNAL] [--startup DIR]\n";
+    "       fabdoc serve [PART] [--port N] [--host ADDRESS] [--token TOKEN] [--record JOURNAL] [--startup DIR]\n";
 
 }  // namespace
 

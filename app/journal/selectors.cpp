@@ -216,12 +216,18 @@ std::string SelectorFor(Tag tag) {
     const std::vector<platform::Object*> siblings(seen.begin(), seen.end());
     return "body:" + ComponentPath(*component) + "/" + NameWithIndex(object, siblings);
   }
+  if (auto* sheet = dynamic_cast<platform::DrawingSheet*>(&object)) return "sheet:" + platform::text::ToUtf8Lossy(sheet->name);
+  if (auto* view = dynamic_cast<platform::DraftingView*>(&object); view && view->sheetPid && view->owner)
+    for (auto* sheet : DrawingObjects<platform::DrawingSheet>(*view->owner))
+      if (sheet->pid == view->sheetPid)
+        return "view:" + platform::text::ToUtf8Lossy(sheet->name) + "/" + platform::text::ToUtf8Lossy(view->name);
   if (IsSolidBody(object) && session.work && object.owner == session.work) {
     std::vector<platform::Object*> siblings;
     for (const auto& other : session.work->Objects()) siblings.push_back(other.get());
     return "body:" + NameWithIndex(object, siblings);
   }
-  throw std::runtime_error("object " + std::to_string(tag) + " is neither a body nor a component a selector can name");
+  throw std::runtime_error("object " + std::to_string(tag) +
+                           " is none of the bodies, components, sheets and views a selector can name");
 }
 
 }  // namespace fabdoc::app::journal

@@ -12,7 +12,8 @@ namespace fabdoc::app::journal {
 std::vector<platform::Tag> ResolveSelector(const std::string& utf8Selector);
 
 // The selector naming one object the way a journal does, so that ResolveSelector gives it
-// back: body:NAME, body:A/B/NAME (with #N among equal names), component:A/B. Throws
+// back: body:NAME, body:A/B/NAME (with #N among equal names), component:A/B, sheet:NAME,
+// view:SHEET/VIEW. Throws
 // std::runtime_error for an object no selector reaches.
 std::string SelectorFor(platform::Tag tag);
 

@@ -2,19 +2,11 @@
 
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/write_fence.h"
 
 namespace fabdoc::app::serve {
 
 namespace fs = std::filesystem;
-
-bool IsInside(const fs::path& folder, const fs::path& path) {
-  auto f = folder.begin(), p = path.begin();
-  for (; f != folder.end(); ++f, ++p) {
-    if (f->empty()) continue;  // a trailing separator
-    if (p == path.end() || *f != *p) return false;
-  }
-  return true;
-}
 
 fs::path AllowedPath(const std::vector<fs::path>& folders, const std::string& userPath) {
   if (userPath.empty()) throw PathRefused("no file was named");
@@ -24,7 +16,7 @@ fs::path AllowedPath(const std::vector<fs::path>& folders, const std::string& us
   const fs::path resolved = fs::weakly_canonical(path, ec);
   if (!ec)
     for (const fs::path& folder : folders)
-      if (IsInside(fs::weakly_canonical(folder, ec), resolved)) return resolved;
+      if (platform::IsInside(fs::weakly_canonical(folder, ec), resolved)) return resolved;
   std::string allowed;
   for (const fs::path& folder : folders) allowed += (allowed.empty() ? "" : ", ") + folder.string();
   throw PathRefused(userPath + " is outside the folders this server may use (" + allowed + "); nothing was done");

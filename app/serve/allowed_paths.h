@@ -18,7 +18,4 @@ struct PathRefused : std::runtime_error {
 // inside one of `folders`.
 std::filesystem::path AllowedPath(const std::vector<std::filesystem::path>& folders, const std::string& userPath);
 
-// True when `path` is `folder` or lies below it (both absolute and normal).
-bool IsInside(const std::filesystem::path& folder, const std::filesystem::path& path);
-
 }  // namespace fabdoc::app::serve

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <limits>
+#include <optional>
 #include <map>
 #include <sstream>
 
@@ -13,11 +15,14 @@
 #include "app/journal/selectors.h"
 #include "app/serve/allowed_paths.h"
 #include "app/serve/dialog_json.h"
+#include "app/serve/request_json.h"
+#include "platform/drafting/drafting_view.h"
 #include "platform/drafting/sheet_drawing_of.h"
 #include "platform/drafting/sheet_renderer.h"
 #include "platform/drafting/sheets.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 #include "platform/ui/menu_bar.h"
 
 namespace fabdoc::app::serve {
@@ -39,7 +44,7 @@ const json& Field(const json& body, const char* name) {
 std::string Text(const json& body, const char* name) {
   const json& value = Field(body, name);
   if (!value.is_string() || value.get<std::string>().empty())
-    throw std::invalid_argument(std::string("\"") + name + "\" must be a non-empty text, not " + value.dump());
+    throw std::invalid_argument(std::string("\"") + name + "\" must be a non-empty text, not " + Brief(value));
   return value.get<std::string>();
 }
 
@@ -52,14 +57,22 @@ std::string Identifier(const json& body, const char* name) {
   return id;
 }
 
-std::vector<journal::Token> Selectors(const json& body) {
+// Object tags are 32-bit; a larger number would wrap to another object's tag.
+std::vector<platform::Tag> Tags(const json& body) {
   const json& tags = Field(body, "tags");
   if (!tags.is_array()) throw std::invalid_argument("\"tags\" must be a list of object tags");
-  std::vector<journal::Token> tokens;
+  std::vector<platform::Tag> out;
   for (const json& tag : tags) {
-    if (!tag.is_number_unsigned()) throw std::invalid_argument("\"tags\" holds " + tag.dump() + ", not a tag");
-    tokens.push_back(Quoted(journal::SelectorFor(tag.get<platform::Tag>())));
+    if (!tag.is_number_unsigned() || tag.get<std::uint64_t>() > std::numeric_limits<platform::Tag>::max())
+      throw std::invalid_argument("\"tags\" holds " + Brief(tag) + ", not a tag");
+    out.push_back(tag.get<platform::Tag>());
   }
+  return out;
+}
+
+std::vector<journal::Token> Selectors(const std::vector<platform::Tag>& tags) {
+  std::vector<journal::Token> tokens;
+  for (platform::Tag tag : tags) tokens.push_back(Quoted(journal::SelectorFor(tag)));
   if (tokens.empty()) tokens.push_back(Bare("none"));
   return tokens;
 }
@@ -70,7 +83,7 @@ std::string NodePath(const json& body) {
   std::string path = "node:";
   for (const json& text : node) {
     if (!text.is_string() || text.get<std::string>().find('/') != std::string::npos)
-      throw std::invalid_argument("\"node\" holds " + text.dump() + ", not a node text");
+      throw std::invalid_argument("\"node\" holds " + Brief(text) + ", not a node text");
     path += (path.size() > 5 ? "/" : "") + text.get<std::string>();
   }
   return path;
@@ -84,6 +97,17 @@ std::string ContentType(const fs::path& path) {
       {".bmp", "image/bmp"}, {".gif", "image/gif"}, {".json", kJson}};
   auto it = types.find(path.extension().string());
   return it == types.end() ? "application/octet-stream" : it->second;
+}
+
+// Percent-encoding for a header's file name (RFC 5987).
+std::string UrlEncode(const std::string& text) {
+  static const char* hex = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : text) {
+    if (std::isalnum(c) || c == '.' || c == '-' || c == '_') out += static_cast<char>(c);
+    else out += std::string{'%', hex[c >> 4], hex[c & 15]};
+  }
+  return out;
 }
 
 HttpResponse ReadFileResponse(const fs::path& path) {
@@ -106,16 +130,12 @@ Api::Api(BrowserSession& session, ApiFolders folders) : session_(session), folde
 
 HttpResponse Api::Answer(const HttpRequest& request) {
   try {
+    if (request.upgrade) return request.path == "/ws" ? HttpResponse{101, "", ""} : Refused(404, "the WebSocket is at /ws");
     if (request.method == "GET") return Get(request);
     if (request.method != "POST") return Refused(405, request.method + " is not used here; GET reads, POST acts");
     if (request.path.rfind("/api/", 0) != 0) return Refused(404, "no such action: " + request.path);
-    json body;
-    try {
-      body = request.body.empty() ? json::object() : json::parse(request.body);
-    } catch (const json::parse_error& e) {
-      return Refused(400, std::string("the request is not JSON: ") + e.what());
-    }
-    if (!body.is_object()) return Refused(400, "the request must be a JSON object, not " + body.dump());
+    const json body = request.body.empty() ? json::object() : ParseRequestJson(request.body);
+    if (!body.is_object()) return Refused(400, "the request must be a JSON object, not " + Brief(body));
     return Post(request.path.substr(5), body);
   } catch (const PathRefused& e) {
     return Refused(403, e.what());
@@ -129,18 +149,37 @@ HttpResponse Api::Get(const HttpRequest& request) {
   if (path == "/") return Page("index.html");
   if (path.rfind("/page/", 0) == 0) return Page(path.substr(6));
   if (path == "/api/state") return Read([this] { return session_.State(); });
+  if (path == "/api/messages") return Read([this] { return session_.Messages(); });
+  if (path == "/api/sheets.pdf") return SheetsPdf();
   if (path == "/api/tree")
     return Read([] { return platform::Session::Get().displayed ? PartReport(Displayed()) : json(); });
   if (path == "/api/meshes") return Read([this] { return meshes_.Describe(journal::DisplayedBodies()); });
   if (path == "/api/sheets")
     return Read([] {
       json sheets = json::array();
-      for (platform::DrawingSheet* sheet : platform::drafting::SheetsOf(Displayed()))
-        sheets.push_back({{"tag", sheet->GetTag()}, {"name", platform::text::ToUtf8Lossy(sheet->name)}});
+      // A sheet is picked through one of its views, as in the host's selection dialog.
+      std::map<std::uint32_t, platform::Tag> firstView;
+      for (const auto& object : Displayed().Objects())
+        if (auto* view = dynamic_cast<platform::DraftingView*>(object.get()); view && view->sheetPid)
+          firstView.emplace(view->sheetPid, view->GetTag());
+      for (platform::DrawingSheet* sheet : platform::drafting::SheetsOf(Displayed())) {
+        const auto view = firstView.find(sheet->pid);
+        sheets.push_back({{"tag", sheet->GetTag()},
+                          {"name", platform::text::ToUtf8Lossy(sheet->name)},
+                          {"pick", view == firstView.end() ? json() : json(view->second)}});
+      }
       return sheets;
     });
   if (path == "/api/sheet.svg") return SheetSvg(QueryValue(request.query, "name"));
-  if (path == "/api/file") return File(QueryValue(request.query, "path"));
+  if (path == "/api/file") {
+    HttpResponse file = File(QueryValue(request.query, "path"));
+    if (QueryValue(request.query, "download") == "1" && file.status == 200) {
+      const std::string name = fs::path(QueryValue(request.query, "path")).filename().string();
+      file.contentType = "application/octet-stream";
+      file.headers.push_back({"Content-Disposition", "attachment; filename*=UTF-8''" + UrlEncode(name)});
+    }
+    return file;
+  }
   return Refused(404, "nothing is served at " + path);
 }
 
@@ -166,6 +205,28 @@ HttpResponse Api::SheetSvg(const std::string& name) {
   });
   if (!reply.value("ok", false)) return JsonResponse(404, reply);
   return {200, "image/svg+xml", reply["svg"].get<std::string>()};
+}
+
+HttpResponse Api::SheetsPdf() {
+  json reply = session_.Query([&] {
+    std::vector<platform::drafting::SheetDrawing> drawings;
+    for (platform::DrawingSheet* sheet : platform::drafting::SheetsOf(Displayed()))
+      drawings.push_back(platform::drafting::DrawingOf(*sheet));
+    if (drawings.empty()) throw std::runtime_error("the part has no sheets");
+    const fs::path file = fs::temp_directory_path() / ("fabdoc-serve-" + std::to_string(::getpid()) + ".pdf");
+    platform::drafting::RenderPdf(drawings, file.string());
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream pdf;
+    pdf << in.rdbuf();
+    fs::remove(file);
+    const std::string bytes = pdf.str();
+    return json{{"ok", true}, {"name", fs::path(platform::ToLocalPath(Displayed().path)).stem().string() + ".pdf"},
+                {"pdf", json::binary_t(std::vector<std::uint8_t>(bytes.begin(), bytes.end()))}};
+  });
+  if (!reply.value("ok", false)) return JsonResponse(404, reply);
+  const auto& bytes = reply["pdf"].get_binary();
+  return {200, "application/pdf", std::string(bytes.begin(), bytes.end()),
+          {{"Content-Disposition", "attachment; filename*=UTF-8''" + UrlEncode(reply["name"].get<std::string>())}}};
 }
 
 HttpResponse Api::Read(std::function<json()> query) {
@@ -223,12 +284,13 @@ HttpResponse Api::Post(const std::string& what, const json& body) {
   }
   if (what == "select") {
     const std::string block = Identifier(body, "block");
-    const json request = body;
-    return Line([this, block, request] {
+    const std::optional<std::string> node = body.contains("node") ? std::optional(NodePath(body)) : std::nullopt;
+    const std::vector<platform::Tag> tags = node ? std::vector<platform::Tag>{} : Tags(body);
+    return Line([this, block, node, tags] {
       session_.ActiveDialog().Require(block);
       std::vector<journal::Token> args = {Bare(block)};
-      if (request.contains("node")) args.push_back(Quoted(NodePath(request)));
-      else for (auto& token : Selectors(request)) args.push_back(token);
+      if (node) args.push_back(Quoted(*node));
+      else for (auto& token : Selectors(tags)) args.push_back(token);
       return MakeLine("select", args);
     });
   }
@@ -251,10 +313,10 @@ HttpResponse Api::Post(const std::string& what, const json& body) {
     });
   }
   if (what == "pick") {
-    const bool cancel = body.value("cancel", false);
-    const json request = body;
-    return Line([cancel, request] {
-      return MakeLine("pick", cancel ? std::vector<journal::Token>{Bare("cancel")} : Selectors(request));
+    const bool cancel = body.contains("cancel") && body["cancel"] == true;
+    const std::vector<platform::Tag> tags = cancel ? std::vector<platform::Tag>{} : Tags(body);
+    return Line([cancel, tags] {
+      return MakeLine("pick", cancel ? std::vector<journal::Token>{Bare("cancel")} : Selectors(tags));
     });
   }
   return Refused(404, "no such action: /api/" + what);

@@ -27,6 +27,7 @@ private:
   HttpResponse Page(const std::string& name);
   HttpResponse File(const std::string& userPath);
   HttpResponse SheetSvg(const std::string& name);
+  HttpResponse SheetsPdf();
   HttpResponse Line(std::function<journal::Line()> makeLine);
   HttpResponse Read(std::function<nlohmann::json()> query);
   // The journal's path for a part file the page names: relative to the part's folder.

@@ -111,6 +111,8 @@ nlohmann::json BodyMeshes::Describe(const std::vector<platform::Tag>& bodies) {
                     {"mesh", id},
                     {"matrix", {r[0], r[1], r[2], t[0], r[3], r[4], r[5], t[1], r[6], r[7], r[8], t[2], 0, 0, 0, 1}},
                     {"color", platform::ColorRgb(display.color)},
+                    {"colorIndex", display.color},
+                    {"colorName", platform::ColorName(display.color)},
                     {"translucency", display.translucency},
                     {"blanked", display.blanked}});
   }

@@ -4,15 +4,19 @@
 #include "app/serve/browser_session.h"
 
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <vector>
 
 #include "app/journal/runner.h"
+#include "app/serve/action_labels.h"
 #include "app/serve/dialog_json.h"
+#include "app/serve/written_files.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/write_fence.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/driver.h"
 #include "platform/ui/menu_bar.h"
@@ -20,6 +24,7 @@
 
 namespace fabdoc::app::serve {
 
+namespace fs = std::filesystem;
 using nlohmann::json;
 
 // The journal the runner reads paths against: the part's folder, named for messages.
@@ -63,15 +68,19 @@ public:
       }
       line.number = ++lineCount_;
       const int depth = static_cast<int>(dialogs_.size() + picks_.size());
-      pending_.emplace(Pending{std::move(request->reply), platform::ui::History().size(), std::nullopt,
-                               journal::FormatLine(line, depth)});
+      pending_.emplace(Pending{std::move(request->reply), platform::ui::History().size(), std::nullopt, false,
+                               journal::FormatLine(line, depth), FileSnapshot::Take(options_.folder)});
       lines_.push_back(std::move(line));
       return &lines_.back();
     }
   }
 
-  void FailPending(const std::string& message) {
-    if (pending_ && !pending_->error) pending_->error = message;
+  // `refused`: the runner turned the line down before it ran, so nothing changed.
+  void FailPending(const std::string& message, bool refused) {
+    if (pending_ && !pending_->error) {
+      pending_->error = message;
+      pending_->refused = refused;
+    }
   }
 
   void FinishPending() {
@@ -79,16 +88,25 @@ public:
     Pending done = std::move(*pending_);
     pending_.reset();
     if (!done.error && record_.is_open()) record_ << done.text << "\n" << std::flush;
-    ++revision_;
+    if (!done.refused) ++revision_;
     json reply = {{"ok", !done.error}};
     if (done.error) reply["error"] = *done.error;
     json messages = json::array();
     const auto& history = platform::ui::History();
-    for (size_t i = done.messageMark; i < history.size(); ++i)
+    for (size_t i = done.messageMark; i < history.size(); ++i) {
       messages.push_back({{"kind", history[i].kind}, {"text", history[i].text}});
+      if (history[i].kind != "status" && history[i].kind != "syslog") Log(messages.back());
+    }
+    json files = json::array();
+    for (const std::string& file : FileSnapshot::Take(options_.folder).WrittenSince(done.files)) {
+      files.push_back(file);
+      Log({{"kind", "file"}, {"text", file}});
+    }
+    if (done.error) Log({{"kind", "refused"}, {"text", *done.error}});
     reply["messages"] = messages;
+    reply["files"] = files;
     done.reply.set_value(WithState(std::move(reply)));
-    if (options_.changed) options_.changed(revision_);
+    if (options_.changed && !done.refused) options_.changed(revision_);
   }
 
   json State() {
@@ -100,8 +118,14 @@ public:
     state["dialogs"] = dialogs;
     state["pick"] = picks_.empty() ? json() : json{{"title", picks_.back()}};
     state["actions"] = platform::ui::ActionNames();
+    json labels = json::object();
+    for (const std::string& name : platform::ui::ActionNames()) labels[name] = ActionLabel(name);
+    state["labels"] = labels;
     return state;
   }
+
+  // What the page lists for the user, oldest first: messages, files written, refusals.
+  json Messages() const { return json(std::vector<json>(log_.begin(), log_.end())); }
 
   // The dialog the user works now: the innermost one, unless a selection is asked for.
   platform::ui::Dialog& ActiveDialog() {
@@ -136,7 +160,7 @@ public:
 protected:
   const journal::Line* NextLine() override { return WaitForLine(); }
   bool ContinueAfter(const journal::Line&, const std::string& message) override {
-    FailPending(message);
+    FailPending(message, true);
     return true;
   }
 
@@ -145,8 +169,15 @@ private:
     std::promise<json> reply;
     size_t messageMark;
     std::optional<std::string> error;
+    bool refused = false;
     std::string text;  // the line as the journal records it
+    FileSnapshot files;  // the deliverables before the line
   };
+
+  void Log(json entry) {
+    log_.push_back(std::move(entry));
+    if (log_.size() > kLogEntries) log_.pop_front();
+  }
 
   json WithState(json reply) {
     reply["state"] = State();
@@ -160,11 +191,14 @@ private:
   std::optional<Pending> pending_;
   std::vector<platform::ui::Dialog*> dialogs_;
   std::vector<std::string> picks_;  // titles of the selections asked for (UTF-8)
+  static constexpr size_t kLogEntries = 500;
+  std::deque<json> log_;
   std::uint64_t revision_ = 0;
   int lineCount_ = 0;
 };
 
-BrowserSession::BrowserSession(BrowserSessionOptions options) : options_(std::move(options)) {
+BrowserSession::BrowserSession(BrowserSessionOptions options)
+    : options_(std::move(options)), startFolder_(fs::current_path().string()) {
   runner_ = std::make_unique<HostRunner>(queue_, options_);
   std::promise<void> started;
   auto startedFuture = started.get_future();
@@ -189,23 +223,46 @@ BrowserSession::BrowserSession(BrowserSessionOptions options) : options_(std::mo
 BrowserSession::~BrowserSession() {
   queue_.Close();
   if (host_.joinable()) host_.join();
+  std::error_code ec;
+  fs::current_path(startFolder_, ec);
+}
+
+// Relative host paths (a dialog's ".\\") start in the displayed part's folder, as they
+// would in a host started there.
+void EnterPartFolder(const std::string& sessionFolder) {
+  const platform::Part* part = platform::Session::Get().displayed;
+  const fs::path folder = part ? fs::path(platform::ToLocalPath(part->path)).parent_path() : fs::path(sessionFolder);
+  std::error_code ec;
+  fs::current_path(folder, ec);
+}
+
+void ShowRefusedWrite(const std::string& message) {
+  try {
+    platform::ui::ShowErrorBox("fabdoc serve", platform::text::ToGbk(message));
+  } catch (const std::exception&) {
+    platform::ui::ShowErrorBox("fabdoc serve", "a file outside the product folder was not written");
+  }
 }
 
 void BrowserSession::HostLoop() {
   platform::ui::SetDriver(runner_.get());
+  platform::SetWriteFence({options_.folder}, ShowRefusedWrite);
   while (const journal::Line* line = runner_->WaitForLine()) {
+    EnterPartFolder(options_.folder);
     try {
       runner_->RunLine(*line);
     } catch (const std::exception& e) {
-      runner_->FailPending(e.what());
+      runner_->FailPending(e.what(), false);
     }
   }
   runner_->FinishPending();
+  platform::SetWriteFence({});
   platform::ui::SetDriver(nullptr);
 }
 
 platform::ui::Dialog& BrowserSession::ActiveDialog() { return runner_->ActiveDialog(); }
 json BrowserSession::State() { return runner_->State(); }
+json BrowserSession::Messages() { return runner_->Messages(); }
 
 json BrowserSession::Do(std::function<journal::Line()> makeLine) {
   HostRequest request;

@@ -1,7 +1,8 @@
 // The host session a browser drives. One host thread owns the session: it runs the
 // journal lines the page sends, one at a time, through the journal runner, and answers
 // queries while it waits for the next line (also while a dialog is open). A second tab
-// talks to the same session.
+// talks to the same session. The session writes files only inside its folder, and
+// relative paths start in the displayed part's folder.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -43,11 +44,14 @@ public:
   // std::runtime_error saying why there is none; and what the page shows of the session.
   platform::ui::Dialog& ActiveDialog();
   nlohmann::json State();
+  // The session's message log, oldest first: [{"kind", "text"}] ("file": a file written).
+  nlohmann::json Messages();
 
 private:
   void HostLoop();
 
   BrowserSessionOptions options_;
+  std::string startFolder_;  // the working folder, given back at the end
   RequestQueue queue_;
   std::unique_ptr<HostRunner> runner_;
   std::thread host_;

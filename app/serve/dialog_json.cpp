@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/serve/request_json.h"
+#include "platform/objects/color_table.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 
@@ -67,13 +69,21 @@ json BlockJson(platform::ui::Block& block) {
               {"children", children}};
   if (block.describe) out["tree"] = block.describe();
   if (block.chooseMenuItem) out["menu"] = true;
+  // A colour index means little to a person: the page shows the colour and its name.
+  if (block.kind == "ObjectColorPicker") {
+    json colors = json::array();
+    for (int index : std::get<std::vector<int>>(block.Get("Value").value))
+      if (index >= 1 && index <= 216)
+        colors.push_back({{"index", index}, {"name", platform::ColorName(index)}, {"rgb", platform::ColorRgb(index)}});
+    out["colors"] = colors;
+  }
   return out;
 }
 
 [[noreturn]] void WrongType(const platform::ui::Block& block, const std::string& property,
                             const platform::ui::Property& p, const json& value) {
   throw std::invalid_argument("block \"" + block.id + "\" property \"" + property + "\" takes a " +
-                              platform::ui::PropertyTypeName(p.type) + ", not " + value.dump());
+                              platform::ui::PropertyTypeName(p.type) + ", not " + Brief(value));
 }
 
 std::string Number(double v) {

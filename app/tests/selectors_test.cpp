@@ -125,6 +125,7 @@ TEST_F(Selectors, SelectorForNamesEachShownBodyAndComponentSoItResolvesBackToIt)
   Body& unnamed = fabdoc_test::AddBox(*frame, 0, 300, 0, 10, 10, 10);
   EXPECT_EQ(SelectorFor(unnamed.GetTag()), "body:#1");
   EXPECT_EQ(ResolveSelector("body:#1"), std::vector<Tag>{unnamed.GetTag()});
-  // A sheet is not what a pick names.
-  EXPECT_THROW(SelectorFor(ResolveSelector("sheet:SHT1").at(0)), std::runtime_error);
+  // A sheet, and a view on it, which is how the host's selection dialog takes a sheet.
+  for (const std::string selector : {"sheet:SHT1", "view:SHT1/TOP"})
+    EXPECT_EQ(SelectorFor(ResolveSelector(selector).at(0)), selector);
 }

@@ -18,6 +18,7 @@
 #include "platform/base/host_error.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/write_fence.h"
 
 #undef rename
 
@@ -188,6 +189,8 @@ int fabdoc_rename(const char* oldname, const char* newname) {
   }
   try {
     const std::string from = ToLocalPath(oldname), to = ToLocalPath(newname);
+    CheckWrite(from);
+    CheckWrite(to);
     struct stat info{};
     if (::lstat(to.c_str(), &info) == 0) {  // Windows never replaces an existing name
       errno = EEXIST;
@@ -206,7 +209,9 @@ int _mkdir(const char* dirname) {
     return -1;
   }
   try {
-    return ::mkdir(ToLocalPath(dirname).c_str(), 0777);
+    const std::string local = ToLocalPath(dirname);
+    CheckWrite(local);
+    return ::mkdir(local.c_str(), 0777);
   } catch (const HostError&) {
     errno = ENOENT;
     return -1;
@@ -219,7 +224,9 @@ int _rmdir(const char* dirname) {
     return -1;
   }
   try {
-    return ::rmdir(ToLocalPath(dirname).c_str());
+    const std::string local = ToLocalPath(dirname);
+    CheckWrite(local);
+    return ::rmdir(local.c_str());
   } catch (const HostError&) {
     errno = ENOENT;
     return -1;

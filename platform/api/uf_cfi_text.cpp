@@ -9,6 +9,7 @@
 
 #include "platform/api/guard.h"
 #include "platform/text/host_path.h"
+#include "platform/text/write_fence.h"
 
 using namespace platform;
 using namespace platform::api;
@@ -59,6 +60,7 @@ int uc4504(const char* fspec, int mode, int type) {
       throw HostError(HostStatus::InvalidArgument,
                       host + ": open mode " + std::to_string(mode) + " is not 1 (read), 2 (new) or 3 (overwrite)");
     Channel c{host, ToLocalPath(host), mode, nullptr};
+    if (mode != kRead) CheckWrite(c.localPath);
     std::error_code ec;
     const bool exists = std::filesystem::exists(c.localPath, ec);
     if (mode == kRead && !exists) throw HostError(HostStatus::NotFound, host + ": no such text file");

@@ -16,6 +16,7 @@
 #include "platform/text/gbk.h"
 #include "platform/text/host_environment.h"
 #include "platform/text/host_path.h"
+#include "platform/text/write_fence.h"
 #include "platform/ui/messages.h"
 
 using namespace platform;
@@ -132,6 +133,7 @@ BOOL DeleteFileA(LPCSTR lpFileName) {
   try {
     if (!lpFileName) throw HostError(HostStatus::InvalidArgument, "no file name");
     const std::string local = ToLocalPath(lpFileName);
+    CheckWrite(local);
     std::error_code ec;
     // Windows refuses folders and read-only files alike.
     struct stat info{};

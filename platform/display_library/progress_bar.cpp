@@ -1,5 +1,6 @@
 // The progress bar of the host's display library: drawn as one line on standard error,
-// redrawn in place, and only when standard error is a terminal.
+// redrawn in place, and only when standard error is a terminal; and told to a watcher
+// the host sets (the page of `fabdoc serve` shows it).
 #include <unistd.h>
 
 #include <cstdio>
@@ -28,12 +29,17 @@ std::map<long, Bar>& Bars() {
 
 bool Terminal() { return isatty(STDERR_FILENO) == 1; }
 
+using ProgressWatcher = void (*)(const char* gbkText, int done, int span, bool shown);
+ProgressWatcher watcher = nullptr;
+
 void Draw(const Bar& bar) {
-  if (!bar.shown || !Terminal()) return;
+  if (!bar.shown) return;
   const int span = bar.upper > bar.lower ? bar.upper - bar.lower : 1;
   int done = bar.position - bar.lower;
   if (done < 0) done = 0;
   if (done > span) done = span;
+  if (watcher) watcher(bar.text.c_str(), done, span, true);
+  if (!Terminal()) return;
   const int filled = done * kWidth / span;
   std::fprintf(stderr, "\r%s [%s%s] %3d%% (%d/%d)", bar.text.c_str(), std::string(filled, '#').c_str(),
                std::string(kWidth - filled, '-').c_str(), done * 100 / span, done, span);
@@ -55,6 +61,9 @@ void SetProgressText(long* handle, char* text, bool redraw) FABDOC_DECORATED("_M
 void SetProgressRange(long* handle, int lower, int upper) FABDOC_DECORATED("_MT_set_progress_range__YAXPEAJHH_Z");
 void SetProgressPos(long* handle, int position) FABDOC_DECORATED("_MT_set_progress_pos__YAXPEAJH_Z");
 void DeleteProgressBar(long* handle) FABDOC_DECORATED("_MT_delete_progress_bar__YAXPEAJ_Z");
+
+// Not a function of the real library: the host's own way to follow the bar.
+extern "C" __attribute__((visibility("default"))) void fabdoc_watch_progress(ProgressWatcher watch) { watcher = watch; }
 
 __attribute__((visibility("default"))) int AskProgressCueContext() { return kCueContext; }
 
@@ -99,6 +108,7 @@ __attribute__((visibility("default"))) void SetProgressPos(long* handle, int pos
 __attribute__((visibility("default"))) void DeleteProgressBar(long* handle) {
   Bar* bar = Find(handle);
   if (!bar) return;
+  if (bar->shown && watcher) watcher("", 0, 0, false);
   if (bar->shown && Terminal()) std::fputs("\r\033[K", stderr);  // clear the line it used
   Bars().erase(*handle);
   *handle = 0;

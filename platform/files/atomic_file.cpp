@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/base/host_error.h"
+#include "platform/text/write_fence.h"
 
 namespace platform::files {
 
@@ -35,6 +36,7 @@ void RemoveStaleTemporaries(const fs::path& folder, const std::string& prefix) {
 
 void WriteFileAtomically(const std::string& localPath, const std::string& displayPath,
                          const std::function<void(std::ostream&)>& write) {
+  CheckWrite(localPath);
   const fs::path target(localPath);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::error_code ec;

@@ -7,6 +7,8 @@
 #include <unistd.h>
 #include <zip.h>
 
+#include "platform/base/host_error.h"
+#include "platform/text/write_fence.h"
 #include "platform/workbook/workbook_error.h"
 
 namespace platform::workbook {
@@ -121,6 +123,11 @@ void Package::Write(const fs::path& file) const {
     throw WorkbookError(WorkbookProblem::CannotWrite,
                         file.string() + ": cannot save (" + why + "); the previous file is unchanged");
   };
+  try {
+    CheckWrite(file.string());
+  } catch (const HostError& e) {
+    throw WorkbookError(WorkbookProblem::CannotWrite, e.what());
+  }
   if (!fs::is_directory(folder, ec)) fail("folder " + folder.string() + " does not exist");
   int code = 0;
   zip_t* zip = zip_open(temp.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);

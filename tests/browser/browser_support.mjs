@@ -18,15 +18,16 @@ export function exampleProduct(fabdoc, dir) {
   return join(dir, 'P-总装-0.prt');
 }
 
-// Starts `fabdoc serve ARGS` in `dir`; resolves to { url, stop }.
-export function serve(fabdoc, dir, args) {
-  const child = spawn(fabdoc, ['serve', ...args, '--port', '0'], { cwd: dir, stdio: ['ignore', 'pipe', 'inherit'] });
+// Starts `fabdoc serve ARGS` in `cwd`; resolves to { url, stop }.
+export function serve(fabdoc, cwd, args) {
+  const child = spawn(fabdoc, ['serve', ...args, '--port', '0'], { cwd, stdio: ['ignore', 'pipe', 'inherit'] });
   let output = '';
   return new Promise((resolve, reject) => {
     child.on('exit', (code) => reject(new Error(`fabdoc serve ended (${code}) before serving:\n${output}`)));
     child.stdout.on('data', (chunk) => {
       output += chunk;
-      const url = /fabdoc serve: (http:\/\/\S+)/.exec(output);
+      // The first line is the address to open, the session's token included.
+      const url = /^(http:\/\/\S+)\n/.exec(output);
       if (url) {
         child.removeAllListeners('exit');
         resolve({ url: url[1], output: () => output, stop: () => new Promise((done, fail) => {
@@ -45,7 +46,7 @@ export function serve(fabdoc, dir, args) {
   });
 }
 
-export async function launch(profileDir) {
+export async function launch(profileDir, extraArgs = []) {
   return puppeteer.launch({
     executablePath: chromium,
     headless: true,
@@ -54,7 +55,7 @@ export async function launch(profileDir) {
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
            '--disable-background-networking', '--disable-component-update', '--disable-sync',
            // WebGL without a GPU: the software rasterizer.
-           '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
+           '--use-angle=swiftshader', '--enable-unsafe-swiftshader', ...extraArgs],
   });
 }
 
@@ -141,4 +142,29 @@ export async function lastError(page) {
 
 export function check(condition, message) {
   if (!condition) throw new Error('check failed: ' + message);
+}
+
+// A new tab of the page at `url`, once the page is ready and the model drawn.
+export async function openPage(browser, url, width, height) {
+  const page = await browser.newPage();
+  await page.setViewport({ width, height });
+  page.on('pageerror', (e) => console.error('page error:', e.message));
+  await page.goto(url);
+  await page.waitForFunction(() => window.fabdoc?.ready && window.fabdoc.bodyTags().length > 0, { timeout: 60000 });
+  return page;
+}
+
+// Runs `job`, then closes the browser and stops the server whatever happened; a failure
+// is printed and ends the test with a non-zero status.
+export async function withBrowser(browser, server, job) {
+  try {
+    await job();
+  } catch (e) {
+    console.error('failed:', e);
+    process.exitCode = 1;
+    throw e;
+  } finally {
+    await browser.close();
+    await server.stop();
+  }
 }

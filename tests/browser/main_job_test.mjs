@@ -7,8 +7,8 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import {
-  bodyTag, check, choose, clearSelection, exampleProduct, freshDir, idle, lastError, launch, pickInTree, press, runAction,
-  serve, session, setPoint, toggle, typeInto,
+  bodyTag, check, choose, clearSelection, exampleProduct, freshDir, idle, lastError, launch, openPage, pickInTree, press,
+  runAction, serve, session, setPoint, toggle, typeInto, withBrowser,
 } from './browser_support.mjs';
 
 const fabdoc = process.argv[2];
@@ -156,25 +156,14 @@ exampleProduct(fabdoc, dir);
 const server = await serve(fabdoc, dir, ['P-总装-0.prt', '--record', join(dir, 'browser.journal')]);
 const profile = freshDir('chromium-profile');
 const browser = await launch(profile);
-try {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 1400, height: 900 });
-  page.on('pageerror', (e) => console.error('page error:', e.message));
-  await page.goto(server.url);
-  await page.waitForFunction(() => window.fabdoc?.ready && window.fabdoc.bodyTags().length > 0, { timeout: 60000 });
+await withBrowser(browser, server, async () => {
+  const page = await openPage(browser, server.url, 1400, 900);
   await theGuideRod(page);
   await attributesThroughTheDialog(page);
   await theRestOfTheJob(page);
   await theSheets(page);
   await page.screenshot({ path: join(shots, 'serve.png') });
-} catch (e) {
-  console.error('failed:', e);
-  process.exitCode = 1;
-  throw e;
-} finally {
-  await browser.close();
-  await server.stop();
-}
+});
 
 // The same job by the journal, in a folder of its own; the part files must agree.
 const journalDir = freshDir('journal-main-job');

@@ -6,7 +6,7 @@ import { OrbitControls } from '/page/OrbitControls.js';
 
 const $ = (id) => document.getElementById(id);
 const state = { modelRefresh: null, session: null, tree: null, bodies: new Map(), picked: new Set(), activeBlock: null,
-                pickList: [], revision: -1 };
+                pickList: [], revision: -1, sheets: [], folded: new Map() };
 // Figures the browser test reads.
 window.fabdoc = { lastLoadMs: null, lastPickMs: null, ready: false, busy: 0 };
 
@@ -15,10 +15,12 @@ window.fabdoc = { lastLoadMs: null, lastPickMs: null, ready: false, busy: 0 };
 async function call(what, body = {}) {
   window.fabdoc.busy++;
   try {
-    const response = await fetch('/api/' + what, { method: 'POST', body: JSON.stringify(body) });
+    const response = await fetch('/api/' + what, {
+      method: 'POST', headers: { 'Content-Type': 'application/json' }, body: JSON.stringify(body) });
     const reply = await response.json();
     showReply(reply);
     if (reply.state) await showState(reply.state);
+    await showMessages();
     return reply;
   } finally {
     window.fabdoc.busy--;
@@ -34,12 +36,30 @@ function showReply(reply) {
   const error = $('error');
   error.hidden = reply.ok !== false;
   error.textContent = reply.ok === false ? reply.error : '';
-  for (const m of reply.messages || []) {
-    if (m.kind === 'status' || m.kind === 'syslog') continue;
-    const line = document.createElement('div');
-    line.className = 'kind-' + m.kind;
-    line.textContent = m.kind + ': ' + m.text;
-    $('messages').prepend(line);
+}
+
+// The session's message log, newest first; a message repeated in a row shows once with a count.
+async function showMessages() {
+  const log = await get('messages');
+  if (!Array.isArray(log)) return;
+  const pane = $('messages');
+  pane.innerHTML = '';
+  for (let i = log.length - 1; i >= 0;) {
+    const m = log[i];
+    let repeats = 1;
+    while (i - repeats >= 0 && log[i - repeats].kind === m.kind && log[i - repeats].text === m.text) repeats++;
+    i -= repeats;
+    const line = el('div', 'message-line kind-' + m.kind);
+    if (m.kind === 'file') {
+      const link = el('a', '', m.text);
+      link.href = '/api/file?download=1&path=' + encodeURIComponent(m.text);
+      link.download = m.text.split('/').pop();
+      line.append('written: ', link);
+    } else {
+      line.textContent = (m.kind === 'message' ? '' : m.kind + ': ') + m.text;
+    }
+    if (repeats > 1) line.append(el('span', 'repeat', '×' + repeats));
+    pane.append(line);
   }
 }
 
@@ -53,7 +73,11 @@ async function showState(session) {
   const actions = $('actions');
   if (actions.options.length - 1 !== session.actions.length) {
     actions.length = 1;
-    for (const name of session.actions) actions.add(new Option(name, name));
+    for (const name of session.actions) {
+      const option = new Option(session.labels?.[name] || name, name);
+      option.title = name;
+      actions.add(option);
+    }
   }
   showDialogs(session);
   showPick(session);
@@ -76,7 +100,9 @@ async function refreshModel() {
   state.tree = tree;
   showMeshes(meshes);  // first: the tree's swatches take the bodies' colours
   showTree(tree);
-  showSheets(Array.isArray(sheets) ? sheets : []);
+  state.sheets = Array.isArray(sheets) ? sheets : [];
+  showSheets(state.sheets);
+  showPick(state.session);
 }
 
 // ---- 3D view
@@ -117,6 +143,7 @@ function showMeshes(described) {
   for (const child of [...model.children]) {
     model.remove(child);
     child.material.dispose();
+    child.userData.outline?.geometry.dispose();
   }
   const geometries = new Map();
   for (const [id, mesh] of Object.entries(described.meshes || {})) {
@@ -136,7 +163,7 @@ function showMeshes(described) {
     mesh.matrixAutoUpdate = false;
     mesh.matrix.set(...body.matrix);
     mesh.visible = !body.blanked;
-    mesh.userData = body;
+    mesh.userData = { ...body };
     model.add(mesh);
     state.bodies.set(body.tag, mesh);
   }
@@ -159,9 +186,20 @@ function frame() {
   framed = true;
 }
 
+// A picked body is drawn in a strong orange with its edges outlined, whatever its colour.
+const pickedColor = new THREE.Color(0xff8c00);
+const outlineMaterial = new THREE.LineBasicMaterial({ color: 0x8a2a00, depthTest: false, transparent: true });
 function highlight() {
-  for (const [tag, mesh] of state.bodies)
-    mesh.material.emissive.setHex(state.picked.has(tag) ? 0x884400 : 0x000000);
+  for (const [tag, mesh] of state.bodies) {
+    const picked = state.picked.has(tag);
+    mesh.material.color.copy(picked ? pickedColor : new THREE.Color(...mesh.userData.color));
+    mesh.material.emissive.setHex(picked ? 0xb35000 : 0x000000);
+    if (picked && !mesh.userData.outline) {
+      mesh.userData.outline = new THREE.LineSegments(new THREE.EdgesGeometry(mesh.geometry, 30), outlineMaterial);
+      mesh.add(mesh.userData.outline);
+    }
+    if (mesh.userData.outline) mesh.userData.outline.visible = picked;
+  }
   for (const node of document.querySelectorAll('.node[data-tag]'))
     node.classList.toggle('picked', state.picked.has(Number(node.dataset.tag)));
 }
@@ -218,6 +256,7 @@ window.fabdoc.colorOf = (tag) => state.bodies.get(tag)?.userData.color;
 async function pickBody(tag) {
   const started = performance.now();
   showAttributes(tag);
+  reveal(tag);
   const session = state.session;
   if (session?.pick) {
     toggle(state.pickList, tag);
@@ -244,13 +283,30 @@ function toggle(list, tag) {
   return list;
 }
 
+// A selection the host asks for: bodies picked in the view or the tree, and sheets, for
+// which the sheet list offers a box each (none ticked: the command takes them all).
 function showPick(session) {
   const panel = $('pick');
   panel.innerHTML = '';
-  if (!session.pick) { state.pickList = []; return; }
+  if (!session?.pick) { state.pickList = []; return; }
   const box = el('div', 'dialog');
-  box.append(el('h3', '', session.pick.title || 'Select objects'),
-             el('div', '', state.pickList.map(nameOf).join(', ') || 'Pick bodies in the view.'));
+  box.append(el('h3', '', session.pick.title || 'Select objects'));
+  const bodies = state.pickList.filter((t) => state.bodies.has(t));
+  box.append(el('div', 'blocks', bodies.map(nameOf).join(', ') || 'Pick bodies in the view, or sheets below.'));
+  if (state.sheets.length) {
+    const sheets = el('div', 'blocks sheet-choices');
+    for (const s of state.sheets.filter((x) => x.pick !== null)) {
+      const choice = el('label', 'sheet-choice');
+      const tick = el('input');
+      tick.type = 'checkbox';
+      tick.checked = state.pickList.includes(s.pick);
+      tick.dataset.sheet = s.name;
+      tick.addEventListener('change', () => toggle(state.pickList, s.pick));
+      choice.append(tick, ' ' + s.name);
+      sheets.append(choice);
+    }
+    box.append(sheets);
+  }
   const buttons = el('div', 'buttons');
   buttons.append(button('OK', () => call('pick', { tags: state.pickList }), 'pick-ok'),
                  button('Cancel', () => call('pick', { cancel: true }), 'pick-cancel'));
@@ -279,11 +335,23 @@ function showAttributes(tag) {
   const row = (k, v) => { const tr = el('tr'); tr.append(el('td', '', k), el('td', '', String(v))); table.append(tr); };
   row('name', body.name);
   row('tag', body.tag);
-  row('color', body.color);
+  const shown = state.bodies.get(tag)?.userData;
+  const color = el('td');
+  const swatch = el('span', 'swatch');
+  if (shown) swatch.style.background = rgbText(shown.color);
+  color.append(swatch, `${shown?.colorName || ''} (${body.color})`);
+  const colorRow = el('tr');
+  colorRow.append(el('td', '', 'color'), color);
+  table.append(colorRow);
   for (const [k, v] of Object.entries(body.attributes || {})) row(k, v);
   panel.innerHTML = '';
   panel.append(table);
 }
+
+const rgbText = (rgb) => `rgb(${rgb.map((c) => Math.round(c * 255)).join(',')})`;
+
+// Many bodies of one part are grouped by part name; a group folds, as does a component.
+const kGroupAbove = 30;
 
 function showTree(tree) {
   const root = $('tree');
@@ -293,8 +361,9 @@ function showTree(tree) {
     const node = el('div', 'node' + (b.blanked ? ' blanked' : ''));
     node.dataset.tag = b.tag;
     const swatch = el('span', 'swatch');
-    const rgb = state.bodies.get(b.tag)?.userData.color || [0.5, 0.5, 0.5];
-    swatch.style.background = `rgb(${rgb.map((c) => Math.round(c * 255)).join(',')})`;
+    const shown = state.bodies.get(b.tag)?.userData;
+    swatch.style.background = rgbText(shown?.color || [0.5, 0.5, 0.5]);
+    swatch.title = shown?.colorName || '';
     const partName = b.attributes?.DB_PART_NAME;
     node.append(swatch, document.createTextNode(b.name + (partName ? '  [' + partName + ']' : '')));
     node.title = Object.entries(b.attributes || {}).map(([k, v]) => k + '=' + v).join('\n');
@@ -302,19 +371,51 @@ function showTree(tree) {
     node.addEventListener('mouseenter', () => showAttributes(b.tag));
     return node;
   };
-  const componentNode = (c) => {
-    const box = el('div', 'component');
-    box.append(el('div', 'node', '▸ ' + c.instance));
+  const fold = (key, label, count, foldedAtFirst, fill) => {
+    const box = el('div', 'folder');
+    const head = el('div', 'node fold');
     const children = el('div', 'children');
-    for (const b of c.bodies || []) children.append(bodyNode(b));
-    for (const sub of c.components || []) children.append(componentNode(sub));
-    box.append(children);
+    const folded = state.folded.has(key) ? state.folded.get(key) : foldedAtFirst;
+    const mark = () => { head.firstChild.textContent = children.classList.contains('folded') ? '▸ ' : '▾ '; };
+    head.append(el('span', '', ''), label, el('span', 'count', ` (${count})`));
+    children.classList.toggle('folded', folded);
+    head.addEventListener('click', () => {
+      children.classList.toggle('folded');
+      state.folded.set(key, children.classList.contains('folded'));
+      mark();
+    });
+    mark();
+    fill(children);
+    box.append(head, children);
     return box;
   };
+  const bodies = (list, key, into) => {
+    if (list.length <= kGroupAbove) { for (const b of list) into.append(bodyNode(b)); return; }
+    const groups = new Map();
+    for (const b of list) {
+      const name = b.attributes?.DB_PART_NAME || b.name || '(unnamed)';
+      if (!groups.has(name)) groups.set(name, []);
+      groups.get(name).push(b);
+    }
+    for (const [name, members] of groups)
+      into.append(fold(key + '/' + name, name, members.length, true, (c) => members.forEach((b) => c.append(bodyNode(b)))));
+  };
+  const componentNode = (c, key) => fold(key, c.instance, (c.bodies || []).length + (c.components || []).length, false,
+    (children) => {
+      bodies(c.bodies || [], key, children);
+      for (const sub of c.components || []) children.append(componentNode(sub, key + '/' + sub.instance));
+    });
   root.append(el('div', 'node', tree.file.split('/').pop()));
-  for (const b of tree.bodies) root.append(bodyNode(b));
-  for (const c of tree.components) root.append(componentNode(c));
+  bodies(tree.bodies, '', root);
+  for (const c of tree.components) root.append(componentNode(c, c.instance));
   highlight();
+}
+
+// Unfolds what hides a body's node in the tree.
+function reveal(tag) {
+  const node = document.querySelector(`#tree .node[data-tag="${tag}"]`);
+  for (let e = node?.parentElement; e && e.id !== 'tree'; e = e.parentElement)
+    if (e.classList.contains('folded')) e.previousElementSibling.click();
 }
 
 // ---- dialogs, built from the blocks the server reads from the dialog file
@@ -348,7 +449,9 @@ function showDialogs(session) {
   const box = el('div', 'dialog');
   box.dataset.file = dialog.file;
   box.append(el('h3', '', dialog.title + (session.dialogs.length > 1 ? `  (${session.dialogs.length})` : '')));
-  for (const b of dialog.blocks) { const e = blockElement(b); if (e) box.append(e); }
+  const blocks = el('div', 'blocks');
+  for (const b of dialog.blocks) { const e = blockElement(b); if (e) blocks.append(e); }
+  box.append(blocks);
   const buttons = el('div', 'buttons');
   buttons.append(button('OK', () => call('ok'), 'dialog-ok'), button('Apply', () => call('apply'), 'dialog-apply'),
                  button('Cancel', () => call('cancel'), 'dialog-cancel'));
@@ -416,8 +519,14 @@ function blockElement(b) {
       box.append(label(), input(p.Value.value, (v) => set(b.id, numberOrText(v))));
       break;
     case 'ObjectColorPicker': {
-      const swatch = el('span', 'swatch');
-      box.append(label(), input(p.Value.value.join(','), (v) => set(b.id, v.split(',').map(numberOrText))), swatch);
+      const field = input(p.Value.value.join(','), (v) => set(b.id, v.split(',').map(numberOrText)));
+      field.size = 4;
+      box.append(label(), field);
+      for (const c of b.colors || []) {
+        const swatch = el('span', 'swatch');
+        swatch.style.background = rgbText(c.rgb);
+        box.append(' ', swatch, el('span', 'color-name', c.name));
+      }
       break;
     }
     case 'Button': box.append(button(b.label || b.id, () => call('press', { block: b.id }))); break;
@@ -481,6 +590,7 @@ function treeBlock(b) {
 function showSheets(sheets) {
   const bar = $('sheets');
   bar.innerHTML = '';
+  $('sheets-pdf').hidden = sheets.length === 0;
   for (const s of sheets) {
     const b = button(s.name, () => {
       $('sheet-image').src = '/api/sheet.svg?name=' + encodeURIComponent(s.name) + '&r=' + state.revision;
@@ -522,13 +632,28 @@ function button(text, onClick, id) {
 
 // ---- start: the session as it is, then every change another tab makes
 
+// The host's progress bar during a long command.
+function showProgress(p) {
+  $('progress').hidden = !p.shown;
+  if (!p.shown) return;
+  const percent = p.span > 0 ? Math.round((100 * p.done) / p.span) : 0;
+  $('progress-text').textContent = p.text;
+  $('progress-fill').style.width = percent + '%';
+  $('progress-percent').textContent = `${percent}% (${p.done}/${p.span})`;
+  window.fabdoc.progressSeen = (window.fabdoc.progressSeen || 0) + 1;
+}
+
 async function start() {
   await showState(await get('state'));
+  await showMessages();
   const socket = new WebSocket(`ws://${location.host}/ws`);
   socket.addEventListener('message', async (event) => {
     const data = JSON.parse(event.data);
-    if (data.event === 'changed' && data.revision !== state.revision && !window.fabdoc.busy)
+    if (data.event === 'progress') showProgress(data);
+    if (data.event === 'changed' && data.revision !== state.revision && !window.fabdoc.busy) {
       await showState(await get('state'));
+      await showMessages();
+    }
   });
   window.fabdoc.ready = true;
 }
