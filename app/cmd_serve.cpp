@@ -77,6 +77,10 @@ int ServeCommand(const Args& args) {
   const fs::path folder = r.part.empty() ? fs::current_path() : fs::absolute(r.part).parent_path();
   const std::string startupDir = r.startupDir.empty() ? DefaultStartupDir() : r.startupDir;
   const fs::path page = fs::path(startupDir).parent_path() / "serve";
+  if (!fs::exists(page / "index.html") || !fs::exists(page / "three.module.js"))
+    throw std::runtime_error("the page of fabdoc serve is not in " + page.string() +
+                             ": this build was made without it (scripts/main-job.sh leaves it out); "
+                             "scripts/setup.sh or scripts/test.sh builds it");
 
   std::unique_ptr<serve::HttpServer> server;
   serve::BrowserSessionOptions options;

@@ -97,6 +97,12 @@ TEST(CommandLine, MistakesNameTheProblemAndTheCommandsUsage) {
   EXPECT_EQ(topic.code, 2);
   EXPECT_NE(topic.err.find("no command \"draw\""), std::string::npos) << topic.err;
   EXPECT_TRUE(missing.out.empty() && unknown.out.empty()) << "nothing on standard output";
+  // A build without the browser page (the main job's) says so instead of serving nothing.
+  const Ran noPage = Fabdoc("serve --port 0 --startup '" + (Scratch() / "bare" / "startup").string() + "'");
+  EXPECT_EQ(noPage.code, 1);
+  EXPECT_NE(noPage.err.find("the page of fabdoc serve is not in " + (Scratch() / "bare" / "serve").string()),
+            std::string::npos)
+      << noPage.err;
 }
 
 TEST(CommandLine, VersionNamesTheCommitGitReportsForTheSources) {
