@@ -108,6 +108,10 @@ int ServeCommand(const Args& args) {
   const std::string startupDir = fs::absolute(r.startupDir.empty() ? DefaultStartupDir() : r.startupDir).string();
   const std::string record = r.record.empty() ? "" : fs::absolute(r.record).string();
   const fs::path page = fs::path(startupDir).parent_path() / "serve";
+  if (!fs::exists(page / "index.html") || !fs::exists(page / "three.module.js"))
+    throw std::runtime_error("the page of fabdoc serve is not in " + page.string() +
+                             ": this build was made without it (scripts/main-job.sh leaves it out); "
+                             "scripts/setup.sh or scripts/test.sh builds it");
 
   // The address comes first on standard output, before anything the host prints: the
   // socket listens now, and connections wait until the session is ready to serve them.

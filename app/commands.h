@@ -16,7 +16,7 @@ int ExportCommand(const Args& args);       // export PART OUT.step
 int ExampleCommand(const Args& args);      // example frame DIR
 int RenderCommand(const Args& args);       // render PART OUTDIR [--sheet NAME]... [--format F]
 int FlatCommand(const Args& args);         // flat PART OUTDIR
-int ServeCommand(const Args& args);        // serve [PART] [--port N] [--host H] [--record FILE] [--startup DIR]
+int ServeCommand(const Args& args);        // serve [PART] [--port N] [--host H] [--token T] [--record FILE] [--startup DIR]
 
 // The exit code of an import that left out the damaged part of its file.
 inline constexpr int kPartialImport = 3;

@@ -1,51 +1,53 @@
 // fabdoc: runs the host headless.
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <string>
 
-#include "app/commands.h"
+#include "app/command_table.h"
+#include "app/version.h"
 
 namespace {
 
-const char* kUsage =
-    "usage: fabdoc run JOURNAL [--startup DIR]\n"
-    "       fabdoc info PART [--json]\n"
-    "       fabdoc import MODEL.step DIR [--partial]\n"
-    "       fabdoc export PART OUT.step\n"
-    "       fabdoc example frame DIR\n"
-    "       fabdoc render PART OUTDIR [--sheet NAME]... [--format pdf|svg|png]\n"
-    "       fabdoc flat PART OUTDIR\n"
-    "       fabdoc serve [PART] [--port N] [--host ADDRESS] [--token TOKEN] [--record JOURNAL] [--startup DIR]\n";
+using namespace fabdoc::app;
 
-}  // namespace
+bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
-int main(int argc, char** argv) {
-  using namespace fabdoc::app;
-  if (argc < 2) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
-  const std::string command = argv[1];
-  Args args(argv + 2, argv + argc);
+int Print(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  return 0;
+}
+
+int Refuse(const std::string& problem, const std::string& help) {
+  std::fprintf(stderr, "fabdoc: %s\n%s", problem.c_str(), help.c_str());
+  return 2;
+}
+
+int Run(const Command& command, const Args& args) {
+  if (std::any_of(args.begin(), args.end(), IsHelp)) return Print(CommandHelp(command));
   try {
-    if (command == "run") return RunJournalCommand(args);
-    if (command == "info") return InfoCommand(args);
-    if (command == "import") return ImportCommand(args);
-    if (command == "export") return ExportCommand(args);
-    if (command == "example") return ExampleCommand(args);
-    if (command == "render") return RenderCommand(args);
-    if (command == "flat") return FlatCommand(args);
-    if (command == "serve") return ServeCommand(args);
-    if (command == "--help" || command == "help") {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
-    throw UsageError("unknown command \"" + command + "\"");
+    return command.run(args);
   } catch (const UsageError& e) {
-    std::fprintf(stderr, "fabdoc: %s\n%s", e.what(), kUsage);
-    return 2;
+    return Refuse(e.what(), UsageLine(command) + "`fabdoc " + command.name + " --help` describes the arguments.\n");
   } catch (const std::exception& e) {
     std::fprintf(stderr, "fabdoc: error: %s\n", e.what());
     return 1;
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Refuse("no command given", OverallHelp());
+  const std::string name = argv[1];
+  const Args args(argv + 2, argv + argc);
+  if (name == "--version") return Print(VersionText());
+  if (IsHelp(name) || name == "help") {
+    if (args.empty()) return Print(OverallHelp());
+    const Command* topic = FindCommand(args[0]);
+    return topic ? Print(CommandHelp(*topic)) : Refuse("no command \"" + args[0] + "\"", OverallHelp());
+  }
+  const Command* command = FindCommand(name);
+  if (!command) return Refuse("unknown command \"" + name + "\"", OverallHelp());
+  return Run(*command, args);
 }

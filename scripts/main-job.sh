@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The main job: builds fabdoc, writes the example product, runs the example journal on
-# it and draws its sheets into drawings.pdf. Results go to out/ (or the folder given).
+# The main job: installs what fabdoc needs and builds it (no tests, benchmarks or test
+# readers: scripts/setup.sh --main-job), writes the example product, runs the example
+# journal on it and draws its sheets into drawings.pdf. Results go to out/ (or the folder
+# given).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BUILD_DIR:-$here/build}"
 out="${1:-$here/out}"
-"$here/scripts/setup.sh" "$build"
+"$here/scripts/setup.sh" --main-job "$build"
 fabdoc="$build/bin/fabdoc"
 
 rm -rf "$out/frame"

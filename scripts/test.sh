@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test (unit tests and end-to-end journals).
+# Installs everything (the test packages and readers too), builds every target and runs
+# every test (unit tests, end-to-end journals, browser tests).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BUILD_DIR:-$here/build}"

@@ -15,6 +15,7 @@
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/shown_path.h"
 
 namespace fabdoc::app::example {
 
@@ -124,7 +125,7 @@ std::vector<platform::Part*> BuildProduct(const ProductSpec& product, const std:
   for (const auto& path : paths)
     if (session.FindPartByPath(path))
       throw platform::HostError(platform::HostStatus::InvalidArgument,
-                                platform::text::ToUtf8Lossy(path) + ": a part of this name is already open");
+                                platform::ShownPath(path) + ": a part of this name is already open");
 
   // Build every shape before the first part joins the session: a failure leaves nothing.
   std::vector<std::vector<TopoDS_Shape>> shapes;

@@ -8,6 +8,7 @@
 #include "platform/knowledge/rule_error.h"
 #include "platform/knowledge/rule_parser.h"
 #include "platform/text/gbk.h"
+#include "platform/text/shown_path.h"
 
 using namespace platform;
 using namespace platform::api;
@@ -30,7 +31,7 @@ RuleSet& RulesOfWorkPart() {
   RuleSet* rules = PartRules::Get().Find(part);
   if (!rules)
     throw HostError(HostStatus::InvalidArgument,
-                    "part " + text::ToUtf8Lossy(part.path) + " has no rules yet; call UF_KF_init_part first");
+                    "part " + ShownPath(part.path) + " has no rules yet; call UF_KF_init_part first");
   return *rules;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/files/save_part_as.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/shown_path.h"
 #include "platform/ui/messages.h"
 
 using namespace platform;
@@ -29,7 +30,7 @@ std::string FullName(const char* name) {
   return absolute ? path : ToAbsoluteHostPath(ToLocalPath(path));
 }
 
-std::string Shown(const std::string& hostPath) { return text::ToUtf8Lossy(hostPath); }
+std::string Shown(const std::string& hostPath) { return ShownPath(hostPath); }
 
 }  // namespace
 

@@ -17,6 +17,7 @@
 #include "platform/text/host_environment.h"
 #include "platform/text/host_path.h"
 #include "platform/text/write_fence.h"
+#include "platform/text/shown_path.h"
 #include "platform/ui/messages.h"
 
 using namespace platform;
@@ -123,7 +124,7 @@ HINSTANCE ShellExecuteA(HWND hwnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpP
   } catch (const HostError&) {
     return reinterpret_cast<HINSTANCE>(static_cast<intptr_t>(SE_ERR_PNF));
   }
-  std::printf("shell: %s %s\n", lpOperation && *lpOperation ? lpOperation : "open", text::ToUtf8Lossy(lpFile).c_str());
+  std::printf("shell: %s %s\n", lpOperation && *lpOperation ? lpOperation : "open", ShownPath(lpFile).c_str());
   std::fflush(stdout);
   if (!HandToDesktop(lpOperation, lpFile)) return reinterpret_cast<HINSTANCE>(static_cast<intptr_t>(SE_ERR_NOASSOC));
   return reinterpret_cast<HINSTANCE>(kOpened);

@@ -9,12 +9,13 @@
 #include "platform/geometry/feature_delete.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/shown_path.h"
 
 namespace platform {
 
 namespace {
 
-std::string Shown(const Part& part) { return text::ToUtf8Lossy(part.path); }
+std::string Shown(const Part& part) { return ShownPath(part.path); }
 
 bool Below(const ComponentOccurrence& component, const ComponentOccurrence& ancestor) {
   return component.key.rfind(ancestor.key + "/", 0) == 0;

@@ -5,6 +5,7 @@
 #include "platform/base/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/shown_path.h"
 
 namespace platform::drafting {
 
@@ -56,7 +57,7 @@ void CheckSheetName(const Part& part, const std::string& name, const DrawingShee
   }
   if (const DrawingSheet* other = FindSheet(part, name); other && other != renamed)
     throw HostError(HostStatus::InvalidArgument,
-                    "part " + text::ToUtf8Lossy(part.path) + " already has a sheet named " + Shown(name));
+                    "part " + ShownPath(part.path) + " already has a sheet named " + Shown(name));
 }
 
 void RenameSheet(DrawingSheet& sheet, const std::string& name) {

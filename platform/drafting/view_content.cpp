@@ -15,6 +15,7 @@
 #include "platform/base/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/shown_path.h"
 
 namespace platform::drafting {
 
@@ -101,7 +102,7 @@ ModelView Direction(const DraftingView& view) {
 Part& ShownPart(const DraftingView& view) {
   if (view.modelPartPath.empty()) return *view.owner;
   if (Part* part = Session::Get().FindPartByPath(view.modelPartPath)) return *part;
-  throw HostError(HostStatus::NotFound, Named(view) + " shows part " + text::ToUtf8Lossy(view.modelPartPath) +
+  throw HostError(HostStatus::NotFound, Named(view) + " shows part " + ShownPath(view.modelPartPath) +
                                             ", which is not open");
 }
 

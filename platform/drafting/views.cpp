@@ -10,6 +10,7 @@
 #include "platform/base/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/shown_path.h"
 
 namespace platform::drafting {
 
@@ -81,7 +82,7 @@ DraftingView& ModelViewOf(Part& part, const std::string& name) {
   for (DraftingView* view : ModelViewsOf(part))
     if (view->name == name) return *view;
   throw HostError(HostStatus::NotFound,
-                  "part " + text::ToUtf8Lossy(part.path) + " has no model view named " + Shown(name));
+                  "part " + ShownPath(part.path) + " has no model view named " + Shown(name));
 }
 
 DraftingView& AddBaseView(DrawingSheet& sheet, Part& modelPart, const std::string& modelView, double scale,

@@ -32,6 +32,7 @@
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/shown_path.h"
 
 namespace platform::files {
 
@@ -192,7 +193,7 @@ Part& OpenPart(const std::string& hostPath, std::vector<std::string>* notes) {
     std::error_code ec;
     if (!std::filesystem::exists(ToLocalPath(child), ec)) {
       if (notes)
-        notes->push_back("component file " + text::ToUtf8Lossy(child) + " of " + text::ToUtf8Lossy(part.path) +
+        notes->push_back("component file " + ShownPath(child) + " of " + ShownPath(part.path) +
                          " was not found");
       continue;
     }

@@ -8,6 +8,7 @@
 #include "platform/text/gbk.h"
 #include "platform/text/host_environment.h"
 #include "platform/text/host_path.h"
+#include "platform/text/shown_path.h"
 
 namespace platform::files {
 
@@ -36,7 +37,7 @@ std::string FindTemplate(const std::string& templateName) {
 
 Part& NewPartFromTemplate(const std::string& templateName, const std::string& newHostPath) {
   Session& session = Session::Get();
-  const std::string shown = text::ToUtf8Lossy(newHostPath);
+  const std::string shown = ShownPath(newHostPath);
   if (newHostPath.empty()) throw HostError(HostStatus::InvalidArgument, "no file name is given for the new part");
   if (session.FindPartByPath(newHostPath))
     throw HostError(HostStatus::InvalidArgument, "part " + shown + " is already open");

@@ -7,13 +7,14 @@
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/shown_path.h"
 
 namespace platform::files {
 
 void SavePartAs(Part& part, const std::string& newHostPath) {
   if (Part* other = Session::Get().FindPartByPath(newHostPath); other && other != &part)
     throw HostError(HostStatus::InvalidArgument,
-                    "part " + text::ToUtf8Lossy(newHostPath) + " is open; close it before saving over it");
+                    "part " + ShownPath(newHostPath) + " is open; close it before saving over it");
   const std::string oldPath = part.path;
   // The new name first: component files beside the part are recorded relative to it.
   part.path = newHostPath;

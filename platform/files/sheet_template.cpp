@@ -8,6 +8,7 @@
 #include "platform/files/part_file.h"
 #include "platform/base/host_error.h"
 #include "platform/text/gbk.h"
+#include "platform/text/shown_path.h"
 
 namespace platform::drafting {
 
@@ -23,7 +24,7 @@ std::string DefaultSheetName(const Part& part) {
 }  // namespace
 
 DrawingSheet& AddSheetFromTemplate(Part& part, const std::string& templateHostPath, const std::string& name) {
-  const std::string shown = text::ToUtf8Lossy(templateHostPath);
+  const std::string shown = ShownPath(templateHostPath);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(ToLocalPath(templateHostPath), ec))
     throw HostError(HostStatus::NotFound, "sheet template " + shown + " does not exist");

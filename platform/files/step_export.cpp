@@ -56,6 +56,7 @@
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/shown_path.h"
 
 namespace platform::files {
 
@@ -101,7 +102,7 @@ public:
     if (auto it = labels_.find(&part); it != labels_.end()) return it->second;
     if (std::find(stack_.begin(), stack_.end(), &part) != stack_.end())
       throw HostError(HostStatus::InvalidArgument,
-                      text::ToUtf8Lossy(part.path) + ": the part is a component of itself");
+                      ShownPath(part.path) + ": the part is a component of itself");
     stack_.push_back(&part);
     const std::string product = UniqueProductName(ProductNameOf(part));
     TDF_Label label;
@@ -180,7 +181,7 @@ private:
       // A component missing below it fails the export when the walk reaches it.
       return OpenPart(instance.partPath);
     } catch (const HostError& e) {
-      throw HostError(e.Status(), "component of " + text::ToUtf8Lossy(parent.path) + ": " + e.what());
+      throw HostError(e.Status(), "component of " + ShownPath(parent.path) + ": " + e.what());
     }
   }
 
@@ -267,7 +268,7 @@ void ExportStep(Part& root, const std::string& stepHostPath) {
   writer.SetLayerMode(true);
   if (!writer.Transfer(doc.Get(), STEPControl_AsIs))
     throw HostError(HostStatus::ModellingFailed,
-                    local + ": the STEP translator could not translate " + text::ToUtf8Lossy(root.path));
+                    local + ": the STEP translator could not translate " + ShownPath(root.path));
   builder.NameEntities(writer);
 
   Handle(StepData_StepModel) model = writer.ChangeWriter().Model();

@@ -53,6 +53,7 @@
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/shown_path.h"
 
 namespace platform::files {
 
@@ -170,7 +171,7 @@ private:
     const std::string path = folder_ + "\\" + unique + ".prt";
     if (Session::Get().FindPartByPath(path))
       throw HostError(HostStatus::InvalidArgument,
-                      text::ToUtf8Lossy(path) + ": a part of this name is already open; close it first");
+                      ShownPath(path) + ": a part of this name is already open; close it first");
     Part& part = Session::Get().NewPart(path);
     result_.parts.push_back(&part);
     return part;

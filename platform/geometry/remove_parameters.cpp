@@ -7,6 +7,7 @@
 #include "platform/geometry/feature.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/shown_path.h"
 
 namespace platform {
 
@@ -14,7 +15,7 @@ int RemoveParameters(Part& part, const std::vector<Body*>& bodies) {
   for (Body* body : bodies)
     if (body->owner != &part)
       throw HostError(HostStatus::InvalidArgument, "body " + std::to_string(body->GetTag()) + " is not in part " +
-                                                       text::ToUtf8Lossy(part.path));
+                                                       ShownPath(part.path));
   std::vector<Tag> doomed;
   for (const auto& object : part.Objects()) {
     auto* feature = dynamic_cast<Feature*>(object.get());

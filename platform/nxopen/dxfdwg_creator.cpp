@@ -12,6 +12,7 @@
 #include "platform/text/file_name.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
+#include "platform/text/shown_path.h"
 #include "platform/ui/messages.h"
 
 using platform::HostStatus;
@@ -45,10 +46,10 @@ NXObject* DxfdwgCreator::Commit() {
     if (!platform::text::FitsFileName(fileName))
       Throw(HostStatus::InvalidArgument, "DXF/DWG export: \"" + Utf8(fileName) + "\" cannot be a file name");
     platform::Part* part = platform::Session::Get().FindPartByPath(inputFile_);
-    if (!part) Throw(HostStatus::NotFound, "DXF/DWG export: the part " + Utf8(inputFile_) + " is not open");
+    if (!part) Throw(HostStatus::NotFound, "DXF/DWG export: the part " + platform::ShownPath(inputFile_) + " is not open");
     platform::DrawingSheet* sheet = platform::drafting::FindSheet(*part, drawingList_);
     if (!sheet)
-      Throw(HostStatus::NotFound, "DXF/DWG export: the part " + Utf8(inputFile_) + " has no sheet \"" +
+      Throw(HostStatus::NotFound, "DXF/DWG export: the part " + platform::ShownPath(inputFile_) + " has no sheet \"" +
                                       Utf8(drawingList_) + "\"");
     std::vector<std::string> undrawn;
     const platform::drafting::SheetDrawing flat = platform::drafting::DrawingOf(*sheet, &undrawn);
@@ -57,14 +58,15 @@ NXObject* DxfdwgCreator::Commit() {
     if (flat.views.empty())
       Throw(HostStatus::NoGeometry, "DXF/DWG export: the sheet \"" + Utf8(drawingList_) + "\" has no " +
                                         (undrawn.empty() ? "views" : "updated views (" + names + ")") + "; " +
-                                        Utf8(outputFile_) + " is not written");
+                                        platform::ShownPath(outputFile_) + " is not written");
     if (!undrawn.empty())
-      platform::ui::WriteSyslog("DXF/DWG export: views never updated are left out of " + outputFile_ + ": " +
-                                platform::text::ToGbk(names) + "\n");
+      platform::ui::WriteSyslog(platform::text::ToGbk("DXF/DWG export: views never updated are left out of " +
+                                                      platform::ShownPath(outputFile_) + ": " + names + "\n"));
     // Every revision is written as AutoCAD 2000, which every later reader opens.
     if (revision_ != AutoCADRevisionOptionsR2000)
-      platform::ui::WriteSyslog("DXF/DWG export: AutoCAD revision " + std::to_string(revision_) +
-                                " written as AutoCAD 2000 (AC1015): " + outputFile_ + "\n");
+      platform::ui::WriteSyslog(platform::text::ToGbk("DXF/DWG export: AutoCAD revision " + std::to_string(revision_) +
+                                                      " written as AutoCAD 2000 (AC1015): " +
+                                                      platform::ShownPath(outputFile_) + "\n"));
     platform::dwg::WriteDwgFile(platform::dwg::SheetToDwg(flat), platform::ToLocalPath(outputFile_));
   });
   return nullptr;

@@ -1,6 +1,8 @@
 // The BOM export on real bodies: rows, quantities, stock-kind codes and masses as
 // openpyxl reads the workbook back; bad input. Literals are GBK; journal and workbook
 // text is UTF-8.
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -262,4 +264,29 @@ TEST_F(BomExport, LockedWorkingCopyStopsBeforeAnyRuleAndLeavesNoResult) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].find("kzt.xlsx"), std::string::npos) << messages[0];
   EXPECT_FALSE(fs::exists(out / "frame.xlsx"));
+}
+
+TEST_F(BomExport, LibreOfficeOpensTheResultAndItsFormulaTotalsTheMass) {
+  Export(true);
+  // A profile of its own, so that runs in parallel do not share one.
+  const std::string command = "cd '" + out.string() + "' && soffice -env:UserInstallation=file://" + out.string() +
+                              "/profile --headless --convert-to csv:\"Text - txt - csv (StarCalc)\":44,34,76 "
+                              "--outdir csv frame.xlsx > convert.log 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0) << Bytes(out / "convert.log");
+  std::ifstream csv(out / "csv" / "frame.csv");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(csv, line);) lines.push_back(line);
+  ASSERT_GE(lines.size(), 5u) << Bytes(out / "convert.log");
+  // Unit masses as the column shows them (three decimals); the total is the template's
+  // formula, quantity times unit mass: 3 x 0.1872 kg for A, 1 x 0.0078 kg for B.
+  auto kg = [](double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    return std::string(text);
+  };
+  const double unitA = a1->Mass().mass / 1000, unitB = b->Mass().mass / 1000;
+  EXPECT_EQ(lines[3], Utf8("1,P-1,连接板,钢板(δ20×30×40),3,Q235,") + kg(unitA) + "," + kg(3 * unitA) + "," +
+                          Utf8("按图制作") + ",4");
+  EXPECT_EQ(lines[4], Utf8("2,P-2,立柱,方管(40×40×3),1,Q345,") + kg(unitB) + "," + kg(unitB) + "," + Utf8("外购件") + ",2");
+  EXPECT_EQ(lines[1].substr(0, 6), Utf8("序号"));
 }
