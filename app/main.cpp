@@ -3,6 +3,8 @@
 #include <exception>
 #include <string>
 
+#include <Standard_Failure.hxx>
+
 #include "app/commands.h"
 
 namespace {
@@ -46,6 +48,11 @@ int main(int argc, char** argv) {
     return 2;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "fabdoc: error: %s\n", e.what());
+    return 1;
+  } catch (const Standard_Failure& e) {
+    // Commands name their file where they can; this is the last stop before an abort.
+    const std::string file = args.empty() ? command : args.front();
+    std::fprintf(stderr, "fabdoc: error: %s: the modeller failed: %s\n", file.c_str(), e.GetMessageString());
     return 1;
   }
 }

@@ -51,10 +51,35 @@ unsigned RawValue(Enum value) {
   return raw;
 }
 
-// Checks one shape as it is referenced (orientation, kind), not its content.
+// Where a shape keeps its orientation, found by comparing two shapes that differ only in
+// it. A value the reader stored outside the enumeration is read there as bits: loading
+// it as the enumeration, which every copy of the shape does, is undefined behaviour.
+std::size_t OrientationOffset() {
+  static const std::size_t offset = [] {
+    static_assert(sizeof(TopAbs_Orientation) == sizeof(unsigned));
+    TopoDS_Shape forward, external;
+    forward.Orientation(TopAbs_FORWARD);
+    external.Orientation(TopAbs_EXTERNAL);
+    const auto* a = reinterpret_cast<const unsigned char*>(&forward);
+    const auto* b = reinterpret_cast<const unsigned char*>(&external);
+    std::size_t at = 0;
+    while (at + sizeof(unsigned) < sizeof(TopoDS_Shape) && a[at] == b[at]) ++at;
+    return at;
+  }();
+  return offset;
+}
+
+unsigned RawOrientation(const TopoDS_Shape& shape) {
+  unsigned raw;
+  std::memcpy(&raw, reinterpret_cast<const unsigned char*>(&shape) + OrientationOffset(), sizeof raw);
+  return raw;
+}
+
+// Checks one shape as it is referenced (orientation, kind), not its content. Call it
+// before the shape is copied.
 std::string ReferenceFault(const TopoDS_Shape& shape) {
   if (shape.TShape().IsNull()) return "a missing sub-shape";
-  if (RawValue(shape.Orientation()) > RawValue(TopAbs_EXTERNAL)) return "a bad orientation";
+  if (RawOrientation(shape) > RawValue(TopAbs_EXTERNAL)) return "a bad orientation";
   if (RawValue(shape.ShapeType()) > RawValue(TopAbs_VERTEX)) return "a bad shape type";
   if (!KindAgrees(shape)) return "a sub-shape of the wrong kind";
   return {};
@@ -113,9 +138,9 @@ std::string StructureFault(const TopoDS_Shape& root) {
       stack.pop_back();
       continue;
     }
+    if (std::string fault = ReferenceFault(top.children.Value()); !fault.empty()) return fault;
     const TopoDS_Shape child = top.children.Value();
     top.children.Next();
-    if (std::string fault = ReferenceFault(child); !fault.empty()) return fault;
     if (!MayContain(top.shape.ShapeType(), child.ShapeType())) return "a sub-shape that cannot sit in its parent";
     auto it = state.find(child.TShape().get());
     if (it == state.end()) enter(child);
