@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
@@ -91,7 +92,7 @@ bool Finite(const gp_XYZ& p) { return std::isfinite(p.X()) && std::isfinite(p.Y(
 // composed from the root down, every path (not every shape once), a vertex's point and a
 // face's surface as placed.
 std::string PlacedFault(const TopoDS_Shape& root) {
-  std::vector<TopoDS_Iterator> stack;
+  std::deque<TopoDS_Iterator> stack;
   stack.emplace_back(root, true, true);
   while (!stack.empty()) {
     TopoDS_Iterator& top = stack.back();
@@ -99,9 +100,9 @@ std::string PlacedFault(const TopoDS_Shape& root) {
       stack.pop_back();
       continue;
     }
+    if (std::string fault = ReferenceFault(top.Value()); !fault.empty()) return fault;
     const TopoDS_Shape child = top.Value();
     top.Next();
-    if (std::string fault = ReferenceFault(child); !fault.empty()) return fault;
     if (!Finite(child.Location().Transformation().TranslationPart())) return "a bad placement";
     if (child.ShapeType() == TopAbs_VERTEX && !Finite(BRep_Tool::Pnt(TopoDS::Vertex(child)).XYZ()))
       return "a vertex without a point";
@@ -120,15 +121,18 @@ std::string StructureFault(const TopoDS_Shape& root) {
   // Depth first; a shape met again while it is still open contains itself.
   enum class State { Open, Done };
   std::unordered_map<const TopoDS_TShape*, State> state;
+  // An iterator holds its current sub-shape, not yet checked: frames are made in place
+  // and never moved (a deque), since copying that sub-shape loads its orientation.
   struct Frame {
+    explicit Frame(const TopoDS_Shape& s) : shape(s), children(s, false, false) {}
     TopoDS_Shape shape;
     TopoDS_Iterator children;
   };
-  std::vector<Frame> stack;
+  std::deque<Frame> stack;
   auto enter = [&](const TopoDS_Shape& shape) {
     state[shape.TShape().get()] = State::Open;
     // Orientations and locations are not composed here: a bad one is refused first.
-    stack.push_back({shape, TopoDS_Iterator(shape, false, false)});
+    stack.emplace_back(shape);
   };
   enter(root);
   while (!stack.empty()) {
