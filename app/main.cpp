@@ -4,6 +4,8 @@
 #include <exception>
 #include <string>
 
+#include <Standard_Failure.hxx>
+
 #include "app/command_table.h"
 #include "app/version.h"
 
@@ -31,6 +33,11 @@ int Run(const Command& command, const Args& args) {
     return Refuse(e.what(), UsageLine(command) + "`fabdoc " + command.name + " --help` describes the arguments.\n");
   } catch (const std::exception& e) {
     std::fprintf(stderr, "fabdoc: error: %s\n", e.what());
+    return 1;
+  } catch (const Standard_Failure& e) {
+    // Commands name their file where they can; this is the last stop before an abort.
+    const std::string file = args.empty() ? command.name : args.front();
+    std::fprintf(stderr, "fabdoc: error: %s: the modeller failed: %s\n", file.c_str(), e.GetMessageString());
     return 1;
   }
 }

@@ -1,5 +1,5 @@
 // Seeded mutations of a part file's B-rep section, checksum recomputed, fed to the
-// part-file reader and then measured as `fabdoc info` would.
+// part-file reader; each part it accepts is worked out as a user would (part_workout.h).
 //   part_file_fuzz RUNS CRASH_DIR [SEED [raw]]
 // "raw" hands the shape section straight to OCCT's reader, as part files were read
 // before they were read in a child process first: that finds the files for the corpus.
@@ -13,6 +13,7 @@
 #include <GProp_GProps.hxx>
 #include <zlib.h>
 
+#include "fuzz/part_workout.h"
 #include "fuzz/supervisor.h"
 #include "platform/base/host_error.h"
 #include "platform/files/part_file.h"
@@ -121,16 +122,12 @@ int main(int argc, char** argv) {
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::string copy = (fs::temp_directory_path() / "fabdoc-fuzz-one.prt").string();
     std::ofstream(copy, std::ios::binary | std::ios::trunc) << bytes;
+    fuzz::StartAddOn();
     try {
-      auto part = files::ReadPart(ToHostPath(copy));
-      std::printf("read; measuring\n");
-      for (const auto& object : part->Objects())
-        if (auto* body = dynamic_cast<Body*>(object.get()); body && !body->Shape().IsNull()) body->Mass();
-      std::printf("measured\n");
-    } catch (const std::exception& e) {
-      std::printf("refused: %s\n", e.what());
-    } catch (const Standard_Failure& e) {
-      std::printf("measuring failed: %s\n", e.GetMessageString());
+      fuzz::WorkOutPart(copy, fs::temp_directory_path().string());
+      std::fprintf(stderr, "opened, measured, given attributes, drawn, saved and opened again\n");
+    } catch (const HostError& e) {
+      std::fprintf(stderr, "refused: %s\n", e.what());
     }
     return 0;
   }
@@ -144,15 +141,12 @@ int main(int argc, char** argv) {
   auto run = [&](const std::string& bytes) {
     if (raw) return ReadRaw(bytes);
     std::ofstream(casePath, std::ios::binary | std::ios::trunc) << bytes;
+    fuzz::StartAddOn();
     try {
-      auto part = files::ReadPart(ToHostPath(casePath));
-      for (const auto& object : part->Objects())
-        if (auto* body = dynamic_cast<Body*>(object.get()); body && !body->Shape().IsNull()) body->Mass();
+      fuzz::WorkOutPart(casePath, work);
       return fuzz::Outcome::Accepted;
     } catch (const HostError&) {
       return fuzz::Outcome::Refused;
-    } catch (const Standard_Failure&) {
-      return fuzz::Outcome::Refused;  // measured as info would: it reports the failure
     }
   };
   const auto figures = fuzz::RunCases(args.runs, [&](std::uint64_t n) { return Mutate(seed, n, salt); }, run, args.crashDir,

@@ -1,5 +1,6 @@
 // Seeded line damage to a small assembly STEP written by the export (a broken entity
-// reference, a stray quote or parenthesis, a deleted or repeated line), fed to the import.
+// reference, a stray quote or parenthesis, a deleted or repeated line), fed to the import;
+// the parts of an accepted file are written and worked out as a user would (part_workout.h).
 //   step_import_fuzz RUNS CRASH_DIR [SEED [raw]]
 // "raw" hands the file straight to OCCT's translator (read and transfer, no checks), as
 // the import did before: that finds the files for the corpus.
@@ -14,6 +15,7 @@
 #include <TDocStd_Document.hxx>
 #include <XCAFApp_Application.hxx>
 
+#include "fuzz/part_workout.h"
 #include "fuzz/supervisor.h"
 #include "platform/files/step_support.h"
 #include "platform/base/host_error.h"
@@ -113,14 +115,26 @@ int main(int argc, char** argv) {
     std::ofstream(casePath, std::ios::binary | std::ios::trunc) << bytes;
     if (raw) return TranslateRaw(casePath);
     Session::Get().Reset();
+    fuzz::StartAddOn();
+    const std::string folder = work + "/in";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::vector<std::string> written;
     try {
-      files::ReadStep(ToHostPath(casePath), ToHostPath(work + "/in"));
-      Session::Get().Reset();
-      return fuzz::Outcome::Accepted;
+      written = files::ImportStep(ToHostPath(casePath), ToHostPath(folder));
     } catch (const HostError&) {
       Session::Get().Reset();
       return fuzz::Outcome::Refused;
     }
+    // The top part first: opening it opens the others as its components.
+    try {
+      fuzz::WorkOutPart(ToLocalPath(written.front()), folder);
+    } catch (const HostError& e) {
+      std::fprintf(stderr, "an imported part does not open: %s\n", e.what());
+      std::abort();
+    }
+    Session::Get().Reset();
+    return fuzz::Outcome::Accepted;
   };
   const auto figures = fuzz::RunCases(args.runs, [&](std::uint64_t n) { return Damage(seed, n, salt); }, run, args.crashDir,
                                       "step", "step");

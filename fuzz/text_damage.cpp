@@ -1,5 +1,6 @@
 #include "fuzz/text_damage.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -12,17 +13,24 @@ std::string FileBytes(const std::filesystem::path& file) {
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-std::vector<std::string> SeedFiles(const std::string& folder, const std::string& extension) {
+std::vector<std::filesystem::path> SeedPaths(const std::string& folder, const std::string& extension) {
   const char* source = std::getenv("FABDOC_SOURCE_DIR");
   const std::filesystem::path dir = std::filesystem::path(source ? source : ".") / folder;
-  std::vector<std::string> seeds;
+  std::vector<std::filesystem::path> paths;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(dir, error))
-    if (entry.path().extension() == extension) seeds.push_back(FileBytes(entry.path()));
-  if (seeds.empty()) {
+    if (entry.path().extension() == extension) paths.push_back(entry.path());
+  if (paths.empty()) {
     std::fprintf(stderr, "no %s files in %s (set FABDOC_SOURCE_DIR)\n", extension.c_str(), dir.c_str());
     std::exit(2);
   }
+  std::sort(paths.begin(), paths.end());
+  return paths;
+}
+
+std::vector<std::string> SeedFiles(const std::string& folder, const std::string& extension) {
+  std::vector<std::string> seeds;
+  for (const auto& path : SeedPaths(folder, extension)) seeds.push_back(FileBytes(path));
   return seeds;
 }
 

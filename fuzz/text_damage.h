@@ -12,7 +12,10 @@ namespace fuzz {
 std::string FileBytes(const std::filesystem::path& file);
 
 // The seeds of a driver: the files ending in `extension` in the source tree's `folder`
-// (FABDOC_SOURCE_DIR, else the current folder). Exits naming the folder when none is there.
+// (FABDOC_SOURCE_DIR, else the current folder), in name order. Exits naming the folder
+// when none is there.
+std::vector<std::filesystem::path> SeedPaths(const std::string& folder, const std::string& extension);
+// Their bytes, in the same order.
 std::vector<std::string> SeedFiles(const std::string& folder, const std::string& extension);
 
 // One change at a random place: a byte changed, bytes cut out, one of `tokens` inserted,

@@ -27,12 +27,9 @@ tuhao_xiegai::~tuhao_xiegai() {
 int tuhao_xiegai::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void tuhao_xiegai::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    stringss_qian = dynamic_cast<StringBlock*>(top->FindBlock("stringss_qian"));
-    stringss_hou = dynamic_cast<StringBlock*>(top->FindBlock("stringss_hou"));
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  stringss_qian = kzt::find_block<StringBlock>(top, "stringss_qian");
+  stringss_hou = kzt::find_block<StringBlock>(top, "stringss_hou");
 }
 
 void tuhao_xiegai::dialogShown_cb() {

@@ -62,21 +62,18 @@ std::string wucanku::libraryFolder() {
 void wucanku::showPicture(const std::string& path) { drawingArea0->SetImage(path.c_str()); }
 
 void wucanku::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    tree_control0 = dynamic_cast<Tree*>(top->FindBlock("tree_control0"));
-    drawingArea0 = dynamic_cast<DrawingArea*>(top->FindBlock("drawingArea0"));
-    group = dynamic_cast<Group*>(top->FindBlock("group"));
-    toggle0 = dynamic_cast<Toggle*>(top->FindBlock("toggle0"));
-    manip0 = dynamic_cast<SpecifyOrientation*>(top->FindBlock("manip0"));
-    tree_control0->SetOnSelectHandler(make_callback(this, &wucanku::OnSelectCallback));
-    tree_control0->SetToolTipTextHandler(make_callback(this, &wucanku::ToolTipTextCallback));
-    tree_control0->SetOnMenuHandler(make_callback(this, &wucanku::OnMenuCallback));
-    tree_control0->SetOnMenuSelectionHandler(make_callback(this, &wucanku::OnMenuSelectionCallback));
-    currentParent = nullptr;
-    importedGroup = NULL_TAG;
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  tree_control0 = kzt::find_block<Tree>(top, "tree_control0");
+  drawingArea0 = kzt::find_block<DrawingArea>(top, "drawingArea0");
+  group = kzt::find_block<Group>(top, "group");
+  toggle0 = kzt::find_block<Toggle>(top, "toggle0");
+  manip0 = kzt::find_block<SpecifyOrientation>(top, "manip0");
+  tree_control0->SetOnSelectHandler(make_callback(this, &wucanku::OnSelectCallback));
+  tree_control0->SetToolTipTextHandler(make_callback(this, &wucanku::ToolTipTextCallback));
+  tree_control0->SetOnMenuHandler(make_callback(this, &wucanku::OnMenuCallback));
+  tree_control0->SetOnMenuSelectionHandler(make_callback(this, &wucanku::OnMenuSelectionCallback));
+  currentParent = nullptr;
+  importedGroup = NULL_TAG;
 }
 
 void wucanku::dialogShown_cb() {

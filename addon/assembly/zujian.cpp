@@ -40,21 +40,18 @@ zujian::~zujian() {
 int zujian::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void zujian::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group0 = dynamic_cast<Group*>(top->FindBlock("group0"));
-    enum0 = dynamic_cast<Enumeration*>(top->FindBlock("enum0"));
-    group01 = dynamic_cast<Group*>(top->FindBlock("group01"));
-    selection0 = dynamic_cast<SelectObject*>(top->FindBlock("selection0"));
-    moldno = dynamic_cast<StringBlock*>(top->FindBlock("moldno"));
-    moldname = dynamic_cast<StringBlock*>(top->FindBlock("moldname"));
-    beginname = dynamic_cast<StringBlock*>(top->FindBlock("beginname"));
-    toggle0 = dynamic_cast<Toggle*>(top->FindBlock("toggle0"));
-    kzt::set_solid_body_filter(selection0);
-    std::unique_ptr<PropertyList> properties(selection0->GetProperties());
-    properties->SetEnum("MaximumScope", 3);
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group0 = kzt::find_block<Group>(top, "group0");
+  enum0 = kzt::find_block<Enumeration>(top, "enum0");
+  group01 = kzt::find_block<Group>(top, "group01");
+  selection0 = kzt::find_block<SelectObject>(top, "selection0");
+  moldno = kzt::find_block<StringBlock>(top, "moldno");
+  moldname = kzt::find_block<StringBlock>(top, "moldname");
+  beginname = kzt::find_block<StringBlock>(top, "beginname");
+  toggle0 = kzt::find_block<Toggle>(top, "toggle0");
+  kzt::set_solid_body_filter(selection0);
+  std::unique_ptr<PropertyList> properties(selection0->GetProperties());
+  properties->SetEnum("MaximumScope", 3);
 }
 
 void zujian::dialogShown_cb() {

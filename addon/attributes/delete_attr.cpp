@@ -27,14 +27,11 @@ delete_attr::~delete_attr() {
 int delete_attr::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void delete_attr::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group0 = dynamic_cast<Group*>(top->FindBlock("group0"));
-    selection0 = dynamic_cast<SelectObject*>(top->FindBlock("selection0"));
-    toggle_qian = dynamic_cast<Toggle*>(top->FindBlock("toggle_qian"));
-    toggle_delete = dynamic_cast<Toggle*>(top->FindBlock("toggle_delete"));
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group0 = kzt::find_block<Group>(top, "group0");
+  selection0 = kzt::find_block<SelectObject>(top, "selection0");
+  toggle_qian = kzt::find_block<Toggle>(top, "toggle_qian");
+  toggle_delete = kzt::find_block<Toggle>(top, "toggle_delete");
 }
 
 void delete_attr::dialogShown_cb() {

@@ -53,23 +53,20 @@ delete_xiantong::~delete_xiantong() {
 int delete_xiantong::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void delete_xiantong::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group = dynamic_cast<Group*>(top->FindBlock("group"));
-    blockxuanzhe = dynamic_cast<SelectObject*>(top->FindBlock("blockxuanzhe"));
-    group0 = dynamic_cast<Group*>(top->FindBlock("group0"));
-    zongsu = dynamic_cast<StringBlock*>(top->FindBlock("zongsu"));
-    chongdie = dynamic_cast<StringBlock*>(top->FindBlock("chongdie"));
-    separator0 = dynamic_cast<Separator*>(top->FindBlock("separator0"));
-    group2 = dynamic_cast<Group*>(top->FindBlock("group2"));
-    blocktoggle0 = dynamic_cast<Toggle*>(top->FindBlock("blocktoggle0"));
-    blocktoggle_debei = dynamic_cast<Toggle*>(top->FindBlock("blocktoggle_debei"));
-    colorPicker0 = dynamic_cast<ObjectColorPicker*>(top->FindBlock("colorPicker0"));
-    kzt::set_solid_body_filter(blockxuanzhe);
-    kzt::UfSession uf;
-    UF_ASSEM_set_work_part(UF_PART_ask_display_part());
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group = kzt::find_block<Group>(top, "group");
+  blockxuanzhe = kzt::find_block<SelectObject>(top, "blockxuanzhe");
+  group0 = kzt::find_block<Group>(top, "group0");
+  zongsu = kzt::find_block<StringBlock>(top, "zongsu");
+  chongdie = kzt::find_block<StringBlock>(top, "chongdie");
+  separator0 = kzt::find_block<Separator>(top, "separator0");
+  group2 = kzt::find_block<Group>(top, "group2");
+  blocktoggle0 = kzt::find_block<Toggle>(top, "blocktoggle0");
+  blocktoggle_debei = kzt::find_block<Toggle>(top, "blocktoggle_debei");
+  colorPicker0 = kzt::find_block<ObjectColorPicker>(top, "colorPicker0");
+  kzt::set_solid_body_filter(blockxuanzhe);
+  kzt::UfSession uf;
+  UF_ASSEM_set_work_part(UF_PART_ask_display_part());
 }
 
 void delete_xiantong::dialogShown_cb() {}

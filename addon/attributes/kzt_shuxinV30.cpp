@@ -62,34 +62,31 @@ kzt_shuxinV30::~kzt_shuxinV30() {
 int kzt_shuxinV30::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void kzt_shuxinV30::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group1 = dynamic_cast<Group*>(top->FindBlock("group1"));
-    blockleixing = dynamic_cast<Enumeration*>(top->FindBlock("blockleixing"));
-    group = dynamic_cast<Group*>(top->FindBlock("group"));
-    blockxuanzhe = dynamic_cast<SelectObject*>(top->FindBlock("blockxuanzhe"));
-    group0 = dynamic_cast<Group*>(top->FindBlock("group0"));
-    blockgunge = dynamic_cast<StringBlock*>(top->FindBlock("blockgunge"));
-    jicheng = dynamic_cast<Button*>(top->FindBlock("jicheng"));
-    separator01 = dynamic_cast<Separator*>(top->FindBlock("separator01"));
-    blockPartName = dynamic_cast<StringBlock*>(top->FindBlock("blockPartName"));
-    blockPartNo = dynamic_cast<StringBlock*>(top->FindBlock("blockPartNo"));
-    blockbeizhu = dynamic_cast<StringBlock*>(top->FindBlock("blockbeizhu"));
-    blockCaiLiao = dynamic_cast<StringBlock*>(top->FindBlock("blockCaiLiao"));
-    blocksuling = dynamic_cast<StringBlock*>(top->FindBlock("blocksuling"));
-    blockRiqi = dynamic_cast<StringBlock*>(top->FindBlock("blockRiqi"));
-    separator0 = dynamic_cast<Separator*>(top->FindBlock("separator0"));
-    group2 = dynamic_cast<Group*>(top->FindBlock("group2"));
-    blocktoggle0 = dynamic_cast<Toggle*>(top->FindBlock("blocktoggle0"));
-    blocktoggle01 = dynamic_cast<Toggle*>(top->FindBlock("blocktoggle01"));
-    colorPicker0 = dynamic_cast<ObjectColorPicker*>(top->FindBlock("colorPicker0"));
-    blockbutton0 = dynamic_cast<Button*>(top->FindBlock("blockbutton0"));
-    button0 = dynamic_cast<Button*>(top->FindBlock("button0"));
-    kzt::set_solid_body_filter(blockxuanzhe);
-    kzt::UfSession uf;
-    UF_ASSEM_set_work_part(UF_PART_ask_display_part());
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group1 = kzt::find_block<Group>(top, "group1");
+  blockleixing = kzt::find_block<Enumeration>(top, "blockleixing");
+  group = kzt::find_block<Group>(top, "group");
+  blockxuanzhe = kzt::find_block<SelectObject>(top, "blockxuanzhe");
+  group0 = kzt::find_block<Group>(top, "group0");
+  blockgunge = kzt::find_block<StringBlock>(top, "blockgunge");
+  jicheng = kzt::find_block<Button>(top, "jicheng");
+  separator01 = kzt::find_block<Separator>(top, "separator01");
+  blockPartName = kzt::find_block<StringBlock>(top, "blockPartName");
+  blockPartNo = kzt::find_block<StringBlock>(top, "blockPartNo");
+  blockbeizhu = kzt::find_block<StringBlock>(top, "blockbeizhu");
+  blockCaiLiao = kzt::find_block<StringBlock>(top, "blockCaiLiao");
+  blocksuling = kzt::find_block<StringBlock>(top, "blocksuling");
+  blockRiqi = kzt::find_block<StringBlock>(top, "blockRiqi");
+  separator0 = kzt::find_block<Separator>(top, "separator0");
+  group2 = kzt::find_block<Group>(top, "group2");
+  blocktoggle0 = kzt::find_block<Toggle>(top, "blocktoggle0");
+  blocktoggle01 = kzt::find_block<Toggle>(top, "blocktoggle01");
+  colorPicker0 = kzt::find_block<ObjectColorPicker>(top, "colorPicker0");
+  blockbutton0 = kzt::find_block<Button>(top, "blockbutton0");
+  button0 = kzt::find_block<Button>(top, "button0");
+  kzt::set_solid_body_filter(blockxuanzhe);
+  kzt::UfSession uf;
+  UF_ASSEM_set_work_part(UF_PART_ask_display_part());
 }
 
 void kzt_shuxinV30::dialogShown_cb() {

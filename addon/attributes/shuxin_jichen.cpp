@@ -28,13 +28,10 @@ shuxin_jichen::~shuxin_jichen() {
 int shuxin_jichen::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void shuxin_jichen::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group0 = dynamic_cast<Group*>(top->FindBlock("group0"));
-    selection0 = dynamic_cast<SelectObject*>(top->FindBlock("selection0"));
-    kzt::set_solid_body_filter(selection0);
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group0 = kzt::find_block<Group>(top, "group0");
+  selection0 = kzt::find_block<SelectObject>(top, "selection0");
+  kzt::set_solid_body_filter(selection0);
 }
 
 void shuxin_jichen::dialogShown_cb() {}

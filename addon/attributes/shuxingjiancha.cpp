@@ -58,25 +58,22 @@ shuxingjiancha::~shuxingjiancha() {
 int shuxingjiancha::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void shuxingjiancha::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group = dynamic_cast<Group*>(top->FindBlock("group"));
-    blockxuanzhe = dynamic_cast<SelectObject*>(top->FindBlock("blockxuanzhe"));
-    group0 = dynamic_cast<Group*>(top->FindBlock("group0"));
-    blockwu = dynamic_cast<StringBlock*>(top->FindBlock("blockwu"));
-    blockgai = dynamic_cast<StringBlock*>(top->FindBlock("blockgai"));
-    separator01 = dynamic_cast<Separator*>(top->FindBlock("separator01"));
-    group2 = dynamic_cast<Group*>(top->FindBlock("group2"));
-    blocktoggle_wu = dynamic_cast<Toggle*>(top->FindBlock("blocktoggle_wu"));
-    colorPicker_wu = dynamic_cast<ObjectColorPicker*>(top->FindBlock("colorPicker_wu"));
-    separator011 = dynamic_cast<Separator*>(top->FindBlock("separator011"));
-    separator0111 = dynamic_cast<Separator*>(top->FindBlock("separator0111"));
-    blocktoggle_gai = dynamic_cast<Toggle*>(top->FindBlock("blocktoggle_gai"));
-    colorPicker_gai = dynamic_cast<ObjectColorPicker*>(top->FindBlock("colorPicker_gai"));
-    blockbutton0 = dynamic_cast<Button*>(top->FindBlock("blockbutton0"));
-    kzt::set_solid_body_filter(blockxuanzhe);
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group = kzt::find_block<Group>(top, "group");
+  blockxuanzhe = kzt::find_block<SelectObject>(top, "blockxuanzhe");
+  group0 = kzt::find_block<Group>(top, "group0");
+  blockwu = kzt::find_block<StringBlock>(top, "blockwu");
+  blockgai = kzt::find_block<StringBlock>(top, "blockgai");
+  separator01 = kzt::find_block<Separator>(top, "separator01");
+  group2 = kzt::find_block<Group>(top, "group2");
+  blocktoggle_wu = kzt::find_block<Toggle>(top, "blocktoggle_wu");
+  colorPicker_wu = kzt::find_block<ObjectColorPicker>(top, "colorPicker_wu");
+  separator011 = kzt::find_block<Separator>(top, "separator011");
+  separator0111 = kzt::find_block<Separator>(top, "separator0111");
+  blocktoggle_gai = kzt::find_block<Toggle>(top, "blocktoggle_gai");
+  colorPicker_gai = kzt::find_block<ObjectColorPicker>(top, "colorPicker_gai");
+  blockbutton0 = kzt::find_block<Button>(top, "blockbutton0");
+  kzt::set_solid_body_filter(blockxuanzhe);
 }
 
 void shuxingjiancha::dialogShown_cb() {}

@@ -34,19 +34,16 @@ bom::~bom() {
 int bom::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void bom::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group1 = dynamic_cast<Group*>(top->FindBlock("group1"));
-    enum0 = dynamic_cast<Enumeration*>(top->FindBlock("enum0"));
-    group2 = dynamic_cast<Group*>(top->FindBlock("group2"));
-    selection0 = dynamic_cast<SelectObject*>(top->FindBlock("selection0"));
-    label0 = dynamic_cast<Label*>(top->FindBlock("label0"));
-    filepath = dynamic_cast<FolderSelection*>(top->FindBlock("filepath"));
-    group3 = dynamic_cast<Group*>(top->FindBlock("group3"));
-    toggle0 = dynamic_cast<Toggle*>(top->FindBlock("toggle0"));
-    kzt::set_solid_body_filter(selection0);
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group1 = kzt::find_block<Group>(top, "group1");
+  enum0 = kzt::find_block<Enumeration>(top, "enum0");
+  group2 = kzt::find_block<Group>(top, "group2");
+  selection0 = kzt::find_block<SelectObject>(top, "selection0");
+  label0 = kzt::find_block<Label>(top, "label0");
+  filepath = kzt::find_block<FolderSelection>(top, "filepath");
+  group3 = kzt::find_block<Group>(top, "group3");
+  toggle0 = kzt::find_block<Toggle>(top, "toggle0");
+  kzt::set_solid_body_filter(selection0);
 }
 
 void bom::show_selection_for_source() { kzt::set_shown(selection0, kzt::get_enum(enum0) == 0); }

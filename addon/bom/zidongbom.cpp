@@ -54,15 +54,12 @@ zidongbom::~zidongbom() {
 int zidongbom::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void zidongbom::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group0 = dynamic_cast<Group*>(top->FindBlock("group0"));
-    selection0 = dynamic_cast<SelectObject*>(top->FindBlock("selection0"));
-    group01 = dynamic_cast<Group*>(top->FindBlock("group01"));
-    expression0 = dynamic_cast<ExpressionBlock*>(top->FindBlock("expression0"));
-    kzt::set_solid_body_filter(selection0);
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group0 = kzt::find_block<Group>(top, "group0");
+  selection0 = kzt::find_block<SelectObject>(top, "selection0");
+  group01 = kzt::find_block<Group>(top, "group01");
+  expression0 = kzt::find_block<ExpressionBlock>(top, "expression0");
+  kzt::set_solid_body_filter(selection0);
 }
 
 void zidongbom::dialogShown_cb() {}

@@ -66,25 +66,22 @@ BlockStyler2D::~BlockStyler2D() {
 int BlockStyler2D::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void BlockStyler2D::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group1 = dynamic_cast<Group*>(top->FindBlock("group1"));
-    enum0 = dynamic_cast<Enumeration*>(top->FindBlock("enum0"));
-    tuhao = dynamic_cast<StringBlock*>(top->FindBlock("tuhao"));
-    ming = dynamic_cast<StringBlock*>(top->FindBlock("ming"));
-    chong = dynamic_cast<Group*>(top->FindBlock("chong"));
-    selection0 = dynamic_cast<SelectObject*>(top->FindBlock("selection0"));
-    ming_new = dynamic_cast<StringBlock*>(top->FindBlock("ming_new"));
-    tuhao_new = dynamic_cast<StringBlock*>(top->FindBlock("tuhao_new"));
-    beifen = dynamic_cast<Group*>(top->FindBlock("beifen"));
-    label0 = dynamic_cast<Label*>(top->FindBlock("label0"));
-    filepath_lujin = dynamic_cast<FolderSelection*>(top->FindBlock("filepath_lujin"));
-    ming_qz = dynamic_cast<StringBlock*>(top->FindBlock("ming_qz"));
-    set_components_filter(selection0);
-    const kzt::UfSession uf;
-    UF_ASSEM_set_work_part(UF_PART_ask_display_part());
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group1 = kzt::find_block<Group>(top, "group1");
+  enum0 = kzt::find_block<Enumeration>(top, "enum0");
+  tuhao = kzt::find_block<StringBlock>(top, "tuhao");
+  ming = kzt::find_block<StringBlock>(top, "ming");
+  chong = kzt::find_block<Group>(top, "chong");
+  selection0 = kzt::find_block<SelectObject>(top, "selection0");
+  ming_new = kzt::find_block<StringBlock>(top, "ming_new");
+  tuhao_new = kzt::find_block<StringBlock>(top, "tuhao_new");
+  beifen = kzt::find_block<Group>(top, "beifen");
+  label0 = kzt::find_block<Label>(top, "label0");
+  filepath_lujin = kzt::find_block<FolderSelection>(top, "filepath_lujin");
+  ming_qz = kzt::find_block<StringBlock>(top, "ming_qz");
+  set_components_filter(selection0);
+  const kzt::UfSession uf;
+  UF_ASSEM_set_work_part(UF_PART_ask_display_part());
 }
 
 void BlockStyler2D::dialogShown_cb() {

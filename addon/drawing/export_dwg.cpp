@@ -21,6 +21,7 @@
 #include "host/gbk_text.h"
 #include "host/message.h"
 #include "host/scoped_destroy.h"
+#include "host/report_status.h"
 #include "host/uf_session.h"
 
 namespace {
@@ -133,7 +134,9 @@ int export_dwg() {
   UF_PART_ask_part_name(UF_PART_ask_display_part(), partPath);
   const std::string folder = kzt::dwg_output_folder(partPath);
   if (!folder_exists(folder)) _mkdir(folder.c_str());
-  UF_PART_save();
+  // The translator reads the part file: a save that failed leaves it the sheets as last saved.
+  if (const int saved = UF_PART_save(); saved != 0)
+    kzt::show_message("部件未能保存(" + uf_fail_message(saved) + "),DWG按上次保存的部件导出");
   // "folder\." exists only when the folder is one: a file of that name is in the way.
   if (!folder_exists(folder + "\\.")) {
     if (!sheets.empty()) kzt::show_message("无法创建文件夹 " + folder + ",未导出DWG");

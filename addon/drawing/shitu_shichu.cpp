@@ -76,20 +76,17 @@ shitu_shichu::~shitu_shichu() {
 int shitu_shichu::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void shitu_shichu::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group0 = dynamic_cast<Group*>(top->FindBlock("group0"));
-    shitu = dynamic_cast<SelectObject*>(top->FindBlock("shitu"));
-    group01 = dynamic_cast<Group*>(top->FindBlock("group01"));
-    boy = dynamic_cast<SelectObject*>(top->FindBlock("boy"));
-    group011 = dynamic_cast<Group*>(top->FindBlock("group011"));
-    enum0 = dynamic_cast<Enumeration*>(top->FindBlock("enum0"));
-    set_maximum_scope(shitu);
-    set_maximum_scope(boy);
-    kzt::set_solid_body_filter(boy);
-    set_view_filter(shitu);
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group0 = kzt::find_block<Group>(top, "group0");
+  shitu = kzt::find_block<SelectObject>(top, "shitu");
+  group01 = kzt::find_block<Group>(top, "group01");
+  boy = kzt::find_block<SelectObject>(top, "boy");
+  group011 = kzt::find_block<Group>(top, "group011");
+  enum0 = kzt::find_block<Enumeration>(top, "enum0");
+  set_maximum_scope(shitu);
+  set_maximum_scope(boy);
+  kzt::set_solid_body_filter(boy);
+  set_view_filter(shitu);
 }
 
 void shitu_shichu::dialogShown_cb() {}

@@ -3,8 +3,11 @@
 // Apply, and the launcher. Each class keeps its own members and forwards here.
 #pragma once
 #include <exception>
+#include <stdexcept>
+#include <string>
 
 #include <NXOpen/BlockStyler_BlockDialog.hxx>
+#include <NXOpen/BlockStyler_CompositeBlock.hxx>
 #include <NXOpen/Callback.hxx>
 #include <NXOpen/UI.hxx>
 
@@ -46,6 +49,18 @@ NXOpen::BlockStyler::BlockDialog* create_dialog(NXOpen::UI* ui, const char* dial
     throw;
   }
   return dialog;
+}
+
+// The block `id` as the kind the class uses it. The host throws, naming the file, when
+// the file lacks the block; this throws when the file holds it as another kind. Called
+// from initialize_cb, which lets both go to the host: it then does not show the dialog,
+// whose callbacks would use a block it does not have, and Show's error box says why.
+template <class T>
+T* find_block(NXOpen::BlockStyler::CompositeBlock* top, const char* id) {
+  NXOpen::BlockStyler::UIBlock* block = top->FindBlock(id);
+  if (T* typed = dynamic_cast<T*>(block)) return typed;
+  throw std::runtime_error(std::string("block \"") + id + "\" is a " + block->Type().GetText() +
+                           ", of no use where the dialog needs it");
 }
 
 // A class's Show: modal, response ignored, a standard exception ends in the error box.

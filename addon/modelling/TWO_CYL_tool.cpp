@@ -34,15 +34,12 @@ TWO_CYL_tool::~TWO_CYL_tool() {
 int TWO_CYL_tool::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void TWO_CYL_tool::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group0 = dynamic_cast<Group*>(top->FindBlock("group0"));
-    point0 = dynamic_cast<SpecifyPoint*>(top->FindBlock("point0"));
-    point01 = dynamic_cast<SpecifyPoint*>(top->FindBlock("point01"));
-    group = dynamic_cast<Group*>(top->FindBlock("group"));
-    expression0 = dynamic_cast<ExpressionBlock*>(top->FindBlock("expression0"));
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group0 = kzt::find_block<Group>(top, "group0");
+  point0 = kzt::find_block<SpecifyPoint>(top, "point0");
+  point01 = kzt::find_block<SpecifyPoint>(top, "point01");
+  group = kzt::find_block<Group>(top, "group");
+  expression0 = kzt::find_block<ExpressionBlock>(top, "expression0");
 }
 
 void TWO_CYL_tool::dialogShown_cb() {}

@@ -48,25 +48,22 @@ boark::~boark() {
 int boark::Show() { return kzt::show_dialog(theBlockDialog); }
 
 void boark::initialize_cb() {
-  kzt::guarded([&] {
-    CompositeBlock* top = theBlockDialog->TopBlock();
-    group0 = dynamic_cast<Group*>(top->FindBlock("group0"));
-    manip0 = dynamic_cast<SpecifyOrientation*>(top->FindBlock("manip0"));
-    group = dynamic_cast<Group*>(top->FindBlock("group"));
-    double0 = dynamic_cast<DoubleBlock*>(top->FindBlock("double0"));
-    group3 = dynamic_cast<Group*>(top->FindBlock("group3"));
-    dim_X1 = dynamic_cast<LinearDimension*>(top->FindBlock("dim_X1"));
-    dim_X2 = dynamic_cast<LinearDimension*>(top->FindBlock("dim_X2"));
-    dim_Y1 = dynamic_cast<LinearDimension*>(top->FindBlock("dim_Y1"));
-    dim_Y2 = dynamic_cast<LinearDimension*>(top->FindBlock("dim_Y2"));
-    dim_Z1 = dynamic_cast<LinearDimension*>(top->FindBlock("dim_Z1"));
-    dim_Z2 = dynamic_cast<LinearDimension*>(top->FindBlock("dim_Z2"));
-    workPart = theSession->Parts()->Work();
-    displayPart = theSession->Parts()->Display();
-    feature_created = false;
-    block_feature = nullptr;
-    return 0;
-  }, 0);
+  CompositeBlock* top = theBlockDialog->TopBlock();
+  group0 = kzt::find_block<Group>(top, "group0");
+  manip0 = kzt::find_block<SpecifyOrientation>(top, "manip0");
+  group = kzt::find_block<Group>(top, "group");
+  double0 = kzt::find_block<DoubleBlock>(top, "double0");
+  group3 = kzt::find_block<Group>(top, "group3");
+  dim_X1 = kzt::find_block<LinearDimension>(top, "dim_X1");
+  dim_X2 = kzt::find_block<LinearDimension>(top, "dim_X2");
+  dim_Y1 = kzt::find_block<LinearDimension>(top, "dim_Y1");
+  dim_Y2 = kzt::find_block<LinearDimension>(top, "dim_Y2");
+  dim_Z1 = kzt::find_block<LinearDimension>(top, "dim_Z1");
+  dim_Z2 = kzt::find_block<LinearDimension>(top, "dim_Z2");
+  workPart = theSession->Parts()->Work();
+  displayPart = theSession->Parts()->Display();
+  feature_created = false;
+  block_feature = nullptr;
 }
 
 void boark::dialogShown_cb() {

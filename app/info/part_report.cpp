@@ -11,6 +11,7 @@
 #include "platform/drafting/view_content.h"
 #include "platform/drafting/view_edits.h"
 #include "platform/geometry/body.h"
+#include "platform/geometry/caught_error.h"
 #include "platform/objects/color_table.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
@@ -44,24 +45,39 @@ json AttributesJson(Object& object) {
   return result;
 }
 
+// Volume, mass and box; null for a body without geometry, which the file may hold.
+void AddMeasurements(Object& object, json& result) {
+  result["volume"] = result["mass"] = result["box"] = nullptr;
+  if (BodyOf(object).Shape().IsNull()) return;
+  try {
+    const MassProperties mass = LocatedMass(object);
+    const Box box = LocatedAxisBox(object);
+    result["volume"] = mass.volume;
+    result["mass"] = mass.mass;
+    result["box"] = {box.min[0], box.min[1], box.min[2], box.max[0], box.max[1], box.max[2]};
+  } catch (...) {
+    const HostError error = CaughtAsHostError();
+    throw HostError(error.Status(), Local(object.owner ? object.owner->path : std::string()) + ": body " +
+                                        std::to_string(object.GetTag()) + " \"" + U(Session::Get().NameOf(object)) +
+                                        "\": " + error.what());
+  }
+}
+
 json BodyJson(Object& object) {
   Session& session = Session::Get();
   Body& body = BodyOf(object);
   const Display& display = session.DisplayOf(object);
-  const MassProperties mass = LocatedMass(object);
-  const Box box = LocatedAxisBox(object);
-  return {{"tag", object.GetTag()},
-          {"name", U(session.NameOf(object))},
-          {"layer", display.layer},
-          {"color", display.color},
-          {"blanked", display.blanked},
-          {"translucency", display.translucency},
-          {"attributes", AttributesJson(object)},
-          {"volume", mass.volume},
-          {"mass", mass.mass},
-          {"box", {box.min[0], box.min[1], box.min[2], box.max[0], box.max[1], box.max[2]}},
-          {"faces", body.FaceCount()},
-          {"edges", body.EdgeCount()}};
+  json result = {{"tag", object.GetTag()},
+                 {"name", U(session.NameOf(object))},
+                 {"layer", display.layer},
+                 {"color", display.color},
+                 {"blanked", display.blanked},
+                 {"translucency", display.translucency},
+                 {"attributes", AttributesJson(object)}};
+  AddMeasurements(object, result);
+  result["faces"] = body.FaceCount();
+  result["edges"] = body.EdgeCount();
+  return result;
 }
 
 json ComponentJson(ComponentOccurrence& occ) {
@@ -193,16 +209,19 @@ namespace {
 void AppendBodies(std::string& out, const json& bodies, const std::string& indent) {
   char line[512];
   for (const auto& b : bodies) {
-    const auto& box = b["box"];
-    std::snprintf(line, sizeof line,
-                  "%sbody %u \"%s\" layer %d colour %d%s  volume %.1f mm3  mass %.1f g  "
-                  "box %.1f x %.1f x %.1f  faces %d edges %d\n",
-                  indent.c_str(), b["tag"].get<unsigned>(), b["name"].get<std::string>().c_str(),
-                  b["layer"].get<int>(), b["color"].get<int>(), b["blanked"].get<bool>() ? " blanked" : "",
-                  b["volume"].get<double>(), b["mass"].get<double>(),
-                  box[3].get<double>() - box[0].get<double>(), box[4].get<double>() - box[1].get<double>(),
-                  box[5].get<double>() - box[2].get<double>(), b["faces"].get<int>(), b["edges"].get<int>());
+    std::snprintf(line, sizeof line, "%sbody %u \"%s\" layer %d colour %d%s  ", indent.c_str(),
+                  b["tag"].get<unsigned>(), b["name"].get<std::string>().c_str(), b["layer"].get<int>(),
+                  b["color"].get<int>(), b["blanked"].get<bool>() ? " blanked" : "");
     out += line;
+    if (const auto& box = b["box"]; !box.is_null()) {
+      std::snprintf(line, sizeof line, "volume %.1f mm3  mass %.1f g  box %.1f x %.1f x %.1f  ",
+                    b["volume"].get<double>(), b["mass"].get<double>(), box[3].get<double>() - box[0].get<double>(),
+                    box[4].get<double>() - box[1].get<double>(), box[5].get<double>() - box[2].get<double>());
+      out += line;
+    } else {
+      out += "no geometry  ";
+    }
+    out += "faces " + std::to_string(b["faces"].get<int>()) + " edges " + std::to_string(b["edges"].get<int>()) + "\n";
     for (const auto& [title, value] : b["attributes"].items())
       out += indent + "    " + title + " = " + value.get<std::string>() + "\n";
   }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <Standard_Failure.hxx>
+
 #include "app/journal/selectors.h"
 #include "app/journal/values.h"
 #include "platform/base/host_error.h"
@@ -65,6 +67,9 @@ void Runner::RunLine(const Line& line) {
   } catch (const std::exception& e) {
     StopIfFailed();
     throw JournalError(journal_.path, line.number, e.what());
+  } catch (const Standard_Failure& e) {
+    StopIfFailed();
+    throw JournalError(journal_.path, line.number, std::string("the modeller failed: ") + e.GetMessageString());
   }
   StopIfFailed();
 }
@@ -126,7 +131,7 @@ void Runner::RunAction(const Line& line) {
   frames_.push_back({&line.children, 0, &line});
   try {
     platform::ui::RunAction(line.args[0].text);
-  } catch (const std::exception& e) {
+  } catch (...) {
     frames_.pop_back();
     StopIfFailed();
     throw;

@@ -11,31 +11,15 @@
 
 #include "platform/base/host_error.h"
 #include "platform/text/write_fence.h"
+#include "platform/base/stale_temporaries.h"
 
 namespace platform::files {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Temporaries of this target that saves killed before their rename left behind: those
-// whose process is gone. A save still running in another process keeps its own.
-void RemoveStaleTemporaries(const fs::path& folder, const std::string& prefix) {
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(folder, ec)) {
-    const std::string name = entry.path().filename().string();
-    if (name.compare(0, prefix.size(), prefix) != 0) continue;
-    const std::string pid = name.substr(prefix.size());
-    if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
-    const pid_t owner = static_cast<pid_t>(std::stol(pid));
-    if (owner == ::getpid() || (::kill(owner, 0) != 0 && errno == ESRCH)) fs::remove(entry.path(), ec);
-  }
-}
-
-}  // namespace
-
 void WriteFileAtomically(const std::string& localPath, const std::string& displayPath,
-                         const std::function<void(std::ostream&)>& write) {
+                         const std::function<void(std::ostream&)>& write,
+                         const std::function<void(const std::string&)>& verify) {
   CheckWrite(localPath);
   const fs::path target(localPath);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -43,8 +27,7 @@ void WriteFileAtomically(const std::string& localPath, const std::string& displa
   if (!fs::is_directory(folder, ec))
     throw HostError(HostStatus::FileError,
                     displayPath + ": folder " + folder.string() + " does not exist");
-  const std::string tempPrefix = "." + target.filename().string() + ".tmp-";
-  const fs::path temp = folder / (tempPrefix + std::to_string(::getpid()));
+  const fs::path temp = TemporaryBeside(target);
   auto fail = [&](const std::string& why) {
     fs::remove(temp, ec);
     throw HostError(HostStatus::FileError, displayPath + ": " + why + "; the previous file is unchanged");
@@ -67,8 +50,15 @@ void WriteFileAtomically(const std::string& localPath, const std::string& displa
     ::fsync(fd);
     ::close(fd);
   }
+  if (verify) {
+    try {
+      verify(temp.string());
+    } catch (const std::exception& e) {
+      fail(e.what());
+    }
+  }
   if (std::rename(temp.c_str(), target.c_str()) != 0) fail(std::string("cannot replace the file (") + std::strerror(errno) + ")");
-  RemoveStaleTemporaries(folder, tempPrefix);
+  RemoveStaleTemporaries(target);
 }
 
 }  // namespace platform::files

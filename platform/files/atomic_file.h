@@ -11,7 +11,10 @@ namespace platform::files {
 // into place. On any failure (the callback throws, the disk is full, the folder cannot
 // be written) the temporary file is removed, the target is untouched, and a HostError
 // naming `displayPath` (UTF-8) is thrown.
+// `verify`, when given, is called with the temporary file's path once it is on disk and
+// before the rename; what it throws fails the write the same way.
 void WriteFileAtomically(const std::string& localPath, const std::string& displayPath,
-                         const std::function<void(std::ostream&)>& write);
+                         const std::function<void(std::ostream&)>& write,
+                         const std::function<void(const std::string&)>& verify = {});
 
 }  // namespace platform::files

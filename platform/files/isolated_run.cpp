@@ -161,7 +161,7 @@ struct ChildGuard {
 std::optional<std::string> UseItemsCheckedInIsolation(std::size_t count,
                                                       const std::function<std::string(std::size_t)>& checkItem,
                                                       const std::function<void(std::size_t)>& useItem,
-                                                      const IsolationLimits& limits) {
+                                                      const IsolationLimits& limits, std::size_t* failedItem) {
   if (count == 0) return std::nullopt;
   int fds[2];
   if (::pipe(fds) != 0) return std::string(kCannotStart) + std::strerror(errno) + ")";
@@ -186,6 +186,7 @@ std::optional<std::string> UseItemsCheckedInIsolation(std::size_t count,
   }
   while (!report.Ended()) report.Next();  // the rest of a refusal, or the end
   const int status = guard.Wait();
+  if (failedItem) *failedItem = report.Passed();
   if (report.Refusal()) return report.Refusal()->empty() ? std::string("the reader failed") : *report.Refusal();
   if (auto death = Death(status, limits)) return death;
   if (used < count) return std::string("the reader stopped on it");

@@ -23,10 +23,12 @@ std::optional<std::string> FailureInIsolation(const std::function<std::string()>
 // process calls `useItem(i)` for each item as soon as the child has passed it: the two
 // overlap. Items are used in order and only after their check; on a failure no further
 // item is used and the reason is returned (the items used so far are the caller's to
-// drop). An exception from `useItem` stops the child and goes to the caller.
+// drop). An exception from `useItem` stops the child and goes to the caller. On a
+// failure `failedItem`, when given, is the item the child refused or died on.
 std::optional<std::string> UseItemsCheckedInIsolation(std::size_t count,
                                                       const std::function<std::string(std::size_t)>& checkItem,
                                                       const std::function<void(std::size_t)>& useItem,
-                                                      const IsolationLimits& limits = {});
+                                                      const IsolationLimits& limits = {},
+                                                      std::size_t* failedItem = nullptr);
 
 }  // namespace platform::files

@@ -25,9 +25,9 @@
 #include "platform/assemblies/occurrence_overrides.h"
 #include "platform/base/host_error.h"
 #include "platform/files/atomic_file.h"
+#include "platform/files/body_trial.h"
 #include "platform/files/isolated_run.h"
 #include "platform/files/part_codec.h"
-#include "platform/files/shape_sanity.h"
 #include "platform/files/shape_section.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
@@ -41,6 +41,7 @@ namespace {
 constexpr char kMagic[] = "FABDOC-PART ";
 constexpr int kFormatVersion = 3;
 constexpr char kTrailer[] = "END\n";
+constexpr char kNothingLoaded[] = "; nothing was loaded";
 
 void PutU64(std::string& out, std::uint64_t v) {
   for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
@@ -81,6 +82,28 @@ std::string Serialise(const Part& part) {
   return out;
 }
 
+// The body that uses shape `index`, as the description names it, for messages.
+std::string ShapeLabel(const nlohmann::json& description, std::size_t index) {
+  const auto objects = description.find("objects");
+  if (objects != description.end() && objects->is_array())
+    for (const auto& object : *objects) {
+      const auto shape = object.find("shape");
+      if (!object.is_object() || shape == object.end() || !shape->is_number_integer() ||
+          shape->get<long long>() != static_cast<long long>(index))
+        continue;
+      const auto name = object.find("name");
+      const auto pid = object.find("pid");
+      std::string label = "body";
+      if (name != object.end() && name->is_string() && !name->get<std::string>().empty())
+        label += " \"" + name->get<std::string>() + "\"";
+      if (pid != object.end() && pid->is_number_unsigned()) label += " (id " + std::to_string(pid->get<unsigned long long>()) + ")";
+      return label;
+    }
+  return "shape " + std::to_string(index);
+}
+
+std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& hostPath, const std::string& where);
+
 }  // namespace
 
 void SavePart(Part& part, const std::string& hostPath) {
@@ -92,15 +115,28 @@ void SavePart(Part& part, const std::string& hostPath) {
     throw HostError(HostStatus::FileError, local + ": the part file is read-only; it was not saved");
   FoldOccurrences(part);
   const std::string bytes = Serialise(part);
-  WriteFileAtomically(local, local, [&](std::ostream& out) {
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  });
+  // What was written must open again before it replaces the previous file: a body the
+  // writer cannot store as it holds it would otherwise cost the whole part.
+  auto readsBack = [&](const std::string& written) {
+    try {
+      ReadPartFile(written, hostPath, local);
+    } catch (const HostError& e) {
+      std::string why = e.what();
+      if (why.starts_with(local + ": ")) why.erase(0, local.size() + 2);
+      if (why.ends_with(kNothingLoaded)) why.resize(why.size() - std::strlen(kNothingLoaded));
+      throw HostError(HostStatus::FileError, "what was written does not open again (" + why + ")");
+    }
+  };
+  WriteFileAtomically(
+      local, local, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); },
+      readsBack);
   part.modified = false;
 }
 
-std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
-  const std::string local = ToLocalPath(hostPath);
-  const std::string where = local;
+namespace {
+
+// Reads the file at `local` as the part `hostPath`; errors name `where`.
+std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& hostPath, const std::string& where) {
   std::ifstream in(local, std::ios::binary);
   if (!in) {
     std::error_code ec;
@@ -109,7 +145,7 @@ std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
   }
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   auto bad = [&](const std::string& why) {
-    return HostError(HostStatus::BadPartFile, where + ": " + why + "; nothing was loaded");
+    return HostError(HostStatus::BadPartFile, where + ": " + why + kNothingLoaded);
   };
   const size_t magicLen = std::strlen(kMagic);
   if (bytes.compare(0, magicLen, kMagic) != 0)
@@ -154,9 +190,13 @@ std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
   IsolationLimits limits;
   limits.seconds = 10 + static_cast<unsigned>(shapeLen >> 20);
   limits.extraMemory = (std::size_t(1) << 30) + 64 * shapeLen;
+  // What the host will do with each body is tried in the child too: a body that crashes
+  // or hangs a measurement, or that could not be saved again, is refused now.
   auto check = [&](std::size_t piece) {
-    for (const TopoDS_Shape& shape : ReadShapePiece((*pieces)[piece], version))
-      if (std::string fault = TopologyFault(shape); !fault.empty()) return fault;
+    const auto read = ReadShapePiece((*pieces)[piece], version);
+    for (std::size_t i = 0; i < read.size(); ++i)
+      if (std::string fault = BodyTrialFault(read[i]); !fault.empty())
+        return version < kFirstFormatWithPiecePerBody ? ShapeLabel(description, i) + ": " + fault : fault;
     return std::string();
   };
   std::vector<TopoDS_Shape> shapes;
@@ -165,11 +205,14 @@ std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
   };
   auto damagedShapes = [&](const std::string& why) { return bad("damaged shapes (" + why + ")"); };
   std::optional<std::string> failure;
+  std::size_t failedPiece = 0;
   try {
-    failure = UseItemsCheckedInIsolation(pieces->size(), check, use, limits);
+    failure = UseItemsCheckedInIsolation(pieces->size(), check, use, limits, &failedPiece);
   } catch (const Standard_Failure& e) {
     throw damagedShapes(e.GetMessageString());
   }
+  // Format 3 keeps a piece per body: the body is named even when the child died on it.
+  if (failure && version >= kFirstFormatWithPiecePerBody) failure = ShapeLabel(description, failedPiece) + ": " + *failure;
   if (failure) throw damagedShapes(*failure);
   try {
     return DecodePart(description, shapes, version, hostPath, where);
@@ -179,6 +222,13 @@ std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
     if (e.Status() == HostStatus::BadPartFile) throw bad(e.what());
     throw bad(std::string("damaged part description (") + e.what() + ")");
   }
+}
+
+}  // namespace
+
+std::unique_ptr<Part> ReadPart(const std::string& hostPath) {
+  const std::string local = ToLocalPath(hostPath);
+  return ReadPartFile(local, hostPath, local);
 }
 
 Part& OpenPart(const std::string& hostPath, std::vector<std::string>* notes) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
@@ -51,10 +52,35 @@ unsigned RawValue(Enum value) {
   return raw;
 }
 
-// Checks one shape as it is referenced (orientation, kind), not its content.
+// Where a shape keeps its orientation, found by comparing two shapes that differ only in
+// it. A value the reader stored outside the enumeration is read there as bits: loading
+// it as the enumeration, which every copy of the shape does, is undefined behaviour.
+std::size_t OrientationOffset() {
+  static const std::size_t offset = [] {
+    static_assert(sizeof(TopAbs_Orientation) == sizeof(unsigned));
+    TopoDS_Shape forward, external;
+    forward.Orientation(TopAbs_FORWARD);
+    external.Orientation(TopAbs_EXTERNAL);
+    const auto* a = reinterpret_cast<const unsigned char*>(&forward);
+    const auto* b = reinterpret_cast<const unsigned char*>(&external);
+    std::size_t at = 0;
+    while (at + sizeof(unsigned) < sizeof(TopoDS_Shape) && a[at] == b[at]) ++at;
+    return at;
+  }();
+  return offset;
+}
+
+unsigned RawOrientation(const TopoDS_Shape& shape) {
+  unsigned raw;
+  std::memcpy(&raw, reinterpret_cast<const unsigned char*>(&shape) + OrientationOffset(), sizeof raw);
+  return raw;
+}
+
+// Checks one shape as it is referenced (orientation, kind), not its content. Call it
+// before the shape is copied.
 std::string ReferenceFault(const TopoDS_Shape& shape) {
   if (shape.TShape().IsNull()) return "a missing sub-shape";
-  if (RawValue(shape.Orientation()) > RawValue(TopAbs_EXTERNAL)) return "a bad orientation";
+  if (RawOrientation(shape) > RawValue(TopAbs_EXTERNAL)) return "a bad orientation";
   if (RawValue(shape.ShapeType()) > RawValue(TopAbs_VERTEX)) return "a bad shape type";
   if (!KindAgrees(shape)) return "a sub-shape of the wrong kind";
   return {};
@@ -66,7 +92,7 @@ bool Finite(const gp_XYZ& p) { return std::isfinite(p.X()) && std::isfinite(p.Y(
 // composed from the root down, every path (not every shape once), a vertex's point and a
 // face's surface as placed.
 std::string PlacedFault(const TopoDS_Shape& root) {
-  std::vector<TopoDS_Iterator> stack;
+  std::deque<TopoDS_Iterator> stack;
   stack.emplace_back(root, true, true);
   while (!stack.empty()) {
     TopoDS_Iterator& top = stack.back();
@@ -74,9 +100,9 @@ std::string PlacedFault(const TopoDS_Shape& root) {
       stack.pop_back();
       continue;
     }
+    if (std::string fault = ReferenceFault(top.Value()); !fault.empty()) return fault;
     const TopoDS_Shape child = top.Value();
     top.Next();
-    if (std::string fault = ReferenceFault(child); !fault.empty()) return fault;
     if (!Finite(child.Location().Transformation().TranslationPart())) return "a bad placement";
     if (child.ShapeType() == TopAbs_VERTEX && !Finite(BRep_Tool::Pnt(TopoDS::Vertex(child)).XYZ()))
       return "a vertex without a point";
@@ -95,15 +121,18 @@ std::string StructureFault(const TopoDS_Shape& root) {
   // Depth first; a shape met again while it is still open contains itself.
   enum class State { Open, Done };
   std::unordered_map<const TopoDS_TShape*, State> state;
+  // An iterator holds its current sub-shape, not yet checked: frames are made in place
+  // and never moved (a deque), since copying that sub-shape loads its orientation.
   struct Frame {
+    explicit Frame(const TopoDS_Shape& s) : shape(s), children(s, false, false) {}
     TopoDS_Shape shape;
     TopoDS_Iterator children;
   };
-  std::vector<Frame> stack;
+  std::deque<Frame> stack;
   auto enter = [&](const TopoDS_Shape& shape) {
     state[shape.TShape().get()] = State::Open;
     // Orientations and locations are not composed here: a bad one is refused first.
-    stack.push_back({shape, TopoDS_Iterator(shape, false, false)});
+    stack.emplace_back(shape);
   };
   enter(root);
   while (!stack.empty()) {
@@ -113,9 +142,9 @@ std::string StructureFault(const TopoDS_Shape& root) {
       stack.pop_back();
       continue;
     }
+    if (std::string fault = ReferenceFault(top.children.Value()); !fault.empty()) return fault;
     const TopoDS_Shape child = top.children.Value();
     top.children.Next();
-    if (std::string fault = ReferenceFault(child); !fault.empty()) return fault;
     if (!MayContain(top.shape.ShapeType(), child.ShapeType())) return "a sub-shape that cannot sit in its parent";
     auto it = state.find(child.TShape().get());
     if (it == state.end()) enter(child);

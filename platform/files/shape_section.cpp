@@ -4,7 +4,10 @@
 #include <streambuf>
 
 #include <BinTools.hxx>
+#include <Standard_Failure.hxx>
 #include <TopoDS_Iterator.hxx>
+
+#include "platform/files/shape_sanity.h"
 
 namespace platform::files {
 
@@ -37,12 +40,16 @@ void PutU64(std::string& out, std::uint64_t v) {
 
 }  // namespace
 
+std::string WriteShapePiece(const TopoDS_Shape& shape) {
+  std::ostringstream stream(std::ios::binary);
+  BinTools::Write(shape, stream, false, false, BinTools_FormatVersion_CURRENT);
+  return stream.str();
+}
+
 std::string WriteShapeSection(const std::vector<TopoDS_Shape>& shapes) {
   std::string section;
   for (const TopoDS_Shape& shape : shapes) {
-    std::ostringstream stream(std::ios::binary);
-    BinTools::Write(shape, stream, false, false, BinTools_FormatVersion_CURRENT);
-    const std::string bytes = stream.str();
+    const std::string bytes = WriteShapePiece(shape);
     PutU64(section, bytes.size());
     section += bytes;
   }
@@ -67,12 +74,16 @@ std::optional<std::vector<std::string_view>> ShapeSectionPieces(std::string_view
 std::vector<TopoDS_Shape> ReadShapePiece(std::string_view piece, int version) {
   ViewBuffer buffer(piece);
   std::istream stream(&buffer);
-  TopoDS_Shape read;
-  BinTools::Read(read, stream);
-  if (version >= kFirstFormatWithPiecePerBody) return {read};
-  std::vector<TopoDS_Shape> shapes;  // the bodies are the children of one compound
-  for (TopoDS_Iterator it(read, false, false); it.More(); it.Next()) shapes.push_back(it.Value());
-  return shapes;
+  // Read in place: a shape is not copied before its orientation has been checked.
+  std::vector<TopoDS_Shape> shapes(1);
+  BinTools::Read(shapes.front(), stream);
+  if (version >= kFirstFormatWithPiecePerBody) return shapes;
+  const TopoDS_Shape& compound = shapes.front();  // the bodies are its children
+  if (std::string fault = TopologyFault(compound); !fault.empty())
+    throw Standard_Failure(fault.c_str());
+  std::vector<TopoDS_Shape> children;
+  for (TopoDS_Iterator it(compound, false, false); it.More(); it.Next()) children.push_back(it.Value());
+  return children;
 }
 
 }  // namespace platform::files

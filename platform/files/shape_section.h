@@ -14,6 +14,9 @@ namespace platform::files {
 // The first format whose shape section holds one stream per body.
 constexpr int kFirstFormatWithPiecePerBody = 3;
 
+// One shape as format 3 stores it (without its length).
+std::string WriteShapePiece(const TopoDS_Shape& shape);
+
 // The section of format 3: for each shape, its length (u64, little-endian) and stream.
 std::string WriteShapeSection(const std::vector<TopoDS_Shape>& shapes);
 

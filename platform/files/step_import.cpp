@@ -42,6 +42,7 @@
 
 #include "platform/base/host_error.h"
 #include "platform/files/isolated_run.h"
+#include "platform/files/body_trial.h"
 #include "platform/files/part_file.h"
 #include "platform/files/step_entities.h"
 #include "platform/files/step_load_check.h"
@@ -375,9 +376,15 @@ StepImport Translate(const std::string& text, const std::string& local, const st
 // crash it, so every import runs in a child process first. Nothing when it went well.
 std::optional<std::string> FailureToTranslate(const std::string& text, const std::string& local,
                                               const std::string& hostFolder) {
+  // The host measures and saves what it imports: each body is tried here first.
   auto trial = [&] {
     try {
-      Translate(text, local, hostFolder);
+      for (Part* part : Translate(text, local, hostFolder).parts)
+        for (const auto& object : part->Objects())
+          if (const auto* body = dynamic_cast<const Body*>(object.get()))
+            if (std::string fault = BodyTrialFault(body->Shape()); !fault.empty())
+              return local + ": body \"" + text::ToUtf8Lossy(body->name) + "\" of product \"" +
+                     text::ToUtf8Lossy(HostFileStem(part->path)) + "\": " + fault + "; nothing was imported";
     } catch (const HostError& e) {
       return std::string(e.what());
     }

@@ -25,6 +25,7 @@
 #include <NXOpen/NXObjectManager.hxx>
 
 #include "platform/nxopen/host_calls.h"
+#include "platform/text/gbk.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/dialog_file.h"
 
@@ -102,7 +103,17 @@ UIBlock* BlockDialog::Wrap(void* block) {
 void BlockDialog::AddApplyHandler(const Apply& cb) { impl_->dialog->apply = [cb] { return cb(); }; }
 void BlockDialog::AddOkHandler(const Ok& cb) { impl_->dialog->ok = [cb] { return cb(); }; }
 void BlockDialog::AddCancelHandler(const Cancel& cb) { impl_->dialog->cancel = [cb] { return cb(); }; }
-void BlockDialog::AddInitializeHandler(const Initialize& cb) { impl_->dialog->initialize = [cb] { cb(); }; }
+// What initialize throws (a block the file lacks or holds as another kind) keeps the
+// dialog from being shown. Its text is the add-on's, GBK; the toolkit's errors are UTF-8.
+void BlockDialog::AddInitializeHandler(const Initialize& cb) {
+  impl_->dialog->initialize = [cb] {
+    try {
+      cb();
+    } catch (const std::exception& e) {
+      throw platform::HostError(platform::HostStatus::FileError, platform::text::ToUtf8Lossy(e.what()));
+    }
+  };
+}
 void BlockDialog::AddDialogShownHandler(const DialogShown& cb) { impl_->dialog->shown = [cb] { cb(); }; }
 
 void BlockDialog::AddUpdateHandler(const Update& cb) {

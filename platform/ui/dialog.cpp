@@ -162,7 +162,18 @@ void Dialog::Show() {
   open_ = true;
   closedByOk_ = false;
   try {
-    if (initialize) initialize();
+    // A dialog whose class could not find its blocks in the file (one missing, or of
+    // another kind) is not shown: its callbacks would use blocks it does not have.
+    if (initialize) {
+      try {
+        initialize();
+      } catch (const std::exception& e) {
+        const std::string why = e.what();
+        throw HostError(HostStatus::FileError,
+                        (why.find(fileName_) == std::string::npos ? "dialog " + fileName_ + ": " : "") + why +
+                            "; the dialog was not shown");
+      }
+    }
     if (shown) shown();
     driver->RunDialog(*this);
   } catch (...) {

@@ -9,6 +9,7 @@
 
 #include "platform/base/host_error.h"
 #include "platform/text/write_fence.h"
+#include "platform/base/stale_temporaries.h"
 #include "platform/workbook/workbook_error.h"
 
 namespace platform::workbook {
@@ -116,7 +117,7 @@ void Package::Remove(const std::string& part) {
 
 void Package::Write(const fs::path& file) const {
   const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  const fs::path temp = folder / ("." + file.filename().string() + ".tmp-" + std::to_string(::getpid()));
+  const fs::path temp = TemporaryBeside(file);
   std::error_code ec;
   auto fail = [&](const std::string& why) {
     fs::remove(temp, ec);
@@ -152,6 +153,8 @@ void Package::Write(const fs::path& file) const {
   SyncToDisk(temp);
   if (std::rename(temp.c_str(), file.c_str()) != 0) fail(std::strerror(errno));
   SyncToDisk(folder);
+  // Saves killed before their rename, zip_close's own temporary included.
+  RemoveStaleTemporaries(file);
 }
 
 }  // namespace platform::workbook

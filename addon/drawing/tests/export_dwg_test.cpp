@@ -192,6 +192,25 @@ action 2D
   EXPECT_NE(Shown("message").front().find(Utf8("frameCAD工程图")), std::string::npos) << Shown("message").front();
 }
 
+TEST_F(ExportDwg, APartThatCannotBeSavedIsSaidAndTheSheetsAsLastSavedAreWritten) {
+  // The part changed since its last save and its file is read-only: the save fails, the
+  // translator reads the file as it is, and the user is told.
+  part->attributes.Set("CHANGED", "1");
+  part->modified = true;
+  fs::permissions(fs::path(folder) / "frame.prt", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  RunCapturing(u8R"J(
+action 2D
+  pick none
+)J");
+  fs::permissions(fs::path(folder) / "frame.prt", fs::perms::owner_write, fs::perm_options::add);
+  ASSERT_EQ(Shown("message").size(), 1u);
+  EXPECT_NE(Shown("message").front().find(Utf8("部件未能保存")), std::string::npos) << Shown("message").front();
+  EXPECT_NE(Shown("message").front().find("read-only"), std::string::npos) << Shown("message").front();
+  EXPECT_TRUE(part->modified) << "nothing saved it";
+  dwg_test::ExpectBothReadersAgree(outDir / fs::path(u8"机架-1.dwg"), Expected("机架-1"));
+}
+
 TEST(ExportDwgNames, FolderBesideThePartAndSafeFileNames) {
   EXPECT_EQ(kzt::dwg_output_folder("D:\\work\\frame.prt"), "D:\\work\\frameCAD工程图");
   EXPECT_EQ(kzt::dwg_output_folder("D:\\a.b\\frame"), "D:\\a.b\\frameCAD工程图") << "a dot in a folder name is no extension";

@@ -5,10 +5,12 @@
 #include <fstream>
 
 #include "platform/base/host_error.h"
+#include "platform/geometry/body.h"
 #include "platform/files/part_file.h"
 #include "platform/files/step_import.h"
 #include "platform/text/host_path.h"
 #include "tests/support/test_model.h"
+#include "tests/support/unchecked_shapes.h"
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -69,4 +71,75 @@ TEST_F(DamagedFiles, StepFilesThatCrashedTheTranslatorAreRefusedNamingThemAndAnE
     }
     EXPECT_TRUE(session().Parts().empty()) << file;
   }
+}
+
+// Files whose bodies the reader passed and whose first measurement then crashed (SIGSEGV),
+// aborted (an uncaught modeller exception) or ran for minutes: now each body is measured
+// in the reader's child, so the file is refused naming the body, and nothing is open.
+TEST_F(DamagedFiles, BodiesThatCrashOrHangAMeasurementAreRefusedNamingTheBody) {
+  const auto corpus = Corpus("measured");
+  ASSERT_EQ(corpus.size(), 3u) << "FABDOC_SOURCE_DIR must point at the sources";
+  for (const auto& file : corpus) {
+    const std::string local = CopyAs(file, dir, "量-" + file.filename().string());
+    try {
+      files::OpenPart(ToHostPath(local));
+      ADD_FAILURE() << file << " was opened";
+    } catch (const HostError& e) {
+      const std::string what = e.what();
+      EXPECT_EQ(e.Status(), HostStatus::BadPartFile) << what;
+      EXPECT_EQ(what.rfind(local + ": damaged shapes (body ", 0), 0u) << what;
+    }
+    EXPECT_TRUE(session().Parts().empty()) << file;
+  }
+}
+
+namespace {
+
+std::string Bytes(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+// One byte of a product's part made a curve's direction overflow: the old reader took it
+// as a direction of length zero, the writer stored that, and the saved file never opened
+// again. Now the reader refuses it, and a save whose file would not open again leaves
+// the previous file as it was.
+TEST_F(DamagedFiles, ABodyTheWriterCannotStoreIsRefusedOnOpenAndNeverReplacesAFile) {
+  const char* source = std::getenv("FABDOC_SOURCE_DIR");
+  ASSERT_NE(source, nullptr);
+  const fs::path damaged = fs::path(source) / "platform/files/tests/corpus/resave-loses.prt";
+  const std::string local = CopyAs(damaged, dir, "resave-loses.prt");
+  try {
+    files::OpenPart(ToHostPath(local));
+    ADD_FAILURE() << "the damaged part was opened";
+  } catch (const HostError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind(local + ": damaged shapes (body ", 0), 0u) << e.what();
+    EXPECT_NE(std::string(e.what()).find("written back"), std::string::npos) << e.what();
+  }
+  EXPECT_TRUE(session().Parts().empty());
+
+  // A sound part saved once; then its body is given the damaged shapes and saved again.
+  const std::string target = dir + "/frame.prt";
+  Part& part = session().NewPart(ToHostPath(target));
+  fabdoc_test::AddBox(part, 0, 0, 0, 100, 50, 8, "plate");
+  files::SavePart(part, part.path);
+  const std::string before = Bytes(target);
+  for (const TopoDS_Shape& shape : fabdoc_test::UncheckedShapes(damaged)) fabdoc_test::AddBox(part, 0, 0, 0, 1, 1, 1).SetShape(shape);
+  try {
+    files::SavePart(part, part.path);
+    ADD_FAILURE() << "a part that would not open again was saved";
+  } catch (const HostError& e) {
+    const std::string what = e.what();
+    EXPECT_NE(what.find("does not open again"), std::string::npos) << what;
+    EXPECT_NE(what.find("the previous file is unchanged"), std::string::npos) << what;
+  }
+  EXPECT_EQ(Bytes(target), before);
+  for (const auto& entry : fs::directory_iterator(dir))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
+  session().Reset();
+  Part& reopened = files::OpenPart(ToHostPath(target));
+  ASSERT_EQ(reopened.Objects().size(), 1u);
+  EXPECT_NEAR(dynamic_cast<Body&>(*reopened.Objects().front()).Mass().volume, 100 * 50 * 8, 1e-6);
 }

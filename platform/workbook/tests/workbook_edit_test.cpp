@@ -1,6 +1,9 @@
 // Writing cells into a copy of the BOM template and reading them back with openpyxl:
 // what was written is there with its type, and everything else the template held stays.
 #include <cmath>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -132,6 +135,31 @@ TEST(WorkbookEdit, SaveAsLeavesTheOpenedFileUntouched) {
   EXPECT_EQ(CellValue(ReadWithOpenpyxl(folder.Path() / "result.xlsx"), kSheet, "B4"), "A");
   // Only the two workbooks are left: no temporary file beside them.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+}
+
+// A save killed before its rename leaves its temporary, and one of libzip's beside it
+// when the kill came while the archive was written: the next save of the file removes
+// those whose process is gone, and leaves a running save's alone.
+TEST(WorkbookEdit, SavingRemovesTheTemporariesOfKilledSaves) {
+  ScratchFolder folder;
+  const auto copy = folder.CopyOfTemplate();
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string name = "." + copy.filename().string() + ".tmp-";
+  const auto stale = folder.Path() / (name + std::to_string(gone));
+  const auto staleOfLibzip = folder.Path() / (name + std::to_string(gone) + ".Xa9bQ2");
+  const auto running = folder.Path() / (name + std::to_string(::getppid()) + ".Xa9bQ2");
+  const auto other = folder.Path() / (name + "notes");
+  for (const auto& file : {stale, staleOfLibzip, running, other}) std::ofstream(file) << "partial";
+  Workbook book = Workbook::Open(copy);
+  book.WriteText(1, 4, 2, "A");
+  book.Save();
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_FALSE(std::filesystem::exists(staleOfLibzip));
+  EXPECT_TRUE(std::filesystem::exists(running));
+  EXPECT_TRUE(std::filesystem::exists(other));
+  EXPECT_EQ(CellValue(ReadWithOpenpyxl(copy), kSheet, "B4"), "A");
 }
 
 TEST(WorkbookEdit, ClosingWithoutSaveWritesNothing) {

@@ -109,6 +109,48 @@ TEST(WorkbookErrors, DamagedArchivesOfTheCorpusAreRefusedNamingTheFile) {
   EXPECT_GE(seen, 1);
 }
 
+// Workbook XML that pugixml reads and every XML reader refuses (openpyxl refused the BOM
+// exported from such a template, after the export had reported success).
+TEST(WorkbookErrors, XmlThatIsNotWellFormedIsRefusedAsUnreadable) {
+  const char* source = std::getenv("FABDOC_SOURCE_DIR");
+  ASSERT_NE(source, nullptr) << "FABDOC_SOURCE_DIR must point at the sources";
+  ScratchFolder folder;
+  const fs::path given = folder.Path() / "bom-template-bad-xml.xlsx";
+  fs::copy_file(fs::path(source) / "platform/workbook/tests/damaged/bom-template-bad-xml.xlsx", given);
+  ExpectProblem(WorkbookProblem::NotAWorkbook, "xl/workbook.xml is not readable XML", [&] { Workbook::Open(given); });
+
+  const Package good = Package::Read(BomTemplate());
+  const std::string workbook = good.Get("xl/workbook.xml");
+  const auto sheetsAt = workbook.find("<sheets>");
+  ASSERT_NE(sheetsAt, std::string::npos);
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"bytes-not-utf8.xlsx", "<definedNames><definedName name=\"x\">\xff\xfe</definedName></definedNames>"},
+      {"surrogate.xlsx", "<definedNames><definedName name=\"&#xD800;\">A1</definedName></definedNames>"},
+      {"control-reference.xlsx", "<definedNames><definedName name=\"x\">&#1;</definedName></definedNames>"},
+      {"undeclared-prefix.xlsx", "<x14:fileVersion/>"},
+      {"attribute-twice.xlsx", "<bookViews><workbookView activeTab=\"0\" activeTab=\"1\"/></bookViews>"},
+  };
+  for (const auto& [name, insert] : cases) {
+    Package damaged = good;
+    damaged.Put("xl/workbook.xml", std::string(workbook).insert(sheetsAt, insert));
+    const fs::path file = folder.Path() / name;
+    damaged.Write(file);
+    const std::string before = FileBytes(file);
+    ExpectProblem(WorkbookProblem::NotAWorkbook, name + ": not a workbook (part xl/workbook.xml is not readable XML", [&] {
+      Workbook book = Workbook::Open(file);
+      book.WriteText(1, 4, 2, "A");
+      book.Save();
+    });
+    EXPECT_EQ(FileBytes(file), before) << name;
+  }
+  // What the editor writes itself still reads: declared prefixes and an escaped tab pass.
+  Package fine = good;
+  fine.Put("xl/workbook.xml", std::string(workbook).insert(sheetsAt, "<r:x xmlns:r=\"urn:r\" a=\"&#9;\"/>"));
+  const fs::path fineFile = folder.Path() / "declared.xlsx";
+  fine.Write(fineFile);
+  EXPECT_NO_THROW(Workbook::Open(fineFile));
+}
+
 TEST(WorkbookErrors, CellsThatDoNotExistAndValuesACellCannotHold) {
   ScratchFolder folder;
   Workbook book = Workbook::Open(folder.CopyOfTemplate());

@@ -1,0 +1,16 @@
+#pragma once
+// What the host will do with a body once it holds it, tried first where a crash or a hang
+// costs nothing (a child process, files/isolated_run.h): the shape's structure, writing
+// it back and reading that again, its measurements, and the probes the unfold makes.
+#include <string>
+
+#include <TopoDS_Shape.hxx>
+
+namespace platform::files {
+
+// Empty when the host can keep, measure and save the shape; else what failed. A null
+// shape (a body without geometry) passes. May crash or hang on a damaged shape: call it
+// in isolation only.
+std::string BodyTrialFault(const TopoDS_Shape& shape);
+
+}  // namespace platform::files
