@@ -10,7 +10,7 @@ namespace {
 const char* kUsage =
     "usage: fabdoc run JOURNAL [--startup DIR]\n"
     "       fabdoc info PART [--json]\n"
-    "       fabdoc import MODEL.step DIR [--partial]\n"
+    "       fabdoc import MODEL.step DIR [--up y|z] [--partial] [--warnings]\n"
     "       fabdoc export PART OUT.step\n"
     "       fabdoc example frame DIR\n"
     "       fabdoc render PART OUTDIR [--sheet NAME]... [--format pdf|svg|png]\n"
