@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include <uf_curve.h>
 #include <uf_modl.h>
 #include <uf_mtx.h>
+#include <uf_obj.h>
 #include <uf_ps.h>
 #include <uf_ui.h>
 #include <uf_vec.h>
@@ -142,6 +144,19 @@ void 得到体积(tag_t body, double accuracy, double& volume, double& mass) {
   if (!EvalMass(body, accuracy, amount, kilograms)) return;
   volume = amount * kCubicMetresToMm3;
   mass = kilograms * kKilogramsToGrams;
+}
+
+std::string no_volume_refusal(tag_t body) {
+  double amount = 0, kilograms = 0;
+  if (!EvalMass(body, kVolumeAccuracyFloor, amount, kilograms)) return std::string();
+  const double volume = amount * kCubicMetresToMm3;
+  if (std::abs(volume) >= kNoVolume) return std::string();
+  char name[UF_OBJ_NAME_BUFSIZE] = "";
+  UF_OBJ_ask_name(body, name);
+  char text[400];
+  std::snprintf(text, sizeof text,
+                "实体 %u %s 没有体积 (%.3g mm3),不能指定材料规格:\n请在模型中修复或删除该实体", body, name, volume);
+  return text;
 }
 
 void 得到面积(tag_t face, double accuracy, double& area) {
