@@ -219,3 +219,31 @@ TEST_F(DrawingProduction, SubAssemblyTotalCountsItsOccurrences) {
   EXPECT_TRUE(Has(cells, "1")) << "quantity";
   EXPECT_TRUE(Has(cells, "FRAME"));
 }
+
+TEST_F(DrawingProduction, APartNamedWithoutNameAndNumberIsToldWhatToDoAndTheRestGoOn) {
+  // Parts as another system names them: no NAME-N, so no drawing number can be made;
+  // the message names the file and the two ways out. Numbered parts are drawn as ever.
+  root = &session().NewPart(HostPath("P-0.prt"));
+  const char* stems[] = {"tube 30x30x2 900mm leg", "P-PLATE-2", "P-BASE-1"};
+  for (int i = 0; i < 3; ++i) {
+    Part& part = session().NewPart(HostPath(std::string(stems[i]) + ".prt"));
+    MakeToDrawing(AddBox(part, 0, 0, 0, 100, 50, 20), i == 0 ? "leg" : stems[i]);
+    files::SavePart(part, part.path);
+    Instance inst;
+    inst.partPath = part.path;
+    inst.instanceName = inst.name = stems[i];
+    inst.transform = Transform::Translation(300.0 * i, 0, 0);
+    root->AddInstance(inst);
+  }
+  files::SavePart(*root, root->path);
+  session().SetDisplayed(root);
+  Run(kComponentModeRun);
+  std::vector<std::string> unnamed;
+  for (const std::string& message : Shown("message"))
+    if (message.find(Utf8("零件无名称属性,无法创建图号")) == 0) unnamed.push_back(message);
+  ASSERT_EQ(unnamed.size(), 1u);
+  EXPECT_NE(unnamed[0].find("tube 30x30x2 900mm leg"), std::string::npos) << unnamed[0];
+  EXPECT_NE(unnamed[0].find(Utf8("名称-编号")), std::string::npos) << unnamed[0];
+  EXPECT_NE(unnamed[0].find(Utf8("重命名组件")), std::string::npos) << unnamed[0];
+  EXPECT_EQ(kzt::sheet_names(), (std::vector<std::string>{"000-2-PLATE", "000-1-BASE", "000-0-总图"}));
+}
