@@ -147,8 +147,8 @@ action new_zujianV1
 
 class BatchSplitFailure : public kzt_test::BatchComponents {
 protected:
-  // 总装-0 placing 机架-3 twice under instance names that are not its file name (as after
-  // the drawing dialog's rename job); 机架-3 holds 底板 and 立柱, made to drawing.
+  // 总装-0 placing 机架-3 twice under component and instance names that are not its file
+  // name (as after the drawing dialog's rename job); 机架-3 holds 底板 and 立柱, made to drawing.
   void MakeTwicePlacedParent() {
     Part& parent = MakeAssembly("机架-3", {"底板", "立柱"});
     std::vector<Instance> instances = root->Instances();
@@ -156,7 +156,7 @@ protected:
     for (int i = 0; i < 2; ++i) {
       Instance inst = instances.front();
       inst.pid = 0;
-      inst.instanceName = i == 0 ? "P-组件2-2" : "P-组件2-3";
+      inst.instanceName = inst.name = i == 0 ? "P-组件2-2" : "P-组件2-3";
       inst.transform = Transform::Translation(1000, 500.0 * i, 0);
       root->AddInstance(inst);
     }
