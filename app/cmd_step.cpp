@@ -1,4 +1,4 @@
-// `fabdoc import MODEL.step DIR [--partial]` and `fabdoc export PART OUT.step`.
+// `fabdoc import MODEL.step DIR [--up y|z] [--partial] [--warnings]` and `fabdoc export PART OUT.step`.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,22 +14,42 @@ namespace fabdoc::app {
 
 int ImportCommand(const Args& args) {
   Args paths;
-  bool soundPart = false;
-  for (const auto& arg : args) {
-    if (arg == "--partial") soundPart = true;
-    else paths.push_back(arg);
+  bool soundPart = false, listWarnings = false;
+  auto up = platform::files::UpAxis::Z;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--partial") {
+      soundPart = true;
+    } else if (arg == "--warnings") {
+      listWarnings = true;
+    } else if (arg == "--up") {
+      const std::string axis = i + 1 < args.size() ? args[++i] : std::string();
+      if (axis == "y" || axis == "Y") up = platform::files::UpAxis::Y;
+      else if (axis != "z" && axis != "Z")
+        throw UsageError("--up takes the axis that points up in the file: y or z, not \"" + axis + "\"");
+    } else {
+      paths.push_back(arg);
+    }
   }
   if (paths.size() != 2)
-    throw UsageError("import takes a STEP file and a folder: import MODEL.step DIR [--partial]");
+    throw UsageError("import takes a STEP file and a folder: import MODEL.step DIR [--up y|z] [--partial] [--warnings]");
   RequireWritableFolder(paths[1]);
-  std::vector<std::string> notes, skipped;
-  const auto written = platform::files::ImportStep(
-      platform::ToAbsoluteHostPath(paths[0]), platform::ToAbsoluteHostPath(paths[1]), &notes,
-      soundPart ? platform::files::DamagedStep::ImportSoundPart : platform::files::DamagedStep::Refuse, &skipped);
-  for (const auto& note : notes) std::fprintf(stderr, "fabdoc: note: %s\n", note.c_str());
-  for (const auto& path : written) std::printf("%s\n", platform::ToLocalPath(path).c_str());
-  if (skipped.empty()) return 0;
-  for (const auto& what : skipped) std::fprintf(stderr, "fabdoc: skipped: %s\n", what.c_str());
+  const auto imported = platform::files::ImportStep(
+      platform::ToAbsoluteHostPath(paths[0]), platform::ToAbsoluteHostPath(paths[1]),
+      soundPart ? platform::files::DamagedStep::ImportSoundPart : platform::files::DamagedStep::Refuse, up);
+  for (const auto& note : imported.notes) std::fprintf(stderr, "fabdoc: note: %s\n", note.c_str());
+  for (const auto& warning : imported.warnings) std::fprintf(stderr, "fabdoc: warning: %s\n", warning.c_str());
+  if (listWarnings)
+    for (const auto& warning : imported.checkWarnings)
+      std::fprintf(stderr, "fabdoc: load check: %s\n", warning.c_str());
+  else if (!imported.checkWarnings.empty())
+    std::fprintf(stderr,
+                 "fabdoc: note: the translator's load check flagged %zu entities written without a value "
+                 "no shape needs (first: %s); imported all the same, --warnings lists them\n",
+                 imported.checkWarnings.size(), imported.checkWarnings.front().c_str());
+  for (const auto& path : imported.written) std::printf("%s\n", platform::ToLocalPath(path).c_str());
+  if (imported.skipped.empty()) return 0;
+  for (const auto& what : imported.skipped) std::fprintf(stderr, "fabdoc: skipped: %s\n", what.c_str());
   std::fprintf(stderr, "fabdoc: partial import: %s is damaged; only its sound part was imported\n", paths[0].c_str());
   return kPartialImport;
 }

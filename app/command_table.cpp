@@ -15,10 +15,12 @@ constexpr Command kCommands[] = {
      "  PART    the part file (.prt)\n"
      "  --json  print it as JSON (docs/info.md) instead of text\n",
      InfoCommand},
-    {"import", "MODEL.step DIR [--partial]", "read a STEP assembly into part files, one per component",
+    {"import", "MODEL.step DIR [--up y|z] [--partial] [--warnings]", "read a STEP assembly into part files, one per component",
      "  MODEL.step  the STEP file to read\n"
      "  DIR         the folder the part files are written to\n"
-     "  --partial   import the sound part of a damaged file instead of refusing it (exit code 3)\n",
+     "  --up y|z    the model's up axis; y turns a Y-up model so that Z is up (default z)\n"
+     "  --partial   import the sound part of a damaged file instead of refusing it (exit code 3)\n"
+     "  --warnings  list each entity the load check warned of, with its line\n",
      ImportCommand},
     {"export", "PART OUT.step", "write a part and its components to one STEP file",
      "  PART      the part file (.prt)\n"

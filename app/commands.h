@@ -11,7 +11,7 @@ using Args = std::vector<std::string>;
 
 int RunJournalCommand(const Args& args);   // run JOURNAL [--startup DIR]
 int InfoCommand(const Args& args);         // info PART [--json]
-int ImportCommand(const Args& args);       // import MODEL.step DIR [--partial]
+int ImportCommand(const Args& args);       // import MODEL.step DIR [--up y|z] [--partial] [--warnings]
 int ExportCommand(const Args& args);       // export PART OUT.step
 int ExampleCommand(const Args& args);      // example frame DIR
 int RenderCommand(const Args& args);       // render PART OUTDIR [--sheet NAME]... [--format F]

@@ -63,19 +63,23 @@ std::string zujian::DisplayFolder() {
 }
 
 int zujian::创建单实体部件(const std::string& name, const std::string& path, tag_t body) {
+  return NewSingleBodyComponent(name, path, body) == NULL_TAG ? 1 : 0;
+}
+
+tag_t zujian::NewSingleBodyComponent(const std::string& name, const std::string& path, tag_t body) {
   // A part open under this name, with or without its ending, would be made twice.
   int status = kzt::kPartNotOpen, statusWithEnding = kzt::kPartNotOpen;
   遍历内存(name, status);
   遍历内存(name + ".prt", statusWithEnding);
   if (status == kzt::kPartOpen || statusWithEnding == kzt::kPartOpen) {
     kzt::show_message(Format("%s\n 部件已存在请重新输入名称", name, 0));
-    return 1;
+    return NULL_TAG;
   }
   const tag_t inWork = 抽取实体(body);
-  if (inWork == NULL_TAG) return 1;  // the link failed and was reported; the body stays
-  CreateComponentOrUnlink(name, path, {inWork}, {body});
+  if (inWork == NULL_TAG) return NULL_TAG;  // the link failed and was reported; the body stays
+  const tag_t component = CreateComponentOrUnlink(name, path, {inWork}, {body});
   if (kzt::get_toggle(toggle0)) 保存组件(name, path);
-  return 0;
+  return component;
 }
 
 void zujian::DeleteSources(const std::vector<tag_t>& bodies, long progress, int offset) {
@@ -192,14 +196,31 @@ kzt::RunningNumbers zujian::NumbersUnder(tag_t parent, const std::string& suffix
 }
 
 bool zujian::MakeSubComponent(const std::string& name, const std::string& path, tag_t body,
-                              const std::string& parentStem, const std::string& parentIdentifier) {
-  if (创建单实体部件(name, path, body) != 0) return false;  // the body stays where it is
+                              const std::string& parentStem, tag_t parent) {
+  const tag_t made = NewSingleBodyComponent(name, path, body);
+  if (made == NULL_TAG) return false;  // the body stays where it is
+  // Until the new part sits under the parent, the source is the body's only placed copy
+  // (the parent may be placed more than once): it goes last, and if the new part cannot
+  // be placed, the new part goes instead.
+  tag_t placed = NULL_TAG;
+  try {
+    placed = kzt::move_under_parent(parentStem, made, parent);
+  } catch (...) {
+    kzt::remove_new_component(made);
+    throw;
+  }
+  if (placed == NULL_TAG) {
+    kzt::remove_new_component(made);
+    return false;
+  }
   kzt::UfSession uf;
   bool metOccurrence = false, metPlain = false;
   tag_t source = NULL_TAG;
   得到装配下的boy(metOccurrence, metPlain, body, source);
-  UF_OBJ_delete_object(source);
-  移动组件(parentStem, kzt::component_identifier(name), parentIdentifier);
+  if (!kzt::report_host_failure(Format("%s: 源体未能从父组件中删除,新零件已撤回:", name, 0), UF_OBJ_delete_object(source))) {
+    kzt::remove_new_component(placed);
+    return false;
+  }
   return true;
 }
 
@@ -207,7 +228,6 @@ void zujian::SplitParent(tag_t parent, long progress) {
   const std::string parentPath = 得到新建组件的路径(parent);
   const std::string folder = 获取文件名和路径(parentPath, 2);
   const std::string stem = 获取文件名和路径(parentPath, 1);
-  const std::string parentIdentifier = kzt::component_identifier(stem);
   const kzt::ParentNumber number = kzt::parent_number(stem);
   if (!number.processed) return;
   kzt::RunningNumbers numbers = NumbersUnder(parent, number.suffix);
@@ -225,7 +245,7 @@ void zujian::SplitParent(tag_t parent, long progress) {
     const std::string path = folder + "\\" + name + ".prt";
     const std::string oldPath = folder + "\\" + name + "(old).prt";
     if (!kzt::keep_previous_version(folder, path, oldPath)) break;
-    if (!MakeSubComponent(name, path, bodies[k], stem, parentIdentifier)) continue;
+    if (!MakeSubComponent(name, path, bodies[k], stem, parent)) continue;
     kzt::progress_set_pos(progress, static_cast<int>(k));
   }
   kzt::UfSession uf;

@@ -78,6 +78,9 @@ void 关闭内存未显示部件() {
     UF_PART_ask_part_name(UF_PART_ask_display_part(), displayed);
     keep.push_back(FileNameOf(displayed));
   }
+  // A part the host would not name could be one in use, even the displayed one: when
+  // unsure, nothing is closed.
+  if (std::find(keep.begin(), keep.end(), std::string()) != keep.end()) return;
 
   // The collection's iteration takes its list at the start and skips parts closed meanwhile.
   for (Part* part : *session->Parts()) {

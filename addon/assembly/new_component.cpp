@@ -20,9 +20,13 @@
 #include <NXOpen/SelectNXObjectList.hxx>
 #include <NXOpen/Session.hxx>
 #include <NXOpen/UI.hxx>
+#include <uf_assem.h>
+#include <uf_obj.h>
+#include <uf_part.h>
 
 #include "host/message.h"
 #include "host/scoped_destroy.h"
+#include "host/uf_session.h"
 
 namespace kzt {
 
@@ -70,25 +74,47 @@ void 保存组件(const std::string& name, const std::string& path) {
   }
 }
 
-void 移动组件(const std::string& parentStem, const std::string& newIdentifier, const std::string& parentIdentifier) {
+tag_t move_under_parent(const std::string& parentStem, tag_t component, tag_t parent) {
   Session* session = Session::GetSession();
   Part* work = session->Parts()->Work();
   session->SetUndoMark(Session::MarkVisibilityInvisible, "Drag and Drop Components");
   auto* parentPart = dynamic_cast<Part*>(session->Parts()->FindObject(parentStem));
-  Assemblies::Component* root = work->ComponentAssembly()->RootComponent();
-  auto* moved = dynamic_cast<Assemblies::Component*>(root->FindObject(newIdentifier));
-  auto* parent = dynamic_cast<Assemblies::Component*>(root->FindObject(parentIdentifier));
+  auto* moved = dynamic_cast<Assemblies::Component*>(NXObjectManager::Get(component));
+  auto* parentComponent = dynamic_cast<Assemblies::Component*>(NXObjectManager::Get(parent));
   std::vector<Assemblies::Component*> components{moved};
   std::vector<Assemblies::Component*> newComponents;
   ErrorList* errors = nullptr;
-  (parentPart ? parentPart : work)->ComponentAssembly()->RestructureComponents(components, parent, true, newComponents, &errors);
+  (parentPart ? parentPart : work)
+      ->ComponentAssembly()
+      ->RestructureComponents(components, parentComponent, true, newComponents, &errors);
   std::unique_ptr<ErrorList> owned(errors);
-  // The component stays where it was made when the move fails: the user must know.
   if (owned && owned->Length() > 0) {
-    std::string text = newIdentifier + " 未能移到 " + parentIdentifier + " 之下:";
+    std::string text = std::string(moved ? moved->JournalIdentifier().GetLocaleText() : "?") + " 未能移到 " +
+                       (parentComponent ? parentComponent->JournalIdentifier().GetLocaleText() : "?") + " 之下:";
     for (int i = 0; i < owned->Length(); ++i) text += "\n" + std::string(owned->GetErrorMessage(i).GetLocaleText());
     show_message(text);
+    return NULL_TAG;
   }
+  return newComponents.empty() || !newComponents.front() ? NULL_TAG : newComponents.front()->Tag();
+}
+
+void 移动组件(const std::string& parentStem, const std::string& newIdentifier, const std::string& parentIdentifier) {
+  Session* session = Session::GetSession();
+  Assemblies::Component* root = session->Parts()->Work()->ComponentAssembly()->RootComponent();
+  auto* moved = dynamic_cast<Assemblies::Component*>(root->FindObject(newIdentifier));
+  auto* parent = dynamic_cast<Assemblies::Component*>(root->FindObject(parentIdentifier));
+  move_under_parent(parentStem, moved ? moved->Tag() : NULL_TAG, parent ? parent->Tag() : NULL_TAG);
+}
+
+void remove_new_component(tag_t component) {
+  UfSession uf;
+  const tag_t part = UF_ASSEM_ask_prototype_of_occ(component);
+  const int deleted = UF_OBJ_delete_object(component);
+  if (deleted != 0) {
+    report_host_failure("新组件未能从装配中删除:", deleted);
+    return;
+  }
+  if (part != NULL_TAG) UF_PART_close(part, UF_PART_close_scope_this_part, UF_PART_close_mode_unload);
 }
 
 }  // namespace kzt

@@ -76,10 +76,13 @@ private:
   void SplitParent(tag_t parent, long progress);
   // The running numbers of a parent's new sub-components, from those it has.
   kzt::RunningNumbers NumbersUnder(tag_t parent, const std::string& suffix);
-  // One body made a sub-component of the parent: the part, the source body deleted, the
-  // component moved under the parent. False when the part was not made.
+  // 创建单实体部件 answering with the new component, NULL_TAG when none was made.
+  tag_t NewSingleBodyComponent(const std::string& name, const std::string& path, tag_t body);
+  // One body made a sub-component of the parent: the part, moved under the parent, then
+  // the source body deleted. False, with the body left in the parent and no new
+  // component in the assembly, when any of it failed.
   bool MakeSubComponent(const std::string& name, const std::string& path, tag_t body,
-                        const std::string& parentStem, const std::string& parentIdentifier);
+                        const std::string& parentStem, tag_t parent);
 
   static NXOpen::Session* theSession;
   static NXOpen::UI* theUI;

@@ -121,6 +121,7 @@ int kzt_shuxinV30::update_cb(UIBlock* block) {
       // Without a body nothing is measured, and proposals from nothing would be wrong:
       // the fields keep what they hold.
       if (FirstSelected() != NULL_TAG) {
+        if (RefusedForNoVolume()) return 0;
         MeasureSelected();
         填写材料规格();
         填写材料();
@@ -155,6 +156,15 @@ PropertyList* kzt_shuxinV30::GetBlockProperties(const char* blockID) {
 tag_t kzt_shuxinV30::FirstSelected() {
   const std::vector<tag_t> selected = kzt::get_selected(blockxuanzhe);
   return selected.empty() ? NULL_TAG : selected.front();
+}
+
+bool kzt_shuxinV30::RefusedForNoVolume() {
+  const std::string refusal = kzt::no_volume_refusal(FirstSelected());
+  if (refusal.empty()) return false;
+  // Any stock proposed for it would print a 0 kg part on the sheets and in the BOM.
+  kzt::set_text(blocksuling, "");
+  kzt::show_message(refusal);
+  return true;
 }
 
 void kzt_shuxinV30::MeasureSelected() {
@@ -244,6 +254,7 @@ void kzt_shuxinV30::写属性() {
     kzt::show_message("请选择体!");
     return;
   }
+  if (RefusedForNoVolume()) return;
   std::vector<tag_t> bodies;
   找相同体(selected, bodies);
   const std::vector<int> colors = kzt::get_colors(colorPicker0);

@@ -70,6 +70,8 @@ private:
   // The first selected body, or NULL_TAG.
   tag_t FirstSelected();
   void MeasureSelected();
+  // A selected body without volume gets no stock: says so, clears the proposal, true.
+  bool RefusedForNoVolume();
 
   static NXOpen::Session* theSession;
   static NXOpen::UI* theUI;

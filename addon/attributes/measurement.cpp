@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include <uf_curve.h>
 #include <uf_modl.h>
 #include <uf_mtx.h>
+#include <uf_obj.h>
 #include <uf_ps.h>
 #include <uf_ui.h>
 #include <uf_vec.h>
@@ -83,14 +85,29 @@ struct FaceData {
   int type = 0;
   double point[3] = {0, 0, 0};
   double dir[3] = {0, 0, 0};
+  double box[6] = {0, 0, 0, 0, 0, 0};  // absolute, min corner then max corner
 };
+
+// The host's face boxes are tight to within its tolerances; a box gap is trusted as a
+// lower bound only this far beyond the distance it is compared with.
+constexpr double kBoxSlack = 1e-3;  // mm
 
 FaceData AskFace(tag_t face) {
   FaceData data;
-  double box[6], radius = 0, radData = 0;
+  double radius = 0, radData = 0;
   int normDir = 0;
-  UF_MODL_ask_face_data(face, &data.type, data.point, data.dir, box, &radius, &radData, &normDir);
+  UF_MODL_ask_face_data(face, &data.type, data.point, data.dir, data.box, &radius, &radData, &normDir);
   return data;
+}
+
+// No two points of the faces are nearer than their boxes are: a lower bound of their distance.
+double BoxGap(const FaceData& a, const FaceData& b) {
+  double sum = 0;
+  for (int i = 0; i < 3; ++i) {
+    const double gap = std::max({0.0, b.box[i] - a.box[i + 3], a.box[i] - b.box[i + 3]});
+    sum += gap * gap;
+  }
+  return std::sqrt(sum);
 }
 
 // Parallel either way: the directions agree component by component in millionths.
@@ -142,6 +159,19 @@ void 得到体积(tag_t body, double accuracy, double& volume, double& mass) {
   if (!EvalMass(body, accuracy, amount, kilograms)) return;
   volume = amount * kCubicMetresToMm3;
   mass = kilograms * kKilogramsToGrams;
+}
+
+std::string no_volume_refusal(tag_t body) {
+  double amount = 0, kilograms = 0;
+  if (!EvalMass(body, kVolumeAccuracyFloor, amount, kilograms)) return std::string();
+  const double volume = amount * kCubicMetresToMm3;
+  if (std::abs(volume) >= kNoVolume) return std::string();
+  char name[UF_OBJ_NAME_BUFSIZE] = "";
+  UF_OBJ_ask_name(body, name);
+  char text[400];
+  std::snprintf(text, sizeof text,
+                "实体 %u %s 没有体积 (%.3g mm3),不能指定材料规格:\n请在模型中修复或删除该实体", body, name, volume);
+  return text;
 }
 
 void 得到面积(tag_t face, double accuracy, double& area) {
@@ -257,18 +287,29 @@ BodyExtents measure_extents(tag_t body) {
 
   uf_list_p_t faces = nullptr;
   UF_MODL_ask_body_faces(body, &faces);
-  double thinnest = 0;
-  bool found = false;
+  // The parallel faces, nearest boxes first. A face whose box lies further from the
+  // largest face's than the thinnest distance found cannot be nearer: it is not asked
+  // (a distance costs a projection), and the smallest non-zero distance is the same.
+  std::vector<std::pair<double, tag_t>> parallel;
   for (tag_t face : faces ? ListItems(faces) : std::vector<tag_t>()) {
+    if (face == largest) continue;  // at distance 0 from itself
     const FaceData data = AskFace(face);
     if (data.type != reference.type || !SameDirection(data.dir, reference.dir)) continue;
+    parallel.emplace_back(BoxGap(data, reference), face);
+  }
+  if (faces) UF_MODL_delete_list(&faces);
+  std::stable_sort(parallel.begin(), parallel.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  double thinnest = 0;
+  bool found = false;
+  for (const auto& [gap, face] : parallel) {
+    if (found && gap > thinnest + kBoxSlack) break;
     double distance = 0, onFirst[3], onSecond[3];
     UF_MODL_ask_minimum_dist(face, largest, 0, nullptr, 0, nullptr, &distance, onFirst, onSecond);
     if (distance == 0) continue;
     if (!found || distance < thinnest) thinnest = distance;
     found = true;
   }
-  if (faces) UF_MODL_delete_list(&faces);
   result.thickness = found ? thinnest : 0;
   UF_CSYS_set_wcs(saved);
   return result;

@@ -2,6 +2,8 @@
 // through the solid modeller; the work coordinate system on the largest face; the
 // envelope (extents along the body's own axes and the wall or plate thickness).
 #pragma once
+#include <string>
+
 #include <uf_defs.h>
 
 namespace kzt {
@@ -13,6 +15,12 @@ inline constexpr double kMeasureAccuracy = 0.95;
 // Volume (mm^3) and mass (g); volume 0 and mass untouched for a tag without a body.
 // The accuracy is clamped to 0.99..1.0.
 void 得到体积(tag_t body, double accuracy, double& volume, double& mass);
+// Below this a solid has no volume worth the name (a cube of 0.1 mm): some systems write
+// a collapsed solid where a body was deleted or failed to rebuild. No stock fits it.
+inline constexpr double kNoVolume = 1e-3;  // mm^3
+// The message refusing stock for such a body, naming it; empty when the body has volume.
+std::string no_volume_refusal(tag_t body);
+
 // Area of a face (mm^2); 0 for a zero tag. The accuracy is clamped to 0.9..1.0.
 void 得到面积(tag_t face, double accuracy, double& area);
 // The first face of largest area; NULL_TAG for a body without faces.

@@ -23,6 +23,12 @@ namespace kzt {
 
 namespace {
 
+// What a user can do about a part file name without a name and a number.
+std::string unnumbered_part_advice() {
+  return ": 零件文件名须为 名称-编号 (如 底板-3),图号由此而来。\n"
+         "请把组件改名为 名称-编号,或在自动出图对话框中选\"重命名组件\"改名后再出图。";
+}
+
 // Number and name on a body or component, following an occurrence to its prototype.
 void write_number_and_name(tag_t object, const std::string& number, const std::string& name) {
   OccurrenceFlags flags;
@@ -112,7 +118,8 @@ int 批量修改零件图号(DrawingState& state, const std::string& prefix, con
   for (tag_t component : parts) {
     const ParsedName parsed = 得到路径名称零件(component);
     if (parsed.name.empty()) {
-      show_message("零件无名称属性,无法创建图号");
+      // Imported parts carry names such as "tube 30x30x2 900mm leg": say what to do.
+      show_message("零件无名称属性,无法创建图号\n" + parsed.fileName + unnumbered_part_advice());
       continue;
     }
     const std::string number = prefix + "-" + parsed.number;

@@ -8,6 +8,8 @@
 #include <uf_assem.h>
 #include <uf_csys.h>
 #include <uf_modl.h>
+#include <uf_obj.h>
+#include <uf_object_types.h>
 
 #include "host/uf_session.h"
 
@@ -73,6 +75,44 @@ Extents component_extents(tag_t component, const std::vector<tag_t>& bodies) {
   return acc.Result();
 }
 
+bool IsInPlace(const ComponentPlacement& placement) {
+  constexpr double kSame = 1e-9;  // a placement composed with its own inverse
+  for (int i = 0; i < 9; ++i)
+    if (std::abs(placement.axes[i] - (i % 4 == 0 ? 1.0 : 0.0)) > kSame) return false;
+  return std::abs(placement.origin[0]) <= kSame && std::abs(placement.origin[1]) <= kSame &&
+         std::abs(placement.origin[2]) <= kSame;
+}
+
+// The direct sub-components of a component.
+std::vector<tag_t> sub_components(tag_t component) {
+  std::vector<tag_t> subs;
+  tag_t object = NULL_TAG;
+  while (UF_ASSEM_cycle_objs_in_comp(component, &object) == 0 && object != NULL_TAG) {
+    int type = 0, subtype = 0;
+    UF_OBJ_ask_type_and_subtype(object, &type, &subtype);
+    if (type == UF_component_type && subtype == UF_part_occurrence_subtype &&
+        UF_ASSEM_ask_parent_component(object) == component)
+      subs.push_back(object);
+  }
+  return subs;
+}
+
+// The bodies of every level below `component`, each as the sub-assembly's views show it.
+// 得到组件下所有的实体 gives the deeper levels' prototype bodies, in their own parts'
+// coordinates: right only for parts modelled in place, as the batch split makes them,
+// which keep those bodies (and so their figures, to the bit). Any other sub-part's
+// bodies are taken as its occurrence places them.
+void append_placed_deeper(tag_t component, std::vector<tag_t>& bodies) {
+  for (tag_t sub : sub_components(component)) {
+    std::vector<tag_t> own;
+    得到组件下所有的实体(sub, own, ComponentBodies::Direct);
+    ComponentPlacement placement;
+    const bool inPlace = ask_placement(sub, placement) && IsInPlace(placement);
+    for (tag_t body : own) bodies.push_back(inPlace ? UF_ASSEM_ask_prototype_of_occ(body) : body);
+    append_placed_deeper(sub, bodies);
+  }
+}
+
 }  // namespace
 
 bool turned_in_assembly(tag_t component) {
@@ -91,7 +131,8 @@ int A3总图比例设置(DrawingState& state, tag_t, double& scale) {
 int A3部件比例设置(DrawingState& state, tag_t component, double& scale, SheetAxes axes) {
   const UfSession uf;
   std::vector<tag_t> bodies;
-  得到组件下所有的实体(component, bodies, ComponentBodies::Deep);
+  得到组件下所有的实体(component, bodies, ComponentBodies::Direct);
+  append_placed_deeper(component, bodies);
   apply_rule(state, kSubAssemblyA3,
              axes == SheetAxes::Component ? component_extents(component, bodies) : box_extents(bodies), scale);
   return 0;

@@ -247,7 +247,12 @@ tag_t 抽取实体(tag_t body, tag_t& linkedBody) {
     linkedBody = NULL_TAG;
     return NULL_TAG;
   }
-  UF_MODL_ask_feat_body(feature, &linkedBody);
+  // A link whose body cannot be had would stay in the work part on top of its source.
+  if (!report_host_failure("链接体未能取得:", UF_MODL_ask_feat_body(feature, &linkedBody)) || linkedBody == NULL_TAG) {
+    UF_OBJ_delete_object(feature);
+    linkedBody = NULL_TAG;
+    return NULL_TAG;
+  }
   return feature;
 }
 

@@ -102,6 +102,8 @@ TEST_F(StepCommands, WrongArgumentsAndUnusableFoldersAreRefusedNamingThem) {
   EXPECT_THROW(RunCommand(ExampleCommand, {"bridge", dir.string()}), UsageError);
   EXPECT_THROW(RunCommand(ExampleCommand, {"frame"}), UsageError);
   EXPECT_THROW(RunCommand(ImportCommand, {"a.step"}), UsageError);
+  EXPECT_NE(ErrorOf<UsageError>(ImportCommand, {"a.step", "d", "--up", "x"}).find("--up"), std::string::npos);
+  EXPECT_THROW(RunCommand(ImportCommand, {"a.step", "d", "--up"}), UsageError);
   EXPECT_THROW(RunCommand(ExportCommand, {"a.prt", "b.step", "c"}), UsageError);
 
   // A folder below a plain file can be neither made nor written, even by root.

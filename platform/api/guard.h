@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/base/host_error.h"
+#include "platform/base/refused_calls.h"
 #include "platform/geometry/caught_error.h"
 #include "platform/objects/session.h"
 
@@ -30,6 +31,7 @@ int Fail(const char* function, int code, std::string text) noexcept;
 template <class F>
 int Guard(const char* function, F&& body) noexcept {
   try {
+    CheckHostCall(function);
     body();
     return 0;
   } catch (...) {

@@ -74,6 +74,10 @@ std::string Checked(const std::function<std::string(std::size_t)>& check, std::s
 [[noreturn]] void RunChild(int fd, std::size_t count, const std::function<std::string(std::size_t)>& check,
                            const IsolationLimits& limits) {
   ::alarm(limits.seconds);
+  if (limits.processorSeconds > 0) {
+    const rlimit processor{limits.processorSeconds, limits.processorSeconds};
+    ::setrlimit(RLIMIT_CPU, &processor);
+  }
 #ifndef FABDOC_ADDRESS_SANITIZER
   // The address sanitizer reserves terabytes of shadow memory up front: under it any
   // limit would stop every child, so a sanitizer build relies on the time budget alone.
@@ -130,6 +134,8 @@ std::optional<std::string> Death(int status, const IsolationLimits& limits) {
   if (WIFSIGNALED(status)) {
     const int sig = WTERMSIG(status);
     if (sig == SIGALRM) return "reading it did not finish in " + std::to_string(limits.seconds) + " s";
+    if (sig == SIGXCPU && limits.processorSeconds > 0)
+      return "reading it took more than " + std::to_string(limits.processorSeconds) + " s of processor time";
     return std::string("the reader crashed on it (") + ::strsignal(sig) + ")";
   }
   return std::string("the reader stopped on it");

@@ -10,6 +10,8 @@ namespace platform::files {
 
 struct IsolationLimits {
   unsigned seconds = 10;                   // wall-clock budget of the child
+  unsigned processorSeconds = 0;           // processor-time budget, 0 for none: a loop is
+                                           // caught however busy the machine is
   std::size_t extraMemory = 1ull << 30;    // address space the child may add to what it has
 };
 

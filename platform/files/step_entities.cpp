@@ -134,6 +134,46 @@ std::vector<std::string> StepEntities::Strings(long id) const {
   return strings;
 }
 
+std::vector<std::vector<std::string>> StepParameters(const std::string& statement) {
+  std::vector<std::vector<std::string>> parts;
+  const size_t equals = statement.find('=');
+  if (equals == std::string::npos) return parts;
+  const std::string body = Trimmed(statement.substr(equals + 1));
+  const int listDepth = !body.empty() && body[0] == '(' ? 2 : 1;  // depth of the attributes
+  int depth = 0;
+  std::string value;
+  for (size_t i = 0; i < body.size(); ++i) {
+    const char c = body[i];
+    if (c == '\'') {  // strings are copied whole, '' included
+      size_t end = i;
+      do end = body.find('\'', end + 1);
+      while (end != std::string::npos && end + 1 < body.size() && body[end + 1] == '\'' && ++end);
+      if (end == std::string::npos) end = body.size() - 1;
+      if (depth >= listDepth) value += body.substr(i, end + 1 - i);
+      i = end;
+      continue;
+    }
+    if (c == '(') {
+      if (++depth == listDepth) {
+        parts.emplace_back();
+        value.clear();
+        continue;
+      }
+    } else if (c == ')') {
+      if (depth-- == listDepth) {
+        if (!parts.empty()) parts.back().push_back(Trimmed(value));
+        continue;
+      }
+    } else if (c == ',' && depth == listDepth) {
+      if (!parts.empty()) parts.back().push_back(Trimmed(value));
+      value.clear();
+      continue;
+    }
+    if (depth >= listDepth) value += c;
+  }
+  return parts;
+}
+
 std::optional<StepEntities> ParseStepEntities(const std::string& text) {
   const size_t headerEnd = text.find("ENDSEC;");
   const size_t data = headerEnd == std::string::npos ? std::string::npos : text.find("DATA;", headerEnd);

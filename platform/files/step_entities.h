@@ -34,6 +34,10 @@ struct StepEntities {
   std::vector<std::string> Strings(long id) const;
 };
 
+// The attributes of a statement as written ("$", "*", "'a'", "#12", "(1.,2.)"), one list
+// for a simple entity, one per part of a complex one.
+std::vector<std::vector<std::string>> StepParameters(const std::string& statement);
+
 // Splits `text` into its entities. Nothing when there is no DATA section.
 std::optional<StepEntities> ParseStepEntities(const std::string& text);
 

@@ -4,10 +4,12 @@
 //   3. walk the products from the top: each becomes a part, each component an instance,
 //      each solid a body with its name, nearest host colour and numeric layer,
 //   4. on any failure close every part made, so nothing half-read stays in the session;
-//   5. a damaged file, where the user asks for it, is cut down to its sound products first.
+//   5. a damaged file, where the user asks for it, is cut down to its sound products first;
+//      faults of the load check that lose nothing (unset names) are only warnings.
 #include "platform/files/step_import.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cctype>
 #include <filesystem>
@@ -39,6 +41,8 @@
 #include <XCAFDoc_ShapeTool.hxx>
 #include <XSControl_TransferReader.hxx>
 #include <XSControl_WorkSession.hxx>
+#include <gp_Ax1.hxx>
+#include <gp_Trsf.hxx>
 
 #include "platform/base/host_error.h"
 #include "platform/files/isolated_run.h"
@@ -63,6 +67,17 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kStepMagic = "ISO-10303-21";
+
+// A solid measuring less than a cube of 0.1 mm has no volume worth the name: some
+// systems write a collapsed solid where a body was deleted or failed to rebuild.
+constexpr double kZeroVolume = 1e-3;  // mm^3
+
+// The turn that makes the file's up axis the host's Z: a quarter turn about X takes Y to Z.
+gp_Trsf UpTurn(UpAxis up) {
+  gp_Trsf turn;
+  if (up == UpAxis::Y) turn.SetRotation(gp_Ax1(gp_Pnt(0, 0, 0), gp_Dir(1, 0, 0)), M_PI / 2);
+  return turn;
+}
 
 void CheckStepFile(const std::string& local) {
   std::error_code ec;
@@ -120,8 +135,9 @@ std::string WithoutTrailingSeparator(std::string folder) {
 class PartBuilder {
 public:
   PartBuilder(const Handle(TDocStd_Document)& doc, const std::string& hostFolder,
-              std::unordered_map<const TopoDS_TShape*, std::string> itemNames)
-      : shapes_(XCAFDoc_DocumentTool::ShapeTool(doc->Main())),
+              std::unordered_map<const TopoDS_TShape*, std::string> itemNames, UpAxis up)
+      : up_(UpTurn(up)),
+        shapes_(XCAFDoc_DocumentTool::ShapeTool(doc->Main())),
         colors_(XCAFDoc_DocumentTool::ColorTool(doc->Main())),
         layers_(XCAFDoc_DocumentTool::LayerTool(doc->Main())),
         folder_(WithoutTrailingSeparator(hostFolder)),
@@ -218,7 +234,8 @@ private:
     instance.instanceName = IsPlaceholderInstanceName(utf8Name)
                                 ? instance.name
                                 : HostName(utf8Name, "component name");
-    instance.transform = FromTrsf(trsf);
+    // Every part is turned alike, so a placement is seen through the same turn.
+    instance.transform = FromTrsf(up_ * trsf * up_.Inverted());
     parent.AddInstance(std::move(instance));
   }
 
@@ -230,11 +247,16 @@ private:
     for (TopExp_Explorer e(shape, TopAbs_SHELL, TopAbs_SOLID); e.More(); e.Next())
       pieces.push_back(e.Current());
     for (const TopoDS_Shape& piece : pieces) {
-      TopoDS_Shape placed = placement.Form() == gp_Identity ? piece : piece.Moved(TopLoc_Location(placement));
+      const gp_Trsf turned = up_ * placement;
+      TopoDS_Shape placed = turned.Form() == gp_Identity ? piece : piece.Moved(TopLoc_Location(turned));
       auto body = std::make_unique<Body>(placed);
       body->name = BodyName(label, piece);
       body->display.color = BodyColor(label, piece);
       body->display.layer = BodyLayer(label, piece);
+      if (body->BodyType() == kSolidBodyType && std::abs(body->Volume().volume) < kZeroVolume)
+        result_.warnings.push_back("body \"" + text::ToUtf8Lossy(body->name) + "\" in part \"" +
+                                text::ToUtf8Lossy(HostFileStem(part.path)) +
+                                "\": a solid without volume; it is kept, but it is no part anyone can make");
       part.Add(std::move(body));
       ++bodyCount_;
     }
@@ -294,6 +316,7 @@ private:
     return kMinLayer;
   }
 
+  gp_Trsf up_;
   Handle(XCAFDoc_ShapeTool) shapes_;
   Handle(XCAFDoc_ColorTool) colors_;
   Handle(XCAFDoc_LayerTool) layers_;
@@ -346,7 +369,8 @@ std::string StepText(const std::string& local) {
 
 // Reads, checks and transfers the file, then builds its parts; throws HostError naming
 // the file and the first bad entity. The parts are closed again unless committed.
-StepImport Translate(const std::string& text, const std::string& local, const std::string& hostFolder) {
+StepImport Translate(const std::string& text, const std::string& local, const std::string& hostFolder,
+                     UpAxis up) {
   QuietTranslator quiet;
   STEPCAFControl_Reader reader;
   reader.SetNameMode(true);
@@ -355,7 +379,8 @@ StepImport Translate(const std::string& text, const std::string& local, const st
   std::istringstream stream(text);
   if (reader.ChangeReader().ReadStream(local.c_str(), stream) != IFSelect_RetDone)
     throw HostError(HostStatus::FileError, local + ": not a readable STEP file (the translator rejected it)");
-  if (auto fault = FirstLoadFault(reader.ChangeReader(), text))
+  const LoadCheck check = CheckLoad(reader.ChangeReader(), text);
+  if (auto fault = check.Damage())
     throw HostError(HostStatus::FileError, local + ": damaged STEP file, " + *fault + "; nothing was imported");
 
   XcafDocument doc;
@@ -364,8 +389,9 @@ StepImport Translate(const std::string& text, const std::string& local, const st
 
   std::vector<std::string> notes;
   auto names = ItemNames(reader, notes);
-  PartBuilder builder(doc.Get(), hostFolder, std::move(names));
+  PartBuilder builder(doc.Get(), hostFolder, std::move(names), up);
   builder.Result().notes = std::move(notes);
+  builder.Result().checkWarnings = check.Warnings();
   builder.Build(StepTextToHost(fs::path(local).stem().string()));
   if (builder.BodyCount() == 0)
     throw HostError(HostStatus::FileError, local + ": holds no solid or sheet bodies");
@@ -375,11 +401,11 @@ StepImport Translate(const std::string& text, const std::string& local, const st
 // The translator trusts what the load check lets through: a damaged file can still
 // crash it, so every import runs in a child process first. Nothing when it went well.
 std::optional<std::string> FailureToTranslate(const std::string& text, const std::string& local,
-                                              const std::string& hostFolder) {
+                                              const std::string& hostFolder, UpAxis up) {
   // The host measures and saves what it imports: each body is tried here first.
   auto trial = [&] {
     try {
-      for (Part* part : Translate(text, local, hostFolder).parts)
+      for (Part* part : Translate(text, local, hostFolder, up).parts)
         for (const auto& object : part->Objects())
           if (const auto* body = dynamic_cast<const Body*>(object.get()))
             if (std::string fault = BodyTrialFault(body->Shape()); !fault.empty())
@@ -390,8 +416,12 @@ std::optional<std::string> FailureToTranslate(const std::string& text, const std
     }
     return std::string();
   };
+  // Real files of a few megabytes take the translator half a minute of processor time;
+  // a loop is stopped by the processor budget, while the wall clock only guards against
+  // a child that waits on nothing, so a busy machine does not refuse sound files.
   IsolationLimits limits;
-  limits.seconds = 60 + static_cast<unsigned>(text.size() >> 16);
+  limits.processorSeconds = 60 + static_cast<unsigned>(text.size() >> 14);
+  limits.seconds = 10 * limits.processorSeconds;
   limits.extraMemory = (std::size_t(2) << 30) + 200 * text.size();
   return FailureInIsolation(trial, limits);
 }
@@ -406,8 +436,8 @@ std::map<long, std::string> TranslatorFaults(const std::string& text, const std:
     std::istringstream stream(text);
     if (reader.ChangeReader().ReadStream(local.c_str(), stream) != IFSelect_RetDone) return std::string();
     std::string encoded = kMarker;
-    for (const LoadFault& fault : LoadFaults(reader.ChangeReader()))
-      encoded += std::to_string(fault.id) + "\x1f" + fault.why + "\x1e";
+    for (const LoadFault& fault : CheckLoad(reader.ChangeReader(), text).faults)
+      if (!fault.unsetValue) encoded += std::to_string(fault.id) + "\x1f" + fault.why + "\x1e";
     return encoded;
   };
   std::map<long, std::string> faults;
@@ -425,7 +455,7 @@ std::map<long, std::string> TranslatorFaults(const std::string& text, const std:
 // A product that still breaks the translator is found by translating each alone, and
 // left out too. `crashed`: the whole file broke the translator rather than being refused.
 StepImport ReadSoundPart(const std::string& text, const std::string& local, const std::string& hostFolder,
-                         const std::string& refusal, bool crashed) {
+                         const std::string& refusal, bool crashed, UpAxis up) {
   const auto entities = ParseStepEntities(text);
   if (!entities) throw HostError(HostStatus::FileError, refusal);
   const std::map<long, std::string> faults = TranslatorFaults(text, local);
@@ -441,8 +471,8 @@ StepImport ReadSoundPart(const std::string& text, const std::string& local, cons
       if (why.ends_with(nothing)) why.erase(why.size() - nothing.size());
       throw HostError(HostStatus::FileError, why + "; no product in it is sound" + nothing);
     }
-    if (!FailureToTranslate(part.text, local, hostFolder)) {
-      StepImport imported = Translate(part.text, local, hostFolder);
+    if (!FailureToTranslate(part.text, local, hostFolder, up)) {
+      StepImport imported = Translate(part.text, local, hostFolder, up);
       imported.skipped = part.skipped;
       return imported;
     }
@@ -450,7 +480,7 @@ StepImport ReadSoundPart(const std::string& text, const std::string& local, cons
     for (long product : part.keptProducts) {
       std::set<long> others(products.begin(), products.end());
       others.erase(product);
-      if (FailureToTranslate(SoundPartOf(*entities, faults, others).text, local, hostFolder))
+      if (FailureToTranslate(SoundPartOf(*entities, faults, others).text, local, hostFolder, up))
         untranslatable.insert(product);
     }
     if (untranslatable.size() == before) throw HostError(HostStatus::FileError, refusal);
@@ -478,31 +508,33 @@ std::string PartFileStem(const std::string& gbkName) {
   return stem.empty() ? "part" : stem;
 }
 
-StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFolder, DamagedStep damaged) {
+StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFolder, DamagedStep damaged,
+                    UpAxis up) {
   const std::string local = ToLocalPath(stepHostPath);
   CheckStepFile(local);
   const std::string text = StepText(local);
-  const auto failure = FailureToTranslate(text, local, hostFolder);
-  if (!failure) return Translate(text, local, hostFolder);
+  const auto failure = FailureToTranslate(text, local, hostFolder, up);
+  if (!failure) return Translate(text, local, hostFolder, up);
   const std::string refusal = failure->starts_with(local + ": ")
                                   ? *failure
                                   : local + ": damaged STEP file, " + *failure + "; nothing was imported";
   if (damaged == DamagedStep::Refuse) throw HostError(HostStatus::FileError, refusal);
-  return ReadSoundPart(text, local, hostFolder, refusal, !failure->starts_with(local + ": "));
+  return ReadSoundPart(text, local, hostFolder, refusal, !failure->starts_with(local + ": "), up);
 }
 
-std::vector<std::string> ImportStep(const std::string& stepHostPath, const std::string& hostFolder,
-                                    std::vector<std::string>* notes, DamagedStep damaged,
-                                    std::vector<std::string>* skipped) {
-  StepImport imported = ReadStep(stepHostPath, hostFolder, damaged);
-  std::vector<std::string> written;
+ImportedStep ImportStep(const std::string& stepHostPath, const std::string& hostFolder, DamagedStep damaged,
+                        UpAxis up) {
+  StepImport imported = ReadStep(stepHostPath, hostFolder, damaged, up);
+  ImportedStep result;
   for (Part* part : imported.parts) {
     SavePart(*part, part->path);
-    written.push_back(part->path);
+    result.written.push_back(part->path);
   }
-  if (notes) *notes = std::move(imported.notes);
-  if (skipped) *skipped = std::move(imported.skipped);
-  return written;
+  result.notes = std::move(imported.notes);
+  result.warnings = std::move(imported.warnings);
+  result.checkWarnings = std::move(imported.checkWarnings);
+  result.skipped = std::move(imported.skipped);
+  return result;
 }
 
 }  // namespace platform::files

@@ -1,8 +1,7 @@
 #include "platform/files/step_load_check.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
+#include <regex>
 
 #include <Interface_Check.hxx>
 #include <Interface_CheckIterator.hxx>
@@ -11,24 +10,11 @@
 #include <XSControl_Reader.hxx>
 #include <XSControl_WorkSession.hxx>
 
+#include "platform/files/step_entities.h"
+
 namespace platform::files {
 
 namespace {
-
-// The line on which entity "#id" is defined ("#id=" at the start of a statement), or 0.
-int DefinitionLine(const std::string& text, const std::string& label) {
-  for (size_t at = text.find(label); at != std::string::npos; at = text.find(label, at + 1)) {
-    size_t before = at;
-    while (before > 0 && std::isspace(static_cast<unsigned char>(text[before - 1]))) --before;
-    if (before > 0 && text[before - 1] != ';') continue;
-    size_t after = at + label.size();
-    if (after < text.size() && std::isdigit(static_cast<unsigned char>(text[after]))) continue;
-    while (after < text.size() && std::isspace(static_cast<unsigned char>(text[after]))) ++after;
-    if (after < text.size() && text[after] == '=')
-      return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
-  }
-  return 0;
-}
 
 // The number of entity `number` of the model as the file wrote it, 0 when it has none.
 long FileId(const Handle(Interface_InterfaceModel)& model, int number) {
@@ -37,44 +23,71 @@ long FileId(const Handle(Interface_InterfaceModel)& model, int number) {
   return std::atol(label->ToCString() + 1);
 }
 
-}  // namespace
-
-std::vector<LoadFault> LoadFaults(XSControl_Reader& reader) {
-  std::vector<LoadFault> faults;
-  Handle(XSControl_WorkSession) session = reader.WS();
-  Handle(Interface_InterfaceModel) model = session->Model();
-  if (model.IsNull()) return faults;
-  const Interface_CheckIterator checks = session->ModelCheckList(false);
-  for (checks.Start(); checks.More(); checks.Next()) {
-    const Handle(Interface_Check)& check = checks.Value();
-    const int number = checks.Number();
-    if (check.IsNull() || !check->HasFailed() || number <= 0 || number > model->NbEntities()) continue;
-    if (const long id = FileId(model, number)) faults.push_back({id, check->CFail(1)});
-  }
-  return faults;
+// The translator names a failed attribute "Parameter n0.3 (...)" or "Parameter #3 (...)"
+// when its value is not of the kind wanted; true when that value is written "$" or "*"
+// (in any part of a complex entity, as the message does not say which part).
+bool FailsOnUnsetValue(const std::string& why, const StepEntity& entity) {
+  static const std::regex kParameter(R"(^Parameter (?:n0\.|#)(\d+) .*(not an? |not Derived))");
+  std::smatch match;
+  if (!std::regex_search(why, match, kParameter)) return false;
+  const size_t index = std::stoul(match[1].str()) - 1;
+  for (const auto& attributes : StepParameters(entity.statement))
+    if (index < attributes.size() && (attributes[index] == "$" || attributes[index] == "*")) return true;
+  return false;
 }
 
-std::optional<std::string> FirstLoadFault(XSControl_Reader& reader, const std::string& text) {
+}  // namespace
+
+std::string LoadFault::Describe() const {
+  return (line > 0 ? "line " + std::to_string(line) + ": " : std::string()) + "#" + std::to_string(id) + ": " + why;
+}
+
+std::optional<std::string> LoadCheck::Damage() const {
+  if (fileFault) return fileFault;
+  for (const LoadFault& fault : faults)
+    if (!fault.unsetValue) return fault.Describe();
+  return std::nullopt;
+}
+
+std::vector<std::string> LoadCheck::Warnings() const {
+  std::vector<std::string> warnings;
+  for (const LoadFault& fault : faults)
+    if (fault.unsetValue) warnings.push_back(fault.Describe());
+  return warnings;
+}
+
+LoadCheck CheckLoad(XSControl_Reader& reader, const std::string& text) {
+  LoadCheck result;
   Handle(XSControl_WorkSession) session = reader.WS();
   Handle(Interface_InterfaceModel) model = session->Model();
-  if (model.IsNull()) return "the translator loaded nothing";
+  if (model.IsNull()) {
+    result.fileFault = "the translator loaded nothing";
+    return result;
+  }
   const Interface_CheckIterator checks = session->ModelCheckList(false);
-  std::optional<std::string> global;
+  std::optional<StepEntities> entities;  // read only when there is a fault to place
   for (checks.Start(); checks.More(); checks.Next()) {
     const Handle(Interface_Check)& check = checks.Value();
     if (check.IsNull() || !check->HasFailed()) continue;
-    const std::string what = check->CFail(1);
     const int number = checks.Number();
-    if (number <= 0 || number > model->NbEntities()) {
-      if (!global) global = what;
+    const long id = number > 0 && number <= model->NbEntities() ? FileId(model, number) : 0;
+    if (id == 0) {
+      if (!result.fileFault) result.fileFault = check->CFail(1);
       continue;
     }
-    Handle(TCollection_HAsciiString) label = model->StringLabel(model->Value(number));
-    const std::string id = label.IsNull() ? "#?" : label->ToCString();
-    const int line = DefinitionLine(text, id);
-    return (line > 0 ? "line " + std::to_string(line) + ": " : std::string()) + id + ": " + what;
+    if (!entities) entities = ParseStepEntities(text);
+    LoadFault fault{id, 0, check->CFail(1), false};
+    if (entities)
+      if (const auto it = entities->byId.find(id); it != entities->byId.end()) {
+        fault.line = it->second.line;
+        // Every failure of the entity must be an unset value for it to be harmless.
+        fault.unsetValue = true;
+        for (int i = 1; i <= check->NbFails() && fault.unsetValue; ++i)
+          fault.unsetValue = FailsOnUnsetValue(check->CFail(i), it->second);
+      }
+    result.faults.push_back(std::move(fault));
   }
-  return global;
+  return result;
 }
 
 }  // namespace platform::files

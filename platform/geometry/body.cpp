@@ -11,6 +11,7 @@
 #include <TopTools_IndexedMapOfShape.hxx>
 
 #include "platform/base/host_error.h"
+#include "platform/geometry/tight_box.h"
 #include "platform/objects/session.h"
 
 namespace platform {
@@ -78,8 +79,8 @@ MassProperties ComputeMassProperties(const TopoDS_Shape& shape, double density) 
 Box ComputeAxisBox(const TopoDS_Shape& shape) {
   if (shape.IsNull()) throw HostError(HostStatus::NoGeometry, "bounding box of an empty shape");
   Bnd_Box box;
-  // The optimal box follows the exact surfaces rather than their control points.
-  BRepBndLib::AddOptimal(shape, box, false, false);
+  // The exact surfaces rather than their control points.
+  AddTightBox(shape, box);
   if (box.IsVoid()) throw HostError(HostStatus::NoGeometry, "bounding box of a shape without geometry");
   Box result;
   box.Get(result.min[0], result.min[1], result.min[2], result.max[0], result.max[1], result.max[2]);

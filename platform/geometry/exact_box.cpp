@@ -8,6 +8,7 @@
 #include <gp_Trsf.hxx>
 
 #include "platform/base/host_error.h"
+#include "platform/geometry/recent_measurements.h"
 
 namespace platform {
 
@@ -42,7 +43,10 @@ Box ExactBoxInFrame(const TopoDS_Shape& shape, const Frame& frame) {
                     gp_Dir(frame.axes[0][0], frame.axes[0][1], frame.axes[0][2]));
   gp_Trsf toFrame;
   toFrame.SetTransformation(axes);  // absolute -> frame coordinates
-  return ComputeAxisBox(shape.Moved(TopLoc_Location(toFrame)));
+  // The shape as moved into the frame is the key: same shape, same frame, same box.
+  static RecentMeasurements<ShapeKey, Box, ShapeKeyHash> boxes(1000);
+  const TopoDS_Shape moved = shape.Moved(TopLoc_Location(toFrame));
+  return boxes.Get(ShapeKey(moved), [&] { return ComputeAxisBox(moved); });
 }
 
 }  // namespace platform

@@ -6,6 +6,8 @@
 #include <BRepExtrema_DistShapeShape.hxx>
 #include <TopExp_Explorer.hxx>
 
+#include "platform/geometry/recent_measurements.h"
+
 namespace platform {
 
 namespace {
@@ -24,12 +26,25 @@ std::array<double, 3> Coordinates(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()
 bool MinDistance::Perform() {
   done_ = false;
   if (!HasGeometry(a_) || !HasGeometry(b_)) return false;
-  // Solids count as filled: a body inside another is at distance 0 from it.
-  BRepExtrema_DistShapeShape extrema(a_, b_, Extrema_ExtFlag_MIN);
-  if (!extrema.IsDone() || extrema.NbSolution() < 1) return false;
-  value_ = extrema.Value();
-  onA_ = Coordinates(extrema.PointOnShape1(1));
-  onB_ = Coordinates(extrema.PointOnShape2(1));
+  struct Answer {
+    bool found = false;
+    double value = 0;
+    std::array<double, 3> onA{}, onB{};
+  };
+  // Pairs of faces of a few bodies of 500 faces.
+  static RecentMeasurements<ShapePairKey, Answer, ShapePairKeyHash> answers(20000);
+  const Answer& answer = answers.Get(ShapePairKey(ShapeKey(a_), ShapeKey(b_)), [&] {
+    Answer fresh;
+    // Solids count as filled: a body inside another is at distance 0 from it.
+    BRepExtrema_DistShapeShape extrema(a_, b_, Extrema_ExtFlag_MIN);
+    if (!extrema.IsDone() || extrema.NbSolution() < 1) return fresh;
+    fresh = {true, extrema.Value(), Coordinates(extrema.PointOnShape1(1)), Coordinates(extrema.PointOnShape2(1))};
+    return fresh;
+  });
+  if (!answer.found) return false;
+  value_ = answer.value;
+  onA_ = answer.onA;
+  onB_ = answer.onB;
   done_ = true;
   return true;
 }

@@ -1,11 +1,13 @@
 #include "platform/geometry/topology_geometry.h"
 
 #include <BRepAdaptor_Curve.hxx>
+#include <BRepBndLib.hxx>
 #include <BRepAdaptor_Surface.hxx>
 #include <BRepGProp.hxx>
 #include <BRepTools.hxx>
 #include <BRepTools_WireExplorer.hxx>
 #include <BRep_Tool.hxx>
+#include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
@@ -14,6 +16,7 @@
 #include <TopoDS_Wire.hxx>
 
 #include "platform/base/host_error.h"
+#include "platform/geometry/recent_measurements.h"
 
 namespace platform {
 
@@ -51,13 +54,30 @@ SurfaceKind KindOf(GeomAbs_SurfaceType type) {
 
 }  // namespace
 
-FaceGeometry DescribeFace(const TopoDS_Shape& shape) {
+namespace {
+
+// The host's face box contains the face and is usually close to the smallest: tight for
+// the elementary surfaces, whose tight boxes are quick; a box from the surface's own
+// bounds for free-form ones, whose tight box is a numerical search.
+Box FaceBox(const TopoDS_Face& face, SurfaceKind kind) {
+  if (kind == SurfaceKind::Plane || kind == SurfaceKind::Cylinder || kind == SurfaceKind::Cone ||
+      kind == SurfaceKind::Sphere || kind == SurfaceKind::Torus)
+    return ComputeAxisBox(face);
+  Bnd_Box box;
+  BRepBndLib::Add(face, box, false);
+  if (box.IsVoid()) return ComputeAxisBox(face);
+  Box result;
+  box.Get(result.min[0], result.min[1], result.min[2], result.max[0], result.max[1], result.max[2]);
+  return result;
+}
+
+FaceGeometry MeasureFace(const TopoDS_Shape& shape) {
   const TopoDS_Face& face = NeedFace(shape);
   BRepAdaptor_Surface surface(face);
   FaceGeometry g;
   g.kind = KindOf(surface.GetType());
   g.reversed = face.Orientation() == TopAbs_REVERSED;
-  g.box = ComputeAxisBox(face);
+  g.box = FaceBox(face, g.kind);
   switch (g.kind) {
     case SurfaceKind::Plane: {
       GProp_GProps area;
@@ -107,6 +127,14 @@ FaceGeometry DescribeFace(const TopoDS_Shape& shape) {
       break;
   }
   return g;
+}
+
+}  // namespace
+
+FaceGeometry DescribeFace(const TopoDS_Shape& face) {
+  // Faces of up to a few bodies of 500 faces.
+  static RecentMeasurements<ShapeKey, FaceGeometry, ShapeKeyHash> described(20000);
+  return described.Get(ShapeKey(face), [&] { return MeasureFace(face); });
 }
 
 CurveKind KindOfEdge(const TopoDS_Shape& shape) {

@@ -78,6 +78,7 @@ void ComponentAssembly::RestructureComponents(const std::vector<Component*>& com
                                               ErrorList** errorList) {
   newComponents.clear();
   if (errorList) *errorList = nullptr;
+  Call([] { platform::CheckHostCall("ComponentAssembly::RestructureComponents"); });
   platform::nxopen::LivePart(part_);
   if (!newParent) Throw(HostStatus::InvalidArgument, "restructure: no new parent component is given");
   const tag_t parentTag = newParent->Tag();

@@ -5,6 +5,7 @@
 #include <NXOpen/NXException.hxx>
 
 #include "platform/base/host_error.h"
+#include "platform/base/refused_calls.h"
 #include "platform/geometry/caught_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"

@@ -30,6 +30,7 @@ void CreateNewComponentBuilder::SetNewFile(FileNew* newFile) { newFile_ = newFil
 bool CreateNewComponentBuilder::Validate() { return newFile_ && *componentName_.GetText() && newFile_->Validate(); }
 
 NXObject* CreateNewComponentBuilder::Commit() {
+  Call([] { platform::CheckHostCall("CreateNewComponentBuilder::Commit"); });
   if (committed_) Throw(HostStatus::InvalidArgument, "new component: the builder was committed already");
   if (!newFile_) Throw(HostStatus::InvalidArgument, "new component: no new file is set (SetNewFile)");
   if (!*componentName_.GetText()) Throw(HostStatus::InvalidArgument, "new component: no component name is set");

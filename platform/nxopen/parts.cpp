@@ -58,6 +58,7 @@ NXString BasePart::FullPath() { return NXString(LivePart(Tag()).path); }
 NXString BasePart::Leaf() { return NXString(platform::HostFileStem(LivePart(Tag()).path)); }
 
 PartSaveStatus* BasePart::Save(SaveComponents saveChildComponents, CloseAfterSave close) {
+  Call([] { platform::CheckHostCall("BasePart::Save"); });
   platform::Part& part = LivePart(Tag());
   std::vector<platform::Part*> toSave{&part};
   std::vector<const platform::Part*> seen{&part};

@@ -2,6 +2,8 @@
 // leaves nothing behind. The progress bar is gone from the terminal, aborting is
 // disabled, the displayed part is the work part, the C interface is closed as often as
 // it was opened, and no body that did not reach a new part is lost.
+// Then every host call the batch split makes is refused in turn, and each body must still
+// be placed as often as before.
 //
 // The failure is a real one: a folder that bears the name of the next new part file, so
 // the host refuses to make the part there.
@@ -11,13 +13,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <map>
 
 #include <uf.h>
 
 #include "addon/assembly/tests/assembly_fixture.h"
 #include "addon/host/tests/terminal_stderr.h"
 #include "platform/assemblies/work_part.h"
+#include "platform/base/refused_calls.h"
 #include "platform/ui/abort.h"
+#include "platform/ui/messages.h"
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -135,4 +141,106 @@ action new_zujianV1
   ASSERT_EQ(parent.Objects().size(), 1u);
   EXPECT_EQ(parent.Objects()[0]->name, "立柱") << "the body whose part failed stays in the parent";
   EXPECT_TRUE(root->Objects().empty()) << "the link made for the refused part was removed: " << root->Objects().size();
+}
+
+// ---- The batch split keeps every body placed, whatever the host refuses.
+
+class BatchSplitFailure : public kzt_test::BatchComponents {
+protected:
+  // 总装-0 placing 机架-3 twice under component and instance names that are not its file
+  // name (as after the drawing dialog's rename job); 机架-3 holds 底板 and 立柱, made to drawing.
+  void MakeTwicePlacedParent() {
+    Part& parent = MakeAssembly("机架-3", {"底板", "立柱"});
+    std::vector<Instance> instances = root->Instances();
+    for (const Instance& old : instances) root->RemoveInstance(old.pid);
+    for (int i = 0; i < 2; ++i) {
+      Instance inst = instances.front();
+      inst.pid = 0;
+      inst.instanceName = inst.name = i == 0 ? "P-组件2-2" : "P-组件2-3";
+      inst.transform = Transform::Translation(1000, 500.0 * i, 0);
+      root->AddInstance(inst);
+    }
+    files::SavePart(*root, root->path);
+    rootPath = root->path;
+    (void)parent;
+  }
+  std::string rootPath;
+  // Each body name with how often it is placed in the displayed assembly: the root's own
+  // bodies and those of every part it places, a part closed by the batch read from its file.
+  std::map<std::string, int> PlacedBodies() {
+    std::map<std::string, int> placed;
+    std::vector<std::unique_ptr<Part>> read;
+    std::function<void(const Part&)> walk = [&](const Part& part) {
+      for (const auto& object : part.Objects())
+        if (object->Type() == kSolidType) ++placed[object->name];
+      for (const Instance& instance : part.Instances()) {
+        const Part* child = session().FindPartByPath(instance.partPath);
+        if (!child) child = read.emplace_back(files::ReadPart(instance.partPath)).get();
+        walk(*child);
+      }
+    };
+    // The batch may have closed what it should not have: then the files tell.
+    const Part* top = session().FindPartByPath(rootPath);
+    if (!top) top = read.emplace_back(files::ReadPart(rootPath)).get();
+    walk(*top);
+    return placed;
+  }
+  // Stems of the components directly under the root.
+  std::vector<std::string> TopComponents() {
+    std::vector<std::string> stems;
+    if (session().displayed != root) return {"the displayed part was closed"};
+    for (ComponentOccurrence* c : occurrences().Children(occurrences().RootOccurrence(*root)))
+      stems.push_back(HostFileStem(c->partPath));
+    return stems;
+  }
+  void RunBatchAllowingErrors() {
+    try {
+      RunBatch();
+    } catch (const std::exception&) {
+      // A journal stops on an error box; what the batch left behind is what counts.
+    }
+  }
+};
+
+TEST_F(BatchSplitFailure, AParentRenamedAndPlacedTwiceIsSplitWithEveryBodyStillPlacedTwice) {
+  MakeTwicePlacedParent();
+  const std::map<std::string, int> before{{"底板", 2}, {"立柱", 2}};
+  ASSERT_EQ(PlacedBodies(), before);
+  RunBatch();
+  EXPECT_TRUE(Shown("error box").empty());
+  EXPECT_EQ(PlacedBodies(), before);
+  EXPECT_EQ(TopComponents(), (std::vector<std::string>{"机架-3", "机架-3"})) << "nothing is left at the top";
+  EXPECT_EQ(ChildrenOfParent(), (std::vector<std::string>{"底板-3-1", "立柱-3-2"}));
+  EXPECT_EQ(SolidCount(PartNamed("机架-3.prt")), 0) << "both bodies moved into parts of their own";
+}
+
+TEST_F(BatchSplitFailure, AHostCallRefusedAtAnyStepOfTheSplitLosesNoBodyAndLeavesNoneTwice) {
+  // Which host calls a clean split makes, and how often.
+  MakeTwicePlacedParent();
+  RefuseHostCall("(none)", 0);
+  RunBatch();
+  const std::map<std::string, int> calls = HostCallsSeen();
+  StopRefusingHostCalls();
+  ASSERT_GT(calls.count("UF_OBJ_delete_object"), 0u);
+  ASSERT_GT(calls.count("ComponentAssembly::RestructureComponents"), 0u);
+
+  const std::map<std::string, int> before{{"底板", 2}, {"立柱", 2}};
+  int refusals = 0;
+  for (const auto& [function, count] : calls)
+    for (int nth = 1; nth <= count; ++nth) {
+      SCOPED_TRACE(function + " refused at call " + std::to_string(nth));
+      session().Reset();
+      ui::ClearHistory();
+      std::filesystem::remove_all(folder);
+      std::filesystem::create_directories(folder);
+      MakeTwicePlacedParent();
+      RefuseHostCall(function, nth);
+      RunBatchAllowingErrors();
+      StopRefusingHostCalls();
+      ++refusals;
+      EXPECT_EQ(PlacedBodies(), before);
+      EXPECT_EQ(TopComponents(), (std::vector<std::string>{"机架-3", "机架-3"})) << "nothing is left at the top";
+      if (HasFailure()) return;
+    }
+  EXPECT_GT(refusals, 10);
 }

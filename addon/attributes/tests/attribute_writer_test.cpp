@@ -12,6 +12,7 @@
 #include "platform/assemblies/occurrence.h"
 #include "platform/geometry/body.h"
 #include "platform/text/host_path.h"
+#include "tests/support/test_model.h"
 
 using namespace platform;
 
@@ -346,4 +347,29 @@ action attrV2
   cancel
 )J");
   EXPECT_EQ(out.find(Utf8("未展开成功")), std::string::npos) << out;
+}
+
+TEST_F(AttributeWriter, ASolidWithoutVolumeGetsNoStockAndApplyWritesNothing) {
+  // What one exporter left of a deleted body: 3 mm long, a hundredth of a micron across.
+  Part& base = *session().FindPartByFileName("P-底座-2.prt");
+  fabdoc_test::AddBox(base, 0, 0, 0, 3, 1e-5, 1e-5, "残体");
+  Run(u8R"J(
+action attrV2
+  select blockxuanzhe body:P-底座-2/残体
+  set blockgunge "扁钢"
+  expect blocksuling ""
+  set blockPartName "残体"
+  apply
+  cancel
+)J");
+  const auto messages = Shown("message");
+  ASSERT_EQ(messages.size(), 2u) << "once for the stock type, once for Apply";
+  for (const std::string& message : messages) {
+    EXPECT_NE(message.find(Utf8("残体")), std::string::npos) << message;
+    EXPECT_NE(message.find(Utf8("没有体积")), std::string::npos) << message;
+  }
+  for (Object* o : BodiesNamed("残体")) {
+    EXPECT_TRUE(o->attributes.Empty());
+    EXPECT_TRUE(session().Prototype(*o).attributes.Empty());
+  }
 }

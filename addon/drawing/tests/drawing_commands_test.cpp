@@ -7,6 +7,10 @@
 
 #include "addon/drawing/tests/drawing_fixture.h"
 #include "drawing/quantity_count.h"
+#include "drawing/scale_rule.h"
+#include "drawing/sheet_scale.h"
+#include "host/model_helpers.h"
+#include <uf_modl.h>
 
 using namespace kzt_test;
 
@@ -218,4 +222,60 @@ TEST_F(DrawingProduction, SubAssemblyTotalCountsItsOccurrences) {
   EXPECT_TRUE(Has(cells, "4")) << "total: four occurrences named P-FRAME-3";
   EXPECT_TRUE(Has(cells, "1")) << "quantity";
   EXPECT_TRUE(Has(cells, "FRAME"));
+}
+
+TEST_F(DrawingProduction, APartNamedWithoutNameAndNumberIsToldWhatToDoAndTheRestGoOn) {
+  // Parts as another system names them: no NAME-N, so no drawing number can be made;
+  // the message names the file and the two ways out. Numbered parts are drawn as ever.
+  root = &session().NewPart(HostPath("P-0.prt"));
+  const char* stems[] = {"tube 30x30x2 900mm leg", "P-PLATE-2", "P-BASE-1"};
+  for (int i = 0; i < 3; ++i) {
+    Part& part = session().NewPart(HostPath(std::string(stems[i]) + ".prt"));
+    MakeToDrawing(AddBox(part, 0, 0, 0, 100, 50, 20), i == 0 ? "leg" : stems[i]);
+    files::SavePart(part, part.path);
+    Instance inst;
+    inst.partPath = part.path;
+    inst.instanceName = inst.name = stems[i];
+    inst.transform = Transform::Translation(300.0 * i, 0, 0);
+    root->AddInstance(inst);
+  }
+  files::SavePart(*root, root->path);
+  session().SetDisplayed(root);
+  Run(kComponentModeRun);
+  std::vector<std::string> unnamed;
+  for (const std::string& message : Shown("message"))
+    if (message.find(Utf8("零件无名称属性,无法创建图号")) == 0) unnamed.push_back(message);
+  ASSERT_EQ(unnamed.size(), 1u);
+  EXPECT_NE(unnamed[0].find("tube 30x30x2 900mm leg"), std::string::npos) << unnamed[0];
+  EXPECT_NE(unnamed[0].find(Utf8("名称-编号")), std::string::npos) << unnamed[0];
+  EXPECT_NE(unnamed[0].find(Utf8("重命名组件")), std::string::npos) << unnamed[0];
+  EXPECT_EQ(kzt::sheet_names(), (std::vector<std::string>{"000-2-PLATE", "000-1-BASE", "000-0-总图"}));
+}
+
+TEST_F(DrawingProduction, InPlaceSubAssembliesKeepTheirExtentsToTheBit) {
+  // The batch split models sub-parts in place: measured as placed or on their prototype
+  // bodies (the list of Part 1.3, item 6), their boxes must be the same numbers exactly.
+  // The second parent sits at x = 1000, so its sub-parts' placements are composed and undone.
+  MakeProduct({{"FRAME-3", {"BASE", "PLATE", "POST"}}, {"RACK-4", {"FOOT", "RAIL"}}});
+  for (const char* stem : {"FRAME-3", "RACK-4"}) {
+    SCOPED_TRACE(stem);
+    const tag_t parent = Component(stem);
+    ASSERT_NE(parent, NULL_TAG);
+    UF_initialize();
+    std::vector<tag_t> prototypes;
+    kzt::得到组件下所有的实体(parent, prototypes, kzt::ComponentBodies::Deep);
+    kzt::ExtentsAccumulator acc;
+    for (tag_t body : prototypes) {
+      double box[6];
+      ASSERT_EQ(UF_MODL_ask_bounding_box(body, box), 0);
+      acc.Widen(box);
+    }
+    kzt::DrawingState state;
+    double scale = 0;
+    kzt::A3部件比例设置(state, parent, scale);
+    UF_terminate();
+    EXPECT_GE(prototypes.size(), 2u) << "one body for each sub-part";
+    const kzt::Extents expected = acc.Result();
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(state.view_extents[i], expected[i]) << "extent " << i;
+  }
 }

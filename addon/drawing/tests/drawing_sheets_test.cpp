@@ -347,3 +347,37 @@ TEST_F(DrawingSheets, ViewsOfDeletedBodiesAreAClearErrorAndEarlierSheetsKeepWhat
   EXPECT_EQ(drewAfter.visible, drewBefore.visible) << "the old view keeps what it drew";
   EXPECT_EQ(drewAfter.box, drewBefore.box);
 }
+
+TEST_F(DrawingSheets, SubPartsNotModelledInPlaceAreMeasuredWherePlaced) {
+  // A ladder frame as other systems write it: P-FRAME-3 holds no bodies, only two
+  // instances of a rail (1000 x 30 x 30 at its part's origin) 570 apart in Y and a rung
+  // (30 x 540 x 30) between them. Its views show 1000 x 600 x 30; the rail and rung parts
+  // each in its own coordinates would span only 1000 x 540 x 30.
+  // E = (1000, 600, 30): WX 1600, HY 630; s1 = 0.2625, s2 = 0.471429; t1 = 420 / (1600 + 342.857)
+  // = 0.216176 < t2 = 297 / (630 + 233.333) = 0.344015, so s = t1 / 1.2 = 0.180147;
+  // gap x = (420 - 1600 s) / 3 = 43.9216; gap y = (297 - 630 s - 20 - 43.9216) / 2 = 59.7929.
+  NewRoot("P-0");
+  Part& frame = session().NewPart(HostPath("P-FRAME-3.prt"));
+  auto place = [&](Part& into, const std::string& stem, double x, double y) {
+    Instance inst;
+    inst.partPath = HostPath(stem + ".prt");
+    inst.instanceName = inst.name = stem;
+    inst.transform = Transform::Translation(x, y, 0);
+    into.AddInstance(inst);
+  };
+  Part& rail = session().NewPart(HostPath("P-RAIL-4.prt"));
+  MakeToDrawing(AddBox(rail, 0, 0, 0, 1000, 30, 30), "RAIL");
+  Part& rung = session().NewPart(HostPath("P-RUNG-5.prt"));
+  MakeToDrawing(AddBox(rung, 0, 0, 0, 30, 540, 30), "RUNG");
+  place(frame, "P-RAIL-4", 0, 0);
+  place(frame, "P-RAIL-4", 0, 570);
+  place(frame, "P-RUNG-5", 485, 30);
+  for (Part* part : {&rail, &rung, &frame}) files::SavePart(*part, part->path);
+  place(*root, "P-FRAME-3", 0, 0);
+  AddPartComponent("P-PLATE-2", "PLATE", 300, 100, 2, 2000);
+  Finish();
+  Run(kComponentModeRun);
+  const DrawingSheet& sheet = NeedSheet(*root, "3-0组件-FRAME");
+  ExpectScaleRuleViews(sheet, {1000, 600, 30}, 0.180147, 43.9216, 59.7929);
+  ExpectViewsClearOfTheTitleBlock(sheet);
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include <BRepPrimAPI_MakeBox.hxx>
@@ -148,8 +149,7 @@ TEST_F(StepImport, SeveralTopProductsGoUnderAnAssemblyNamedAfterTheFile) {
     ASSERT_EQ(writer.Write((dir + "/零件.stp").c_str()), IFSelect_RetDone);
   }
   fs::create_directories(dir + "/out");
-  std::vector<std::string> notes;
-  const auto written = files::ImportStep(Host("零件.stp"), Host("out"), &notes);
+  const auto written = files::ImportStep(Host("零件.stp"), Host("out")).written;
   ASSERT_EQ(written.size(), 3u);
   EXPECT_TRUE(SameHostPath(written[0], Host("out/零件.prt")));
   for (const auto& path : written) EXPECT_TRUE(fs::exists(ToLocalPath(path))) << path;
@@ -234,4 +234,41 @@ TEST_F(StepImport, InstancesWithoutARealNameAreCalledAfterTheirProductRealNamesS
   std::vector<std::string> got;
   for (const auto& instance : in.root->Instances()) got.push_back(text::ToUtf8(instance.instanceName));
   EXPECT_EQ(got, (std::vector<std::string>{"LEFT-1", "机架", "机架", "机架"}));
+}
+
+TEST_F(StepImport, AValueLeftUnsetIsAWarningAWrongValueStillRefusesTheFile) {
+  const std::string good = ReadText(WriteTwoBodyStep());
+  // The name of a placement-free representation left unset, as some exporters write it.
+  const std::regex named(R"(\bSHAPE_REPRESENTATION\('[^']*')");
+  ASSERT_TRUE(std::regex_search(good, named));
+  const std::string unset = std::regex_replace(good, named, "SHAPE_REPRESENTATION($", std::regex_constants::format_first_only);
+  WriteText(dir + "/unset.step", unset);
+  const files::StepImport in = files::ReadStep(Host("unset.step"), Host("unset"));
+  EXPECT_EQ(in.root->Objects().size(), 2u);
+  ASSERT_EQ(in.checkWarnings.size(), 1u);
+  EXPECT_NE(in.checkWarnings[0].find("not a quoted String"), std::string::npos) << in.checkWarnings[0];
+  session().Reset();
+
+  // A coordinate that is not a number moves geometry: that file is damaged.
+  std::string wrong = good;
+  const size_t point = wrong.find("CARTESIAN_POINT('',(");
+  ASSERT_NE(point, std::string::npos);
+  wrong.insert(point + std::string("CARTESIAN_POINT('',(").size(), "x");
+  WriteText(dir + "/wrong.step", wrong);
+  EXPECT_THROW(files::ReadStep(Host("wrong.step"), Host("wrong")), HostError);
+  EXPECT_TRUE(session().Parts().empty());
+}
+
+TEST_F(StepImport, ASolidWithoutVolumeIsWarnedOfByName) {
+  Part& part = session().NewPart(Host("薄片.prt"));
+  AddBox(part, 0, 0, 0, 10, 20, 30, Gbk("底板"));
+  // 3 mm long, a hundredth of a micron across: nothing anyone can cut.
+  AddBox(part, 0, 0, 0, 3, 1e-5, 1e-5, Gbk("残体"));
+  files::ExportStep(part, Host("thin.step"));
+  session().Reset();
+  const files::StepImport in = files::ReadStep(Host("thin.step"), Host("thin"));
+  EXPECT_EQ(in.root->Objects().size(), 2u) << "the body is kept for the user to look at";
+  ASSERT_EQ(in.warnings.size(), 1u);
+  EXPECT_NE(in.warnings[0].find("残体"), std::string::npos) << in.warnings[0];
+  EXPECT_NE(in.warnings[0].find("without volume"), std::string::npos) << in.warnings[0];
 }
