@@ -2,6 +2,8 @@
 
 #include <numbers>
 
+#include "platform/drafting/sheet_walk.h"
+
 namespace platform::dwg {
 
 namespace {
@@ -33,6 +35,36 @@ void Align(drafting::TextAnchor anchor, Text& text) {
   text.vertical = kRow[index / 3];
 }
 
+// Shades are left out: the writer has no filled entity, and a shade only tints what the
+// edges already draw.
+class DwgSheet : public drafting::SheetVisitor {
+public:
+  explicit DwgSheet(Drawing& drawing) : drawing_(drawing) {}
+
+  void FrameLine(const drafting::SheetLine& line) override {
+    drawing_.entities.push_back({kFrameLayer, Line{{line.start.x, line.start.y}, {line.end.x, line.end.y}}});
+  }
+  void FrameArc(const drafting::SheetArc& arc) override {
+    drawing_.entities.push_back({kFrameLayer, Placed(arc.arc, {0, 0})});
+  }
+  void Shade(const drafting::SheetView&, const drafting::ShadeFill&) override {}
+  void Edges(const drafting::SheetView& view, drafting::EdgeKind kind,
+             const std::vector<drafting::Curve2>& curves) override {
+    const char* layer = kind == drafting::EdgeKind::Hidden ? kHiddenLayer : kOutlineLayer;
+    for (const drafting::Curve2& curve : curves) drawing_.entities.push_back({layer, Placed(curve, view.origin)});
+  }
+  void Text(const drafting::SheetText& sheetText) override {
+    dwg::Text text{{sheetText.position.x, sheetText.position.y}, sheetText.heightMm, sheetText.utf8,
+                   sheetText.angleDegrees};
+    Align(sheetText.anchor, text);
+    drawing_.entities.push_back({kTextLayer, text});
+  }
+
+
+private:
+  Drawing& drawing_;
+};
+
 }  // namespace
 
 Drawing SheetToDwg(const drafting::SheetDrawing& sheet) {
@@ -43,21 +75,8 @@ Drawing SheetToDwg(const drafting::SheetDrawing& sheet) {
                     {kHiddenLayer, 2, Linetype::Dashed},
                     {kFrameLayer, 7, Linetype::Continuous},
                     {kTextLayer, 3, Linetype::Continuous}};
-  for (const drafting::SheetLine& line : sheet.lines)
-    drawing.entities.push_back({kFrameLayer, Line{{line.start.x, line.start.y}, {line.end.x, line.end.y}}});
-  for (const drafting::SheetArc& arc : sheet.arcs) drawing.entities.push_back({kFrameLayer, Placed(arc.arc, {0, 0})});
-  for (const drafting::SheetView& view : sheet.views) {
-    for (const drafting::Curve2& curve : view.content.visible)
-      drawing.entities.push_back({kOutlineLayer, Placed(curve, view.origin)});
-    for (const drafting::Curve2& curve : view.content.hidden)
-      drawing.entities.push_back({kHiddenLayer, Placed(curve, view.origin)});
-  }
-  for (const drafting::SheetText& sheetText : sheet.texts) {
-    if (sheetText.utf8.empty()) continue;  // an empty cell draws nothing
-    Text text{{sheetText.position.x, sheetText.position.y}, sheetText.heightMm, sheetText.utf8, sheetText.angleDegrees};
-    Align(sheetText.anchor, text);
-    drawing.entities.push_back({kTextLayer, text});
-  }
+  DwgSheet writer(drawing);
+  drafting::WalkSheet(sheet, writer);
   return drawing;
 }
 

@@ -1,6 +1,6 @@
-// A drawing sheet as the DWG writer takes it: the frame and table on 图框, texts on 文字,
-// each view's visible edges on 轮廓 and hidden edges on 虚线 (dashed), placed at the
-// view's origin on the sheet.
+// A drawing sheet as the DWG writer takes it, from the sheet walk: the frame and table on
+// 图框, texts on 文字, each view's visible edges on 轮廓 and hidden edges (where the view
+// shows them) on 虚线 (dashed), placed at the view's origin on the sheet.
 #pragma once
 #include "platform/drafting/sheet_drawing.h"
 #include "platform/dwg/drawing.h"
