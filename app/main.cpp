@@ -14,6 +14,7 @@ const char* kUsage =
     "       fabdoc export PART OUT.step\n"
     "       fabdoc example frame DIR\n"
     "       fabdoc render PART OUTDIR [--sheet NAME]... [--format pdf|svg|png]\n"
+    "       fabdoc dimension PART [--sheet NAME]...\n"
     "       fabdoc flat PART OUTDIR\n"
     "       fabdoc serve [PART] [--port N] [--host ADDRESS] [--record JOURNAL] [--startup DIR]\n";
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     if (command == "export") return ExportCommand(args);
     if (command == "example") return ExampleCommand(args);
     if (command == "render") return RenderCommand(args);
+    if (command == "dimension") return DimensionCommand(args);
     if (command == "flat") return FlatCommand(args);
     if (command == "serve") return ServeCommand(args);
     if (command == "--help" || command == "help") {

@@ -5,6 +5,7 @@
 
 #include <pango/pangocairo.h>
 
+#include "platform/drafting/dimension_graphics.h"
 #include "platform/drafting/sheet_walk.h"
 
 namespace platform::drafting {
@@ -143,6 +144,19 @@ public:
     cairo_set_dash(cr_, nullptr, 0, 0);
   }
   void Text(const SheetText& text) override { PaintText(cr_, flip_, text, style_); }
+  void Dimension(const SheetDimension& dimension) override {
+    const DimensionGraphics& g = dimension.drawn;
+    cairo_set_line_width(cr_, style_.hiddenWidthMm);  // thin, as hidden edges
+    for (const Line2& line : g.lines) AddCurve(cr_, flip_, {0, 0}, line);
+    for (const Arc2& arc : g.arcs) AddCurve(cr_, flip_, {0, 0}, arc);
+    cairo_stroke(cr_);
+    for (const ArrowHead& arrow : g.arrows) {
+      for (const Point2& p : ArrowOutline(arrow)) LineTo(cr_, flip_, p);
+      cairo_close_path(cr_);
+      cairo_fill(cr_);
+    }
+    PaintText(cr_, flip_, {dimension.utf8, g.textAt, g.textHeight, TextAnchor::BottomCentre, g.textAngleDeg}, style_);
+  }
 
 private:
   cairo_t* cr_;

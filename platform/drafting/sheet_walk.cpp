@@ -13,6 +13,7 @@ void WalkSheet(const SheetDrawing& sheet, SheetVisitor& visitor) {
   }
   for (const SheetText& text : sheet.texts)
     if (!text.utf8.empty()) visitor.Text(text);  // an empty cell draws nothing
+  for (const SheetDimension& dimension : sheet.dimensions) visitor.Dimension(dimension);
 }
 
 }  // namespace platform::drafting

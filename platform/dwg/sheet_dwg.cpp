@@ -2,12 +2,14 @@
 
 #include <numbers>
 
+#include "platform/drafting/dimension_graphics.h"
 #include "platform/drafting/sheet_walk.h"
 
 namespace platform::dwg {
 
 namespace {
 
+using platform::ArrowHead;
 using drafting::Point2;
 
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
@@ -60,12 +62,41 @@ public:
     drawing_.entities.push_back({kTextLayer, text});
   }
 
+  // Until the writer has dimension entities: lines, arrow outlines and the text, on 尺寸.
+  void Dimension(const drafting::SheetDimension& dimension) override {
+    const DimensionGraphics& g = dimension.drawn;
+    for (const drafting::Line2& line : g.lines) drawing_.entities.push_back({kDimensionLayer, Placed(line, {0, 0})});
+    for (const drafting::Arc2& arc : g.arcs) drawing_.entities.push_back({kDimensionLayer, Placed(arc, {0, 0})});
+    for (const ArrowHead& arrow : g.arrows) {
+      Polyline outline;
+      for (const Point2& p : drafting::ArrowOutline(arrow)) outline.points.push_back({p.x, p.y});
+      outline.closed = true;
+      drawing_.entities.push_back({kDimensionLayer, outline});
+    }
+    dwg::Text text{{g.textAt.x, g.textAt.y}, g.textHeight, DwgDimensionText(dimension.utf8), g.textAngleDeg,
+                   HorizontalAlign::Center, VerticalAlign::Baseline};
+    drawing_.entities.push_back({kDimensionLayer, text});
+  }
 
 private:
   Drawing& drawing_;
 };
 
 }  // namespace
+
+std::string DwgDimensionText(const std::string& utf8) {
+  std::string out;
+  const std::string diameter = "⌀";
+  for (size_t i = 0; i < utf8.size();) {
+    if (utf8.compare(i, diameter.size(), diameter) == 0) {
+      out += "%%c";
+      i += diameter.size();
+    } else {
+      out += utf8[i++];
+    }
+  }
+  return out;
+}
 
 Drawing SheetToDwg(const drafting::SheetDrawing& sheet) {
   Drawing drawing;
@@ -74,7 +105,8 @@ Drawing SheetToDwg(const drafting::SheetDrawing& sheet) {
   drawing.layers = {{kOutlineLayer, 7, Linetype::Continuous},
                     {kHiddenLayer, 2, Linetype::Dashed},
                     {kFrameLayer, 7, Linetype::Continuous},
-                    {kTextLayer, 3, Linetype::Continuous}};
+                    {kTextLayer, 3, Linetype::Continuous},
+                    {kDimensionLayer, 3, Linetype::Continuous}};
   DwgSheet writer(drawing);
   drafting::WalkSheet(sheet, writer);
   return drawing;
