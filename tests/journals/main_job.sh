@@ -65,27 +65,27 @@ assert "方管(50X50X2.0-1200)-Q235" in cells and "立柱" in cells and "-1-1" i
 for s in sheets:
     dims = s["dimensions"]
     if s["name"][0] in "0123456789" and "组件" not in s["name"] and "总图" not in s["name"]:
-        assert any(d["kind"] == "linear" for d in dims), (s["name"], "no overall size")
+        assert any(dim["kind"] == "linear" for dim in dims), (s["name"], "no overall size")
     views = {v["name"]: v["box"] for v in s["views"]}
     note = s["notes"][0]
     left, top = note["position"]
     block = (left, top - sum(note["row_heights"]), left + sum(note["column_widths"]), top)
     def apart(a, b):
         return a[2] <= b[0] or b[2] <= a[0] or a[3] <= b[1] or b[3] <= a[1]
-    for i, d in enumerate(dims):
-        assert d["automatic"] and not d["out_of_date"], d
-        assert "ISOMETRIC" not in d["view"], (s["name"], d)
-        box = d["text_box"]
-        assert 25 <= box[0] and box[2] <= s["size"][0] - 5 and 5 <= box[1] and box[3] <= s["size"][1] - 5, (s["name"], d)
-        assert apart(box, block), (s["name"], d["text"], "title block")
+    for i, dim in enumerate(dims):
+        assert dim["automatic"] and not dim["out_of_date"], dim
+        assert "ISOMETRIC" not in dim["view"], (s["name"], dim)
+        box = dim["text_box"]
+        assert 25 <= box[0] and box[2] <= s["size"][0] - 5 and 5 <= box[1] and box[3] <= s["size"][1] - 5, (s["name"], dim)
+        assert apart(box, block), (s["name"], dim["text"], "title block")
         for name, view in views.items():
-            assert apart(box, view), (s["name"], d["text"], name)
+            assert apart(box, view), (s["name"], dim["text"], name)
         for other in dims[:i]:
-            assert apart(box, other["text_box"]), (s["name"], d["text"], other["text"])
+            assert apart(box, other["text_box"]), (s["name"], dim["text"], other["text"])
 upright = [s for s in sheets if s["name"] == "1-1-立柱"][0]
-assert [d["text"] for d in upright["dimensions"]] == ["1200"], upright["dimensions"]
+assert [dim["text"] for dim in upright["dimensions"]] == ["1200"], upright["dimensions"]
 bent = [s for s in sheets if s["name"] == "3-5-弯扁钢"][0]
-assert any(d["text"].startswith("展开长") for d in bent["dimensions"]), bent["dimensions"]
+assert any(dim["text"].startswith("展开长") for dim in bent["dimensions"]), bent["dimensions"]
 
 # The PDF: a page per sheet, each of its sheet's size, the Chinese texts as written.
 pages = int([l for l in open(os.path.join(d, "pdfinfo.txt")) if l.startswith("Pages:")][0].split()[1])
