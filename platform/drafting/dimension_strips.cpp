@@ -9,6 +9,7 @@ namespace platform::drafting {
 namespace {
 
 constexpr double kAngleRadiiMm[] = {10, 14, 18, 24};
+constexpr double kChainClearanceMm = 0.2;
 
 bool Overlap(const Box2& a, const Box2& b, double clearance) {
   return !a.empty && !b.empty && a.xmin < b.xmax + clearance && b.xmin < a.xmax + clearance &&
@@ -113,8 +114,10 @@ private:
         if (Overlap(box, blocked, kClearanceMm)) return false;
       for (const Box2& other : placedTexts_)
         if (Overlap(box, other, kClearanceMm)) return false;
+      // Stops of one running chain stand side by side: their boxes include the
+      // descenders, so they may all but touch.
       for (const Box2& other : texts)
-        if (Overlap(box, other, kClearanceMm / 2)) return false;
+        if (Overlap(box, other, kChainClearanceMm)) return false;
       texts.push_back(box);
       for (const Line2& line : d.drawn.lines) {
         const Box2 lineBox = BoxOf(line);

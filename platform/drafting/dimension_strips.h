@@ -36,6 +36,7 @@ struct Proposal {
   // (overall sizes, whose ends lie on the outline anyway).
   bool fromOutline = false;
   int chain = -1;          // running stops of one chain share one line
+  int positionsAxis = -1;  // hole positions: the screen axis they run along (0 X, 1 Y)
   std::string what;        // for messages: what the dimension gives
 };
 

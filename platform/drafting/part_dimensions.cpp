@@ -85,8 +85,9 @@ std::vector<Side> SidesFor(const ViewFrame& f, int screenAxis) {
 
 class Proposer {
 public:
-  Proposer(const DrawingSheet& sheet, const TopoDS_Shape& shape, const PartFeatures& part)
-      : shape_(shape), part_(part), frames_(FramesOf(sheet)) {}
+  Proposer(const DrawingSheet& sheet, const TopoDS_Shape& shape, const PartFeatures& part,
+           const std::set<PositionsKey>& elsewhere)
+      : shape_(shape), part_(part), frames_(FramesOf(sheet)), elsewhere_(elsewhere) {}
 
   std::vector<Proposal> Run() {
     if (frames_.empty()) return {};
@@ -110,6 +111,17 @@ private:
   const ViewFrame* Showing(int axis) const {
     for (const ViewFrame& f : frames_)
       if (f.ScreenAxisOf(axis) >= 0) return &f;
+    return nullptr;
+  }
+
+  static int AxisDrawnAlong(const ViewFrame& f, int s) {
+    for (int axis = 0; axis < 3; ++axis)
+      if (f.ScreenAxisOf(axis) == s) return axis;
+    return -1;
+  }
+  const ViewFrame* OtherShowing(const ViewFrame& f, int axis) const {
+    for (const ViewFrame& g : frames_)
+      if (g.view != f.view && axis >= 0 && g.ScreenAxisOf(axis) >= 0) return &g;
     return nullptr;
   }
 
@@ -167,6 +179,7 @@ private:
       for (Point2 c : centres)
         if (std::abs(Along(s, c) - at[i]) / f.scale < kSameMm) p.b = c;
       p.chain = chain;
+      p.positionsAxis = s;
       out_.push_back(p);
     }
     if (!pitched) return;
@@ -176,6 +189,7 @@ private:
                       std::to_string(gaps) + "×" + MmText(pitch) + "=" + MmText(total), sides,
                       std::string(direction) + " hole pitch");
     p.count = gaps;
+    p.positionsAxis = s;
     p.a = At(s, at.front(), across);
     p.b = At(s, at.back(), across);
     for (Point2 c : centres) {
@@ -187,10 +201,12 @@ private:
 
   void Holes(const ViewFrame& f) {
     std::vector<Point2> centres;
+    std::vector<gp_Pnt> model;
     for (const HoleGroup& group : part_.holes) {
       if (group.axis != f.look) continue;
       std::vector<Point2> mine;
       for (const gp_Pnt& c : group.centres) mine.push_back(f.At(c));
+      model.insert(model.end(), group.centres.begin(), group.centres.end());
       centres.insert(centres.end(), mine.begin(), mine.end());
       // The diameter once, from the top right hole of the group.
       const Point2 top = *std::max_element(mine.begin(), mine.end(), [](Point2 a, Point2 b) {
@@ -206,8 +222,16 @@ private:
       out_.push_back(p);
     }
     if (centres.empty()) return;
-    Positions(f, 0, centres);
-    Positions(f, 1, centres);
+    for (int s = 0; s < 2; ++s) {
+      const ViewFrame* other = elsewhere_.count({f.view->pid, s}) ? OtherShowing(f, AxisDrawnAlong(f, s)) : nullptr;
+      if (!other) {
+        Positions(f, s, centres);
+        continue;
+      }
+      std::vector<Point2> there;
+      for (const gp_Pnt& c : model) there.push_back(other->At(c));
+      Positions(*other, other->ScreenAxisOf(AxisDrawnAlong(f, s)), there);
+    }
   }
 
   // The view that shows a cut end's angle: it looks along the axis square to both the
@@ -310,6 +334,7 @@ private:
   TopoDS_Shape shape_;
   const PartFeatures& part_;
   std::vector<ViewFrame> frames_;
+  const std::set<PositionsKey>& elsewhere_;
   std::vector<Proposal> out_;
   int nextChain_ = 0;
 };
@@ -324,14 +349,15 @@ std::string MmText(double mm) {
   return text;
 }
 
-std::vector<Proposal> ProposePartDimensions(const DrawingSheet& sheet, Object& body) {
+std::vector<Proposal> ProposePartDimensions(const DrawingSheet& sheet, Object& body,
+                                           const std::set<PositionsKey>& elsewhere) {
   const TopoDS_Shape shape = LocatedShape(body);
   const std::string label = text::ToUtf8Lossy(body.name.empty() ? "body " + std::to_string(body.GetTag()) : body.name);
   const PartFeatures part = ReadPartFeatures(shape, label);
   if (!(part.volume > 1e-9))
     throw HostError(HostStatus::NoGeometry, "sheet \"" + text::ToUtf8Lossy(sheet.name) + "\": body " + label +
                                                 " has no volume, so it has no sizes to give");
-  return Proposer(sheet, shape, part).Run();
+  return Proposer(sheet, shape, part, elsewhere).Run();
 }
 
 }  // namespace platform::drafting

@@ -5,7 +5,9 @@
 // mitred ends (the angle, the long and the short side), bends (the flat length and the
 // bend positions). Never on a pictorial (isometric) view.
 #pragma once
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/drafting/dimension_strips.h"
@@ -14,9 +16,14 @@
 
 namespace platform::drafting {
 
-// `body` as the sheet's views show it. HostError(NoGeometry) naming the sheet and the
-// body when it has no volume.
-std::vector<Proposal> ProposePartDimensions(const DrawingSheet& sheet, Object& body);
+// Hole positions of a view along one of its screen axes (view id, 0 X or 1 Y).
+using PositionsKey = std::pair<std::uint32_t, int>;
+
+// `body` as the sheet's views show it. The hole positions named in `elsewhere` go to the
+// next view that shows their direction, when the view that shows the holes round has no
+// room for them. HostError(NoGeometry) naming the sheet and the body when it has no volume.
+std::vector<Proposal> ProposePartDimensions(const DrawingSheet& sheet, Object& body,
+                                           const std::set<PositionsKey>& elsewhere = {});
 
 // "450", "12.5": model millimetres as dimensions print them (0.1 mm, no trailing zero).
 std::string MmText(double mm);

@@ -103,9 +103,20 @@ SheetDimensionsResult DimensionSheet(DrawingSheet& sheet) {
       return {0, SheetName(sheet) + " shows more than one body: not a part sheet, no dimensions made"};
     body = shown.front();
   }
-  const std::vector<Proposal> proposals = ProposePartDimensions(sheet, *body);
+  std::vector<Proposal> proposals = ProposePartDimensions(sheet, *body);
   const SheetObstacles obstacles = ObstaclesOf(sheet);
-  const Placement placement = PlaceInStrips(proposals, obstacles);
+  Placement placement = PlaceInStrips(proposals, obstacles);
+  // Fall-back: hole positions with no room beside the view that shows the holes round go
+  // to the next view that shows their direction.
+  std::set<PositionsKey> elsewhere;
+  for (const Proposal& p : proposals)
+    if (p.positionsAxis >= 0 &&
+        std::find(placement.unplaced.begin(), placement.unplaced.end(), p.what) != placement.unplaced.end())
+      elsewhere.insert({p.viewPid, p.positionsAxis});
+  if (!elsewhere.empty()) {
+    proposals = ProposePartDimensions(sheet, *body, elsewhere);
+    placement = PlaceInStrips(proposals, obstacles);
+  }
   if (!placement.unplaced.empty()) {
     std::string list;
     for (const std::string& what : placement.unplaced) list += (list.empty() ? "" : ", ") + what;

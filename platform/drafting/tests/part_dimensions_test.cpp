@@ -129,7 +129,9 @@ TEST_F(PartDimensions, AMitredTubeGetsTheCutAngleAndBothSides) {
   EXPECT_EQ(Texts(dims, DimensionKind::Linear), (std::vector<std::string>{"740", "800"}));
   ASSERT_EQ(Texts(dims, DimensionKind::Angle), std::vector<std::string>{"45°"});
   for (const Dimension* d : dims)
-    if (d->kind == DimensionKind::Angle) EXPECT_NEAR(d->value, 45, 1e-6);
+    if (d->kind == DimensionKind::Angle) {
+      EXPECT_NEAR(d->value, 45, 1e-6);
+    }
   ExpectCleanSheet(dims);
 
   // At 30 degrees the bottom side is 800 - 60 / tan 30 = 696.08.

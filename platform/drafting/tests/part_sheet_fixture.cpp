@@ -25,14 +25,7 @@ namespace fabdoc_test {
 
 using namespace platform;
 
-DrawingSheet& DrawPartSheet(Part& part, const TopoDS_Shape& shape, const std::string& sheetName) {
-  auto body = std::make_unique<Body>(shape);
-  part.Add(std::move(body));
-  Bnd_Box box;
-  BRepBndLib::AddOptimal(shape, box, false, false);
-  double x0, y0, z0, x1, y1, z1;
-  box.Get(x0, y0, z0, x1, y1, z1);
-  const double e0 = x1 - x0, e1 = y1 - y0, e2 = z1 - z0;
+PartSheetLayout LayoutForExtents(double e0, double e1, double e2) {
   // The A4 part scale rule and layout of the drawing command.
   const double W = 210, H = 297, RA = 90, RD = 155, TB = 55;
   const double wx = e0 + e1, hy = e1 + e2;
@@ -40,17 +33,31 @@ DrawingSheet& DrawPartSheet(Part& part, const TopoDS_Shape& shape, const std::st
   const double s = (t2 > t1 ? t1 : t2) / 1.2;
   const double gx = (W - wx * s) / 3;
   const double gy = std::max(10.0, (H - hy * s - TB - gx) / 2);
+  PartSheetLayout layout;
+  layout.scale = s;
+  layout.front = {gx + e0 * s / 2, 297 - gy - e2 * s / 2};
+  layout.lower = {layout.front[0], 55 + gy + e1 * s / 2};
+  layout.right = {2 * gx + e0 * s + e1 * s / 2, layout.front[1]};
+  return layout;
+}
+
+DrawingSheet& DrawPartSheet(Part& part, const TopoDS_Shape& shape, const std::string& sheetName) {
+  auto body = std::make_unique<Body>(shape);
+  part.Add(std::move(body));
+  Bnd_Box box;
+  BRepBndLib::AddOptimal(shape, box, false, false);
+  double x0, y0, z0, x1, y1, z1;
+  box.Get(x0, y0, z0, x1, y1, z1);
+  const PartSheetLayout layout = LayoutForExtents(x1 - x0, y1 - y0, z1 - z0);
+  const double s = layout.scale;
   const char* source = std::getenv("FABDOC_SOURCE_DIR");
   const std::string templatePath =
       ToAbsoluteHostPath(std::string(source ? source : ".") + "/data/kzt-1/bom/A4_nj.prt");
   DrawingSheet& sheet = drafting::AddSheetFromTemplate(part, templatePath, text::ToGbk(sheetName));
-  const drafting::SheetPoint front{gx + e0 * s / 2, 297 - gy - e2 * s / 2};
-  const drafting::SheetPoint lower{front[0], 55 + gy + e1 * s / 2};
-  const drafting::SheetPoint right{2 * gx + e0 * s + e1 * s / 2, front[1]};
-  DraftingView& frontView = drafting::AddBaseView(sheet, part, "Front", s, front);
-  drafting::AddProjectedView(frontView, drafting::ProjectionDirection::Below, lower);
-  drafting::AddProjectedView(frontView, drafting::ProjectionDirection::Right, right);
-  DraftingView& iso = drafting::AddBaseView(sheet, part, "Isometric", s, {right[0], lower[1]});
+  DraftingView& frontView = drafting::AddBaseView(sheet, part, "Front", s, layout.front);
+  drafting::AddProjectedView(frontView, drafting::ProjectionDirection::Below, layout.lower);
+  drafting::AddProjectedView(frontView, drafting::ProjectionDirection::Right, layout.right);
+  DraftingView& iso = drafting::AddBaseView(sheet, part, "Isometric", s, {layout.right[0], layout.lower[1]});
   drafting::UpdateOutOfDateViews(sheet);
   drafting::SetViewScale(iso, 0.3 * s);
   drafting::UpdateOutOfDateViews(sheet);

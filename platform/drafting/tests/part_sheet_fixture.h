@@ -2,6 +2,7 @@
 // template, the part scale rule, the front view, the views below and right of it and the
 // isometric view at 0.3 of the scale, all updated. And the parts they show.
 #pragma once
+#include <array>
 #include <string>
 
 #include <TopoDS_Shape.hxx>
@@ -10,6 +11,14 @@
 #include "platform/objects/part.h"
 
 namespace fabdoc_test {
+
+// Where the drawing command puts the views of a part of these extents on an A4 sheet: the
+// part scale rule, the front view's centre, the view below it and the view right of it.
+struct PartSheetLayout {
+  double scale = 1;
+  std::array<double, 2> front{}, lower{}, right{};
+};
+PartSheetLayout LayoutForExtents(double e0, double e1, double e2);
 
 // `shape` as a body of `part`, drawn on a new A4 sheet of that name.
 platform::DrawingSheet& DrawPartSheet(platform::Part& part, const TopoDS_Shape& shape, const std::string& sheetName);
