@@ -13,6 +13,7 @@
 #include <Bnd_Box.hxx>
 
 #include "bench/bench_solids.h"
+#include "bench/support/process_clock.h"
 #include "platform/drafting/dimension_run.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/tests/part_sheet_fixture.h"
@@ -27,15 +28,10 @@
 namespace {
 
 using namespace platform;
+using fabdoc_bench::CpuSeconds;
 namespace fs = std::filesystem;
 
 constexpr int kParts = 200;
-
-double CpuSeconds() {
-  timespec now;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec + now.tv_nsec * 1e-9;
-}
 
 }  // namespace
 

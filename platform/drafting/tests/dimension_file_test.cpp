@@ -42,13 +42,17 @@ protected:
   }
 };
 
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
 // The file's parts: header, description, the rest up to the checksum; edited, then put
 // back together with a fresh checksum, as a damaged but well-framed file.
 void EditFile(const std::string& path, const std::function<void(std::string& header, nlohmann::json&)>& edit) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  const std::string bytes = buffer.str();
+  const std::string bytes = FileBytes(path);
   const size_t headerEnd = bytes.find('\n') + 1;
   std::string header = bytes.substr(0, headerEnd);
   std::uint64_t length = 0;
@@ -93,12 +97,7 @@ TEST_F(DimensionFile, DimensionsComeBackAsSaved) {
 
 TEST_F(DimensionFile, DamagedDimensionRecordsAreRefusedNamingTheFile) {
   SaveDimensionedPlate();
-  const std::string pristine = [&] {
-    std::ifstream in(local, std::ios::binary);
-    std::stringstream b;
-    b << in.rdbuf();
-    return b.str();
-  }();
+  const std::string pristine = FileBytes(local);
   const std::vector<std::pair<std::string, std::function<void(nlohmann::json&)>>> damages = {
       {"unknown kind", [](nlohmann::json& d) { d["dimension"] = "spiral"; }},
       {"count 0 below 1", [](nlohmann::json& d) { d["count"] = 0; }},
@@ -125,12 +124,7 @@ TEST_F(DimensionFile, DamagedDimensionRecordsAreRefusedNamingTheFile) {
 
 TEST_F(DimensionFile, AFileOfThePreviousVersionOpensAndAVersion3DimensionIsRefused) {
   SaveDimensionedPlate();
-  const std::string pristine = [&] {
-    std::ifstream in(local, std::ios::binary);
-    std::stringstream b;
-    b << in.rdbuf();
-    return b.str();
-  }();
+  const std::string pristine = FileBytes(local);
   // Version 3 had no dimensions: without them the file opens, sheets and views intact.
   EditFile(local, [](std::string& header, nlohmann::json& description) {
     header = "FABDOC-PART 3\n";
