@@ -15,7 +15,7 @@
 
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/view_content.h"
-#include "platform/text/host_path.h"
+#include "platform/text/host_environment.h"
 #include "platform/drafting/views.h"
 #include "platform/files/sheet_template.h"
 #include "platform/geometry/body.h"
@@ -50,9 +50,8 @@ DrawingSheet& DrawPartSheet(Part& part, const TopoDS_Shape& shape, const std::st
   box.Get(x0, y0, z0, x1, y1, z1);
   const PartSheetLayout layout = LayoutForExtents(x1 - x0, y1 - y0, z1 - z0);
   const double s = layout.scale;
-  const char* source = std::getenv("FABDOC_SOURCE_DIR");
-  const std::string templatePath =
-      ToAbsoluteHostPath(std::string(source ? source : ".") + "/data/kzt-1/bom/A4_nj.prt");
+  // As the add-on finds it: below the host installation folder.
+  const std::string templatePath = BaseDirHostPath() + "\\kzt-1\\bom\\A4_nj.prt";
   DrawingSheet& sheet = drafting::AddSheetFromTemplate(part, templatePath, text::ToGbk(sheetName));
   DraftingView& frontView = drafting::AddBaseView(sheet, part, "Front", s, layout.front);
   drafting::AddProjectedView(frontView, drafting::ProjectionDirection::Below, layout.lower);
