@@ -10,6 +10,7 @@
 #include <zlib.h>
 
 #include "platform/base/host_error.h"
+#include "platform/drafting/delete_object.h"
 #include "platform/drafting/sheet_dimensions.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/tests/drafting_fixture.h"
@@ -141,4 +142,20 @@ TEST_F(DimensionFile, AFileOfThePreviousVersionOpensAndAVersion3DimensionIsRefus
   std::ofstream(local, std::ios::binary | std::ios::trunc) << pristine;
   EditFile(local, [](std::string& header, nlohmann::json&) { header = "FABDOC-PART 3\n"; });
   EXPECT_THROW(files::OpenPart(ToAbsoluteHostPath(local)), HostError);
+}
+
+TEST_F(DimensionFile, ADeletedViewTakesItsDimensionsAlongSoTheFileStillOpens) {
+  SaveDimensionedPlate();
+  Part& part = files::OpenPart(ToAbsoluteHostPath(local));
+  DrawingSheet& sheet = *SheetsOf(part).front();
+  const size_t before = DimensionsOf(sheet).size();
+  DraftingView& lower = *ViewsOf(sheet).at(1);  // the view from above: the holes' positions
+  size_t onLower = 0;
+  for (const Dimension* d : DimensionsOf(sheet)) onLower += d->viewPid == lower.pid;
+  ASSERT_GT(onLower, 0u);
+  DeleteWithDependants(lower);
+  EXPECT_EQ(DimensionsOf(sheet).size(), before - onLower);
+  files::SavePart(part, part.path);
+  session().Reset();
+  EXPECT_EQ(DimensionsOf(*SheetsOf(files::OpenPart(ToAbsoluteHostPath(local))).front()).size(), before - onLower);
 }
