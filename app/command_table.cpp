@@ -37,6 +37,11 @@ constexpr Command kCommands[] = {
      "  --sheet NAME  draw only this sheet; repeat for more (default: every sheet)\n"
      "  --format F    pdf (default: one drawings.pdf), svg or png (one file per sheet)\n",
      RenderCommand},
+    {"dimension", "PART [--sheet NAME]...",
+     "put automatic dimensions on a drawn product's sheets, replacing those made before",
+     "  PART          the part file (.prt) holding the sheets; it is saved with the dimensions\n"
+     "  --sheet NAME  dimension only this sheet; repeat for more (default: every sheet)\n",
+     DimensionCommand},
     {"flat", "PART OUTDIR", "write flat-blank DXF cutting files of a product's plates and flat bars",
      "  PART    the product's part file (.prt)\n"
      "  OUTDIR  the folder the DXF files are written to (docs/flat-blanks.md)\n",

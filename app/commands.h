@@ -15,6 +15,7 @@ int ImportCommand(const Args& args);       // import MODEL.step DIR [--up y|z] [
 int ExportCommand(const Args& args);       // export PART OUT.step
 int ExampleCommand(const Args& args);      // example frame DIR
 int RenderCommand(const Args& args);       // render PART OUTDIR [--sheet NAME]... [--format F]
+int DimensionCommand(const Args& args);    // dimension PART [--sheet NAME]...
 int FlatCommand(const Args& args);         // flat PART OUTDIR
 int ServeCommand(const Args& args);        // serve [PART] [--port N] [--host H] [--token T] [--record FILE] [--startup DIR]
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/bench_solids.h"
+#include "bench/support/process_clock.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/view_content.h"
 #include "platform/drafting/views.h"
@@ -27,18 +28,13 @@
 namespace {
 
 using namespace platform;
+using fabdoc_bench::CpuSeconds;
 namespace fs = std::filesystem;
 
 constexpr int kParts = 200;
 
 double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-double CpuSeconds() {
-  timespec now;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec + now.tv_nsec * 1e-9;
 }
 
 }  // namespace

@@ -174,14 +174,30 @@ json NoteJson(TabularNote& note) {
           {"cells", rows}};
 }
 
+json DimensionJson(const Dimension& d) {
+  auto* view = dynamic_cast<DraftingView*>(d.owner->FindByPid(d.viewPid));
+  const drafting::Box2& box = d.drawn.textBox;
+  return {{"tag", d.GetTag()},
+          {"view", view ? U(view->name) : ""},
+          {"kind", DimensionKindName(d.kind)},
+          {"value", d.value},
+          {"count", d.count},
+          {"text", d.text},
+          {"text_box", {box.xmin, box.ymin, box.xmax, box.ymax}},
+          {"automatic", d.automatic},
+          {"out_of_date", !view || drafting::IsOutOfDate(*view)}};
+}
+
 json SheetJson(DrawingSheet& sheet) {
-  json views = json::array(), notes = json::array();
+  json views = json::array(), notes = json::array(), dimensions = json::array();
+  for (const Dimension* dimension : drafting::DimensionsOf(sheet)) dimensions.push_back(DimensionJson(*dimension));
   for (DraftingView* view : drafting::ViewsOf(sheet)) views.push_back(ViewJson(*view));
   for (TabularNote* note : drafting::NotesOf(sheet)) notes.push_back(NoteJson(*note));
   json result = {{"tag", sheet.GetTag()}, {"name", U(sheet.name)}, {"number", sheet.number},
                  {"size", {sheet.width, sheet.height}}, {"scale", sheet.scale}, {"current", sheet.current},
                  {"template", Local(sheet.templatePath)},
-                 {"hostTemplate", U(sheet.templatePath)}, {"views", views}, {"notes", notes}};
+                 {"hostTemplate", U(sheet.templatePath)}, {"views", views}, {"notes", notes},
+                 {"dimensions", dimensions}};
   if (sheet.ratio) result["ratio"] = *sheet.ratio;
   if (!sheet.secondaryNumber.empty()) result["secondary_number"] = U(sheet.secondaryNumber);
   return result;
@@ -280,6 +296,11 @@ void AppendSheet(std::string& out, const json& s) {
     if (v["out_of_date"].get<bool>()) out += " (out of date)";
     out += "\n";
     AppendViewEdits(out, v);
+  }
+  if (!s["dimensions"].empty()) {
+    out += "    dimensions:";
+    for (const auto& d : s["dimensions"]) out += " " + d["text"].get<std::string>();
+    out += "\n";
   }
   for (const auto& n : s["notes"]) {
     out += "    " + std::string(n["kind"] == "parts_list" ? "parts list" : "tabular note") + "\n";

@@ -25,7 +25,7 @@ const std::map<std::string, Rule>& Rules() {
       {"select", {2, -1, true}}, {"press", {1, 1, true}},    {"print", {1, 1, false}},
       {"expect", {2, -1, false}}, {"expect message", {1, 1, false}}, {"apply", {0, 0, true}},
       {"ok", {0, 0, true}},      {"cancel", {0, 0, true}},   {"pick", {1, -1, false}},
-      {"menu", {2, 3, true}},
+      {"menu", {2, 3, true}},    {"dimension", {0, -1, false}},
   };
   return rules;
 }

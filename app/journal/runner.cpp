@@ -3,6 +3,7 @@
 // here and the run stops as soon as control comes back.
 #include "app/journal/runner.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "app/journal/selectors.h"
 #include "app/journal/values.h"
 #include "platform/base/host_error.h"
+#include "platform/drafting/dimension_run.h"
 #include "platform/files/part_file.h"
 #include "platform/files/save_part_as.h"
 #include "platform/objects/session.h"
@@ -113,6 +115,8 @@ void Runner::RunTopLine(const Line& line) {
     for (const auto& part : session.Parts()) platform::files::SavePart(*part, part->path);
   } else if (c == "save as") {
     platform::files::SavePartAs(displayed(), HostPath(line.args[0].text));
+  } else if (c == "dimension") {
+    Dimension(displayed(), line);
   } else if (c == "close all") {
     session.CloseAll();
   } else if (c == "action") {
@@ -163,6 +167,17 @@ void Runner::ExpectMessage(const Line& line) {
                            (seen.empty() ? std::string(" nothing") : seen));
   }
   messageMark_ = history.size();
+}
+
+void Runner::Dimension(platform::Part& part, const Line& line) {
+  std::vector<std::string> sheets;
+  for (const auto& arg : line.args) sheets.push_back(platform::text::ToGbk(arg.text));
+  const platform::drafting::DimensionRunReport report = platform::drafting::DimensionSheets(part, sheets);
+  for (const std::string& done : report.done) std::fprintf(out_, "%s\n", done.c_str());
+  if (report.failed.empty()) return;
+  std::string why;
+  for (const std::string& failed : report.failed) why += (why.empty() ? "" : "\n  ") + failed;
+  throw std::runtime_error("dimension: " + why);
 }
 
 const Line* Runner::NextLine() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/journal/journal.h"
+#include "platform/objects/part.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/driver.h"
 
@@ -46,6 +47,8 @@ private:
   void RunDialogLine(platform::ui::Dialog& dialog, const Line& line);
   void WithChildren(const Line& line, const std::function<void()>& run);
   void ExpectMessage(const Line& line);
+  // `dimension [SHEET...]`: every sheet tried; the line fails naming those that failed.
+  void Dimension(platform::Part& part, const Line& line);
   [[noreturn]] void Fail(const Line& line, const std::string& message);
   void StopIfFailed();
   std::string HostPath(const std::string& journalPath) const;

@@ -51,7 +51,7 @@ Ran Fabdoc(const std::string& arguments) {
 
 std::string SourceDir() { return FABDOC_TEST_SOURCE_DIR; }
 
-const char* const kCommands[] = {"run", "info", "import", "export", "example", "render", "flat", "serve"};
+const char* const kCommands[] = {"run", "info", "import", "export", "example", "render", "dimension", "flat", "serve"};
 
 TEST(CommandLine, HelpGivesEveryCommandALineSayingWhatItDoes) {
   for (const char* ask : {"--help", "-h", "help"}) {

@@ -3,11 +3,20 @@
 #include "platform/drafting/sheet.h"
 #include "platform/drafting/sheets.h"
 #include "platform/geometry/feature_delete.h"
+#include "platform/objects/session.h"
 
 namespace platform::drafting {
 
 void DeleteWithDependants(Object& object) {
   if (auto* sheet = dynamic_cast<DrawingSheet*>(&object)) return DeleteSheet(*sheet);
+  // A view takes the dimensions of its features along: a file keeps no dimension of a
+  // view it does not hold.
+  if (auto* view = dynamic_cast<DraftingView*>(&object); view && view->kind != ViewKind::Model) {
+    std::vector<Tag> doomed;
+    for (Dimension* dimension : DimensionsOf(SheetOf(*view)))
+      if (dimension->viewPid == view->pid) doomed.push_back(dimension->GetTag());
+    for (Tag tag : doomed) Session::Get().Delete(tag);
+  }
   platform::DeleteWithDependants(object);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/drafting/dimension.h"
 #include "platform/drafting/view_curves.h"
 
 namespace platform::drafting {
@@ -52,6 +53,15 @@ struct SheetView {
   bool hiddenShown = true;        // false when the view's hidden-line font is invisible
 };
 
+// A dimension as drawn: what it measures and its graphics, sheet mm.
+struct SheetDimension {
+  DimensionKind kind = DimensionKind::Linear;
+  double value = 0;
+  int count = 1;
+  std::string utf8;
+  DimensionGraphics drawn;
+};
+
 struct SheetDrawing {
   std::string name;
   double widthMm = 420, heightMm = 297;
@@ -59,6 +69,7 @@ struct SheetDrawing {
   std::vector<SheetArc> arcs;
   std::vector<SheetText> texts;
   std::vector<SheetView> views;
+  std::vector<SheetDimension> dimensions;
 };
 
 // The origin that puts the centre of a view's extent at `centre` on the sheet.

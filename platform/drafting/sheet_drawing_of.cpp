@@ -112,6 +112,9 @@ SheetDrawing DrawingOf(const DrawingSheet& sheet, std::vector<std::string>* undr
     drawing.views.push_back({Utf8(sheet, view->name), origin, *view->content, ShadeFillsOf(*view),
                              view->hiddenLineFont != kInvisibleFont});
   }
+  for (const Dimension* dimension : DimensionsOf(sheet))
+    drawing.dimensions.push_back({dimension->kind, dimension->value, dimension->count, dimension->text,
+                                  dimension->drawn});
   return drawing;
 }
 

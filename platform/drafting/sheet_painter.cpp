@@ -5,6 +5,9 @@
 
 #include <pango/pangocairo.h>
 
+#include "platform/drafting/dimension_graphics.h"
+#include "platform/drafting/sheet_walk.h"
+
 namespace platform::drafting {
 
 namespace {
@@ -45,33 +48,20 @@ void StrokeCurves(cairo_t* cr, const Flip& flip, Point2 origin, const std::vecto
   cairo_stroke(cr);
 }
 
-// Each body's triangles as one path filled by the non-zero rule: overlapping triangles
-// of one body add no extra tint, only overlapping bodies do.
-void FillShades(cairo_t* cr, const Flip& flip, const SheetView& view) {
+// A body's triangles as one path filled by the non-zero rule: overlapping triangles of
+// one body add no extra tint, only overlapping bodies do.
+void FillShade(cairo_t* cr, const Flip& flip, Point2 origin, const ShadeFill& fill) {
   cairo_save(cr);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-  for (const ShadeFill& fill : view.shades) {
-    for (const auto& t : fill.triangles) {
-      MoveTo(cr, flip, {view.origin.x + t[0].x, view.origin.y + t[0].y});
-      LineTo(cr, flip, {view.origin.x + t[1].x, view.origin.y + t[1].y});
-      LineTo(cr, flip, {view.origin.x + t[2].x, view.origin.y + t[2].y});
-      cairo_close_path(cr);
-    }
-    cairo_set_source_rgba(cr, fill.rgb[0], fill.rgb[1], fill.rgb[2], fill.opacity);
-    cairo_fill(cr);
+  for (const auto& t : fill.triangles) {
+    MoveTo(cr, flip, {origin.x + t[0].x, origin.y + t[0].y});
+    LineTo(cr, flip, {origin.x + t[1].x, origin.y + t[1].y});
+    LineTo(cr, flip, {origin.x + t[2].x, origin.y + t[2].y});
+    cairo_close_path(cr);
   }
+  cairo_set_source_rgba(cr, fill.rgb[0], fill.rgb[1], fill.rgb[2], fill.opacity);
+  cairo_fill(cr);
   cairo_restore(cr);
-}
-
-void PaintView(cairo_t* cr, const Flip& flip, const SheetView& view, const RenderStyle& style) {
-  FillShades(cr, flip, view);
-  const double dashes[] = {style.hiddenDashMm, style.hiddenGapMm};
-  cairo_set_line_width(cr, style.hiddenWidthMm);
-  cairo_set_dash(cr, dashes, 2, 0);
-  if (view.hiddenShown) StrokeCurves(cr, flip, view.origin, view.content.hidden);
-  cairo_set_dash(cr, nullptr, 0, 0);
-  cairo_set_line_width(cr, style.visibleWidthMm);
-  StrokeCurves(cr, flip, view.origin, view.content.visible);
 }
 
 double HorizontalShare(TextAnchor anchor) {
@@ -129,26 +119,59 @@ void PaintText(cairo_t* cr, const Flip& flip, const SheetText& text, const Rende
   g_object_unref(layout);
 }
 
+class Painter : public SheetVisitor {
+public:
+  Painter(cairo_t* cr, double sheetHeight, const RenderStyle& style) : cr_(cr), flip_{sheetHeight}, style_(style) {}
+
+  void FrameLine(const SheetLine& line) override {
+    cairo_set_line_width(cr_, line.widthMm);
+    MoveTo(cr_, flip_, line.start);
+    LineTo(cr_, flip_, line.end);
+    cairo_stroke(cr_);
+  }
+  void FrameArc(const SheetArc& arc) override {
+    cairo_set_line_width(cr_, arc.widthMm);
+    AddCurve(cr_, flip_, {0, 0}, arc.arc);
+    cairo_stroke(cr_);
+  }
+  void Shade(const SheetView& view, const ShadeFill& fill) override { FillShade(cr_, flip_, view.origin, fill); }
+  void Edges(const SheetView& view, EdgeKind kind, const std::vector<Curve2>& curves) override {
+    const double dashes[] = {style_.hiddenDashMm, style_.hiddenGapMm};
+    const bool hidden = kind == EdgeKind::Hidden;
+    cairo_set_line_width(cr_, hidden ? style_.hiddenWidthMm : style_.visibleWidthMm);
+    cairo_set_dash(cr_, hidden ? dashes : nullptr, hidden ? 2 : 0, 0);
+    StrokeCurves(cr_, flip_, view.origin, curves);
+    cairo_set_dash(cr_, nullptr, 0, 0);
+  }
+  void Text(const SheetText& text) override { PaintText(cr_, flip_, text, style_); }
+  void Dimension(const SheetDimension& dimension) override {
+    const DimensionGraphics& g = dimension.drawn;
+    cairo_set_line_width(cr_, style_.hiddenWidthMm);  // thin, as hidden edges
+    for (const Line2& line : g.lines) AddCurve(cr_, flip_, {0, 0}, line);
+    for (const Arc2& arc : g.arcs) AddCurve(cr_, flip_, {0, 0}, arc);
+    cairo_stroke(cr_);
+    for (const ArrowHead& arrow : g.arrows) {
+      for (const Point2& p : ArrowOutline(arrow)) LineTo(cr_, flip_, p);
+      cairo_close_path(cr_);
+      cairo_fill(cr_);
+    }
+    PaintText(cr_, flip_, {dimension.utf8, g.textAt, g.textHeight, TextAnchor::BottomCentre, g.textAngleDeg}, style_);
+  }
+
+private:
+  cairo_t* cr_;
+  Flip flip_;
+  const RenderStyle& style_;
+};
+
 }  // namespace
 
 void PaintSheet(cairo_t* cr, const SheetDrawing& sheet, const RenderStyle& style) {
-  const Flip flip{sheet.heightMm};
   cairo_set_source_rgb(cr, 0, 0, 0);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  for (const SheetLine& line : sheet.lines) {
-    cairo_set_line_width(cr, line.widthMm);
-    MoveTo(cr, flip, line.start);
-    LineTo(cr, flip, line.end);
-    cairo_stroke(cr);
-  }
-  for (const SheetArc& arc : sheet.arcs) {
-    cairo_set_line_width(cr, arc.widthMm);
-    AddCurve(cr, flip, {0, 0}, arc.arc);
-    cairo_stroke(cr);
-  }
-  for (const SheetView& view : sheet.views) PaintView(cr, flip, view, style);
-  for (const SheetText& text : sheet.texts) PaintText(cr, flip, text, style);
+  Painter painter(cr, sheet.heightMm, style);
+  WalkSheet(sheet, painter);
 }
 
 }  // namespace platform::drafting

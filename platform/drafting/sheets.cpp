@@ -94,6 +94,13 @@ std::vector<TabularNote*> NotesOf(const DrawingSheet& sheet) {
   return result;
 }
 
+std::vector<Dimension*> DimensionsOf(const DrawingSheet& sheet) {
+  std::vector<Dimension*> result;
+  for (Dimension* dimension : ObjectsOf<Dimension>(*sheet.owner))
+    if (dimension->sheetPid == sheet.pid) result.push_back(dimension);
+  return result;
+}
+
 DrawingSheet& SheetByPid(const Part& part, std::uint32_t pid, const std::string& what) {
   auto* sheet = dynamic_cast<DrawingSheet*>(part.FindByPid(pid));
   if (!sheet) throw HostError(HostStatus::NotFound, what + " is on a sheet that no longer exists");
@@ -117,6 +124,7 @@ void DeleteSheet(DrawingSheet& sheet) {
   std::vector<Tag> doomed;
   for (DraftingView* view : ViewsOf(sheet)) doomed.push_back(view->GetTag());
   for (TabularNote* note : NotesOf(sheet)) doomed.push_back(note->GetTag());
+  for (Dimension* dimension : DimensionsOf(sheet)) doomed.push_back(dimension->GetTag());
   doomed.push_back(sheet.GetTag());
   const bool wasCurrent = sheet.current;
   for (Tag tag : doomed) Session::Get().Delete(tag);

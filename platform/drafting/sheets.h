@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/drafting/dimension.h"
 #include "platform/drafting/drawing.h"
 #include "platform/objects/part.h"
 
@@ -31,6 +32,7 @@ void DeleteSheet(DrawingSheet& sheet);
 // The sheet's drawing views and tabular notes (parts lists included), in creation order.
 std::vector<DraftingView*> ViewsOf(const DrawingSheet& sheet);
 std::vector<TabularNote*> NotesOf(const DrawingSheet& sheet);
+std::vector<Dimension*> DimensionsOf(const DrawingSheet& sheet);
 // The sheet a drawing view or note is on; HostError(WrongObjectType) for a model view.
 DrawingSheet& SheetOf(const Object& viewOrNote);
 

@@ -2,10 +2,14 @@
 
 #include <numbers>
 
+#include "platform/drafting/dimension_graphics.h"
+#include "platform/drafting/sheet_walk.h"
+
 namespace platform::dwg {
 
 namespace {
 
+using platform::ArrowHead;
 using drafting::Point2;
 
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
@@ -33,7 +37,66 @@ void Align(drafting::TextAnchor anchor, Text& text) {
   text.vertical = kRow[index / 3];
 }
 
+// Shades are left out: the writer has no filled entity, and a shade only tints what the
+// edges already draw.
+class DwgSheet : public drafting::SheetVisitor {
+public:
+  explicit DwgSheet(Drawing& drawing) : drawing_(drawing) {}
+
+  void FrameLine(const drafting::SheetLine& line) override {
+    drawing_.entities.push_back({kFrameLayer, Line{{line.start.x, line.start.y}, {line.end.x, line.end.y}}});
+  }
+  void FrameArc(const drafting::SheetArc& arc) override {
+    drawing_.entities.push_back({kFrameLayer, Placed(arc.arc, {0, 0})});
+  }
+  void Shade(const drafting::SheetView&, const drafting::ShadeFill&) override {}
+  void Edges(const drafting::SheetView& view, drafting::EdgeKind kind,
+             const std::vector<drafting::Curve2>& curves) override {
+    const char* layer = kind == drafting::EdgeKind::Hidden ? kHiddenLayer : kOutlineLayer;
+    for (const drafting::Curve2& curve : curves) drawing_.entities.push_back({layer, Placed(curve, view.origin)});
+  }
+  void Text(const drafting::SheetText& sheetText) override {
+    dwg::Text text{{sheetText.position.x, sheetText.position.y}, sheetText.heightMm, sheetText.utf8,
+                   sheetText.angleDegrees};
+    Align(sheetText.anchor, text);
+    drawing_.entities.push_back({kTextLayer, text});
+  }
+
+  // Until the writer has dimension entities: lines, arrow outlines and the text, on 尺寸.
+  void Dimension(const drafting::SheetDimension& dimension) override {
+    const DimensionGraphics& g = dimension.drawn;
+    for (const drafting::Line2& line : g.lines) drawing_.entities.push_back({kDimensionLayer, Placed(line, {0, 0})});
+    for (const drafting::Arc2& arc : g.arcs) drawing_.entities.push_back({kDimensionLayer, Placed(arc, {0, 0})});
+    for (const ArrowHead& arrow : g.arrows) {
+      Polyline outline;
+      for (const Point2& p : drafting::ArrowOutline(arrow)) outline.points.push_back({p.x, p.y});
+      outline.closed = true;
+      drawing_.entities.push_back({kDimensionLayer, outline});
+    }
+    dwg::Text text{{g.textAt.x, g.textAt.y}, g.textHeight, DwgDimensionText(dimension.utf8), g.textAngleDeg,
+                   HorizontalAlign::Center, VerticalAlign::Baseline};
+    drawing_.entities.push_back({kDimensionLayer, text});
+  }
+
+private:
+  Drawing& drawing_;
+};
+
 }  // namespace
+
+std::string DwgDimensionText(const std::string& utf8) {
+  std::string out;
+  const std::string diameter = "⌀";
+  for (size_t i = 0; i < utf8.size();) {
+    if (utf8.compare(i, diameter.size(), diameter) == 0) {
+      out += "%%c";
+      i += diameter.size();
+    } else {
+      out += utf8[i++];
+    }
+  }
+  return out;
+}
 
 Drawing SheetToDwg(const drafting::SheetDrawing& sheet) {
   Drawing drawing;
@@ -42,22 +105,10 @@ Drawing SheetToDwg(const drafting::SheetDrawing& sheet) {
   drawing.layers = {{kOutlineLayer, 7, Linetype::Continuous},
                     {kHiddenLayer, 2, Linetype::Dashed},
                     {kFrameLayer, 7, Linetype::Continuous},
-                    {kTextLayer, 3, Linetype::Continuous}};
-  for (const drafting::SheetLine& line : sheet.lines)
-    drawing.entities.push_back({kFrameLayer, Line{{line.start.x, line.start.y}, {line.end.x, line.end.y}}});
-  for (const drafting::SheetArc& arc : sheet.arcs) drawing.entities.push_back({kFrameLayer, Placed(arc.arc, {0, 0})});
-  for (const drafting::SheetView& view : sheet.views) {
-    for (const drafting::Curve2& curve : view.content.visible)
-      drawing.entities.push_back({kOutlineLayer, Placed(curve, view.origin)});
-    for (const drafting::Curve2& curve : view.content.hidden)
-      drawing.entities.push_back({kHiddenLayer, Placed(curve, view.origin)});
-  }
-  for (const drafting::SheetText& sheetText : sheet.texts) {
-    if (sheetText.utf8.empty()) continue;  // an empty cell draws nothing
-    Text text{{sheetText.position.x, sheetText.position.y}, sheetText.heightMm, sheetText.utf8, sheetText.angleDegrees};
-    Align(sheetText.anchor, text);
-    drawing.entities.push_back({kTextLayer, text});
-  }
+                    {kTextLayer, 3, Linetype::Continuous},
+                    {kDimensionLayer, 3, Linetype::Continuous}};
+  DwgSheet writer(drawing);
+  drafting::WalkSheet(sheet, writer);
   return drawing;
 }
 

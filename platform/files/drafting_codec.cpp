@@ -1,5 +1,8 @@
 #include "platform/files/drafting_codec.h"
 
+#include <cmath>
+
+#include "platform/drafting/dimension.h"
 #include "platform/drafting/drawing.h"
 #include "platform/drafting/view_curves.h"
 #include "platform/base/host_error.h"
@@ -218,6 +221,90 @@ std::unique_ptr<Object> DecodeNote(const json& j, int version, const std::string
   return note;
 }
 
+json EncodePoint(drafting::Point2 p) { return {p.x, p.y}; }
+
+json EncodeDimension(const Dimension& d) {
+  const DimensionGraphics& g = d.drawn;
+  json lines = json::array(), arcs = json::array(), arrows = json::array();
+  for (const auto& l : g.lines) lines.push_back({l.start.x, l.start.y, l.end.x, l.end.y});
+  for (const auto& a : g.arcs) arcs.push_back({a.centre.x, a.centre.y, a.radius, a.startAngle, a.endAngle});
+  for (const auto& a : g.arrows) arrows.push_back({a.tip.x, a.tip.y, a.angle});
+  return {{"kind", "dimension"},
+          {"sheet", d.sheetPid},
+          {"view", d.viewPid},
+          {"dimension", DimensionKindName(d.kind)},
+          {"value", d.value},
+          {"count", d.count},
+          {"text", d.text},
+          {"automatic", d.automatic},
+          {"lines", lines},
+          {"arcs", arcs},
+          {"arrows", arrows},
+          {"textAt", EncodePoint(g.textAt)},
+          {"textAngle", g.textAngleDeg},
+          {"textHeight", g.textHeight},
+          {"textBox", {g.textBox.xmin, g.textBox.ymin, g.textBox.xmax, g.textBox.ymax}},
+          {"measured", {EncodePoint(g.measured[0]), EncodePoint(g.measured[1])}}};
+}
+
+// Every number of a dimension record finite, its kind known, its count and text sound:
+// a damaged record is refused rather than drawn somewhere off the sheet.
+std::unique_ptr<Object> DecodeDimension(const json& j, const std::string& where) {
+  const auto bad = [&](const std::string& what) {
+    return HostError(HostStatus::BadPartFile, where + ": damaged dimension record (" + what + ")");
+  };
+  const auto number = [&](const json& v) {
+    const double x = v.get<double>();
+    if (!std::isfinite(x)) throw bad("a coordinate or value is not a number");
+    return x;
+  };
+  const auto point = [&](const json& v) {
+    if (v.size() != 2) throw bad("a point needs two coordinates");
+    return drafting::Point2{number(v.at(0)), number(v.at(1))};
+  };
+  auto d = std::make_unique<Dimension>();
+  d->sheetPid = j.at("sheet");
+  d->viewPid = j.at("view");
+  if (!ParseDimensionKind(j.at("dimension").get<std::string>(), d->kind))
+    throw bad("unknown kind \"" + j.at("dimension").get<std::string>() + "\"");
+  d->value = number(j.at("value"));
+  d->count = j.at("count");
+  if (d->count < 1) throw bad("count " + std::to_string(d->count) + " below 1");
+  d->text = j.at("text");
+  if (d->text.empty() || !text::IsValidUtf8(d->text)) throw bad("empty text or text that is not UTF-8");
+  d->automatic = j.at("automatic");
+  DimensionGraphics& g = d->drawn;
+  for (const json& l : j.at("lines")) {
+    if (l.size() != 4) throw bad("a line needs four coordinates");
+    g.lines.push_back({point(json{l.at(0), l.at(1)}), point(json{l.at(2), l.at(3)})});
+  }
+  for (const json& a : j.at("arcs")) {
+    if (a.size() != 5) throw bad("an arc needs five numbers");
+    drafting::Arc2 arc{point(json{a.at(0), a.at(1)}), number(a.at(2)), number(a.at(3)), number(a.at(4))};
+    if (!(arc.radius > 0) || !(arc.endAngle > arc.startAngle)) throw bad("an arc without radius or span");
+    g.arcs.push_back(arc);
+  }
+  for (const json& a : j.at("arrows")) {
+    if (a.size() != 3) throw bad("an arrow needs three numbers");
+    g.arrows.push_back({point(json{a.at(0), a.at(1)}), number(a.at(2))});
+  }
+  g.textAt = point(j.at("textAt"));
+  g.textAngleDeg = number(j.at("textAngle"));
+  g.textHeight = number(j.at("textHeight"));
+  if (!(g.textHeight > 0)) throw bad("text height not above 0");
+  const json& box = j.at("textBox");
+  if (box.size() != 4) throw bad("a text box needs four numbers");
+  g.textBox.Add(point(json{box.at(0), box.at(1)}));
+  g.textBox.Add(point(json{box.at(2), box.at(3)}));
+  if (g.textBox.xmin != box.at(0).get<double>() || g.textBox.ymax != box.at(3).get<double>())
+    throw bad("text box corners swapped");
+  const json& measured = j.at("measured");
+  if (measured.size() != 2) throw bad("two measured points needed");
+  g.measured[0] = point(measured.at(0));
+  g.measured[1] = point(measured.at(1));
+  return d;
+}
+
 }  // namespace
 
 bool EncodeDraftingObject(const Object& object, json& j) {
@@ -235,6 +322,8 @@ bool EncodeDraftingObject(const Object& object, json& j) {
     j.update(EncodeView(*view));
   } else if (auto* note = dynamic_cast<const TabularNote*>(&object)) {
     j.update(EncodeNote(*note));
+  } else if (auto* dimension = dynamic_cast<const Dimension*>(&object)) {
+    j.update(EncodeDimension(*dimension));
   } else {
     return false;
   }
@@ -265,12 +354,26 @@ std::unique_ptr<Object> DecodeDraftingObject(const json& j, int version, const s
   }
   if (kind == "view") return DecodeView(j, version, where);
   if (kind == "note" || kind == "partsList") return DecodeNote(j, version, where);
+  if (kind == "dimension" && version >= 4) return DecodeDimension(j, where);
   return nullptr;
 }
 
 }  // namespace platform::files
 
 namespace platform::files {
+
+void CheckDimensionReferences(const Part& part, const std::string& where) {
+  for (const auto& object : part.Objects()) {
+    const auto* dimension = dynamic_cast<const Dimension*>(object.get());
+    if (!dimension) continue;
+    const auto* view = dynamic_cast<const DraftingView*>(part.FindByPid(dimension->viewPid));
+    if (!dynamic_cast<const DrawingSheet*>(part.FindByPid(dimension->sheetPid)) || !view ||
+        view->sheetPid != dimension->sheetPid)
+      throw HostError(HostStatus::BadPartFile, where + ": damaged dimension record (id " +
+                                                   std::to_string(dimension->pid) +
+                                                   " names a sheet or view that is not in the file)");
+  }
+}
 
 void UpgradeDrafting(Part& part) {
   int number = 0;

@@ -25,6 +25,10 @@ class Part;
 
 namespace platform::files {
 
+// HostError(BadPartFile) naming `where` when a dimension names a sheet or view the part
+// does not hold.
+void CheckDimensionReferences(const Part& part, const std::string& where);
+
 // After a version 1 file is read: sheets numbered in order, the last one current, and
 // scales turned into sheet length over model length (version 1 stored the inverse).
 void UpgradeDrafting(Part& part);

@@ -215,6 +215,7 @@ std::unique_ptr<Part> DecodePart(const json& doc, const std::vector<TopoDS_Shape
     }
     part->ReservePid(doc.at("nextPid").get<std::uint32_t>() - 1);
     if (version < 2) UpgradeDrafting(*part);
+    CheckDimensionReferences(*part, where);
   } catch (const json::exception& e) {
     throw HostError(HostStatus::BadPartFile, where + ": damaged part description (" + e.what() + ")");
   }

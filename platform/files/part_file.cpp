@@ -1,5 +1,5 @@
-// The part file, version 3 (versions 1 and 2 still open):
-//   "FABDOC-PART 3\n"                 magic and format version
+// The part file, version 4 (versions 1 to 3 still open):
+//   "FABDOC-PART 4\n"                 magic and format version
 //   u64 length, JSON description      UTF-8; objects, instances, occurrences (part_codec)
 //   u64 length, shapes                bodies in order, OCCT binary B-rep (shape_section)
 //   u32 CRC-32 of everything above, then "END\n"
@@ -39,7 +39,7 @@ namespace platform::files {
 namespace {
 
 constexpr char kMagic[] = "FABDOC-PART ";
-constexpr int kFormatVersion = 3;
+constexpr int kFormatVersion = 4;
 constexpr char kTrailer[] = "END\n";
 constexpr char kNothingLoaded[] = "; nothing was loaded";
 

@@ -60,6 +60,33 @@ column = [s for s in sheets if s["name"] == "1-1-立柱"][0]
 cells = [c for row in column["notes"][0]["cells"] for c in row]
 assert "方管(50X50X2.0-1200)-Q235" in cells and "立柱" in cells and "-1-1" in cells, cells
 
+# Dimensions: every part sheet carries its overall sizes, none on an isometric view, and
+# no text lies over another, over a view, over the title block or outside the frame.
+for s in sheets:
+    dims = s["dimensions"]
+    if s["name"][0] in "0123456789" and "组件" not in s["name"] and "总图" not in s["name"]:
+        assert any(dim["kind"] == "linear" for dim in dims), (s["name"], "no overall size")
+    views = {v["name"]: v["box"] for v in s["views"]}
+    note = s["notes"][0]
+    left, top = note["position"]
+    block = (left, top - sum(note["row_heights"]), left + sum(note["column_widths"]), top)
+    def apart(a, b):
+        return a[2] <= b[0] or b[2] <= a[0] or a[3] <= b[1] or b[3] <= a[1]
+    for i, dim in enumerate(dims):
+        assert dim["automatic"] and not dim["out_of_date"], dim
+        assert "ISOMETRIC" not in dim["view"], (s["name"], dim)
+        box = dim["text_box"]
+        assert 25 <= box[0] and box[2] <= s["size"][0] - 5 and 5 <= box[1] and box[3] <= s["size"][1] - 5, (s["name"], dim)
+        assert apart(box, block), (s["name"], dim["text"], "title block")
+        for name, view in views.items():
+            assert apart(box, view), (s["name"], dim["text"], name)
+        for other in dims[:i]:
+            assert apart(box, other["text_box"]), (s["name"], dim["text"], other["text"])
+upright = [s for s in sheets if s["name"] == "1-1-立柱"][0]
+assert [dim["text"] for dim in upright["dimensions"]] == ["1200"], upright["dimensions"]
+bent = [s for s in sheets if s["name"] == "3-5-弯扁钢"][0]
+assert any(dim["text"].startswith("展开长") for dim in bent["dimensions"]), bent["dimensions"]
+
 # The PDF: a page per sheet, each of its sheet's size, the Chinese texts as written.
 pages = int([l for l in open(os.path.join(d, "pdfinfo.txt")) if l.startswith("Pages:")][0].split()[1])
 assert pages == len(sheets), (pages, len(sheets))
@@ -123,5 +150,8 @@ for name in sheets:
         assert layers.get("轮廓") and layers.get("图框") and layers.get("文字"), (name, script, layers)
         texts = [t["text"] for t in r["texts"]]
         assert "名称" in texts and any(t.startswith(name) for t in texts), (name, script, texts[:20])
+        if name == "1-1-立柱":
+            dims = [t["text"] for t in r["texts"] if t["layer"] == "尺寸"]
+            assert dims == ["1200"], (script, dims)
 PY
 echo "main job: ok"

@@ -159,7 +159,7 @@ TEST_F(DraftingFile, PreviousVersionStillOpens) {
   std::ifstream in(local, std::ios::binary);
   std::string head(14, '\0');
   in.read(head.data(), 14);
-  EXPECT_EQ(head, "FABDOC-PART 3\n");
+  EXPECT_EQ(head, "FABDOC-PART 4\n");
 }
 
 TEST_F(DraftingFile, PartsListRowsFollowItsMembersAndRenumber) {

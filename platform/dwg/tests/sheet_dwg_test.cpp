@@ -42,7 +42,7 @@ TEST(SheetToDwg, PlacesViewsAndSortsEverythingOntoItsLayer) {
   const dwg::Drawing d = dwg::SheetToDwg(SheetWithOneView());
   EXPECT_EQ(d.sheetWidthMm, 420);
   EXPECT_EQ(d.sheetHeightMm, 297);
-  ASSERT_EQ(d.layers.size(), 4u);
+  ASSERT_EQ(d.layers.size(), 5u) << "outline, hidden, frame, text and dimension layers";
   EXPECT_EQ(d.layers[1].name, "虚线");
   EXPECT_EQ(d.layers[1].linetype, dwg::Linetype::Dashed);
   const auto counts = dwg_test::CountsByLayer(d);

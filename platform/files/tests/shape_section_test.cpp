@@ -85,7 +85,7 @@ protected:
 
 TEST_F(ShapeSection, EachBodyIsAStreamOfItsOwnInOrder) {
   const std::string file = FileBytes(saved);
-  EXPECT_EQ(file.substr(0, 14), "FABDOC-PART 3\n");
+  EXPECT_EQ(file.substr(0, 14), "FABDOC-PART 4\n");
   const std::string section = SectionOf(file);
   const auto pieces = ShapeSectionPieces(section, 3);
   ASSERT_TRUE(pieces);

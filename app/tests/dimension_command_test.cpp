@@ -1,0 +1,121 @@
+// `fabdoc dimension` end to end on a saved part: a flat bar with three equally spaced
+// holes gets its positions and "3×⌀18", read back from `fabdoc info --json` and from the
+// sheet's DWG by both readers; a rerun replaces rather than adds; an unknown sheet is an
+// error naming it, and a sheet that cannot be dimensioned fails the command naming it
+// while the others are still done and saved.
+#include <filesystem>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "app/commands.h"
+#include "platform/drafting/sheet_drawing_of.h"
+#include "platform/drafting/sheets.h"
+#include "platform/drafting/tests/drafting_shapes.h"
+#include "platform/drafting/tests/part_sheet_fixture.h"
+#include "platform/dwg/dwg_writer.h"
+#include "platform/dwg/sheet_dwg.h"
+#include "platform/files/part_file.h"
+#include "platform/objects/session.h"
+#include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
+#include "tests/support/dwg_readers.h"
+
+using namespace fabdoc::app;
+namespace fs = std::filesystem;
+
+namespace {
+
+class DimensionCommandTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / "fabdoc-tests" / ("dimension-cmd-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    file = (dir / "bar.prt").string();
+    platform::Session::Get().Reset();
+    platform::Part& part = platform::Session::Get().NewPart(platform::ToHostPath(file));
+    // 600 x 50 x 8, holes of 18 at 150, 300 and 450 from the left end, 25 from the edge.
+    fabdoc_test::DrawPartSheet(part, drafting_test::PlateWithHoles(600, 50, 8, 18, {{-150, 0}, {0, 0}, {150, 0}}),
+                               "000-1-扁钢");
+    // A sheet whose view was never drawn: the command must name it and go on.
+    platform::drafting::AddSheet(part, platform::text::ToGbk("000-2-空"), 210, 297);
+    platform::files::SavePart(part, part.path);
+    platform::Session::Get().Reset();
+  }
+  void TearDown() override { platform::Session::Get().Reset(); }
+
+  int Run(const Args& args, std::string* out = nullptr, std::string* err = nullptr) {
+    platform::Session::Get().Reset();
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int code = DimensionCommand(args);
+    const std::string o = testing::internal::GetCapturedStdout(), e = testing::internal::GetCapturedStderr();
+    if (out) *out = o;
+    if (err) *err = e;
+    return code;
+  }
+  nlohmann::json Info() {
+    platform::Session::Get().Reset();
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(InfoCommand({file, "--json"}), 0);
+    return nlohmann::json::parse(testing::internal::GetCapturedStdout());
+  }
+  fs::path dir;
+  std::string file;
+};
+
+}  // namespace
+
+TEST_F(DimensionCommandTest, PositionsAndDiametersReadBackFromInfoAndFromTheDwg) {
+  std::string out, err;
+  EXPECT_EQ(Run({file}, &out, &err), 1) << "one sheet failed";
+  EXPECT_NE(out.find("sheet \"000-1-扁钢\": 7 dimensions"), std::string::npos) << out;
+  EXPECT_NE(err.find("sheet \"000-2-空\": it has no views to dimension"), std::string::npos) << err;
+
+  const nlohmann::json sheet = Info()["sheets"][0];
+  std::map<std::string, nlohmann::json> byText;
+  for (const auto& d : sheet["dimensions"]) byText[d["text"]] = d;
+  ASSERT_EQ(byText.size(), 7u) << sheet["dimensions"].dump();
+  EXPECT_EQ(byText["150"]["kind"], "running");
+  EXPECT_EQ(byText["25"]["kind"], "running");
+  EXPECT_EQ(byText["2×150=300"]["count"], 2);
+  EXPECT_EQ(byText["2×150=300"]["value"], 150.0);
+  EXPECT_EQ(byText["3×⌀18"]["kind"], "diameter");
+  EXPECT_EQ(byText["3×⌀18"]["count"], 3);
+  EXPECT_EQ(byText["3×⌀18"]["value"], 18.0);
+  for (const char* size : {"600", "50", "8"}) EXPECT_EQ(byText[size]["kind"], "linear") << size;
+
+  // The DWG of the sheet as the translator writes it, through the same walk.
+  platform::Session::Get().Reset();
+  platform::Part& part = platform::files::OpenPart(platform::ToHostPath(file));
+  const platform::dwg::Drawing drawing =
+      platform::dwg::SheetToDwg(platform::drafting::DrawingOf(*platform::drafting::SheetsOf(part).front()));
+  const fs::path dwg = dir / "bar.dwg";
+  platform::dwg::WriteDwgFile(drawing, dwg.string());
+  dwg_test::ExpectBothReadersAgree(dwg, drawing);
+  for (const char* script : dwg_test::kReaderScripts) {
+    std::set<std::string> texts;
+    const nlohmann::json read = dwg_test::Read(script, dwg);
+    for (const auto& t : read["texts"])
+      if (t["layer"] == "尺寸") texts.insert(t["text"].get<std::string>());
+    EXPECT_EQ(texts, (std::set<std::string>{"150", "25", "2×150=300", "3×%%c18", "600", "50", "8"})) << script;
+  }
+
+  // Again on that sheet alone: the same dimensions, made anew, none added.
+  EXPECT_EQ(Run({file, "--sheet", "000-1-扁钢"}, &out), 0);
+  const nlohmann::json again = Info()["sheets"][0]["dimensions"];
+  EXPECT_EQ(again.size(), 7u) << "replaced, not added to";
+}
+
+TEST_F(DimensionCommandTest, AnUnknownSheetIsAnErrorNamingIt) {
+  try {
+    Run({file, "--sheet", "9-9-无"});
+    ADD_FAILURE() << "ran";
+  } catch (const std::exception& e) {
+    testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStderr();
+    EXPECT_NE(std::string(e.what()).find("no sheet named \"9-9-无\""), std::string::npos) << e.what();
+  }
+  EXPECT_TRUE(Info()["sheets"][0]["dimensions"].empty()) << "nothing was made";
+}

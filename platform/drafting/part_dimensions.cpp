@@ -1,0 +1,363 @@
+#include "platform/drafting/part_dimensions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
+#include <BRep_Tool.hxx>
+
+#include "platform/assemblies/located_shape.h"
+#include "platform/base/host_error.h"
+#include "platform/drafting/part_features.h"
+#include "platform/drafting/sheet_drawing.h"
+#include "platform/drafting/sheets.h"
+#include "platform/drafting/view_content.h"
+#include "platform/text/gbk.h"
+
+namespace platform::drafting {
+
+namespace {
+
+constexpr double kSameMm = 0.05;  // model mm: two positions that print alike are one
+
+// Where a view draws model points: its origin on the sheet, scale and screen axes.
+struct ViewFrame {
+  const DraftingView* view = nullptr;
+  Point2 origin;
+  double scale = 1;
+  gp_XYZ x, y;
+  int look = -1;  // the model axis it looks along; -1 for a pictorial view
+
+  Point2 At(const gp_Pnt& p) const { return {origin.x + scale * p.XYZ().Dot(x), origin.y + scale * p.XYZ().Dot(y)}; }
+  // 0 when the model axis is drawn along the sheet's X, 1 along Y, -1 neither.
+  int ScreenAxisOf(int axis) const {
+    if (std::abs(std::abs(x.Coord(axis + 1)) - 1) < 1e-9) return 0;
+    if (std::abs(std::abs(y.Coord(axis + 1)) - 1) < 1e-9) return 1;
+    return -1;
+  }
+};
+
+std::vector<ViewFrame> FramesOf(const DrawingSheet& sheet) {
+  std::vector<ViewFrame> frames;
+  for (const DraftingView* view : ViewsOf(sheet)) {
+    if (!view->content) continue;
+    ViewFrame f;
+    f.view = view;
+    f.origin = OriginForCentre(*view->content, {view->center[0], view->center[1]});
+    f.scale = view->scale;
+    const auto& o = view->orientation;
+    f.x = gp_XYZ(o[0], o[1], o[2]);
+    f.y = gp_XYZ(o[3], o[4], o[5]);
+    const gp_XYZ z(o[6], o[7], o[8]);
+    for (int axis = 0; axis < 3; ++axis)
+      if (std::abs(std::abs(z.Coord(axis + 1)) - 1) < 1e-9) f.look = axis;
+    if (f.look >= 0) frames.push_back(f);
+  }
+  // The front view first (looking along Y), then the top (Z), then the side (X).
+  std::stable_sort(frames.begin(), frames.end(), [](const ViewFrame& a, const ViewFrame& b) {
+    constexpr int kOrder[] = {2, 0, 1};
+    return kOrder[a.look] < kOrder[b.look];
+  });
+  return frames;
+}
+
+Box2 BoxIn(const ViewFrame& f, const PartFeatures& part) {
+  Box2 box;
+  for (int i = 0; i < 8; ++i)
+    box.Add(f.At(gp_Pnt(i & 1 ? part.max[0] : part.min[0], i & 2 ? part.max[1] : part.min[1],
+                        i & 4 ? part.max[2] : part.min[2])));
+  return box;
+}
+
+double Along(int axis, Point2 p) { return axis == 0 ? p.x : p.y; }
+Point2 At(int axis, double along, double across) { return axis == 0 ? Point2{along, across} : Point2{across, along}; }
+
+// Strips to try for a dimension along a screen axis of a view: the side away from the
+// other views first (the front view's top and left, the top view's bottom, the side
+// view's right), then the other.
+std::vector<Side> SidesFor(const ViewFrame& f, int screenAxis) {
+  if (screenAxis == 0) return f.look == 2 ? std::vector<Side>{Side::Bottom, Side::Top} : std::vector<Side>{Side::Top, Side::Bottom};
+  return f.look == 0 ? std::vector<Side>{Side::Right, Side::Left} : std::vector<Side>{Side::Left, Side::Right};
+}
+
+class Proposer {
+public:
+  Proposer(const DrawingSheet& sheet, const TopoDS_Shape& shape, const PartFeatures& part,
+           const std::set<PositionsKey>& elsewhere)
+      : shape_(shape), part_(part), frames_(FramesOf(sheet)), elsewhere_(elsewhere) {}
+
+  std::vector<Proposal> Run() {
+    if (frames_.empty()) return {};
+    if (part_.flatLength) {
+      Bends();
+    } else if (part_.slab || part_.freeform) {
+      for (int axis = 0; axis < 3; ++axis) OverallSize(axis);
+    } else if (!CutEnds()) {
+      OverallSize(part_.lengthAxis);
+    }
+    for (const ViewFrame& f : frames_) Holes(f);
+    return std::move(out_);
+  }
+
+private:
+  const ViewFrame* Looking(int axis) const {
+    for (const ViewFrame& f : frames_)
+      if (f.look == axis) return &f;
+    return nullptr;
+  }
+  const ViewFrame* Showing(int axis) const {
+    for (const ViewFrame& f : frames_)
+      if (f.ScreenAxisOf(axis) >= 0) return &f;
+    return nullptr;
+  }
+
+  static int AxisDrawnAlong(const ViewFrame& f, int s) {
+    for (int axis = 0; axis < 3; ++axis)
+      if (f.ScreenAxisOf(axis) == s) return axis;
+    return -1;
+  }
+  const ViewFrame* OtherShowing(const ViewFrame& f, int axis) const {
+    for (const ViewFrame& g : frames_)
+      if (g.view != f.view && axis >= 0 && g.ScreenAxisOf(axis) >= 0) return &g;
+    return nullptr;
+  }
+
+  Proposal Make(const ViewFrame& f, DimensionKind kind, ProposalShape shape, double value, std::string text,
+                std::vector<Side> sides, std::string what) {
+    Proposal p;
+    p.viewPid = f.view->pid;
+    p.kind = kind;
+    p.shape = shape;
+    p.value = value;
+    p.text = std::move(text);
+    p.sides = std::move(sides);
+    p.what = std::move(what) + " on " + text::ToUtf8Lossy(f.view->name);
+    return p;
+  }
+
+  void OverallSize(int axis) {
+    const ViewFrame* f = Showing(axis);
+    if (!f) return;
+    const int s = f->ScreenAxisOf(axis);
+    const Box2 box = BoxIn(*f, part_);
+    const double extent = part_.Extent(axis);
+    Proposal p = Make(*f, DimensionKind::Linear, ProposalShape::Linear, extent, MmText(extent), SidesFor(*f, s),
+                      "overall size " + MmText(extent));
+    p.a = At(s, s == 0 ? box.xmin : box.ymin, s == 0 ? box.ymin : box.xmin);
+    p.b = At(s, s == 0 ? box.xmax : box.ymax, s == 0 ? box.ymin : box.xmin);
+    p.fromOutline = true;
+    out_.push_back(p);
+  }
+
+  // Positions of the holes a view shows round, along one screen axis, from the view's
+  // left end or bottom edge; equally spaced positions (three or more) as one pitch.
+  void Positions(const ViewFrame& f, int s, const std::vector<Point2>& centres) {
+    const Box2 box = BoxIn(f, part_);
+    const double datum = s == 0 ? box.xmin : box.ymin;
+    std::vector<double> at;
+    for (Point2 c : centres) at.push_back(Along(s, c));
+    std::sort(at.begin(), at.end());
+    at.erase(std::unique(at.begin(), at.end(), [&](double a, double b) { return (b - a) / f.scale < kSameMm; }), at.end());
+    const double across = s == 0 ? box.ymin : box.xmin;
+    const std::vector<Side> sides = SidesFor(f, s);
+    const char* direction = s == 0 ? "horizontal" : "vertical";
+    bool pitched = at.size() >= 3;
+    for (size_t i = 2; pitched && i < at.size(); ++i)
+      pitched = std::abs((at[i] - at[i - 1]) - (at[1] - at[0])) / f.scale < kSameMm;
+    const int chain = nextChain_++;
+    const size_t stops = pitched ? 1 : at.size();
+    for (size_t i = 0; i < stops; ++i) {
+      const double mm = (at[i] - datum) / f.scale;
+      Proposal p = Make(f, DimensionKind::Running, ProposalShape::Running, mm, MmText(mm), sides,
+                        std::string(direction) + " hole positions");
+      p.a = At(s, datum, across);
+      p.b = At(s, at[i], across);
+      // The stop's extension line starts at a hole on that line.
+      for (Point2 c : centres)
+        if (std::abs(Along(s, c) - at[i]) / f.scale < kSameMm) p.b = c;
+      p.chain = chain;
+      p.positionsAxis = s;
+      out_.push_back(p);
+    }
+    if (!pitched) return;
+    const int gaps = static_cast<int>(at.size()) - 1;
+    const double pitch = (at[1] - at[0]) / f.scale, total = (at.back() - at.front()) / f.scale;
+    Proposal p = Make(f, DimensionKind::Linear, ProposalShape::Linear, pitch,
+                      std::to_string(gaps) + "×" + MmText(pitch) + "=" + MmText(total), sides,
+                      std::string(direction) + " hole pitch");
+    p.count = gaps;
+    p.positionsAxis = s;
+    p.a = At(s, at.front(), across);
+    p.b = At(s, at.back(), across);
+    for (Point2 c : centres) {
+      if (std::abs(Along(s, c) - at.front()) / f.scale < kSameMm) p.a = c;
+      if (std::abs(Along(s, c) - at.back()) / f.scale < kSameMm) p.b = c;
+    }
+    out_.push_back(p);
+  }
+
+  void Holes(const ViewFrame& f) {
+    std::vector<Point2> centres;
+    std::vector<gp_Pnt> model;
+    for (const HoleGroup& group : part_.holes) {
+      if (group.axis != f.look) continue;
+      std::vector<Point2> mine;
+      for (const gp_Pnt& c : group.centres) mine.push_back(f.At(c));
+      model.insert(model.end(), group.centres.begin(), group.centres.end());
+      centres.insert(centres.end(), mine.begin(), mine.end());
+      // The diameter once, from the top right hole of the group.
+      const Point2 top = *std::max_element(mine.begin(), mine.end(), [](Point2 a, Point2 b) {
+        return std::abs(a.y - b.y) > 1e-6 ? a.y < b.y : a.x < b.x;
+      });
+      const int n = static_cast<int>(group.centres.size());
+      const std::string text = (n > 1 ? std::to_string(n) + "×" : "") + "⌀" + MmText(group.diameter);
+      Proposal p = Make(f, DimensionKind::Diameter, ProposalShape::Leader, group.diameter, text,
+                        {Side::Top, Side::Bottom}, "diameter " + text);
+      p.count = n;
+      const double r = group.diameter / 2 * f.scale;
+      p.a = p.b = {top.x + r * std::cos(std::numbers::pi / 4), top.y + r * std::sin(std::numbers::pi / 4)};
+      out_.push_back(p);
+    }
+    if (centres.empty()) return;
+    for (int s = 0; s < 2; ++s) {
+      const ViewFrame* other = elsewhere_.count({f.view->pid, s}) ? OtherShowing(f, AxisDrawnAlong(f, s)) : nullptr;
+      if (!other) {
+        Positions(f, s, centres);
+        continue;
+      }
+      std::vector<Point2> there;
+      for (const gp_Pnt& c : model) there.push_back(other->At(c));
+      Positions(*other, other->ScreenAxisOf(AxisDrawnAlong(f, s)), there);
+    }
+  }
+
+  // The view that shows a cut end's angle: it looks along the axis square to both the
+  // length and the end face's normal.
+  bool CutEnds() {
+    if (part_.cutEnds.empty()) return false;
+    const ViewFrame* f = nullptr;
+    for (int axis = 0; axis < 3 && !f; ++axis)
+      if (axis != part_.lengthAxis && std::abs(part_.cutEnds.front().normal.Coord(axis + 1)) < 1e-6) f = Looking(axis);
+    if (!f) return false;
+    const int s = f->ScreenAxisOf(part_.lengthAxis);
+    if (s < 0) return false;
+    const int t = 1 - s;
+    // The outline's corners: the two sides along the length, at either edge across it.
+    std::vector<Point2> corners;
+    for (TopExp_Explorer it(shape_, TopAbs_VERTEX); it.More(); it.Next())
+      corners.push_back(f->At(BRep_Tool::Pnt(TopoDS::Vertex(it.Current()))));
+    const Box2 box = BoxIn(*f, part_);
+    const double lo = t == 0 ? box.xmin : box.ymin, hi = t == 0 ? box.xmax : box.ymax;
+    const auto sideAt = [&](double across, double& from, double& to) {
+      from = 1e300, to = -1e300;
+      for (Point2 c : corners)
+        if (std::abs(Along(t, c) - across) < 1e-6) {
+          from = std::min(from, Along(s, c));
+          to = std::max(to, Along(s, c));
+        }
+    };
+    double lo0, lo1, hi0, hi1;
+    sideAt(lo, lo0, lo1);
+    sideAt(hi, hi0, hi1);
+    if (lo0 > lo1 || hi0 > hi1) return false;
+    const bool highLong = hi1 - hi0 >= lo1 - lo0;
+    for (const bool high : {true, false}) {
+      const double from = high ? hi0 : lo0, to = high ? hi1 : lo1, across = high ? hi : lo;
+      const double mm = (to - from) / f->scale;
+      const Side side = s == 0 ? (high ? Side::Top : Side::Bottom) : (high ? Side::Right : Side::Left);
+      Proposal p = Make(*f, DimensionKind::Linear, ProposalShape::Linear, mm, MmText(mm), {side},
+                        std::string(high == highLong ? "long" : "short") + " side " + MmText(mm));
+      p.a = At(s, from, across);
+      p.b = At(s, to, across);
+      p.fromOutline = true;
+      out_.push_back(p);
+    }
+    // Each cut end: the angle between the long side and the cut, at the long side's end.
+    for (const bool atEnd : {false, true}) {
+      const double hiEnd = atEnd ? hi1 : hi0, loEnd = atEnd ? lo1 : lo0;
+      if (std::abs(hiEnd - loEnd) < 1e-6) continue;
+      const bool highFurther = atEnd ? hiEnd > loEnd : hiEnd < loEnd;
+      const Point2 vertex = At(s, highFurther ? hiEnd : loEnd, highFurther ? hi : lo);
+      const Point2 other = At(s, highFurther ? loEnd : hiEnd, highFurther ? lo : hi);
+      const double outward = (atEnd ? 0 : std::numbers::pi) + (s == 0 ? 0 : std::numbers::pi / 2);
+      const double cut = std::atan2(vertex.y - other.y, vertex.x - other.x);
+      double from = outward, to = cut;
+      double span = std::remainder(to - from, 2 * std::numbers::pi);
+      if (span < 0) std::swap(from, to), span = -span;
+      if (to < from) to += 2 * std::numbers::pi;
+      const double degrees = span * 180 / std::numbers::pi;
+      Proposal p = Make(*f, DimensionKind::Angle, ProposalShape::Angle, degrees, MmText(degrees) + "°", {},
+                        "cut angle " + MmText(degrees) + "°");
+      p.a = p.b = vertex;
+      p.from = from;
+      p.to = to;
+      out_.push_back(p);
+    }
+    return true;
+  }
+
+  // The developed length over the bent outline, and the bends from its left end (or
+  // bottom edge), on the view looking along the bends.
+  void Bends() {
+    const ViewFrame* f = Looking(part_.bendAxis);
+    if (!f) return;
+    const Box2 box = BoxIn(*f, part_);
+    const int s = box.Width() >= box.Height() ? 0 : 1;
+    const std::vector<Side> sides = SidesFor(*f, s);
+    Proposal flat = Make(*f, DimensionKind::Linear, ProposalShape::Linear, *part_.flatLength,
+                         "展开长" + MmText(*part_.flatLength), sides, "flat length " + MmText(*part_.flatLength));
+    flat.a = At(s, s == 0 ? box.xmin : box.ymin, s == 0 ? box.ymin : box.xmin);
+    flat.b = At(s, s == 0 ? box.xmax : box.ymax, s == 0 ? box.ymin : box.xmin);
+    flat.fromOutline = true;
+    out_.push_back(flat);
+    const double datum = s == 0 ? box.xmin : box.ymin;
+    std::vector<Point2> at;
+    for (const gp_Pnt& b : part_.bends) at.push_back(f->At(b));
+    std::sort(at.begin(), at.end(), [&](Point2 a, Point2 b) { return Along(s, a) < Along(s, b); });
+    at.erase(std::unique(at.begin(), at.end(),
+                         [&](Point2 a, Point2 b) { return (Along(s, b) - Along(s, a)) / f->scale < kSameMm; }),
+             at.end());
+    const int chain = nextChain_++;
+    for (Point2 bend : at) {
+      const double mm = (Along(s, bend) - datum) / f->scale;
+      Proposal p = Make(*f, DimensionKind::Running, ProposalShape::Running, mm, MmText(mm), sides, "bend positions");
+      p.a = At(s, datum, s == 0 ? box.ymin : box.xmin);
+      p.b = bend;
+      p.chain = chain;
+      out_.push_back(p);
+    }
+  }
+
+  TopoDS_Shape shape_;
+  const PartFeatures& part_;
+  std::vector<ViewFrame> frames_;
+  const std::set<PositionsKey>& elsewhere_;
+  std::vector<Proposal> out_;
+  int nextChain_ = 0;
+};
+
+}  // namespace
+
+std::string MmText(double mm) {
+  char text[32];
+  const double tenths = std::round(mm * 10) / 10;
+  if (std::abs(tenths - std::round(tenths)) < 1e-9) std::snprintf(text, sizeof text, "%.0f", tenths);
+  else std::snprintf(text, sizeof text, "%.1f", tenths);
+  return text;
+}
+
+std::vector<Proposal> ProposePartDimensions(const DrawingSheet& sheet, Object& body,
+                                           const std::set<PositionsKey>& elsewhere) {
+  const TopoDS_Shape shape = LocatedShape(body);
+  const std::string label = text::ToUtf8Lossy(body.name.empty() ? "body " + std::to_string(body.GetTag()) : body.name);
+  const PartFeatures part = ReadPartFeatures(shape, label);
+  if (!(part.volume > 1e-9))
+    throw HostError(HostStatus::NoGeometry, "sheet \"" + text::ToUtf8Lossy(sheet.name) + "\": body " + label +
+                                                " has no volume, so it has no sizes to give");
+  return Proposer(sheet, shape, part, elsewhere).Run();
+}
+
+}  // namespace platform::drafting

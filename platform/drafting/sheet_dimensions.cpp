@@ -1,0 +1,145 @@
+#include "platform/drafting/sheet_dimensions.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/base/host_error.h"
+#include "platform/drafting/part_dimensions.h"
+#include "platform/drafting/sheet_drawing_of.h"
+#include "platform/drafting/sheets.h"
+#include "platform/drafting/view_content.h"
+#include "platform/objects/session.h"
+#include "platform/text/gbk.h"
+
+namespace platform::drafting {
+
+namespace {
+
+constexpr double kFrameInsetMm = 5;  // a sheet without a drawn frame keeps this margin
+constexpr double kMiddleAboveBaseline = 0.38, kTopAboveBaseline = 0.88, kDescent = 0.2;
+
+std::string SheetName(const DrawingSheet& sheet) { return "sheet \"" + text::ToUtf8Lossy(sheet.name) + "\""; }
+
+Box2 TextBoxOf(const SheetText& t) {
+  const double width = TextWidth(t.utf8, t.heightMm);
+  const int index = static_cast<int>(t.anchor);
+  const double left = t.position.x - width * (index % 3) / 2.0;
+  const double above[] = {kTopAboveBaseline, kMiddleAboveBaseline, 0};
+  const double baseline = t.position.y - above[index / 3] * t.heightMm;
+  Box2 box;
+  box.Add(Point2{left, baseline - kDescent * t.heightMm});
+  box.Add(Point2{left + width, baseline + t.heightMm});
+  return box;
+}
+
+bool Within(const Box2& inner, const Box2& outer) {
+  return inner.xmin >= outer.xmin && inner.xmax <= outer.xmax && inner.ymin >= outer.ymin && inner.ymax <= outer.ymax;
+}
+
+void Refuse(const DrawingSheet& sheet, HostStatus status, const std::string& why) {
+  throw HostError(status, SheetName(sheet) + ": " + why + "; its dimensions were left as they were");
+}
+
+}  // namespace
+
+SheetObstacles ObstaclesOf(const DrawingSheet& sheet) {
+  SheetObstacles o;
+  // The border: thick lines running most of the sheet (not the centring marks crossing it).
+  const double border = 0.5 * std::min(sheet.width, sheet.height);
+  for (const FrameCurve& c : sheet.frame)
+    if (c.thick && !c.IsArc() && std::hypot(c.x2 - c.x1, c.y2 - c.y1) >= border) {
+      o.frame.Add(Point2{c.x1, c.y1});
+      o.frame.Add(Point2{c.x2, c.y2});
+    }
+  if (o.frame.empty) {
+    o.frame.Add(Point2{kFrameInsetMm, kFrameInsetMm});
+    o.frame.Add(Point2{sheet.width - kFrameInsetMm, sheet.height - kFrameInsetMm});
+  }
+  for (const TabularNote* note : NotesOf(sheet)) {
+    double right = note->position[0], bottom = note->position[1];
+    for (double w : note->columnWidths) right += w;
+    for (double h : note->rowHeights) bottom -= h;
+    Box2 box;
+    box.Add(Point2{note->position[0], note->position[1]});
+    box.Add(Point2{right, bottom});
+    o.blocked.push_back(box);
+  }
+  SheetDrawing drawn = DrawingOf(sheet);
+  const size_t tables = o.blocked.size();
+  for (const SheetText& t : drawn.texts) {
+    if (t.utf8.empty()) continue;
+    const Box2 box = TextBoxOf(t);
+    bool inTable = false;
+    for (size_t i = 0; i < tables && !inTable; ++i) inTable = Within(box, o.blocked[i]) || t.maxWidthMm > 0;
+    if (!inTable) o.blocked.push_back(box);
+  }
+  for (const DraftingView* view : ViewsOf(sheet)) {
+    if (!view->content || view->content->box.empty) continue;
+    const Point2 origin = OriginForCentre(*view->content, {view->center[0], view->center[1]});
+    const Box2& b = view->content->box;
+    Box2 box;
+    box.Add(Point2{origin.x + b.xmin, origin.y + b.ymin});
+    box.Add(Point2{origin.x + b.xmax, origin.y + b.ymax});
+    o.views.push_back(box);
+    o.viewPids.push_back(view->pid);
+  }
+  return o;
+}
+
+SheetDimensionsResult DimensionSheet(DrawingSheet& sheet) {
+  const std::vector<DraftingView*> views = ViewsOf(sheet);
+  if (views.empty()) Refuse(sheet, HostStatus::NoGeometry, "it has no views to dimension");
+  for (DraftingView* view : views)
+    if (!view->content)
+      Refuse(sheet, HostStatus::NoGeometry,
+             "view " + text::ToUtf8Lossy(view->name) + " was never updated, so it draws nothing to dimension");
+  UpdateOutOfDateViews(sheet);
+
+  // A part sheet shows one body in every view; assembly sheets get part marks instead.
+  Object* body = nullptr;
+  for (DraftingView* view : views) {
+    const std::vector<Object*> shown = ShownBodies(*view);
+    if (shown.size() != 1 || (body && shown.front() != body))
+      return {0, SheetName(sheet) + " shows more than one body: not a part sheet, no dimensions made"};
+    body = shown.front();
+  }
+  std::vector<Proposal> proposals = ProposePartDimensions(sheet, *body);
+  const SheetObstacles obstacles = ObstaclesOf(sheet);
+  Placement placement = PlaceInStrips(proposals, obstacles);
+  // Fall-back: hole positions with no room beside the view that shows the holes round go
+  // to the next view that shows their direction.
+  std::set<PositionsKey> elsewhere;
+  for (const Proposal& p : proposals)
+    if (p.positionsAxis >= 0 &&
+        std::find(placement.unplaced.begin(), placement.unplaced.end(), p.what) != placement.unplaced.end())
+      elsewhere.insert({p.viewPid, p.positionsAxis});
+  if (!elsewhere.empty()) {
+    proposals = ProposePartDimensions(sheet, *body, elsewhere);
+    placement = PlaceInStrips(proposals, obstacles);
+  }
+  if (!placement.unplaced.empty()) {
+    std::string list;
+    for (const std::string& what : placement.unplaced) list += (list.empty() ? "" : ", ") + what;
+    Refuse(sheet, HostStatus::InvalidArgument, "no room for " + list);
+  }
+  const std::vector<std::string> problems = CheckPlacement(placement.placed, obstacles);
+  if (!problems.empty()) Refuse(sheet, HostStatus::InvalidArgument, "dimensions would overlap: " + problems.front());
+
+  for (Dimension* old : DimensionsOf(sheet))
+    if (old->automatic) Session::Get().Delete(old->GetTag());
+  Part& part = *sheet.owner;
+  for (const PlacedDimension& d : placement.placed) {
+    auto dimension = std::make_unique<Dimension>();
+    dimension->sheetPid = sheet.pid;
+    dimension->viewPid = d.proposal.viewPid;
+    dimension->kind = d.proposal.kind;
+    dimension->value = std::round(d.proposal.value * 1e6) / 1e6;  // the model's own noise left out
+    dimension->count = d.proposal.count;
+    dimension->text = d.proposal.text;
+    dimension->drawn = d.drawn;
+    part.Add(std::move(dimension));
+  }
+  return {static_cast<int>(placement.placed.size()), ""};
+}
+
+}  // namespace platform::drafting
