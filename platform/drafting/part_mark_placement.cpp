@@ -61,16 +61,6 @@ bool Inside(const Box2& inner, const Box2& outer) {
 
 Point2 Leaderend(const DimensionGraphics& g) { return g.lines.front().end; }
 
-double EdgeOf(const Box2& view, Side side) {
-  switch (side) {
-    case Side::Bottom: return view.ymin;
-    case Side::Top: return view.ymax;
-    case Side::Left: return view.xmin;
-    case Side::Right: return view.xmax;
-  }
-  return 0;
-}
-
 class MarkPlacer {
 public:
   MarkPlacer(const SheetObstacles& sheet, const std::vector<PlacedDimension>& dimensions, double radius)
