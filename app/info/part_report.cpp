@@ -188,16 +188,35 @@ json DimensionJson(const Dimension& d) {
           {"out_of_date", !view || drafting::IsOutOfDate(*view)}};
 }
 
+json PartMarkJson(const PartMark& m) {
+  auto* view = dynamic_cast<DraftingView*>(m.owner->FindByPid(m.viewPid));
+  const drafting::Box2& box = m.drawn.textBox;
+  const drafting::Point2 tip = m.Tip(), centre = m.Centre();
+  const drafting::Point2 end = m.drawn.lines.empty() ? tip : m.drawn.lines.front().end;
+  return {{"tag", m.GetTag()},
+          {"view", view ? U(view->name) : ""},
+          {"text", m.text},
+          {"drawing_number", m.drawingNumber},
+          {"part_name", m.partName},
+          {"tip", {tip.x, tip.y}},
+          {"centre", {centre.x, centre.y}},
+          {"leader", {tip.x, tip.y, end.x, end.y}},
+          {"text_box", {box.xmin, box.ymin, box.xmax, box.ymax}},
+          {"automatic", m.automatic},
+          {"out_of_date", !view || drafting::IsOutOfDate(*view)}};
+}
+
 json SheetJson(DrawingSheet& sheet) {
-  json views = json::array(), notes = json::array(), dimensions = json::array();
+  json views = json::array(), notes = json::array(), dimensions = json::array(), marks = json::array();
   for (const Dimension* dimension : drafting::DimensionsOf(sheet)) dimensions.push_back(DimensionJson(*dimension));
+  for (const PartMark* mark : drafting::PartMarksOf(sheet)) marks.push_back(PartMarkJson(*mark));
   for (DraftingView* view : drafting::ViewsOf(sheet)) views.push_back(ViewJson(*view));
   for (TabularNote* note : drafting::NotesOf(sheet)) notes.push_back(NoteJson(*note));
   json result = {{"tag", sheet.GetTag()}, {"name", U(sheet.name)}, {"number", sheet.number},
                  {"size", {sheet.width, sheet.height}}, {"scale", sheet.scale}, {"current", sheet.current},
                  {"template", Local(sheet.templatePath)},
                  {"hostTemplate", U(sheet.templatePath)}, {"views", views}, {"notes", notes},
-                 {"dimensions", dimensions}};
+                 {"dimensions", dimensions}, {"part_marks", marks}};
   if (sheet.ratio) result["ratio"] = *sheet.ratio;
   if (!sheet.secondaryNumber.empty()) result["secondary_number"] = U(sheet.secondaryNumber);
   return result;
@@ -300,6 +319,11 @@ void AppendSheet(std::string& out, const json& s) {
   if (!s["dimensions"].empty()) {
     out += "    dimensions:";
     for (const auto& d : s["dimensions"]) out += " " + d["text"].get<std::string>();
+    out += "\n";
+  }
+  if (!s["part_marks"].empty()) {
+    out += "    part marks:";
+    for (const auto& m : s["part_marks"]) out += " " + m["text"].get<std::string>();
     out += "\n";
   }
   for (const auto& n : s["notes"]) {

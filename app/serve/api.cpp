@@ -256,6 +256,7 @@ HttpResponse Api::Post(const std::string& what, const json& body) {
     return Line([path] { return MakeLine("save as", {Quoted(path)}); });
   }
   if (what == "save") return Line([] { return MakeLine("save"); });
+  if (what == "dimension") return Line([] { return MakeLine("dimension"); });
   if (what == "save-all") return Line([] { return MakeLine("save all"); });
   if (what == "action") {
     const std::string name = Text(body, "name");

@@ -41,6 +41,16 @@ void ExtensionLine(DimensionGraphics& g, Point2 feature, int axis, double lineAt
 
 }  // namespace
 
+double EdgeOf(const Box2& view, Side side) {
+  switch (side) {
+    case Side::Bottom: return view.ymin;
+    case Side::Top: return view.ymax;
+    case Side::Left: return view.xmin;
+    case Side::Right: return view.xmax;
+  }
+  return 0;
+}
+
 std::array<Point2, 3> ArrowOutline(const ArrowHead& arrow) {
   const double c = std::cos(arrow.angle), s = std::sin(arrow.angle);
   const Point2 back{arrow.tip.x - kArrowLengthMm * c, arrow.tip.y - kArrowLengthMm * s};

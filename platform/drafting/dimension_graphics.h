@@ -15,6 +15,8 @@ enum class Side { Bottom, Top, Left, Right };
 inline int AxisAlong(Side side) { return side == Side::Bottom || side == Side::Top ? 0 : 1; }
 // +1 when the strip lies towards growing sheet coordinates (Top, Right), else -1.
 inline int Outward(Side side) { return side == Side::Top || side == Side::Right ? 1 : -1; }
+// The outline edge of a view facing a strip: its bottom's y, its left's x, ...
+double EdgeOf(const Box2& view, Side side);
 
 constexpr double kExtensionOvershootMm = 2.0;
 constexpr double kTextLiftMm = 1.0;

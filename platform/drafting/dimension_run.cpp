@@ -22,11 +22,10 @@ DimensionRunReport DimensionSheets(Part& part, const std::vector<std::string>& s
     const std::string name = text::ToUtf8Lossy(sheet->name);
     try {
       const SheetDimensionsResult result = DimensionSheet(*sheet);
-      if (!result.skipped.empty()) {
-        report.done.push_back(result.skipped);
-        continue;
-      }
-      report.done.push_back("sheet \"" + name + "\": " + std::to_string(result.made) + " dimensions");
+      std::string line = "sheet \"" + name + "\": " + std::to_string(result.made) + " dimensions";
+      if (result.marks > 0) line += ", " + std::to_string(result.marks) + " part marks";
+      if (!result.note.empty()) line += "; " + result.note;
+      report.done.push_back(line);
       ++report.changed;
     } catch (const HostError& e) {
       report.failed.push_back(e.what());

@@ -30,17 +30,6 @@ Box2 BoxOf(const Line2& line) {
 double AlongOf(int axis, Point2 p) { return axis == 0 ? p.x : p.y; }
 Point2 WithAcross(int axis, Point2 p, double across) { return axis == 0 ? Point2{p.x, across} : Point2{across, p.y}; }
 
-// The outline edge of a view facing a strip.
-double EdgeOf(const Box2& view, Side side) {
-  switch (side) {
-    case Side::Bottom: return view.ymin;
-    case Side::Top: return view.ymax;
-    case Side::Left: return view.xmin;
-    case Side::Right: return view.xmax;
-  }
-  return 0;
-}
-
 // Proposals placed together: one dimension, or the stops of one running chain.
 struct Unit {
   std::vector<const Proposal*> members;

@@ -15,6 +15,7 @@
 #include "platform/drafting/sheet_drawing.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/view_content.h"
+#include "platform/drafting/view_frame.h"
 #include "platform/text/gbk.h"
 
 namespace platform::drafting {
@@ -23,65 +24,10 @@ namespace {
 
 constexpr double kSameMm = 0.05;  // model mm: two positions that print alike are one
 
-// Where a view draws model points: its origin on the sheet, scale and screen axes.
-struct ViewFrame {
-  const DraftingView* view = nullptr;
-  Point2 origin;
-  double scale = 1;
-  gp_XYZ x, y;
-  int look = -1;  // the model axis it looks along; -1 for a pictorial view
-
-  Point2 At(const gp_Pnt& p) const { return {origin.x + scale * p.XYZ().Dot(x), origin.y + scale * p.XYZ().Dot(y)}; }
-  // 0 when the model axis is drawn along the sheet's X, 1 along Y, -1 neither.
-  int ScreenAxisOf(int axis) const {
-    if (std::abs(std::abs(x.Coord(axis + 1)) - 1) < 1e-9) return 0;
-    if (std::abs(std::abs(y.Coord(axis + 1)) - 1) < 1e-9) return 1;
-    return -1;
-  }
-};
-
-std::vector<ViewFrame> FramesOf(const DrawingSheet& sheet) {
-  std::vector<ViewFrame> frames;
-  for (const DraftingView* view : ViewsOf(sheet)) {
-    if (!view->content) continue;
-    ViewFrame f;
-    f.view = view;
-    f.origin = OriginForCentre(*view->content, {view->center[0], view->center[1]});
-    f.scale = view->scale;
-    const auto& o = view->orientation;
-    f.x = gp_XYZ(o[0], o[1], o[2]);
-    f.y = gp_XYZ(o[3], o[4], o[5]);
-    const gp_XYZ z(o[6], o[7], o[8]);
-    for (int axis = 0; axis < 3; ++axis)
-      if (std::abs(std::abs(z.Coord(axis + 1)) - 1) < 1e-9) f.look = axis;
-    if (f.look >= 0) frames.push_back(f);
-  }
-  // The front view first (looking along Y), then the top (Z), then the side (X).
-  std::stable_sort(frames.begin(), frames.end(), [](const ViewFrame& a, const ViewFrame& b) {
-    constexpr int kOrder[] = {2, 0, 1};
-    return kOrder[a.look] < kOrder[b.look];
-  });
-  return frames;
-}
-
-Box2 BoxIn(const ViewFrame& f, const PartFeatures& part) {
-  Box2 box;
-  for (int i = 0; i < 8; ++i)
-    box.Add(f.At(gp_Pnt(i & 1 ? part.max[0] : part.min[0], i & 2 ? part.max[1] : part.min[1],
-                        i & 4 ? part.max[2] : part.min[2])));
-  return box;
-}
+Box2 BoxIn(const ViewFrame& f, const PartFeatures& part) { return BoxIn(f, part.min, part.max); }
 
 double Along(int axis, Point2 p) { return axis == 0 ? p.x : p.y; }
 Point2 At(int axis, double along, double across) { return axis == 0 ? Point2{along, across} : Point2{across, along}; }
-
-// Strips to try for a dimension along a screen axis of a view: the side away from the
-// other views first (the front view's top and left, the top view's bottom, the side
-// view's right), then the other.
-std::vector<Side> SidesFor(const ViewFrame& f, int screenAxis) {
-  if (screenAxis == 0) return f.look == 2 ? std::vector<Side>{Side::Bottom, Side::Top} : std::vector<Side>{Side::Top, Side::Bottom};
-  return f.look == 0 ? std::vector<Side>{Side::Right, Side::Left} : std::vector<Side>{Side::Left, Side::Right};
-}
 
 class Proposer {
 public:

@@ -4,10 +4,15 @@
 #include <cmath>
 
 #include "platform/base/host_error.h"
+#include "platform/drafting/assembly_dimensions.h"
 #include "platform/drafting/part_dimensions.h"
+#include "platform/drafting/part_mark_placement.h"
+#include "platform/drafting/part_mark_targets.h"
+#include "platform/drafting/sheet_annotations.h"
 #include "platform/drafting/sheet_drawing_of.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/view_content.h"
+#include "platform/drafting/view_frame.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 
@@ -38,6 +43,45 @@ bool Within(const Box2& inner, const Box2& outer) {
 
 void Refuse(const DrawingSheet& sheet, HostStatus status, const std::string& why) {
   throw HostError(status, SheetName(sheet) + ": " + why + "; its dimensions were left as they were");
+}
+
+std::string Listed(const std::vector<std::string>& items) {
+  std::string list;
+  for (const std::string& item : items) list += (list.empty() ? "" : ", ") + item;
+  return list;
+}
+
+// An assembly sheet: overall sizes and member positions placed first, then the part
+// marks beyond them; refused whole when anything finds no room, overlaps or crosses.
+SheetDimensionsResult DimensionAssemblySheet(DrawingSheet& sheet, const std::vector<DraftingView*>& views) {
+  std::vector<Object*> shown;
+  for (DraftingView* view : views)
+    for (Object* body : ShownBodies(*view))
+      if (std::find(shown.begin(), shown.end(), body) == shown.end()) shown.push_back(body);
+  const std::vector<ViewFrame> frames = FramesOf(sheet);
+  const MarkTargets targets = FindMarkTargets(sheet, shown, frames);
+  const std::vector<Proposal> proposals = ProposeAssemblyDimensions(shown, frames, !targets.subAssemblies);
+  const SheetObstacles obstacles = ObstaclesOf(sheet);
+  const Placement placement = PlaceInStrips(proposals, obstacles);
+  const MarkPlacement marks = PlaceMarks(targets.targets, obstacles, placement.placed);
+  std::vector<std::string> unplaced = placement.unplaced;
+  unplaced.insert(unplaced.end(), targets.unseen.begin(), targets.unseen.end());
+  unplaced.insert(unplaced.end(), marks.unplaced.begin(), marks.unplaced.end());
+  if (!unplaced.empty()) Refuse(sheet, HostStatus::InvalidArgument, "no room for " + Listed(unplaced));
+  std::vector<PlacedDimension> all = placement.placed;
+  for (const PlacedMark& mark : marks.placed) {
+    Proposal named;
+    named.text = mark.target.text;
+    all.push_back({named, mark.drawn});
+  }
+  std::vector<std::string> problems = CheckPlacement(all, obstacles);
+  for (const std::string& crossing : CrossingLeaders(marks.placed)) problems.push_back(crossing);
+  if (!problems.empty()) Refuse(sheet, HostStatus::InvalidArgument, "dimensions would overlap: " + problems.front());
+
+  ReplaceAutomaticAnnotations(sheet, placement.placed, marks.placed);
+  std::string note;
+  if (!targets.unmarked.empty()) note = "no part mark for " + Listed(targets.unmarked) + ", not numbered yet";
+  return {static_cast<int>(placement.placed.size()), static_cast<int>(marks.placed.size()), note};
 }
 
 }  // namespace
@@ -95,14 +139,15 @@ SheetDimensionsResult DimensionSheet(DrawingSheet& sheet) {
              "view " + text::ToUtf8Lossy(view->name) + " was never updated, so it draws nothing to dimension");
   UpdateOutOfDateViews(sheet);
 
-  // A part sheet shows one body in every view; assembly sheets get part marks instead.
+  // A part sheet shows one body in every view; an assembly sheet more, and gets part marks.
   Object* body = nullptr;
+  bool assembly = false;
   for (DraftingView* view : views) {
     const std::vector<Object*> shown = ShownBodies(*view);
-    if (shown.size() != 1 || (body && shown.front() != body))
-      return {0, SheetName(sheet) + " shows more than one body: not a part sheet, no dimensions made"};
-    body = shown.front();
+    if (shown.size() != 1 || (body && shown.front() != body)) assembly = true;
+    if (!shown.empty()) body = shown.front();
   }
+  if (assembly) return DimensionAssemblySheet(sheet, views);
   std::vector<Proposal> proposals = ProposePartDimensions(sheet, *body);
   const SheetObstacles obstacles = ObstaclesOf(sheet);
   Placement placement = PlaceInStrips(proposals, obstacles);
@@ -125,21 +170,8 @@ SheetDimensionsResult DimensionSheet(DrawingSheet& sheet) {
   const std::vector<std::string> problems = CheckPlacement(placement.placed, obstacles);
   if (!problems.empty()) Refuse(sheet, HostStatus::InvalidArgument, "dimensions would overlap: " + problems.front());
 
-  for (Dimension* old : DimensionsOf(sheet))
-    if (old->automatic) Session::Get().Delete(old->GetTag());
-  Part& part = *sheet.owner;
-  for (const PlacedDimension& d : placement.placed) {
-    auto dimension = std::make_unique<Dimension>();
-    dimension->sheetPid = sheet.pid;
-    dimension->viewPid = d.proposal.viewPid;
-    dimension->kind = d.proposal.kind;
-    dimension->value = std::round(d.proposal.value * 1e6) / 1e6;  // the model's own noise left out
-    dimension->count = d.proposal.count;
-    dimension->text = d.proposal.text;
-    dimension->drawn = d.drawn;
-    part.Add(std::move(dimension));
-  }
-  return {static_cast<int>(placement.placed.size()), ""};
+  ReplaceAutomaticAnnotations(sheet, placement.placed, {});
+  return {static_cast<int>(placement.placed.size()), 0, ""};
 }
 
 }  // namespace platform::drafting

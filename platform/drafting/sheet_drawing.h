@@ -62,6 +62,12 @@ struct SheetDimension {
   DimensionGraphics drawn;
 };
 
+// A part mark as drawn: its number and its balloon, leader and arrow, sheet mm.
+struct SheetPartMark {
+  std::string utf8;
+  DimensionGraphics drawn;
+};
+
 struct SheetDrawing {
   std::string name;
   double widthMm = 420, heightMm = 297;
@@ -70,6 +76,7 @@ struct SheetDrawing {
   std::vector<SheetText> texts;
   std::vector<SheetView> views;
   std::vector<SheetDimension> dimensions;
+  std::vector<SheetPartMark> partMarks;
 };
 
 // The origin that puts the centre of a view's extent at `centre` on the sheet.

@@ -115,6 +115,7 @@ SheetDrawing DrawingOf(const DrawingSheet& sheet, std::vector<std::string>* undr
   for (const Dimension* dimension : DimensionsOf(sheet))
     drawing.dimensions.push_back({dimension->kind, dimension->value, dimension->count, dimension->text,
                                   dimension->drawn});
+  for (const PartMark* mark : PartMarksOf(sheet)) drawing.partMarks.push_back({mark->text, mark->drawn});
   return drawing;
 }
 

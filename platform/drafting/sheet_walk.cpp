@@ -14,6 +14,7 @@ void WalkSheet(const SheetDrawing& sheet, SheetVisitor& visitor) {
   for (const SheetText& text : sheet.texts)
     if (!text.utf8.empty()) visitor.Text(text);  // an empty cell draws nothing
   for (const SheetDimension& dimension : sheet.dimensions) visitor.Dimension(dimension);
+  for (const SheetPartMark& mark : sheet.partMarks) visitor.PartMark(mark);
 }
 
 }  // namespace platform::drafting

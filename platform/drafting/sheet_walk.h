@@ -1,6 +1,6 @@
 // One walk over what a sheet draws, in drawing order: the frame's lines and arcs, then
 // each view's shades, its hidden edges where the view shows them and its visible edges,
-// then the texts and the dimensions. The renderer and the DWG writer both draw from this walk, so what one
+// then the texts, the dimensions and the part marks. The renderer and the DWG writer both draw from this walk, so what one
 // leaves out the other leaves out too.
 #pragma once
 #include <vector>
@@ -22,6 +22,7 @@ public:
   virtual void Edges(const SheetView& view, EdgeKind kind, const std::vector<Curve2>& curves) = 0;
   virtual void Text(const SheetText& text) = 0;
   virtual void Dimension(const SheetDimension& dimension) = 0;
+  virtual void PartMark(const SheetPartMark& mark) = 0;
 };
 
 void WalkSheet(const SheetDrawing& sheet, SheetVisitor& visitor);

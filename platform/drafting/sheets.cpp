@@ -101,6 +101,13 @@ std::vector<Dimension*> DimensionsOf(const DrawingSheet& sheet) {
   return result;
 }
 
+std::vector<PartMark*> PartMarksOf(const DrawingSheet& sheet) {
+  std::vector<PartMark*> result;
+  for (PartMark* mark : ObjectsOf<PartMark>(*sheet.owner))
+    if (mark->sheetPid == sheet.pid) result.push_back(mark);
+  return result;
+}
+
 DrawingSheet& SheetByPid(const Part& part, std::uint32_t pid, const std::string& what) {
   auto* sheet = dynamic_cast<DrawingSheet*>(part.FindByPid(pid));
   if (!sheet) throw HostError(HostStatus::NotFound, what + " is on a sheet that no longer exists");
@@ -125,6 +132,7 @@ void DeleteSheet(DrawingSheet& sheet) {
   for (DraftingView* view : ViewsOf(sheet)) doomed.push_back(view->GetTag());
   for (TabularNote* note : NotesOf(sheet)) doomed.push_back(note->GetTag());
   for (Dimension* dimension : DimensionsOf(sheet)) doomed.push_back(dimension->GetTag());
+  for (PartMark* mark : PartMarksOf(sheet)) doomed.push_back(mark->GetTag());
   doomed.push_back(sheet.GetTag());
   const bool wasCurrent = sheet.current;
   for (Tag tag : doomed) Session::Get().Delete(tag);

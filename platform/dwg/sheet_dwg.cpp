@@ -78,6 +78,23 @@ public:
     drawing_.entities.push_back({kDimensionLayer, text});
   }
 
+  // A balloon: its circle, the leader, a closed arrow outline and the number centred.
+  void PartMark(const drafting::SheetPartMark& mark) override {
+    const DimensionGraphics& g = mark.drawn;
+    if (g.arcs.empty() || g.lines.empty() || g.arrows.empty()) return;
+    const drafting::Arc2& circle = g.arcs.front();
+    drawing_.entities.push_back({kDimensionLayer, Circle{{circle.centre.x, circle.centre.y}, circle.radius}});
+    const drafting::Line2& leader = g.lines.front();
+    drawing_.entities.push_back(
+        {kDimensionLayer, Line{{leader.start.x, leader.start.y}, {leader.end.x, leader.end.y}}});
+    Polyline arrow;
+    for (const Point2& p : drafting::ArrowOutline(g.arrows.front())) arrow.points.push_back({p.x, p.y});
+    arrow.closed = true;
+    drawing_.entities.push_back({kDimensionLayer, arrow});
+    drawing_.entities.push_back({kDimensionLayer, dwg::Text{{circle.centre.x, circle.centre.y}, g.textHeight, mark.utf8,
+                                                            0, HorizontalAlign::Center, VerticalAlign::Middle}});
+  }
+
 private:
   Drawing& drawing_;
 };

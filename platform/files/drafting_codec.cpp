@@ -2,7 +2,10 @@
 
 #include <cmath>
 
+#include <functional>
+
 #include "platform/drafting/dimension.h"
+#include "platform/drafting/part_mark.h"
 #include "platform/drafting/drawing.h"
 #include "platform/drafting/view_curves.h"
 #include "platform/base/host_error.h"
@@ -223,21 +226,12 @@ std::unique_ptr<Object> DecodeNote(const json& j, int version, const std::string
 
 json EncodePoint(drafting::Point2 p) { return {p.x, p.y}; }
 
-json EncodeDimension(const Dimension& d) {
-  const DimensionGraphics& g = d.drawn;
+json EncodeGraphics(const DimensionGraphics& g) {
   json lines = json::array(), arcs = json::array(), arrows = json::array();
   for (const auto& l : g.lines) lines.push_back({l.start.x, l.start.y, l.end.x, l.end.y});
   for (const auto& a : g.arcs) arcs.push_back({a.centre.x, a.centre.y, a.radius, a.startAngle, a.endAngle});
   for (const auto& a : g.arrows) arrows.push_back({a.tip.x, a.tip.y, a.angle});
-  return {{"kind", "dimension"},
-          {"sheet", d.sheetPid},
-          {"view", d.viewPid},
-          {"dimension", DimensionKindName(d.kind)},
-          {"value", d.value},
-          {"count", d.count},
-          {"text", d.text},
-          {"automatic", d.automatic},
-          {"lines", lines},
+  return {{"lines", lines},
           {"arcs", arcs},
           {"arrows", arrows},
           {"textAt", EncodePoint(g.textAt)},
@@ -247,12 +241,32 @@ json EncodeDimension(const Dimension& d) {
           {"measured", {EncodePoint(g.measured[0]), EncodePoint(g.measured[1])}}};
 }
 
-// Every number of a dimension record finite, its kind known, its count and text sound:
-// a damaged record is refused rather than drawn somewhere off the sheet.
-std::unique_ptr<Object> DecodeDimension(const json& j, const std::string& where) {
-  const auto bad = [&](const std::string& what) {
-    return HostError(HostStatus::BadPartFile, where + ": damaged dimension record (" + what + ")");
-  };
+json EncodeDimension(const Dimension& d) {
+  json j = {{"kind", "dimension"},
+            {"sheet", d.sheetPid},
+            {"view", d.viewPid},
+            {"dimension", DimensionKindName(d.kind)},
+            {"value", d.value},
+            {"count", d.count},
+            {"text", d.text},
+            {"automatic", d.automatic}};
+  j.update(EncodeGraphics(d.drawn));
+  return j;
+}
+
+json EncodePartMark(const PartMark& m) {
+  json j = {{"kind", "partMark"}, {"sheet", m.sheetPid},        {"view", m.viewPid},
+            {"text", m.text},     {"number", m.drawingNumber},  {"name", m.partName},
+            {"automatic", m.automatic}};
+  j.update(EncodeGraphics(m.drawn));
+  return j;
+}
+
+using BadRecord = std::function<HostError(const std::string&)>;
+
+// Every number of a drawn annotation finite, its arcs with radius and span, its text box
+// in order: a damaged record is refused rather than drawn somewhere off the sheet.
+DimensionGraphics DecodeGraphics(const json& j, const BadRecord& bad) {
   const auto number = [&](const json& v) {
     const double x = v.get<double>();
     if (!std::isfinite(x)) throw bad("a coordinate or value is not a number");
@@ -262,18 +276,7 @@ std::unique_ptr<Object> DecodeDimension(const json& j, const std::string& where)
     if (v.size() != 2) throw bad("a point needs two coordinates");
     return drafting::Point2{number(v.at(0)), number(v.at(1))};
   };
-  auto d = std::make_unique<Dimension>();
-  d->sheetPid = j.at("sheet");
-  d->viewPid = j.at("view");
-  if (!ParseDimensionKind(j.at("dimension").get<std::string>(), d->kind))
-    throw bad("unknown kind \"" + j.at("dimension").get<std::string>() + "\"");
-  d->value = number(j.at("value"));
-  d->count = j.at("count");
-  if (d->count < 1) throw bad("count " + std::to_string(d->count) + " below 1");
-  d->text = j.at("text");
-  if (d->text.empty() || !text::IsValidUtf8(d->text)) throw bad("empty text or text that is not UTF-8");
-  d->automatic = j.at("automatic");
-  DimensionGraphics& g = d->drawn;
+  DimensionGraphics g;
   for (const json& l : j.at("lines")) {
     if (l.size() != 4) throw bad("a line needs four coordinates");
     g.lines.push_back({point(json{l.at(0), l.at(1)}), point(json{l.at(2), l.at(3)})});
@@ -302,7 +305,49 @@ std::unique_ptr<Object> DecodeDimension(const json& j, const std::string& where)
   if (measured.size() != 2) throw bad("two measured points needed");
   g.measured[0] = point(measured.at(0));
   g.measured[1] = point(measured.at(1));
+  return g;
+}
+
+// A dimension's kind known, its value finite, its count and text sound.
+std::unique_ptr<Object> DecodeDimension(const json& j, const std::string& where) {
+  const BadRecord bad = [&](const std::string& what) {
+    return HostError(HostStatus::BadPartFile, where + ": damaged dimension record (" + what + ")");
+  };
+  auto d = std::make_unique<Dimension>();
+  d->sheetPid = j.at("sheet");
+  d->viewPid = j.at("view");
+  if (!ParseDimensionKind(j.at("dimension").get<std::string>(), d->kind))
+    throw bad("unknown kind \"" + j.at("dimension").get<std::string>() + "\"");
+  d->value = j.at("value").get<double>();
+  if (!std::isfinite(d->value)) throw bad("a coordinate or value is not a number");
+  d->count = j.at("count");
+  if (d->count < 1) throw bad("count " + std::to_string(d->count) + " below 1");
+  d->text = j.at("text");
+  if (d->text.empty() || !text::IsValidUtf8(d->text)) throw bad("empty text or text that is not UTF-8");
+  d->automatic = j.at("automatic");
+  d->drawn = DecodeGraphics(j, bad);
   return d;
+}
+
+// A part mark's number and texts sound, and a balloon to draw: a circle, a leader, an arrow.
+std::unique_ptr<Object> DecodePartMark(const json& j, const std::string& where) {
+  const BadRecord bad = [&](const std::string& what) {
+    return HostError(HostStatus::BadPartFile, where + ": damaged part mark record (" + what + ")");
+  };
+  auto m = std::make_unique<PartMark>();
+  m->sheetPid = j.at("sheet");
+  m->viewPid = j.at("view");
+  m->text = j.at("text");
+  m->drawingNumber = j.at("number");
+  m->partName = j.at("name");
+  for (const std::string* t : {&m->text, &m->drawingNumber, &m->partName})
+    if (!text::IsValidUtf8(*t)) throw bad("text that is not UTF-8");
+  if (m->text.empty()) throw bad("no number in the balloon");
+  m->automatic = j.at("automatic");
+  m->drawn = DecodeGraphics(j, bad);
+  if (m->drawn.arcs.empty() || m->drawn.lines.empty() || m->drawn.arrows.empty())
+    throw bad("a balloon needs its circle, leader and arrow");
+  return m;
 }
 
 }  // namespace
@@ -324,6 +369,8 @@ bool EncodeDraftingObject(const Object& object, json& j) {
     j.update(EncodeNote(*note));
   } else if (auto* dimension = dynamic_cast<const Dimension*>(&object)) {
     j.update(EncodeDimension(*dimension));
+  } else if (auto* mark = dynamic_cast<const PartMark*>(&object)) {
+    j.update(EncodePartMark(*mark));
   } else {
     return false;
   }
@@ -355,6 +402,7 @@ std::unique_ptr<Object> DecodeDraftingObject(const json& j, int version, const s
   if (kind == "view") return DecodeView(j, version, where);
   if (kind == "note" || kind == "partsList") return DecodeNote(j, version, where);
   if (kind == "dimension" && version >= 4) return DecodeDimension(j, where);
+  if (kind == "partMark" && version >= 4) return DecodePartMark(j, where);
   return nullptr;
 }
 
@@ -364,13 +412,19 @@ namespace platform::files {
 
 void CheckDimensionReferences(const Part& part, const std::string& where) {
   for (const auto& object : part.Objects()) {
-    const auto* dimension = dynamic_cast<const Dimension*>(object.get());
-    if (!dimension) continue;
-    const auto* view = dynamic_cast<const DraftingView*>(part.FindByPid(dimension->viewPid));
-    if (!dynamic_cast<const DrawingSheet*>(part.FindByPid(dimension->sheetPid)) || !view ||
-        view->sheetPid != dimension->sheetPid)
-      throw HostError(HostStatus::BadPartFile, where + ": damaged dimension record (id " +
-                                                   std::to_string(dimension->pid) +
+    std::uint32_t sheetPid = 0, viewPid = 0;
+    std::string record;
+    if (const auto* dimension = dynamic_cast<const Dimension*>(object.get())) {
+      sheetPid = dimension->sheetPid, viewPid = dimension->viewPid, record = "dimension";
+    } else if (const auto* mark = dynamic_cast<const PartMark*>(object.get())) {
+      sheetPid = mark->sheetPid, viewPid = mark->viewPid, record = "part mark";
+    } else {
+      continue;
+    }
+    const auto* view = dynamic_cast<const DraftingView*>(part.FindByPid(viewPid));
+    if (!dynamic_cast<const DrawingSheet*>(part.FindByPid(sheetPid)) || !view || view->sheetPid != sheetPid)
+      throw HostError(HostStatus::BadPartFile, where + ": damaged " + record + " record (id " +
+                                                   std::to_string(object->pid) +
                                                    " names a sheet or view that is not in the file)");
   }
 }

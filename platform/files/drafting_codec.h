@@ -25,8 +25,8 @@ class Part;
 
 namespace platform::files {
 
-// HostError(BadPartFile) naming `where` when a dimension names a sheet or view the part
-// does not hold.
+// HostError(BadPartFile) naming `where` when a dimension or part mark names a sheet or
+// view the part does not hold.
 void CheckDimensionReferences(const Part& part, const std::string& where);
 
 // After a version 1 file is read: sheets numbered in order, the last one current, and

@@ -107,6 +107,9 @@ async function theRestOfTheJob(page) {
   await press(page, 'dialog-apply');
   check((await messages(page)).some((m) => m.includes('组件模式')), 'drawing says 组件模式');
   await press(page, 'dialog-cancel');
+  // The host's own entry in the menu: dimensions and part marks on every sheet.
+  await runAction(page, 'dimension');
+  check((await lastError(page)) === '', 'dimension: ' + (await lastError(page)));
   await press(page, 'save-all');
 
   await runAction(page, 'bom_shuchu');
@@ -185,6 +188,7 @@ console.log('fabdoc info --json of the product: the browser\'s equals the journa
 // What the browser recorded replays headless to the same product.
 const recorded = readFileSync(join(dir, 'browser.journal'), 'utf8');
 check(recorded.includes('action "attrV2"\n  select blockxuanzhe "body:P-机架-1/立柱#1"\n'), 'the pick is recorded as a selector');
+check(/^dimension$/m.test(recorded), 'the menu\'s dimension entry is recorded as the journal line');
 const replayDir = freshDir('replayed-main-job');
 exampleProduct(fabdoc, replayDir);
 copyFileSync(join(dir, 'browser.journal'), join(replayDir, 'browser.journal'));

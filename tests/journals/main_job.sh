@@ -154,4 +154,6 @@ for name in sheets:
             dims = [t["text"] for t in r["texts"] if t["layer"] == "尺寸"]
             assert dims == ["1200"], (script, dims)
 PY
+# Part marks of the assembly sheets against the bill of materials and both DWG readers.
+/usr/bin/python3 "$here/tests/journals/part_marks.py" "$dir" "$here/tests/readers"
 echo "main job: ok"

@@ -12,6 +12,12 @@ window.fabdoc = { lastLoadMs: null, lastPickMs: null, ready: false, busy: 0 };
 
 // ---- server calls
 
+// The host's own commands in the menu, after the add-on's actions: "dimension" puts
+// automatic dimensions and part marks on all the displayed part's sheets.
+// Host commands offered beside the add-on's actions, with their labels.
+const hostCommands = ['dimension'];
+const hostCommandLabels = { dimension: '自动标注尺寸' };
+
 async function call(what, body = {}) {
   window.fabdoc.busy++;
   try {
@@ -71,10 +77,11 @@ async function showState(session) {
   state.revision = session.revision;
   $('part-name').textContent = session.part || '(no part)';
   const actions = $('actions');
-  if (actions.options.length - 1 !== session.actions.length) {
+  const entries = [...session.actions, ...hostCommands];
+  if (actions.options.length - 1 !== entries.length) {
     actions.length = 1;
-    for (const name of session.actions) {
-      const option = new Option(session.labels?.[name] || name, name);
+    for (const name of entries) {
+      const option = new Option(session.labels?.[name] || hostCommandLabels[name] || name, name);
       option.title = name;
       actions.add(option);
     }
@@ -614,7 +621,11 @@ $('open').addEventListener('click', async () => {
 $('save').addEventListener('click', () => call('save'));
 $('save-all').addEventListener('click', () => call('save-all'));
 $('save-as').addEventListener('click', () => call('save-as', { path: $('part-path').value }));
-$('run-action').addEventListener('click', () => { if ($('actions').value) call('action', { name: $('actions').value }); });
+$('run-action').addEventListener('click', () => {
+  const name = $('actions').value;
+  if (hostCommands.includes(name)) call(name);
+  else if (name) call('action', { name });
+});
 
 function el(tag, className = '', text) {
   const e = document.createElement(tag);

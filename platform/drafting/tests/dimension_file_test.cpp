@@ -1,10 +1,11 @@
-// Dimensions in the part file: they come back as saved; a damaged dimension record is
+// Dimensions and part marks in the part file: they come back as saved; a damaged record is
 // refused naming the file; a file of the previous format version, without dimensions,
 // still opens.
 #include <fstream>
 #include <functional>
 #include <sstream>
 
+#include <BRepPrimAPI_MakeBox.hxx>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <zlib.h>
@@ -17,6 +18,7 @@
 #include "platform/drafting/tests/drafting_shapes.h"
 #include "platform/drafting/tests/part_sheet_fixture.h"
 #include "platform/files/part_file.h"
+#include "platform/geometry/body.h"
 #include "platform/text/gbk.h"
 
 using namespace platform;
@@ -158,4 +160,60 @@ TEST_F(DimensionFile, ADeletedViewTakesItsDimensionsAlongSoTheFileStillOpens) {
   files::SavePart(part, part.path);
   session().Reset();
   EXPECT_EQ(DimensionsOf(*SheetsOf(files::OpenPart(ToAbsoluteHostPath(local))).front()).size(), before - onLower);
+}
+
+// Part marks of a sub-assembly sheet come back with their numbers and balloons; a mark
+// without its circle, or naming a view the file lacks, is refused naming the file.
+TEST_F(DimensionFile, PartMarksComeBackAsSavedAndDamagedOnesAreRefused) {
+  {
+    Part& part = session().NewPart(ToAbsoluteHostPath(local));
+    part.attributes.Set("DB_PART_NO", "XJ");
+    DrawingSheet& sheet = fabdoc_test::DrawBodiesSheet(
+        part, {BRepPrimAPI_MakeBox(300, 200, 10).Shape(), BRepPrimAPI_MakeBox(gp_Pnt(0, 0, 10), 100, 50, 80).Shape()},
+        "1-0组件-架");
+    int n = 0;
+    for (const auto& object : part.Objects())
+      if (auto* body = dynamic_cast<Body*>(object.get())) body->attributes.Set("DB_PART_NO", "XJ-1-" + std::to_string(++n));
+    DimensionSheet(sheet);
+    ASSERT_EQ(PartMarksOf(sheet).size(), 2u);
+    files::SavePart(part, part.path);
+    session().Reset();
+  }
+  const std::string pristine = [&] {
+    std::ifstream in(local, std::ios::binary);
+    std::stringstream b;
+    b << in.rdbuf();
+    return b.str();
+  }();
+  Part& back = files::OpenPart(ToAbsoluteHostPath(local));
+  std::vector<std::string> texts;
+  for (const PartMark* m : PartMarksOf(*SheetsOf(back).front())) {
+    texts.push_back(m->text);
+    EXPECT_EQ(m->drawingNumber, "XJ-" + m->text);
+    EXPECT_EQ(m->drawn.arcs.size(), 1u);
+    EXPECT_TRUE(m->automatic);
+  }
+  std::sort(texts.begin(), texts.end());
+  EXPECT_EQ(texts, (std::vector<std::string>{"1-1", "1-2"}));
+  session().Reset();
+  const std::vector<std::pair<std::string, std::function<void(nlohmann::json&)>>> damages = {
+      {"a balloon needs its circle", [](nlohmann::json& m) { m["arcs"] = nlohmann::json::array(); }},
+      {"no number in the balloon", [](nlohmann::json& m) { m["text"] = ""; }},
+      {"is not in the file", [](nlohmann::json& m) { m["view"] = 99999; }},
+  };
+  for (const auto& [why, damage] : damages) {
+    std::ofstream(local, std::ios::binary | std::ios::trunc) << pristine;
+    EditFile(local, [&](std::string&, nlohmann::json& description) {
+      for (auto& object : description["objects"])
+        if (object["kind"] == "partMark") return damage(object);
+    });
+    try {
+      files::OpenPart(ToAbsoluteHostPath(local));
+      ADD_FAILURE() << why << ": opened";
+    } catch (const HostError& e) {
+      EXPECT_NE(std::string(e.what()).find("plate.prt"), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(session().Parts().empty()) << why << ": nothing half-loaded";
+  }
 }

@@ -42,10 +42,15 @@ PartSheetLayout LayoutForExtents(double e0, double e1, double e2) {
 }
 
 DrawingSheet& DrawPartSheet(Part& part, const TopoDS_Shape& shape, const std::string& sheetName) {
-  auto body = std::make_unique<Body>(shape);
-  part.Add(std::move(body));
+  return DrawBodiesSheet(part, {shape}, sheetName);
+}
+
+DrawingSheet& DrawBodiesSheet(Part& part, const std::vector<TopoDS_Shape>& shapes, const std::string& sheetName) {
   Bnd_Box box;
-  BRepBndLib::AddOptimal(shape, box, false, false);
+  for (const TopoDS_Shape& shape : shapes) {
+    part.Add(std::make_unique<Body>(shape));
+    BRepBndLib::AddOptimal(shape, box, false, false);
+  }
   double x0, y0, z0, x1, y1, z1;
   box.Get(x0, y0, z0, x1, y1, z1);
   const PartSheetLayout layout = LayoutForExtents(x1 - x0, y1 - y0, z1 - z0);

@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <vector>
 
 #include <TopoDS_Shape.hxx>
 
@@ -22,6 +23,9 @@ PartSheetLayout LayoutForExtents(double e0, double e1, double e2);
 
 // `shape` as a body of `part`, drawn on a new A4 sheet of that name.
 platform::DrawingSheet& DrawPartSheet(platform::Part& part, const TopoDS_Shape& shape, const std::string& sheetName);
+// Each shape as a body of `part`, all drawn together on one A4 sheet, laid out for their extent.
+platform::DrawingSheet& DrawBodiesSheet(platform::Part& part, const std::vector<TopoDS_Shape>& shapes,
+                                        const std::string& sheetName);
 
 // A square tube along +X from x = 0: outer side w, wall t, long side `length` on top
 // (z = w), its right end cut at `angleDeg` to the length so the bottom side is shorter.
