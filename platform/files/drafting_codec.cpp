@@ -1,6 +1,7 @@
 #include "platform/files/drafting_codec.h"
 
 #include "platform/drafting/drawing.h"
+#include "platform/drafting/view_content.h"
 #include "platform/drafting/view_curves.h"
 #include "platform/base/host_error.h"
 #include "platform/objects/part.h"
@@ -101,6 +102,7 @@ std::vector<drafting::Curve2> DecodeCurves(const json& list, drafting::Box2& box
 }
 
 json EncodeView(const DraftingView& view) {
+  drafting::Settle(view);
   json j = {{"kind", "view"},
             {"view", ViewKindName(view.kind)},
             {"sheet", view.sheetPid},
