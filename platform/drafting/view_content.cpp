@@ -262,6 +262,16 @@ void Settle(const DraftingView& shown) {
   view.contentInputs = InputsOf(pending->from.geometry, pending->from.scale);
 }
 
+namespace {
+
+void SettleHandedOver() {
+  for (Tag tag : handedOver)
+    if (auto* view = Session::Get().FindAs<DraftingView>(tag)) Settle(*view);
+  handedOver.clear();
+}
+
+}  // namespace
+
 WorkerProjections::WorkerProjections(int workers) {
   if (activeWorkers || workers <= 0) return;  // the outer one serves
   workers_ = std::make_unique<ProjectionWorkers>(workers);
@@ -270,18 +280,14 @@ WorkerProjections::WorkerProjections(int workers) {
 
 WorkerProjections::~WorkerProjections() {
   if (!workers_) return;
-  for (Tag tag : handedOver)
-    if (auto* view = Session::Get().FindAs<DraftingView>(tag)) Settle(*view);
-  handedOver.clear();
+  SettleHandedOver();
   unprojected.clear();
   activeWorkers = nullptr;
 }
 
 void WorkerProjections::Finish() {
   if (!workers_) return;
-  for (Tag tag : handedOver)
-    if (auto* view = Session::Get().FindAs<DraftingView>(tag)) Settle(*view);
-  handedOver.clear();
+  SettleHandedOver();
   if (unprojected.empty()) return;
   std::string message = unprojected.front();
   if (unprojected.size() > 1) message += " (and " + std::to_string(unprojected.size() - 1) + " more views)";
