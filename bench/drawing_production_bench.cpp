@@ -1,10 +1,17 @@
 // Drawing production on a 200-part product: the `drawing` command in component mode
 // (200 A4 part sheets and the general-arrangement sheet, four views each), and the
 // general-arrangement sheet alone. Each part is one of the simple solids of a welded
-// frame in a component part of its own, as the component dialog leaves them.
+// frame in a component part of its own, as the component dialog leaves them. The
+// component mode also runs on 2,000 parts (the solids again, further along the grid):
+// the cost and the memory a sheet should not grow with the product.
+// FABDOC_BENCH_KEEP=DIR keeps the product of the last component-mode run in DIR.
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <BRepBuilderAPI_Copy.hxx>
 #include <benchmark/benchmark.h>
@@ -32,25 +39,45 @@ namespace fs = std::filesystem;
 
 namespace {
 
-double ProcessCpuSeconds() {
+double Seconds(const timeval& t) { return t.tv_sec + t.tv_usec * 1e-6; }
+
+// Processor seconds of this process, and of the children it waited for (the workers
+// that project views).
+double OwnCpuSeconds() {
   timespec now;
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
   return now.tv_sec + now.tv_nsec * 1e-9;
 }
+double ChildrenCpuSeconds() {
+  rusage children{};
+  getrusage(RUSAGE_CHILDREN, &children);
+  return Seconds(children.ru_utime) + Seconds(children.ru_stime);
+}
+double ProcessCpuSeconds() { return OwnCpuSeconds() + ChildrenCpuSeconds(); }
 
-// P-0.prt over P-S<i>-<i>.prt, i = 1 .. 200, each holding solid i - 1 made to drawing.
-Part& MakeProduct(const fs::path& dir) {
+long ResidentBytes() {
+  long pages = 0, resident = 0;
+  if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(statm);
+  }
+  return resident * sysconf(_SC_PAGESIZE);
+}
+
+// P-0.prt over P-S<i>-<i>.prt, i = 1 .. parts, each holding solid (i - 1) mod 200 made
+// to drawing.
+Part& MakeProduct(const fs::path& dir, int parts = fabdoc_bench::kSolids) {
   Session::Get().Reset();
   fs::remove_all(dir);
   fs::create_directories(dir);
   const std::string folder = ToHostPath(dir.string());
   Part& root = Session::Get().NewPart(folder + "\\P-0.prt");
-  for (int i = 1; i <= fabdoc_bench::kSolids; ++i) {
+  for (int i = 1; i <= parts; ++i) {
     const std::string stem = "P-S" + std::to_string(i) + "-" + std::to_string(i);
     Part& part = Session::Get().NewPart(folder + "\\" + stem + ".prt");
     // A copy without the meshes an earlier run left on the solid, as a product read
     // from its files has none.
-    auto body = std::make_unique<Body>(BRepBuilderAPI_Copy(fabdoc_bench::Solids()[i - 1]).Shape());
+    auto body = std::make_unique<Body>(BRepBuilderAPI_Copy(fabdoc_bench::Solids()[(i - 1) % fabdoc_bench::kSolids]).Shape());
     body->name = "S" + std::to_string(i);
     body->attributes.Set("DB_PART_NAME", body->name);
     body->attributes.Set("DB_PART_NO", "1");
@@ -77,32 +104,46 @@ void StartAddOn() {
   ufsta(nullptr, &rc, 0);
 }
 
-void ComponentModeSheetsOf200Parts(benchmark::State& state) {
+void ComponentModeSheets(benchmark::State& state) {
   StartAddOn();
   const fabdoc_bench::ScratchDir scratch("fabdoc-bench-drawings");
   const fs::path& dir = scratch.path();
-  double cpu = 0;
+  double cpu = 0, workers = 0;
   size_t sheets = 0;
+  long grown = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    Part& root = MakeProduct(dir);
+    Part& root = MakeProduct(dir, static_cast<int>(state.range(0)));
     const auto journal = fabdoc::app::journal::ParseJournal(
         "action drawing\n  set tuhao \"XJ\"\n  set ming \"BENCH\"\n  apply\n  cancel\n", (dir / "j").string(),
         dir.string());
     std::FILE* sink = std::fopen("/dev/null", "w");
     fabdoc::app::journal::Runner runner(journal, sink);
     state.ResumeTiming();
-    const double before = ProcessCpuSeconds();
+    const long resident = ResidentBytes();
+    const double before = ProcessCpuSeconds(), childrenBefore = ChildrenCpuSeconds();
     runner.Run();
     cpu += ProcessCpuSeconds() - before;
+    workers += ChildrenCpuSeconds() - childrenBefore;
+    grown += ResidentBytes() - resident;
     std::fclose(sink);
     sheets = drafting::SheetsOf(root).size();
+    if (const char* keep = std::getenv("FABDOC_BENCH_KEEP")) {
+      state.PauseTiming();
+      files::SavePart(root, root.path);
+      fs::remove_all(keep);
+      fs::copy(dir, keep, fs::copy_options::recursive);
+      state.ResumeTiming();
+    }
   }
   state.counters["cpu_s"] = cpu / state.iterations();
   state.counters["sheets"] = static_cast<double>(sheets);
+  state.counters["workers_cpu_s"] = workers / state.iterations();
+  state.counters["cpu_ms_a_sheet"] = 1e3 * cpu / state.iterations() / static_cast<double>(sheets);
+  state.counters["kb_a_sheet"] = grown / 1024.0 / state.iterations() / static_cast<double>(sheets);
   Session::Get().Reset();
 }
-BENCHMARK(ComponentModeSheetsOf200Parts)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+BENCHMARK(ComponentModeSheets)->Arg(200)->Arg(2000)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
 
 void GeneralArrangementSheetOf200Parts(benchmark::State& state) {
   StartAddOn();

@@ -15,6 +15,7 @@
 #include "app/journal/values.h"
 #include "platform/base/host_error.h"
 #include "platform/drafting/dimension_run.h"
+#include "platform/drafting/view_content.h"
 #include "platform/files/part_file.h"
 #include "platform/files/save_part_as.h"
 #include "platform/objects/session.h"
@@ -134,7 +135,11 @@ void Runner::RunAction(const Line& line) {
   messageMark_ = platform::ui::History().size();
   frames_.push_back({&line.children, 0, &line});
   try {
+    // An action's views are projected by worker processes while it goes on, and all
+    // stored before the journal's next line.
+    platform::drafting::WorkerProjections projections;
     platform::ui::RunAction(line.args[0].text);
+    projections.Finish();
   } catch (...) {
     frames_.pop_back();
     StopIfFailed();

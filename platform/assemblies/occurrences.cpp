@@ -102,8 +102,8 @@ std::vector<BodyOccurrence*> Occurrences::BodyOccurrences(ComponentOccurrence& o
   std::vector<BodyOccurrence*> result;
   if (!occ.part || !occ.parent) return result;
   Part& root = *occ.owner;
-  for (const auto& object : occ.part->Objects()) {
-    auto* body = dynamic_cast<Body*>(object.get());
+  for (Object* object : occ.part->ObjectsOfType(kSolidType)) {
+    auto* body = dynamic_cast<Body*>(object);
     if (!body) continue;
     std::string key = occ.key + "#" + std::to_string(body->pid);
     auto it = byKey_.find(RootKey(root, key));

@@ -15,6 +15,7 @@ namespace platform {
 
 namespace drafting {
 struct ViewContent;
+struct PendingContent;
 }
 
 enum class ViewKind {
@@ -55,6 +56,8 @@ public:
   explicit DraftingView(ViewKind kind = ViewKind::Base)
       : Object(kViewType, kind == ViewKind::Model ? kModelViewSubtype : kDrawingViewSubtype), kind(kind) {}
 
+  std::uint32_t HolderPid() const override { return sheetPid; }
+
   const ViewKind kind;
   std::uint32_t sheetPid = 0;       // 0 for a model view of the part
   std::string modelView;            // the model view shown ("Front"; for projections the
@@ -74,6 +77,8 @@ public:
   // no digest after loading: the stored content stands for the model as loaded.
   std::shared_ptr<const drafting::ViewContent> content;
   std::optional<std::size_t> contentInputs;
+  // A projection a worker process is computing for the view; drafting::Settle stores it.
+  std::shared_ptr<drafting::PendingContent> pending;
 
   // View-dependent edits: bodies erased from this view, bodies shaded in it.
   std::vector<std::string> erased;

@@ -8,6 +8,7 @@
 #include "platform/drafting/sheet_ratio.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/tabular_note.h"
+#include "platform/drafting/view_content.h"
 #include "platform/text/gbk.h"
 
 namespace platform::drafting {
@@ -104,6 +105,7 @@ SheetDrawing DrawingOf(const DrawingSheet& sheet, std::vector<std::string>* undr
   for (const TabularNote* note : notes) AddTable(sheet, *note, drawing);
   AddNameAndScale(sheet, notes, drawing);
   for (const DraftingView* view : ViewsOf(sheet)) {
+    Settle(*view);
     if (!view->content) {
       if (undrawn) undrawn->push_back(Utf8(sheet, view->name));
       continue;

@@ -11,11 +11,13 @@ namespace platform::drafting {
 
 namespace {
 
+// The part's objects of a host type on `holder` that are of class T (every one is; the
+// cast guards against a foreign object of that type).
 template <class T>
-std::vector<T*> ObjectsOf(const Part& part) {
+std::vector<T*> ObjectsOf(const Part& part, int type, std::uint32_t holder) {
   std::vector<T*> result;
-  for (const auto& object : part.Objects())
-    if (auto* t = dynamic_cast<T*>(object.get())) result.push_back(t);
+  for (Object* object : part.ObjectsOfType(type, holder))
+    if (auto* t = dynamic_cast<T*>(object)) result.push_back(t);
   return result;
 }
 
@@ -23,22 +25,25 @@ std::string Shown(const std::string& gbk) { return "\"" + text::ToUtf8Lossy(gbk)
 
 }  // namespace
 
-std::vector<DrawingSheet*> SheetsOf(const Part& part) { return ObjectsOf<DrawingSheet>(part); }
+std::vector<DrawingSheet*> SheetsOf(const Part& part) { return ObjectsOf<DrawingSheet>(part, kDrawingType, 0); }
 
 DrawingSheet* FindSheet(const Part& part, const std::string& name) {
-  for (DrawingSheet* sheet : SheetsOf(part))
-    if (sheet->name == name) return sheet;
+  for (Object* sheet : part.ObjectsOfType(kDrawingType))
+    if (sheet->name == name) return dynamic_cast<DrawingSheet*>(sheet);
   return nullptr;
 }
 
 DrawingSheet* CurrentSheet(const Part& part) {
-  for (DrawingSheet* sheet : SheetsOf(part))
-    if (sheet->current) return sheet;
+  // From the newest: the current sheet is most often the one made last.
+  const auto& sheets = part.ObjectsOfType(kDrawingType);
+  for (auto it = sheets.rbegin(); it != sheets.rend(); ++it)
+    if (auto* sheet = dynamic_cast<DrawingSheet*>(*it); sheet && sheet->current) return sheet;
   return nullptr;
 }
 
 void SetCurrentSheet(Part& part, DrawingSheet& sheet) {
-  for (DrawingSheet* other : SheetsOf(part)) other->current = other == &sheet;
+  for (Object* other : part.ObjectsOfType(kDrawingType))
+    if (auto* s = dynamic_cast<DrawingSheet*>(other)) s->current = s == &sheet;
 }
 
 void CheckSheetName(const Part& part, const std::string& name, const DrawingSheet* renamed) {
@@ -74,7 +79,8 @@ DrawingSheet& AddSheet(Part& part, const std::string& name, double width, double
   sheet->name = name;
   sheet->width = width;
   sheet->height = height;
-  for (const DrawingSheet* other : SheetsOf(part)) sheet->number = std::max(sheet->number, other->number + 1);
+  for (Object* other : part.ObjectsOfType(kDrawingType))
+    if (auto* o = dynamic_cast<DrawingSheet*>(other)) sheet->number = std::max(sheet->number, o->number + 1);
   auto& added = static_cast<DrawingSheet&>(part.Add(std::move(sheet)));
   SetCurrentSheet(part, added);
   return added;
@@ -82,16 +88,13 @@ DrawingSheet& AddSheet(Part& part, const std::string& name, double width, double
 
 std::vector<DraftingView*> ViewsOf(const DrawingSheet& sheet) {
   std::vector<DraftingView*> result;
-  for (DraftingView* view : ObjectsOf<DraftingView>(*sheet.owner))
-    if (view->kind != ViewKind::Model && view->sheetPid == sheet.pid) result.push_back(view);
+  for (DraftingView* view : ObjectsOf<DraftingView>(*sheet.owner, kViewType, sheet.pid))
+    if (view->kind != ViewKind::Model) result.push_back(view);
   return result;
 }
 
 std::vector<TabularNote*> NotesOf(const DrawingSheet& sheet) {
-  std::vector<TabularNote*> result;
-  for (TabularNote* note : ObjectsOf<TabularNote>(*sheet.owner))
-    if (note->sheetPid == sheet.pid) result.push_back(note);
-  return result;
+  return ObjectsOf<TabularNote>(*sheet.owner, kTabularNoteType, sheet.pid);
 }
 
 std::vector<Dimension*> DimensionsOf(const DrawingSheet& sheet) {

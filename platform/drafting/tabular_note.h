@@ -36,6 +36,7 @@ class TabularNote : public Object {
 public:
   explicit TabularNote(int subtype = kTabularNoteSubtype) : Object(kTabularNoteType, subtype) {}
   ~TabularNote() override;
+  std::uint32_t HolderPid() const override { return sheetPid; }
 
   std::uint32_t sheetPid = 0;
   std::array<double, 2> position{};   // upper left corner on the sheet, mm

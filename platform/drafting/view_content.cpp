@@ -12,6 +12,7 @@
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/view_edits.h"
 #include "platform/assemblies/located_shape.h"
+#include "platform/geometry/body.h"
 #include "platform/base/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
@@ -109,14 +110,15 @@ Part& ShownPart(const DraftingView& view) {
 std::vector<Object*> ShownBodies(const DraftingView& view) {
   Part& part = ShownPart(view);
   std::vector<Object*> bodies;
-  for (const auto& object : part.Objects())
-    if (auto* body = dynamic_cast<Body*>(object.get()); body && Shows(view, *body)) bodies.push_back(body);
+  for (Object* object : part.ObjectsOfType(kSolidType))
+    if (auto* body = dynamic_cast<Body*>(object); body && Shows(view, *body)) bodies.push_back(body);
   for (Object* object : Occurrences::Get().AllOccurrences(part))
     if (dynamic_cast<BodyOccurrence*>(object) && Shows(view, *object)) bodies.push_back(object);
   return bodies;
 }
 
 bool IsOutOfDate(DraftingView& view) {
+  Settle(view);
   if (view.outOfDate || !view.content) return true;
   std::vector<Object*> bodies;
   try {
@@ -129,10 +131,24 @@ bool IsOutOfDate(DraftingView& view) {
   return *view.contentInputs != inputs;
 }
 
+// A view's projection handed to a worker, with what it takes to make it here instead.
+struct PendingContent {
+  std::uint64_t ticket = 0;
+  ProjectedFrom from;
+  std::vector<PlacedBody> placed;
+  ModelView direction;
+};
+
 namespace {
 
+// The workers of the live WorkerProjections, the views handed to them since it began,
+// and the views that could be projected neither there nor here.
+ProjectionWorkers* activeWorkers = nullptr;
+std::vector<Tag> handedOver;
+std::vector<std::string> unprojected;
+
 // One view's update: what it shows, read on this thread, and the projection (or the
-// reduction of what it drew) that will draw it.
+// reduction of what it drew) that will draw it, here or in a worker.
 struct Update {
   DraftingView* view;
   std::vector<Object*> bodies;
@@ -140,7 +156,25 @@ struct Update {
   std::unique_ptr<ModelView> direction;
   std::unique_ptr<HiddenLineProjection> projection;
   std::shared_ptr<const ViewContent> content;
+  std::shared_ptr<PendingContent> pending;
 };
+
+// Hands an exact projection to the workers; false when there are none to take it.
+bool HandOver(Update& update, const std::vector<PlacedBody>& placed) {
+  if (!activeWorkers || update.projection->Method() != HlrMethod::Exact) return false;
+  ProjectionJob job;
+  for (Object* object : update.bodies) {
+    const Body& body = BodyOf(*object);
+    job.bodies.push_back({body.GetTag(), body.Revision(), PlacementOf(*object)});
+  }
+  job.orientation = update.view->orientation;
+  job.scale = update.view->scale;
+  const std::uint64_t ticket = activeWorkers->Submit(job);
+  if (ticket == 0) return false;
+  update.pending = std::make_shared<PendingContent>(PendingContent{ticket, update.from, placed, *update.direction});
+  update.projection.reset();
+  return true;
+}
 
 // A reduction of the view's own projection, when its scale is all that changed.
 std::shared_ptr<const ViewContent> RescaledIfOnlyTheScaleChanged(const DraftingView& view, const ProjectedFrom& now) {
@@ -150,7 +184,8 @@ std::shared_ptr<const ViewContent> RescaledIfOnlyTheScaleChanged(const DraftingV
 }
 
 Update Prepare(DraftingView& view) {
-  Update update{&view, ShownBodies(view), {}, nullptr, nullptr, nullptr};
+  Settle(view);
+  Update update{&view, ShownBodies(view), {}, nullptr, nullptr, nullptr, nullptr};
   if (update.bodies.empty() && !view.erased.empty()) {
     // Every body it would show was erased from it: the user asked for an empty view.
     update.from = {GeometryOf(view, update.bodies), view.scale};
@@ -166,7 +201,8 @@ Update Prepare(DraftingView& view) {
   std::vector<PlacedBody> placed;
   for (Object* object : update.bodies) placed.push_back({BodyOf(*object).Shape(), ToTrsf(PlacementOf(*object))});
   update.direction = std::make_unique<ModelView>(Direction(view));
-  update.projection = std::make_unique<HiddenLineProjection>(std::move(placed), *update.direction, view.scale);
+  update.projection = std::make_unique<HiddenLineProjection>(placed, *update.direction, view.scale);
+  HandOver(update, placed);
   return update;
 }
 
@@ -178,10 +214,16 @@ void Commit(Update& update) {
                       Named(view) + " could not be projected: " + update.projection->Failure());
     update.content = Kept(update.projection->Content(), update.from);
   }
-  view.content = update.content;
-  view.contentInputs = InputsOf(update.from.geometry, update.from.scale);
   view.outOfDate = false;
   view.owner->modified = true;
+  if (update.pending) {
+    // Stored when settled; a change made meanwhile marks the view out of date again.
+    view.pending = update.pending;
+    handedOver.push_back(view.GetTag());
+    return;
+  }
+  view.content = update.content;
+  view.contentInputs = InputsOf(update.from.geometry, update.from.scale);
 }
 
 // Prepares every view (in order), projects them side by side, then stores each result in
@@ -221,7 +263,62 @@ void UpdateOutOfDateViews(DrawingSheet& sheet) {
   UpdateViews(outOfDate);
 }
 
+void Settle(const DraftingView& shown) {
+  if (!shown.pending) return;
+  // The content was decided when the view was updated: storing it changes what the view
+  // holds, not what it shows.
+  auto& view = const_cast<DraftingView&>(shown);
+  const std::shared_ptr<PendingContent> pending = std::move(view.pending);
+  view.pending.reset();
+  ProjectionOutcome outcome = activeWorkers ? activeWorkers->Wait(pending->ticket) : ProjectionOutcome{};
+  if (!outcome.content) {
+    HiddenLineProjection here(pending->placed, pending->direction, pending->from.scale);
+    if (!here.Perform()) {
+      view.outOfDate = true;
+      unprojected.push_back(Named(view) + " could not be projected: " + here.Failure());
+      return;
+    }
+    outcome.content = here.Content();
+  }
+  view.content = Kept(std::move(*outcome.content), pending->from);
+  view.contentInputs = InputsOf(pending->from.geometry, pending->from.scale);
+}
+
+namespace {
+
+void SettleHandedOver() {
+  for (Tag tag : handedOver)
+    if (auto* view = Session::Get().FindAs<DraftingView>(tag)) Settle(*view);
+  handedOver.clear();
+}
+
+}  // namespace
+
+WorkerProjections::WorkerProjections(int workers) {
+  if (activeWorkers || workers <= 0) return;  // the outer one serves
+  workers_ = std::make_unique<ProjectionWorkers>(workers);
+  activeWorkers = workers_.get();
+}
+
+WorkerProjections::~WorkerProjections() {
+  if (!workers_) return;
+  SettleHandedOver();
+  unprojected.clear();
+  activeWorkers = nullptr;
+}
+
+void WorkerProjections::Finish() {
+  if (!workers_) return;
+  SettleHandedOver();
+  if (unprojected.empty()) return;
+  std::string message = unprojected.front();
+  if (unprojected.size() > 1) message += " (and " + std::to_string(unprojected.size() - 1) + " more views)";
+  unprojected.clear();
+  throw HostError(HostStatus::ModellingFailed, message);
+}
+
 DrawnExtent DrawnExtentOf(const DraftingView& view) {
+  Settle(view);
   DrawnExtent extent;
   if (!view.content) return extent;
   extent.visible = static_cast<int>(view.content->visible.size());

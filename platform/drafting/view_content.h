@@ -3,10 +3,12 @@
 // and kept until the geometry, the layers or the view change.
 #pragma once
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "platform/drafting/drawing.h"
+#include "platform/drafting/projection_workers.h"
 #include "platform/objects/part.h"
 
 namespace platform::drafting {
@@ -28,6 +30,31 @@ void UpdateView(DraftingView& view);
 // Every out-of-date view of the sheet; a view that fails does not stop the others, the
 // first failure is thrown once all were tried.
 void UpdateOutOfDateViews(DrawingSheet& sheet);
+
+// Stores the content a worker process computed for the view, waiting for it if need
+// be; nothing when none is pending. A projection the worker could not give is made
+// here; if that fails too the view stays out of date and keeps what it drew, and the
+// failure is kept for WorkerProjections::Finish.
+void Settle(const DraftingView& view);
+
+// While one is alive, the exact projections of updated views are computed by worker
+// processes (one per core) while this process goes on: an update returns once its
+// views are handed over, and each view is settled when it is next read or updated, or
+// at the latest by Finish. Polygonal projections are made here as before: they mesh the
+// shapes, and later views reuse those meshes.
+class WorkerProjections {
+public:
+  explicit WorkerProjections(int workers = ProjectionWorkers::DefaultCount());
+  ~WorkerProjections();  // settles what is pending, then stops the workers
+  WorkerProjections(const WorkerProjections&) = delete;
+  WorkerProjections& operator=(const WorkerProjections&) = delete;
+  // Settles every pending view; HostError naming the views that could not be projected.
+  void Finish();
+  std::vector<int> WorkerPids() { return workers_ ? workers_->WorkerPids() : std::vector<int>{}; }
+
+private:
+  std::unique_ptr<ProjectionWorkers> workers_;
+};
 
 // What the view draws, for reports: counts of visible and hidden curves and their
 // extent on the sheet [xmin, ymin, xmax, ymax] (none before the first update). The

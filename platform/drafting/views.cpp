@@ -18,21 +18,14 @@ namespace {
 
 std::string Shown(const std::string& gbk) { return "\"" + text::ToUtf8Lossy(gbk) + "\""; }
 
-std::vector<DraftingView*> AllViews(const Part& part) {
-  std::vector<DraftingView*> views;
-  for (const auto& object : part.Objects())
-    if (auto* view = dynamic_cast<DraftingView*>(object.get())) views.push_back(view);
-  return views;
-}
-
 // Drawing views are named after what they show and numbered through the part, as
 // "FRONT@1", "ORTHO@2".
 std::string NextViewName(const Part& part, std::string stem) {
   int last = 0;
-  for (const DraftingView* view : AllViews(part)) {
-    const auto at = view->name.rfind('@');
-    if (view->kind != ViewKind::Model && at != std::string::npos) last = std::max(last, std::atoi(view->name.c_str() + at + 1));
-  }
+  for (const DrawingSheet* sheet : SheetsOf(part))
+    for (const Object* view : part.ObjectsOfType(kViewType, sheet->pid))
+      if (const auto at = view->name.rfind('@'); at != std::string::npos)
+        last = std::max(last, std::atoi(view->name.c_str() + at + 1));
   std::transform(stem.begin(), stem.end(), stem.begin(), [](unsigned char c) { return std::toupper(c); });
   return stem + "@" + std::to_string(last + 1);
 }
@@ -61,8 +54,8 @@ void Changed(DraftingView& view) {
 std::vector<DraftingView*> ModelViewsOf(Part& part) {
   std::vector<DraftingView*> views;
   // Files of the first format version stored model views among the part's objects.
-  for (DraftingView* view : AllViews(part))
-    if (view->kind == ViewKind::Model) views.push_back(view);
+  for (Object* object : part.ObjectsOfType(kViewType))
+    if (auto* view = dynamic_cast<DraftingView*>(object); view && view->kind == ViewKind::Model) views.push_back(view);
   if (!views.empty()) return views;
   for (const auto& object : part.SessionObjects())
     if (auto* view = dynamic_cast<DraftingView*>(object.get())) views.push_back(view);
@@ -148,8 +141,9 @@ void SetLayerMask(DraftingView& view, std::optional<LayerMask> mask) {
 }
 
 DraftingView* FindDrawingView(const Part& part, const std::string& name) {
-  for (DraftingView* view : AllViews(part))
-    if (view->kind != ViewKind::Model && view->name == name) return view;
+  for (const DrawingSheet* sheet : SheetsOf(part))
+    for (Object* object : part.ObjectsOfType(kViewType, sheet->pid))
+      if (object->name == name) return dynamic_cast<DraftingView*>(object);
   return nullptr;
 }
 

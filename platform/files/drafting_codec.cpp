@@ -7,6 +7,7 @@
 #include "platform/drafting/dimension.h"
 #include "platform/drafting/part_mark.h"
 #include "platform/drafting/drawing.h"
+#include "platform/drafting/view_content.h"
 #include "platform/drafting/view_curves.h"
 #include "platform/base/host_error.h"
 #include "platform/objects/part.h"
@@ -107,6 +108,7 @@ std::vector<drafting::Curve2> DecodeCurves(const json& list, drafting::Box2& box
 }
 
 json EncodeView(const DraftingView& view) {
+  drafting::Settle(view);
   json j = {{"kind", "view"},
             {"view", ViewKindName(view.kind)},
             {"sheet", view.sheetPid},

@@ -28,6 +28,9 @@ public:
   virtual Object* InheritsFrom() const { return nullptr; }
   virtual bool InheritsDisplay() const { return false; }
   virtual void StopInheritingDisplay() {}
+  // The persistent id of the object of its part this one lies on (a view's or a note's
+  // sheet); 0 for objects on none. Fixed before the object joins its part.
+  virtual std::uint32_t HolderPid() const { return 0; }
 
   std::string name;          // host text (GBK)
   Display display;

@@ -22,6 +22,7 @@ Object& Part::Add(std::unique_ptr<Object> object) {
   ReservePid(object->pid);
   object->owner = this;
   Session::Get().Register(*object);
+  Index(*object);
   objects_.push_back(std::move(object));
   modified = true;
   return *objects_.back();
@@ -30,6 +31,7 @@ Object& Part::Add(std::unique_ptr<Object> object) {
 void Part::AdoptLoaded(std::unique_ptr<Object> object) {
   ReservePid(object->pid);
   object->owner = this;
+  Index(*object);
   objects_.push_back(std::move(object));
 }
 
@@ -38,15 +40,35 @@ bool Part::Remove(Tag tag) {
                          [&](const auto& o) { return o->GetTag() == tag; });
   if (it == objects_.end()) return false;
   Session::Get().Unregister(tag);
+  Unindex(**it);
   objects_.erase(it);
   modified = true;
   return true;
 }
 
 Object* Part::FindByPid(std::uint32_t pid) const {
-  for (const auto& o : objects_)
-    if (o->pid == pid) return o.get();
-  return nullptr;
+  auto it = byPid_.find(pid);
+  return it == byPid_.end() ? nullptr : it->second;
+}
+
+const std::vector<Object*>& Part::ObjectsOfType(int type, std::uint32_t holder) const {
+  static const std::vector<Object*> none;
+  auto it = byType_.find({type, holder});
+  return it == byType_.end() ? none : it->second;
+}
+
+void Part::Index(Object& object) {
+  byType_[{object.Type(), object.HolderPid()}].push_back(&object);
+  byPid_[object.pid] = &object;
+}
+
+void Part::Unindex(const Object& object) {
+  auto it = byType_.find({object.Type(), object.HolderPid()});
+  if (it != byType_.end()) {
+    std::erase(it->second, &object);
+    if (it->second.empty()) byType_.erase(it);
+  }
+  if (auto at = byPid_.find(object.pid); at != byPid_.end() && at->second == &object) byPid_.erase(at);
 }
 
 Instance& Part::AddInstance(Instance instance) {

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/objects/host_types.h"
@@ -47,6 +49,10 @@ public:
   bool Remove(Tag tag);
   const std::vector<std::unique_ptr<Object>>& Objects() const { return objects_; }
   Object* FindByPid(std::uint32_t pid) const;
+  // Its objects of a host type lying on the object `holder` (Object::HolderPid: a
+  // sheet's views and notes; 0 for sheets, bodies and the like), in creation order. Kept
+  // as objects come and go, so that no lookup walks every object of a large part.
+  const std::vector<Object*>& ObjectsOfType(int type, std::uint32_t holder = 0) const;
 
   Instance& AddInstance(Instance instance);
   bool RemoveInstance(std::uint32_t pid);
@@ -74,7 +80,12 @@ public:
   std::map<std::string, OccurrenceOverride> occurrenceOverrides;
 
 private:
+  void Index(Object& object);
+  void Unindex(const Object& object);
+
   std::vector<std::unique_ptr<Object>> objects_;
+  std::map<std::pair<int, std::uint32_t>, std::vector<Object*>> byType_;  // (type, holder)
+  std::unordered_map<std::uint32_t, Object*> byPid_;
   std::vector<std::unique_ptr<Object>> sessionObjects_;
   std::vector<Instance> instances_;
   std::uint32_t nextPid_ = 1;

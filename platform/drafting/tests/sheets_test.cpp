@@ -1,11 +1,15 @@
 // Sheets: made from the templates, named, numbered, current, deleted; bad names and
 // missing templates refused with nothing made.
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
+#include "platform/files/part_file.h"
 #include "platform/files/sheet_template.h"
 #include "platform/drafting/sheets.h"
+#include "platform/drafting/tabular_note.h"
 #include "platform/drafting/tests/drafting_fixture.h"
 #include "platform/drafting/views.h"
 #include "platform/base/host_error.h"
@@ -13,6 +17,7 @@
 
 using namespace platform;
 using namespace platform::drafting;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -133,4 +138,66 @@ TEST_F(Sheets, EveryPartHasItsModelViewsWithoutBeingChanged) {
   EXPECT_EQ(session().Find(front), nullptr) << "gone with the part";
   Part& other = session().NewPart("\\p\\other.prt");
   EXPECT_NE(ErrorOf([&] { ModelViewOf(other, "Oblique"); }).find("no model view named \"Oblique\""), std::string::npos);
+}
+
+// The part keeps its sheets, views and notes indexed as they come and go; every lookup
+// must agree with a walk over all of the part's objects, also after sheets were deleted
+// from the middle and after the part was written and read back.
+TEST_F(Sheets, LookupsAgreeWithAWalkOverEveryObject) {
+  Part& model = session().NewPart("\\p\\plate.prt");
+  fabdoc_test::AddBox(model, 0, 0, 0, 100, 50, 8);
+  for (int i = 0; i < 12; ++i) {
+    DrawingSheet& sheet = AddSheetFromTemplate(part, SheetTemplate("A4_nj.prt"), "S" + std::to_string(i));
+    DraftingView& front = AddBaseView(sheet, model, "Front", 0.5, {80, 200});
+    AddProjectedView(front, ProjectionDirection::Below, {80, 100});
+  }
+  DeleteSheet(*FindSheet(part, "S3"));
+  DeleteSheet(*FindSheet(part, "S11"));  // the current one, and the last views made
+  SetCurrentSheet(part, *FindSheet(part, "S5"));
+
+  auto expectAsWalked = [](const Part& p) {
+    std::vector<const DrawingSheet*> sheets;
+    for (const auto& o : p.Objects())
+      if (auto* s = dynamic_cast<const DrawingSheet*>(o.get())) sheets.push_back(s);
+    const auto listed = SheetsOf(p);
+    EXPECT_EQ(listed.size(), sheets.size());
+    if (listed.size() != sheets.size()) return 0;
+    int highest = 0;
+    for (size_t i = 0; i < sheets.size(); ++i) {
+      EXPECT_EQ(listed[i], sheets[i]) << "creation order";
+      EXPECT_EQ(FindSheet(p, sheets[i]->name), sheets[i]);
+      std::vector<const Object*> views, notes;
+      for (const auto& o : p.Objects()) {
+        if (auto* v = dynamic_cast<const DraftingView*>(o.get()); v && v->sheetPid == sheets[i]->pid) {
+          views.push_back(v);
+          highest = std::max(highest, std::atoi(v->name.c_str() + v->name.rfind('@') + 1));
+        }
+        if (auto* n = dynamic_cast<const TabularNote*>(o.get()); n && n->sheetPid == sheets[i]->pid) notes.push_back(n);
+      }
+      const auto viewList = ViewsOf(*sheets[i]);
+      EXPECT_EQ(std::vector<const Object*>(viewList.begin(), viewList.end()), views);
+      const auto noteList = NotesOf(*sheets[i]);
+      EXPECT_EQ(std::vector<const Object*>(noteList.begin(), noteList.end()), notes);
+      if (!views.empty()) {
+        EXPECT_EQ(&SheetOf(*views.front()), sheets[i]);
+      }
+    }
+    EXPECT_EQ(CurrentSheet(p)->name, "S5");
+    return highest;
+  };
+  const int highest = expectAsWalked(part);
+  // Two views a sheet, numbered through the part: S10's are @21 and @22, S11's were @23, @24.
+  EXPECT_EQ(highest, 22);
+  DrawingSheet& more = AddSheetFromTemplate(part, SheetTemplate("A4_nj.prt"), "MORE");
+  EXPECT_EQ(AddBaseView(more, model, "Top", 0.5, {80, 200}).name, "TOP@" + std::to_string(highest + 1));
+  SetCurrentSheet(part, *FindSheet(part, "S5"));
+
+  const fs::path dir = fs::temp_directory_path() / "fabdoc-sheet-index";
+  fs::create_directories(dir);
+  const std::string file = ToHostPath((dir / "frame.prt").string());
+  files::SavePart(part, file);
+  const std::unique_ptr<Part> read = files::ReadPart(file);
+  fs::remove_all(dir);
+  expectAsWalked(*read);
+  EXPECT_EQ(FindSheet(*read, "S3"), nullptr);
 }
