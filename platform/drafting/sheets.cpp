@@ -99,14 +99,14 @@ std::vector<TabularNote*> NotesOf(const DrawingSheet& sheet) {
 
 std::vector<Dimension*> DimensionsOf(const DrawingSheet& sheet) {
   std::vector<Dimension*> result;
-  for (Dimension* dimension : ObjectsOf<Dimension>(*sheet.owner))
+  for (Dimension* dimension : ObjectsOf<Dimension>(*sheet.owner, kDimensionType, 0))
     if (dimension->sheetPid == sheet.pid) result.push_back(dimension);
   return result;
 }
 
 std::vector<PartMark*> PartMarksOf(const DrawingSheet& sheet) {
   std::vector<PartMark*> result;
-  for (PartMark* mark : ObjectsOf<PartMark>(*sheet.owner))
+  for (PartMark* mark : ObjectsOf<PartMark>(*sheet.owner, kDraftingEntityType, 0))
     if (mark->sheetPid == sheet.pid) result.push_back(mark);
   return result;
 }
