@@ -3,7 +3,10 @@
 // sheet's DWG by both readers; a rerun replaces rather than adds; an unknown sheet is an
 // error naming it, and a sheet that cannot be dimensioned fails the command naming it
 // while the others are still done and saved.
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <map>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -94,13 +97,31 @@ TEST_F(DimensionCommandTest, PositionsAndDiametersReadBackFromInfoAndFromTheDwg)
   const fs::path dwg = dir / "bar.dwg";
   platform::dwg::WriteDwgFile(drawing, dwg.string());
   dwg_test::ExpectBothReadersAgree(dwg, drawing);
-  for (const char* script : dwg_test::kReaderScripts) {
-    std::set<std::string> texts;
-    const nlohmann::json read = dwg_test::Read(script, dwg);
-    for (const auto& t : read["texts"])
-      if (t["layer"] == "尺寸") texts.insert(t["text"].get<std::string>());
-    EXPECT_EQ(texts, (std::set<std::string>{"150", "25", "2×150=300", "3×%%c18", "600", "50", "8"})) << script;
+  // Each one a dimension entity: its kind, its text, and what a CAD program measures
+  // between its points, times the style's length factor, is the model figure (one
+  // pitch for the pitch, the diameter for the diameter).
+  const std::map<std::string, std::pair<std::string, double>> expected{
+      {"150", {"linear", 150}}, {"25", {"linear", 25}},       {"2×150=300", {"linear", 150}},
+      {"3×⌀18", {"diameter", 18}}, {"600", {"linear", 600}}, {"50", {"linear", 50}}, {"8", {"linear", 8}}};
+  const nlohmann::json libredwg = dwg_test::Read("read_dwg_libredwg.mjs", dwg);
+  std::map<std::string, double> factors;
+  for (const auto& d : libredwg["dimensions"]) factors[d["style"]] = d["lengthFactor"];
+  for (const nlohmann::json& read : {libredwg, dwg_test::Read("read_dwg_libdxfrw.mjs", dwg)}) {
+    const std::string who = read["reader"];
+    EXPECT_TRUE(read["texts"].empty() || std::none_of(read["texts"].begin(), read["texts"].end(),
+                                                       [](const auto& t) { return t["layer"] == "尺寸"; }))
+        << who << ": no loose dimension texts left beside the entities";
+    std::map<std::string, std::pair<std::string, double>> seen;
+    for (const auto& d : read["dimensions"]) {
+      EXPECT_EQ(d["layer"], "尺寸") << who;
+      ASSERT_TRUE(factors.count(d["style"])) << who << " style " << d["style"];
+      const double shown = d["sheetMeasured"].get<double>() * factors[d["style"]];
+      seen[d["text"]] = {d["kind"], std::round(shown * 1000) / 1000};
+    }
+    EXPECT_EQ(seen, expected) << who;
   }
+  for (const auto& d : libredwg["dimensions"])
+    EXPECT_NEAR(d["measurement"].get<double>(), expected.at(d["text"]).second, 1e-9) << d["text"];
 
   // Again on that sheet alone: the same dimensions, made anew, none added.
   EXPECT_EQ(Run({file, "--sheet", "000-1-扁钢"}, &out), 0);

@@ -41,7 +41,8 @@ struct DimensionGraphics {
   double textAngleDeg = 0;             // counter-clockwise; 90 reads from the right
   double textHeight = kDimensionTextMm;
   drafting::Box2 textBox;              // on the sheet, as the text is drawn
-  // The two sheet points measured (an angle: the vertex twice), for files that keep them.
+  // The two sheet points measured, for files that keep them: a leader's tip on the rim and
+  // the hole's centre (files before the centre was kept: the tip twice); an angle's vertex twice.
   drafting::Point2 measured[2];
 };
 

@@ -110,9 +110,10 @@ DimensionGraphics RunningGraphics(Point2 origin, Point2 at, Side side, double li
   return g;
 }
 
-DimensionGraphics LeaderGraphics(Point2 tip, Point2 elbow, bool rightwards, const std::string& text) {
+DimensionGraphics LeaderGraphics(Point2 tip, Point2 centre, Point2 elbow, bool rightwards, const std::string& text) {
   DimensionGraphics g;
-  g.measured[0] = g.measured[1] = tip;
+  g.measured[0] = tip;
+  g.measured[1] = centre;
   const double width = TextWidth(text, g.textHeight) + 1;
   const Point2 end{elbow.x + (rightwards ? width : -width), elbow.y};
   g.lines.push_back({elbow, tip});

@@ -34,9 +34,9 @@ DimensionGraphics LinearGraphics(Point2 a, Point2 b, Side side, double lineAt, c
 // the shared line) to `at`: an extension line and one arrow at `at`, the text along the
 // extension line on the strip's outer side of the line.
 DimensionGraphics RunningGraphics(Point2 origin, Point2 at, Side side, double lineAt, const std::string& text);
-// A leader from a point on a hole's rim (arrow at `tip`) to `elbow`, with a shoulder under
-// the text, towards +X when `rightwards`.
-DimensionGraphics LeaderGraphics(Point2 tip, Point2 elbow, bool rightwards, const std::string& text);
+// A leader from a point on a hole's rim (arrow at `tip`; `centre` the hole's) to `elbow`,
+// with a shoulder under the text, towards +X when `rightwards`.
+DimensionGraphics LeaderGraphics(Point2 tip, Point2 centre, Point2 elbow, bool rightwards, const std::string& text);
 // An angle between two rays from `vertex` (radians, counter-clockwise from `from` to
 // `to`): an arc of `radius` with arrows at both ends, the text outside its middle.
 DimensionGraphics AngleGraphics(Point2 vertex, double from, double to, double radius, const std::string& text);

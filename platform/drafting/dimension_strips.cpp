@@ -139,7 +139,7 @@ private:
           const bool right = side != Side::Left;
           const Point2 elbow = axis == 0 ? Point2{a.x + (right ? rise : -rise), lineAt}
                                          : Point2{lineAt, a.y + rise};
-          g = LeaderGraphics(a, elbow, right, p->text);
+          g = LeaderGraphics(a, p->centre, elbow, right, p->text);
           break;
         }
         case ProposalShape::Angle: break;

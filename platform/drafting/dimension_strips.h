@@ -31,6 +31,7 @@ struct Proposal {
   // Linear: the two ends measured; Running: the datum and the stop; Leader: the point on
   // the rim; Angle: the vertex (a) and the ray directions `from`, `to` (radians).
   Point2 a, b;
+  Point2 centre;  // Leader: the centre of the hole it points at
   double from = 0, to = 0;
   // Extension lines start at the view's outline facing the strip rather than at a and b
   // (overall sizes, whose ends lie on the outline anyway).

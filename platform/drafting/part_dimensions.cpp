@@ -165,6 +165,7 @@ private:
       p.count = n;
       const double r = group.diameter / 2 * f.scale;
       p.a = p.b = {top.x + r * std::cos(std::numbers::pi / 4), top.y + r * std::sin(std::numbers::pi / 4)};
+      p.centre = top;
       out_.push_back(p);
     }
     if (centres.empty()) return;

@@ -59,6 +59,7 @@ struct SheetDimension {
   double value = 0;
   int count = 1;
   std::string utf8;
+  double scale = 1;  // the view's: sheet mm per model mm
   DimensionGraphics drawn;
 };
 

@@ -104,7 +104,8 @@ SheetDrawing DrawingOf(const DrawingSheet& sheet, std::vector<std::string>* undr
   const std::vector<TabularNote*> notes = NotesOf(sheet);
   for (const TabularNote* note : notes) AddTable(sheet, *note, drawing);
   AddNameAndScale(sheet, notes, drawing);
-  for (const DraftingView* view : ViewsOf(sheet)) {
+  const std::vector<DraftingView*> views = ViewsOf(sheet);
+  for (const DraftingView* view : views) {
     Settle(*view);
     if (!view->content) {
       if (undrawn) undrawn->push_back(Utf8(sheet, view->name));
@@ -114,9 +115,12 @@ SheetDrawing DrawingOf(const DrawingSheet& sheet, std::vector<std::string>* undr
     drawing.views.push_back({Utf8(sheet, view->name), origin, *view->content, ShadeFillsOf(*view),
                              view->hiddenLineFont != kInvisibleFont});
   }
-  for (const Dimension* dimension : DimensionsOf(sheet))
+  for (const Dimension* dimension : DimensionsOf(sheet)) {
+    const auto view = std::find_if(views.begin(), views.end(),
+                                   [&](const DraftingView* v) { return v->pid == dimension->viewPid; });
     drawing.dimensions.push_back({dimension->kind, dimension->value, dimension->count, dimension->text,
-                                  dimension->drawn});
+                                  view == views.end() ? 1.0 : (*view)->scale, dimension->drawn});
+  }
   for (const PartMark* mark : PartMarksOf(sheet)) drawing.partMarks.push_back({mark->text, mark->drawn});
   return drawing;
 }

@@ -2,14 +2,13 @@
 
 #include <numbers>
 
-#include "platform/drafting/dimension_graphics.h"
 #include "platform/drafting/sheet_walk.h"
+#include "platform/dwg/sheet_dimension.h"
 
 namespace platform::dwg {
 
 namespace {
 
-using platform::ArrowHead;
 using drafting::Point2;
 
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
@@ -62,20 +61,8 @@ public:
     drawing_.entities.push_back({kTextLayer, text});
   }
 
-  // Until the writer has dimension entities: lines, arrow outlines and the text, on 尺寸.
   void Dimension(const drafting::SheetDimension& dimension) override {
-    const DimensionGraphics& g = dimension.drawn;
-    for (const drafting::Line2& line : g.lines) drawing_.entities.push_back({kDimensionLayer, Placed(line, {0, 0})});
-    for (const drafting::Arc2& arc : g.arcs) drawing_.entities.push_back({kDimensionLayer, Placed(arc, {0, 0})});
-    for (const ArrowHead& arrow : g.arrows) {
-      Polyline outline;
-      for (const Point2& p : drafting::ArrowOutline(arrow)) outline.points.push_back({p.x, p.y});
-      outline.closed = true;
-      drawing_.entities.push_back({kDimensionLayer, outline});
-    }
-    dwg::Text text{{g.textAt.x, g.textAt.y}, g.textHeight, DwgDimensionText(dimension.utf8), g.textAngleDeg,
-                   HorizontalAlign::Center, VerticalAlign::Baseline};
-    drawing_.entities.push_back({kDimensionLayer, text});
+    drawing_.entities.push_back({kDimensionLayer, DwgDimension(dimension)});
   }
 
   // A balloon: its circle, the leader, a closed arrow outline and the number centred.

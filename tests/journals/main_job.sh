@@ -151,8 +151,11 @@ for name in sheets:
         texts = [t["text"] for t in r["texts"]]
         assert "名称" in texts and any(t.startswith(name) for t in texts), (name, script, texts[:20])
         if name == "1-1-立柱":
-            dims = [t["text"] for t in r["texts"] if t["layer"] == "尺寸"]
-            assert dims == ["1200"], (script, dims)
+            dims = [(d["kind"], d["text"], d["layer"]) for d in r["dimensions"]]
+            assert dims == [("linear", "1200", "尺寸")], (script, dims)
+            if script == "read_dwg_libredwg.mjs":
+                d = r["dimensions"][0]
+                assert abs(d["measurement"] - 1200) < 1e-6 and abs(d["shown"] - 1200) < 1e-6, d
 PY
 # Part marks of the assembly sheets against the bill of materials and both DWG readers.
 /usr/bin/python3 "$here/tests/journals/part_marks.py" "$dir" "$here/tests/readers"
