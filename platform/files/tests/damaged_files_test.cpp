@@ -93,6 +93,28 @@ TEST_F(DamagedFiles, BodiesThatCrashOrHangAMeasurementAreRefusedNamingTheBody) {
   }
 }
 
+// Files whose bodies measured, saved and opened again, and then crashed the hidden-line
+// outliner (an edge without both ends) or drew for minutes (a curve far from its
+// vertices, a figure millions of kilometres across) when a view was drawn: refused on
+// open naming the body and what is wrong with its edge.
+TEST_F(DamagedFiles, BodiesThatCrashOrHangADrawingAreRefusedNamingTheBodyAndTheEdge) {
+  const auto corpus = Corpus("drawn");
+  ASSERT_EQ(corpus.size(), 7u) << "FABDOC_SOURCE_DIR must point at the sources";
+  for (const auto& file : corpus) {
+    const std::string local = CopyAs(file, dir, "图-" + file.filename().string());
+    try {
+      files::OpenPart(ToHostPath(local));
+      ADD_FAILURE() << file << " was opened";
+    } catch (const HostError& e) {
+      const std::string what = e.what();
+      EXPECT_EQ(e.Status(), HostStatus::BadPartFile) << what;
+      EXPECT_EQ(what.rfind(local + ": damaged shapes (body ", 0), 0u) << what;
+      EXPECT_NE(what.find(": edge "), std::string::npos) << what;
+    }
+    EXPECT_TRUE(session().Parts().empty()) << file;
+  }
+}
+
 namespace {
 
 std::string Bytes(const std::string& file) {
