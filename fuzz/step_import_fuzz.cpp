@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
     fs::create_directories(folder);
     std::vector<std::string> written;
     try {
-      written = files::ImportStep(ToHostPath(casePath), ToHostPath(folder));
+      written = files::ImportStep(ToHostPath(casePath), ToHostPath(folder)).written;
     } catch (const HostError&) {
       Session::Get().Reset();
       return fuzz::Outcome::Refused;
