@@ -1,9 +1,12 @@
 #include "platform/drafting/edges_to_curves.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include <BRepAdaptor_Curve.hxx>
+#include <BndLib_Add3dCurve.hxx>
+#include <Bnd_Box.hxx>
 #include <GCPnts_TangentialDeflection.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
@@ -14,6 +17,10 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr double kAngularDeflection = 0.1;  // radians between polyline segments, at most
+// The chord is never finer than this share of the curve's extent: a full turn then takes
+// a few thousand points at most, where a damaged curve millions of kilometres across would
+// take billions at the sheet's chord.
+constexpr double kChordPerExtent = 1e-6;
 
 Point2 Scaled(const gp_Pnt& p, double scale) { return {p.X() * scale, p.Y() * scale}; }
 
@@ -44,8 +51,22 @@ Arc2 ToArc(const BRepAdaptor_Curve& curve, double scale) {
   return arc;
 }
 
-Polyline2 ToPolyline(const BRepAdaptor_Curve& curve, double scale) {
-  GCPnts_TangentialDeflection points(curve, kAngularDeflection, kPolylineChordMm / scale);
+// Largest side of the curve's box; infinite when the curve or its range is not finite.
+double Extent(const BRepAdaptor_Curve& curve) {
+  const double first = curve.FirstParameter(), last = curve.LastParameter();
+  if (!std::isfinite(first) || !std::isfinite(last)) return HUGE_VAL;
+  Bnd_Box box;
+  BndLib_Add3dCurve::Add(curve, 0.0, box);
+  if (box.IsVoid()) return 0.0;
+  double x0, y0, z0, x1, y1, z1;
+  box.Get(x0, y0, z0, x1, y1, z1);
+  const double extent = std::max({x1 - x0, y1 - y0, z1 - z0});
+  return std::isfinite(extent) ? extent : HUGE_VAL;
+}
+
+Polyline2 ToPolyline(const BRepAdaptor_Curve& curve, double scale, double extent) {
+  const double chord = std::max(kPolylineChordMm / scale, extent * kChordPerExtent);
+  GCPnts_TangentialDeflection points(curve, kAngularDeflection, chord);
   Polyline2 polyline;
   polyline.points.reserve(points.NbPoints());
   for (int i = 1; i <= points.NbPoints(); ++i)
@@ -68,7 +89,9 @@ void AppendCurves(const TopoDS_Shape& edges, double scale, std::vector<Curve2>& 
         out.push_back(ToArc(curve, scale));
         break;
       default:
-        out.push_back(ToPolyline(curve, scale));
+        // A curve without a finite extent has no drawing; the rest of the view has.
+        if (const double extent = Extent(curve); std::isfinite(extent))
+          out.push_back(ToPolyline(curve, scale, extent));
         break;
     }
   }

@@ -1,12 +1,16 @@
 #include "platform/files/body_trial.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include <BRep_Tool.hxx>
+#include <Geom_Curve.hxx>
 #include <Standard_Failure.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
 #include <TopoDS.hxx>
+#include <TopoDS_Vertex.hxx>
 
 #include "platform/base/host_error.h"
 #include "platform/geometry/body.h"
@@ -37,6 +41,35 @@ std::string WriteBackFault(const TopoDS_Shape& shape) {
       return "written back it reads as " + fault;
   } catch (const Standard_Failure& e) {
     return std::string("it cannot be written back as read (") + e.GetMessageString() + ")";
+  }
+  return {};
+}
+
+// Every edge starts at one vertex and ends at one (the same one when closed), each on
+// the edge's curve. The measurements pass edges that break this; the hidden-line
+// outliner dies on an edge without both ends, and draws a curve that strays from its
+// vertices as a figure far larger than the body, for minutes.
+std::string EdgeFault(const TopoDS_Shape& shape) {
+  // Far above any tolerance a modeller writes: only a damaged curve is this far off.
+  constexpr double kToleranceFactor = 1000, kLeastGapMm = 0.1;
+  TopTools_IndexedMapOfShape edges;
+  TopExp::MapShapes(shape, TopAbs_EDGE, edges);
+  for (int i = 1; i <= edges.Extent(); ++i) {
+    const TopoDS_Edge& edge = TopoDS::Edge(edges(i));
+    TopoDS_Vertex start, end;
+    TopExp::Vertices(edge, start, end);
+    if (start.IsNull() || end.IsNull()) return "edge " + std::to_string(i) + " lacks a start or an end";
+    double first = 0, last = 0;
+    const Handle(Geom_Curve) curve = BRep_Tool::Curve(edge, first, last);
+    if (curve.IsNull() || BRep_Tool::Degenerated(edge)) continue;
+    if (!std::isfinite(first) || !std::isfinite(last))
+      return "edge " + std::to_string(i) + " has no finite range";
+    for (const auto& [vertex, at] : {std::pair{start, first}, std::pair{end, last}}) {
+      const double gap = BRep_Tool::Pnt(vertex).Distance(curve->Value(at));
+      const double tolerance = std::max(BRep_Tool::Tolerance(vertex), BRep_Tool::Tolerance(edge));
+      if (!(gap <= std::max(kToleranceFactor * tolerance, kLeastGapMm)))
+        return "edge " + std::to_string(i) + " does not pass through its vertices";
+    }
   }
   return {};
 }
@@ -76,6 +109,11 @@ std::string BodyTrialFault(const TopoDS_Shape& shape) {
   if (shape.IsNull()) return {};
   if (std::string fault = TopologyFault(shape); !fault.empty()) return fault;
   if (std::string fault = WriteBackFault(shape); !fault.empty()) return fault;
+  try {
+    if (std::string fault = EdgeFault(shape); !fault.empty()) return fault;
+  } catch (const Standard_Failure& e) {
+    return std::string("its edges cannot be read (") + e.GetMessageString() + ")";
+  }
   return MeasurementFault(shape);
 }
 
