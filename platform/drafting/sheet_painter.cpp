@@ -158,7 +158,7 @@ public:
     PaintText(cr_, flip_, {dimension.utf8, g.textAt, g.textHeight, TextAnchor::BottomCentre, g.textAngleDeg}, style_);
   }
   // A balloon is drawn as a dimension is: thin lines and circle, the arrow, the text.
-  void PartMark(const SheetPartMark& mark) override { Dimension({DimensionKind::Linear, 0, 1, mark.utf8, mark.drawn}); }
+  void PartMark(const SheetPartMark& mark) override { Dimension({DimensionKind::Linear, 0, 1, mark.utf8, 1, mark.drawn}); }
 
 private:
   cairo_t* cr_;

@@ -2,6 +2,7 @@
 
 #include <numbers>
 
+#include "platform/drafting/dimension_graphics.h"
 #include "platform/drafting/sheet_walk.h"
 #include "platform/dwg/sheet_dimension.h"
 
@@ -65,7 +66,7 @@ public:
     drawing_.entities.push_back({kDimensionLayer, DwgDimension(dimension)});
   }
 
-  // A balloon: its circle, the leader, a closed arrow outline and the number centred.
+  // A balloon: its circle, the leader, a filled arrow as the renderer fills it, the number centred.
   void PartMark(const drafting::SheetPartMark& mark) override {
     const DimensionGraphics& g = mark.drawn;
     if (g.arcs.empty() || g.lines.empty() || g.arrows.empty()) return;
@@ -74,9 +75,9 @@ public:
     const drafting::Line2& leader = g.lines.front();
     drawing_.entities.push_back(
         {kDimensionLayer, Line{{leader.start.x, leader.start.y}, {leader.end.x, leader.end.y}}});
-    Polyline arrow;
-    for (const Point2& p : drafting::ArrowOutline(g.arrows.front())) arrow.points.push_back({p.x, p.y});
-    arrow.closed = true;
+    const auto outline = drafting::ArrowOutline(g.arrows.front());
+    Solid arrow;
+    for (size_t i = 0; i < outline.size(); ++i) arrow.corners[i] = {outline[i].x, outline[i].y};
     drawing_.entities.push_back({kDimensionLayer, arrow});
     drawing_.entities.push_back({kDimensionLayer, dwg::Text{{circle.centre.x, circle.centre.y}, g.textHeight, mark.utf8,
                                                             0, HorizontalAlign::Center, VerticalAlign::Middle}});
