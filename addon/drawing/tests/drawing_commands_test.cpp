@@ -254,7 +254,7 @@ TEST_F(DrawingProduction, APartNamedWithoutNameAndNumberIsToldWhatToDoAndTheRest
 
 TEST_F(DrawingProduction, InPlaceSubAssembliesKeepTheirExtentsToTheBit) {
   // The batch split models sub-parts in place: measured as placed or on their prototype
-  // bodies (the list of Part 1.3, item 6), their boxes must be the same numbers exactly.
+  // bodies (the work part's body list), their boxes must be the same numbers exactly.
   // The second parent sits at x = 1000, so its sub-parts' placements are composed and undone.
   MakeProduct({{"FRAME-3", {"BASE", "PLATE", "POST"}}, {"RACK-4", {"FOOT", "RAIL"}}});
   for (const char* stem : {"FRAME-3", "RACK-4"}) {
