@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   }
   DrawingSheet& ga = drafting::AddSheetFromTemplate(part, ToHostPath((templates / "A3_zong.prt").string()),
                                                     text::ToGbk("P-总装-0"));
-  drafting::ImportView(ga, "Front", 0.01, {110, 220});
+  drafting::ImportView(ga, "Front", 0.01, {205, 180});
   for (DrawingSheet* sheet : drafting::SheetsOf(part)) drafting::UpdateOutOfDateViews(*sheet);
 
   for (int run = 0; run < 3; ++run) {
@@ -71,10 +71,13 @@ int main(int argc, char** argv) {
     const double cpu = CpuSeconds();
     const drafting::DimensionRunReport report = drafting::DimensionSheets(part, {});
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    int dimensions = 0;
-    for (DrawingSheet* sheet : drafting::SheetsOf(part)) dimensions += drafting::DimensionsOf(*sheet).size();
-    std::printf("run %d: %zu sheets, %d dimensioned, %zu failed, %d dimensions: %.3f s wall, %.3f s CPU\n", run + 1,
-                drafting::SheetsOf(part).size(), report.changed, report.failed.size(), dimensions, wall,
+    int dimensions = 0, tables = 0;
+    for (DrawingSheet* sheet : drafting::SheetsOf(part)) {
+      dimensions += drafting::DimensionsOf(*sheet).size();
+      tables += drafting::HoleTablesOf(*sheet).size();
+    }
+    std::printf("run %d: %zu sheets, %d dimensioned, %zu failed, %d dimensions, %d hole tables: %.3f s wall, %.3f s CPU\n",
+                run + 1, drafting::SheetsOf(part).size(), report.changed, report.failed.size(), dimensions, tables, wall,
                 CpuSeconds() - cpu);
     for (const std::string& failure : report.failed) std::printf("  %s\n", failure.c_str());
   }

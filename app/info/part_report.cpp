@@ -206,8 +206,31 @@ json PartMarkJson(const PartMark& m) {
           {"out_of_date", !view || drafting::IsOutOfDate(*view)}};
 }
 
+// A hole table: its header and rows as drawn, the holes it lists, its box and the datum, sheet mm.
+json HoleTableJson(const HoleTable& table) {
+  const drafting::HoleTableGrid& t = table.grid;
+  auto* view = dynamic_cast<DraftingView*>(table.owner->FindByPid(t.viewPid));
+  json rows = json::array();
+  for (int r = 0; r < t.Rows(); ++r) {
+    json row = json::array();
+    for (int c = 0; c < t.Columns(); ++c) row.push_back(t.Cell(r, c));
+    rows.push_back(row);
+  }
+  const drafting::Box2 box = t.Box();
+  return {{"tag", table.GetTag()},
+          {"view", view ? U(view->name) : ""},
+          {"holes", t.holes},
+          {"rows", rows},
+          {"box", {box.xmin, box.ymin, box.xmax, box.ymax}},
+          {"datum", {t.datum.x, t.datum.y}},
+          {"automatic", table.automatic},
+          {"out_of_date", !view || drafting::IsOutOfDate(*view)}};
+}
+
 json SheetJson(DrawingSheet& sheet) {
   json views = json::array(), notes = json::array(), dimensions = json::array(), marks = json::array();
+  json tables = json::array();
+  for (const HoleTable* table : drafting::HoleTablesOf(sheet)) tables.push_back(HoleTableJson(*table));
   for (const Dimension* dimension : drafting::DimensionsOf(sheet)) dimensions.push_back(DimensionJson(*dimension));
   for (const PartMark* mark : drafting::PartMarksOf(sheet)) marks.push_back(PartMarkJson(*mark));
   for (DraftingView* view : drafting::ViewsOf(sheet)) views.push_back(ViewJson(*view));
@@ -216,7 +239,7 @@ json SheetJson(DrawingSheet& sheet) {
                  {"size", {sheet.width, sheet.height}}, {"scale", sheet.scale}, {"current", sheet.current},
                  {"template", Local(sheet.templatePath)},
                  {"hostTemplate", U(sheet.templatePath)}, {"views", views}, {"notes", notes},
-                 {"dimensions", dimensions}, {"part_marks", marks}};
+                 {"dimensions", dimensions}, {"part_marks", marks}, {"hole_tables", tables}};
   if (sheet.ratio) result["ratio"] = *sheet.ratio;
   if (!sheet.secondaryNumber.empty()) result["secondary_number"] = U(sheet.secondaryNumber);
   return result;

@@ -178,11 +178,16 @@ void Runner::Dimension(platform::Part& part, const Line& line) {
   std::vector<std::string> sheets;
   for (const auto& arg : line.args) sheets.push_back(platform::text::ToGbk(arg.text));
   const platform::drafting::DimensionRunReport report = platform::drafting::DimensionSheets(part, sheets);
-  for (const std::string& done : report.done) std::fprintf(out_, "%s\n", done.c_str());
+  for (const std::string& done : report.done) Report(done);
   if (report.failed.empty()) return;
   std::string why;
   for (const std::string& failed : report.failed) why += (why.empty() ? "" : "\n  ") + failed;
   throw std::runtime_error("dimension: " + why);
+}
+
+void Runner::Report(const std::string& line) {
+  std::fprintf(out_, "%s\n", line.c_str());
+  std::fflush(out_);
 }
 
 const Line* Runner::NextLine() {

@@ -33,6 +33,8 @@ protected:
   // A line driving a dialog failed before it changed anything. True goes on with the
   // next line, the dialog still open; false (a journal) stops the run there.
   virtual bool ContinueAfter(const Line& line, const std::string& message) { return false; }
+  // What a line reports doing (UTF-8, one line): printed at once, as a journal runs.
+  virtual void Report(const std::string& line);
 
 private:
   // Lines waiting to answer dialogs: the children of the line being run.

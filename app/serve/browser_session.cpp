@@ -163,6 +163,8 @@ protected:
     FailPending(message, true);
     return true;
   }
+  // Into the page's messages: the server's standard output carries only its address.
+  void Report(const std::string& line) override { Log({{"kind", "listing"}, {"text", line}}); }
 
 private:
   struct Pending {

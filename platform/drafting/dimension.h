@@ -49,6 +49,7 @@ struct DimensionGraphics {
 class Dimension : public Object {
 public:
   Dimension() : Object(kDimensionType, 0) {}
+  std::uint32_t HolderPid() const override { return sheetPid; }  // set before it joins a part
   std::uint32_t sheetPid = 0;
   std::uint32_t viewPid = 0;  // the view whose feature it measures
   DimensionKind kind = DimensionKind::Linear;

@@ -24,6 +24,7 @@ DimensionRunReport DimensionSheets(Part& part, const std::vector<std::string>& s
       const SheetDimensionsResult result = DimensionSheet(*sheet);
       std::string line = "sheet \"" + name + "\": " + std::to_string(result.made) + " dimensions";
       if (result.marks > 0) line += ", " + std::to_string(result.marks) + " part marks";
+      if (result.holeTables > 0) line += ", " + std::to_string(result.holeTables) + " hole table" + (result.holeTables > 1 ? "s" : "");
       if (!result.note.empty()) line += "; " + result.note;
       report.done.push_back(line);
       ++report.changed;

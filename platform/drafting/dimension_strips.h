@@ -38,6 +38,7 @@ struct Proposal {
   bool fromOutline = false;
   int chain = -1;          // running stops of one chain share one line
   int positionsAxis = -1;  // hole positions: the screen axis they run along (0 X, 1 Y)
+  std::uint32_t holesView = 0;  // hole positions and diameters: the view showing the holes round
   std::string what;        // for messages: what the dimension gives
 };
 

@@ -32,10 +32,11 @@ Point2 At(int axis, double along, double across) { return axis == 0 ? Point2{alo
 class Proposer {
 public:
   Proposer(const DrawingSheet& sheet, const TopoDS_Shape& shape, const PartFeatures& part,
-           const std::set<PositionsKey>& elsewhere)
-      : shape_(shape), part_(part), frames_(FramesOf(sheet)), elsewhere_(elsewhere) {}
+           const HoleFallbacks& fallbacks)
+      : shape_(shape), part_(part), frames_(FramesOf(sheet)), elsewhere_(fallbacks.elsewhere),
+        tabled_(fallbacks.tabled) {}
 
-  std::vector<Proposal> Run() {
+  PartProposals Run() {
     if (frames_.empty()) return {};
     if (part_.flatLength) {
       Bends();
@@ -44,8 +45,13 @@ public:
     } else if (!CutEnds()) {
       OverallSize(part_.lengthAxis);
     }
-    for (const ViewFrame& f : frames_) Holes(f);
-    return std::move(out_);
+    for (const ViewFrame& f : frames_) {
+      const size_t before = out_.size();
+      if (tabled_.count(f.view->pid)) Tabled(f);
+      else Holes(f);
+      for (size_t i = before; i < out_.size(); ++i) out_[i].holesView = f.view->pid;
+    }
+    return {std::move(out_), std::move(tables_)};
   }
 
 private:
@@ -181,6 +187,23 @@ private:
     }
   }
 
+  // The holes the view shows round, for its hole table: from the part's left end and
+  // bottom edge as the view draws them.
+  void Tabled(const ViewFrame& f) {
+    const Box2 box = BoxIn(f, part_);
+    TabledHoles table{f.view->pid, {box.xmin, box.ymin}, {}};
+    for (const HoleGroup& group : part_.holes) {
+      if (group.axis != f.look) continue;
+      TabledGroup tabled{group.diameter, {}};
+      for (const gp_Pnt& c : group.centres) {
+        const Point2 p = f.At(c);
+        tabled.at.push_back({(p.x - box.xmin) / f.scale, (p.y - box.ymin) / f.scale});
+      }
+      table.groups.push_back(std::move(tabled));
+    }
+    if (!table.groups.empty()) tables_.push_back(std::move(table));
+  }
+
   // The view that shows a cut end's angle: it looks along the axis square to both the
   // length and the end face's normal.
   bool CutEnds() {
@@ -282,7 +305,9 @@ private:
   const PartFeatures& part_;
   std::vector<ViewFrame> frames_;
   const std::set<PositionsKey>& elsewhere_;
+  const std::set<std::uint32_t>& tabled_;
   std::vector<Proposal> out_;
+  std::vector<TabledHoles> tables_;
   int nextChain_ = 0;
 };
 
@@ -296,15 +321,14 @@ std::string MmText(double mm) {
   return text;
 }
 
-std::vector<Proposal> ProposePartDimensions(const DrawingSheet& sheet, Object& body,
-                                           const std::set<PositionsKey>& elsewhere) {
+PartProposals ProposePartDimensions(const DrawingSheet& sheet, Object& body, const HoleFallbacks& fallbacks) {
   const TopoDS_Shape shape = LocatedShape(body);
   const std::string label = text::ToUtf8Lossy(body.name.empty() ? "body " + std::to_string(body.GetTag()) : body.name);
   const PartFeatures part = ReadPartFeatures(shape, label);
   if (!(part.volume > 1e-9))
     throw HostError(HostStatus::NoGeometry, "sheet \"" + text::ToUtf8Lossy(sheet.name) + "\": body " + label +
                                                 " has no volume, so it has no sizes to give");
-  return Proposer(sheet, shape, part, elsewhere).Run();
+  return Proposer(sheet, shape, part, fallbacks).Run();
 }
 
 }  // namespace platform::drafting

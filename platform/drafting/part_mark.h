@@ -17,6 +17,7 @@ constexpr int kIdSymbolSubtype = 3;      // of which: identification symbols (ba
 class PartMark : public Object {
 public:
   PartMark() : Object(kDraftingEntityType, kIdSymbolSubtype) {}
+  std::uint32_t HolderPid() const override { return sheetPid; }  // set before it joins a part
   std::uint32_t sheetPid = 0;
   std::uint32_t viewPid = 0;  // the view whose edge the leader points at
   std::string text;           // the drawing-number suffix, as drawn (UTF-8)

@@ -9,10 +9,12 @@
 namespace platform::drafting {
 
 void ReplaceAutomaticAnnotations(DrawingSheet& sheet, const std::vector<PlacedDimension>& dimensions,
-                                 const std::vector<PlacedMark>& marks) {
+                                 const std::vector<PlacedMark>& marks, const std::vector<HoleTableGrid>& tables) {
   for (Dimension* old : DimensionsOf(sheet))
     if (old->automatic) Session::Get().Delete(old->GetTag());
   for (PartMark* old : PartMarksOf(sheet))
+    if (old->automatic) Session::Get().Delete(old->GetTag());
+  for (HoleTable* old : HoleTablesOf(sheet))
     if (old->automatic) Session::Get().Delete(old->GetTag());
   Part& part = *sheet.owner;
   for (const PlacedDimension& d : dimensions) {
@@ -35,6 +37,12 @@ void ReplaceAutomaticAnnotations(DrawingSheet& sheet, const std::vector<PlacedDi
     mark->partName = m.target.partName;
     mark->drawn = m.drawn;
     part.Add(std::move(mark));
+  }
+  for (const HoleTableGrid& grid : tables) {
+    auto table = std::make_unique<HoleTable>();
+    table->sheetPid = sheet.pid;
+    table->grid = grid;
+    part.Add(std::move(table));
   }
 }
 

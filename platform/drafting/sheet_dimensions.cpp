@@ -5,6 +5,7 @@
 
 #include "platform/base/host_error.h"
 #include "platform/drafting/assembly_dimensions.h"
+#include "platform/drafting/hole_table_place.h"
 #include "platform/drafting/part_dimensions.h"
 #include "platform/drafting/part_mark_placement.h"
 #include "platform/drafting/part_mark_targets.h"
@@ -78,10 +79,64 @@ SheetDimensionsResult DimensionAssemblySheet(DrawingSheet& sheet, const std::vec
   for (const std::string& crossing : CrossingLeaders(marks.placed)) problems.push_back(crossing);
   if (!problems.empty()) Refuse(sheet, HostStatus::InvalidArgument, "dimensions would overlap: " + problems.front());
 
-  ReplaceAutomaticAnnotations(sheet, placement.placed, marks.placed);
+  ReplaceAutomaticAnnotations(sheet, placement.placed, marks.placed, {});
   std::string note;
   if (!targets.unmarked.empty()) note = "no part mark for " + Listed(targets.unmarked) + ", not numbered yet";
   return {static_cast<int>(placement.placed.size()), static_cast<int>(marks.placed.size()), note};
+}
+
+// A part sheet: its sizes, hole positions and diameters placed, with the fall-backs for
+// holes that find no room; refused whole when anything still finds none or overlaps.
+SheetDimensionsResult DimensionPartSheet(DrawingSheet& sheet, Object& body) {
+  const SheetObstacles obstacles = ObstaclesOf(sheet);
+  HoleFallbacks fallbacks;
+  PartProposals proposals = ProposePartDimensions(sheet, body);
+  Placement placement = PlaceInStrips(proposals.dimensions, obstacles);
+  // Hole positions with no room beside the view that shows the holes round go to the
+  // next view that shows their direction.
+  const auto unplaced = [&](const Proposal& p) {
+    return std::find(placement.unplaced.begin(), placement.unplaced.end(), p.what) != placement.unplaced.end();
+  };
+  for (const Proposal& p : proposals.dimensions)
+    if (p.positionsAxis >= 0 && unplaced(p)) fallbacks.elsewhere.insert({p.viewPid, p.positionsAxis});
+  if (!fallbacks.elsewhere.empty()) {
+    proposals = ProposePartDimensions(sheet, body, fallbacks);
+    placement = PlaceInStrips(proposals.dimensions, obstacles);
+  }
+  // Whatever still finds no room (hole positions, or a size crowded out by them) makes
+  // room: the holes of every view showing them go into tables.
+  if (!placement.unplaced.empty())
+    for (const Proposal& p : proposals.dimensions)
+      if (p.holesView) fallbacks.tabled.insert(p.holesView);
+  if (!fallbacks.tabled.empty()) {
+    proposals = ProposePartDimensions(sheet, body, fallbacks);
+    placement = PlaceInStrips(proposals.dimensions, obstacles);
+  }
+  std::vector<HoleTableGrid> tables;
+  std::vector<Box2> tableBoxes;
+  for (const TabledHoles& holes : proposals.tables) {
+    HoleTableGrid table = MakeHoleTable(holes);
+    if (!PlaceHoleTable(table, obstacles, placement.placed, tableBoxes)) {
+      placement.unplaced.push_back("a hole table of " + std::to_string(table.holes) + " holes (" +
+                                   std::to_string(table.Rows() - 1) + " rows)");
+      continue;
+    }
+    tableBoxes.push_back(table.Box());
+    tables.push_back(std::move(table));
+  }
+  if (!placement.unplaced.empty()) Refuse(sheet, HostStatus::InvalidArgument, "no room for " + Listed(placement.unplaced));
+  std::vector<PlacedDimension> all = placement.placed;
+  for (const Box2& box : tableBoxes) {
+    PlacedDimension table;
+    table.proposal.text = "hole table";
+    table.drawn.textBox = box;
+    all.push_back(table);
+  }
+  const std::vector<std::string> problems = CheckPlacement(all, obstacles);
+  if (!problems.empty()) Refuse(sheet, HostStatus::InvalidArgument, "dimensions would overlap: " + problems.front());
+
+  ReplaceAutomaticAnnotations(sheet, placement.placed, {}, tables);
+  return {static_cast<int>(placement.placed.size()), 0, "", static_cast<int>(tables.size())};
 }
 
 }  // namespace
@@ -148,30 +203,7 @@ SheetDimensionsResult DimensionSheet(DrawingSheet& sheet) {
     if (!shown.empty()) body = shown.front();
   }
   if (assembly) return DimensionAssemblySheet(sheet, views);
-  std::vector<Proposal> proposals = ProposePartDimensions(sheet, *body);
-  const SheetObstacles obstacles = ObstaclesOf(sheet);
-  Placement placement = PlaceInStrips(proposals, obstacles);
-  // Fall-back: hole positions with no room beside the view that shows the holes round go
-  // to the next view that shows their direction.
-  std::set<PositionsKey> elsewhere;
-  for (const Proposal& p : proposals)
-    if (p.positionsAxis >= 0 &&
-        std::find(placement.unplaced.begin(), placement.unplaced.end(), p.what) != placement.unplaced.end())
-      elsewhere.insert({p.viewPid, p.positionsAxis});
-  if (!elsewhere.empty()) {
-    proposals = ProposePartDimensions(sheet, *body, elsewhere);
-    placement = PlaceInStrips(proposals, obstacles);
-  }
-  if (!placement.unplaced.empty()) {
-    std::string list;
-    for (const std::string& what : placement.unplaced) list += (list.empty() ? "" : ", ") + what;
-    Refuse(sheet, HostStatus::InvalidArgument, "no room for " + list);
-  }
-  const std::vector<std::string> problems = CheckPlacement(placement.placed, obstacles);
-  if (!problems.empty()) Refuse(sheet, HostStatus::InvalidArgument, "dimensions would overlap: " + problems.front());
-
-  ReplaceAutomaticAnnotations(sheet, placement.placed, {});
-  return {static_cast<int>(placement.placed.size()), 0, ""};
+  return DimensionPartSheet(sheet, *body);
 }
 
 }  // namespace platform::drafting

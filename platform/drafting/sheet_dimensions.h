@@ -17,6 +17,7 @@ struct SheetDimensionsResult {
   int made = 0;           // dimensions now on the sheet
   int marks = 0;          // part marks now on the sheet (assembly sheets)
   std::string note;       // what the sheet was left without and why (parts not numbered), or empty
+  int holeTables = 0;     // hole tables now on the sheet
 };
 
 // HostError naming the sheet: no views, a view never updated, a body without volume, or

@@ -69,6 +69,13 @@ struct SheetPartMark {
   DimensionGraphics drawn;
 };
 
+// A hole table as drawn: its grid, its cell texts and the datum mark on the view, sheet mm.
+struct SheetHoleTable {
+  std::vector<Line2> lines;
+  std::vector<Arc2> arcs;
+  std::vector<SheetText> texts;
+};
+
 struct SheetDrawing {
   std::string name;
   double widthMm = 420, heightMm = 297;
@@ -78,6 +85,7 @@ struct SheetDrawing {
   std::vector<SheetView> views;
   std::vector<SheetDimension> dimensions;
   std::vector<SheetPartMark> partMarks;
+  std::vector<SheetHoleTable> holeTables;
 };
 
 // The origin that puts the centre of a view's extent at `centre` on the sheet.

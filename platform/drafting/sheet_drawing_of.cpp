@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "platform/base/host_error.h"
+#include "platform/drafting/hole_table_rows.h"
 #include "platform/drafting/shade_fill.h"
 #include "platform/drafting/sheet_ratio.h"
 #include "platform/drafting/sheets.h"
@@ -122,6 +123,7 @@ SheetDrawing DrawingOf(const DrawingSheet& sheet, std::vector<std::string>* undr
                                   view == views.end() ? 1.0 : (*view)->scale, dimension->drawn});
   }
   for (const PartMark* mark : PartMarksOf(sheet)) drawing.partMarks.push_back({mark->text, mark->drawn});
+  for (const HoleTable* table : HoleTablesOf(sheet)) drawing.holeTables.push_back(HoleTableDrawing(table->grid));
   return drawing;
 }
 

@@ -159,6 +159,13 @@ public:
   }
   // A balloon is drawn as a dimension is: thin lines and circle, the arrow, the text.
   void PartMark(const SheetPartMark& mark) override { Dimension({DimensionKind::Linear, 0, 1, mark.utf8, 1, mark.drawn}); }
+  void HoleTable(const SheetHoleTable& table) override {
+    cairo_set_line_width(cr_, style_.hiddenWidthMm);  // thin, as dimensions
+    for (const Line2& line : table.lines) AddCurve(cr_, flip_, {0, 0}, line);
+    for (const Arc2& arc : table.arcs) AddCurve(cr_, flip_, {0, 0}, arc);
+    cairo_stroke(cr_);
+    for (const SheetText& text : table.texts) PaintText(cr_, flip_, text, style_);
+  }
 
 private:
   cairo_t* cr_;

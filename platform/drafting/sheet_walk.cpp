@@ -15,6 +15,7 @@ void WalkSheet(const SheetDrawing& sheet, SheetVisitor& visitor) {
     if (!text.utf8.empty()) visitor.Text(text);  // an empty cell draws nothing
   for (const SheetDimension& dimension : sheet.dimensions) visitor.Dimension(dimension);
   for (const SheetPartMark& mark : sheet.partMarks) visitor.PartMark(mark);
+  for (const SheetHoleTable& table : sheet.holeTables) visitor.HoleTable(table);
 }
 
 }  // namespace platform::drafting

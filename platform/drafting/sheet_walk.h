@@ -1,6 +1,6 @@
 // One walk over what a sheet draws, in drawing order: the frame's lines and arcs, then
 // each view's shades, its hidden edges where the view shows them and its visible edges,
-// then the texts, the dimensions and the part marks. The renderer and the DWG writer both draw from this walk, so what one
+// then the texts, the dimensions, the part marks and the hole tables. The renderer and the DWG writer both draw from this walk, so what one
 // leaves out the other leaves out too.
 #pragma once
 #include <vector>
@@ -23,6 +23,7 @@ public:
   virtual void Text(const SheetText& text) = 0;
   virtual void Dimension(const SheetDimension& dimension) = 0;
   virtual void PartMark(const SheetPartMark& mark) = 0;
+  virtual void HoleTable(const SheetHoleTable& table) = 0;
 };
 
 void WalkSheet(const SheetDrawing& sheet, SheetVisitor& visitor);

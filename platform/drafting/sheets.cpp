@@ -98,17 +98,15 @@ std::vector<TabularNote*> NotesOf(const DrawingSheet& sheet) {
 }
 
 std::vector<Dimension*> DimensionsOf(const DrawingSheet& sheet) {
-  std::vector<Dimension*> result;
-  for (Dimension* dimension : ObjectsOf<Dimension>(*sheet.owner, kDimensionType, 0))
-    if (dimension->sheetPid == sheet.pid) result.push_back(dimension);
-  return result;
+  return ObjectsOf<Dimension>(*sheet.owner, kDimensionType, sheet.pid);
 }
 
 std::vector<PartMark*> PartMarksOf(const DrawingSheet& sheet) {
-  std::vector<PartMark*> result;
-  for (PartMark* mark : ObjectsOf<PartMark>(*sheet.owner, kDraftingEntityType, 0))
-    if (mark->sheetPid == sheet.pid) result.push_back(mark);
-  return result;
+  return ObjectsOf<PartMark>(*sheet.owner, kDraftingEntityType, sheet.pid);
+}
+
+std::vector<HoleTable*> HoleTablesOf(const DrawingSheet& sheet) {
+  return ObjectsOf<HoleTable>(*sheet.owner, kDraftingEntityType, sheet.pid);
 }
 
 DrawingSheet& SheetByPid(const Part& part, std::uint32_t pid, const std::string& what) {
@@ -136,6 +134,7 @@ void DeleteSheet(DrawingSheet& sheet) {
   for (TabularNote* note : NotesOf(sheet)) doomed.push_back(note->GetTag());
   for (Dimension* dimension : DimensionsOf(sheet)) doomed.push_back(dimension->GetTag());
   for (PartMark* mark : PartMarksOf(sheet)) doomed.push_back(mark->GetTag());
+  for (HoleTable* table : HoleTablesOf(sheet)) doomed.push_back(table->GetTag());
   doomed.push_back(sheet.GetTag());
   const bool wasCurrent = sheet.current;
   for (Tag tag : doomed) Session::Get().Delete(tag);

@@ -6,6 +6,7 @@
 
 #include "platform/drafting/dimension.h"
 #include "platform/drafting/drawing.h"
+#include "platform/drafting/hole_table.h"
 #include "platform/drafting/part_mark.h"
 #include "platform/objects/part.h"
 
@@ -35,6 +36,7 @@ std::vector<DraftingView*> ViewsOf(const DrawingSheet& sheet);
 std::vector<TabularNote*> NotesOf(const DrawingSheet& sheet);
 std::vector<Dimension*> DimensionsOf(const DrawingSheet& sheet);
 std::vector<PartMark*> PartMarksOf(const DrawingSheet& sheet);
+std::vector<HoleTable*> HoleTablesOf(const DrawingSheet& sheet);
 // The sheet a drawing view or note is on; HostError(WrongObjectType) for a model view.
 DrawingSheet& SheetOf(const Object& viewOrNote);
 

@@ -6,6 +6,7 @@
 
 #include "platform/drafting/dimension.h"
 #include "platform/drafting/part_mark.h"
+#include "platform/files/hole_table_codec.h"
 #include "platform/drafting/drawing.h"
 #include "platform/drafting/view_content.h"
 #include "platform/drafting/view_curves.h"
@@ -373,6 +374,8 @@ bool EncodeDraftingObject(const Object& object, json& j) {
     j.update(EncodeDimension(*dimension));
   } else if (auto* mark = dynamic_cast<const PartMark*>(&object)) {
     j.update(EncodePartMark(*mark));
+  } else if (auto* table = dynamic_cast<const HoleTable*>(&object)) {
+    j.update(EncodeHoleTable(*table));
   } else {
     return false;
   }
@@ -405,6 +408,7 @@ std::unique_ptr<Object> DecodeDraftingObject(const json& j, int version, const s
   if (kind == "note" || kind == "partsList") return DecodeNote(j, version, where);
   if (kind == "dimension" && version >= 4) return DecodeDimension(j, where);
   if (kind == "partMark" && version >= 4) return DecodePartMark(j, where);
+  if (kind == "holeTable" && version >= 4) return DecodeHoleTable(j, where);
   return nullptr;
 }
 
@@ -420,6 +424,8 @@ void CheckDimensionReferences(const Part& part, const std::string& where) {
       sheetPid = dimension->sheetPid, viewPid = dimension->viewPid, record = "dimension";
     } else if (const auto* mark = dynamic_cast<const PartMark*>(object.get())) {
       sheetPid = mark->sheetPid, viewPid = mark->viewPid, record = "part mark";
+    } else if (const auto* table = dynamic_cast<const HoleTable*>(object.get())) {
+      sheetPid = table->sheetPid, viewPid = table->grid.viewPid, record = "hole table";
     } else {
       continue;
     }

@@ -25,7 +25,7 @@ class Part;
 
 namespace platform::files {
 
-// HostError(BadPartFile) naming `where` when a dimension or part mark names a sheet or
+// HostError(BadPartFile) naming `where` when a dimension, part mark or hole table names a sheet or
 // view the part does not hold.
 void CheckDimensionReferences(const Part& part, const std::string& where);
 

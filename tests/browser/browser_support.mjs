@@ -24,11 +24,14 @@ export function serve(fabdoc, cwd, args) {
   let output = '';
   return new Promise((resolve, reject) => {
     child.on('exit', (code) => reject(new Error(`fabdoc serve ended (${code}) before serving:\n${output}`)));
+    let served = false;
     child.stdout.on('data', (chunk) => {
       output += chunk;
-      // The first line is the address to open, the session's token included.
-      const url = /^(http:\/\/\S+)\n/.exec(output);
+      // The first line is the address to open, the session's token included. Output that
+      // follows must not run this again: it would take stop()'s exit listener away.
+      const url = served ? null : /^(http:\/\/\S+)\n/.exec(output);
       if (url) {
+        served = true;
         child.removeAllListeners('exit');
         resolve({ url: url[1], output: () => output, stop: () => new Promise((done, fail) => {
           if (child.exitCode !== null || child.signalCode !== null)

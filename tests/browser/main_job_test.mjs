@@ -107,6 +107,9 @@ async function theRestOfTheJob(page) {
   await press(page, 'dialog-apply');
   check((await messages(page)).some((m) => m.includes('组件模式')), 'drawing says 组件模式');
   await press(page, 'dialog-cancel');
+  // The host's own entry in the menu: dimensions and part marks on every sheet.
+  await runAction(page, 'dimension');
+  check((await lastError(page)) === '', 'dimension: ' + (await lastError(page)));
   await press(page, 'save-all');
 
   await runAction(page, 'bom_shuchu');
@@ -135,6 +138,11 @@ async function theSheets(page) {
   });
   const svg = await page.evaluate(() => fetch(document.getElementById('sheet-image').src).then((r) => r.text()));
   check(svg.startsWith('<?xml') && svg.includes('<svg'), 'the sheet comes as SVG');
+  // The sheets the page lists carry what the menu's dimension entry put on them.
+  const sheets = (await page.evaluate(() => fetch('/api/tree').then((r) => r.json()))).sheets;
+  const bare = sheets.filter((s) => s.dimensions.length === 0).map((s) => s.name);
+  check(sheets.length === names.length && bare.length === 0, 'every sheet has dimensions; not: ' + bare.join(' '));
+  check(sheets.find((s) => s.name === '1-0组件-机架').part_marks.length > 0, 'the sub-assembly sheet has part marks');
   await page.screenshot({ path: join(shots, 'serve-sheet.png') });
   await page.click('#close-sheet');
 }
@@ -170,11 +178,6 @@ const journalDir = freshDir('journal-main-job');
 exampleProduct(fabdoc, journalDir);
 copyFileSync(journalFile, join(journalDir, 'main-job.journal'));
 execFileSync(fabdoc, ['run', join(journalDir, 'main-job.journal')], { cwd: journalDir, stdio: 'ignore' });
-// After the page's own dimension entry the page stops finishing its drawing (a screenshot
-// after the sheets never completes; open), so the journal's `dimension` line is run here
-// on the browser's saved product as the command.
-const dimension = (folder) => execFileSync(fabdoc, ['dimension', join(folder, 'P-总装-0.prt')], { stdio: 'ignore' });
-dimension(dir);
 const byBrowser = info(dir), byJournal = info(journalDir);
 if (byBrowser !== byJournal) {
   const a = byBrowser.split('\n'), b = byJournal.split('\n');
@@ -186,10 +189,10 @@ console.log('fabdoc info --json of the product: the browser\'s equals the journa
 // What the browser recorded replays headless to the same product.
 const recorded = readFileSync(join(dir, 'browser.journal'), 'utf8');
 check(recorded.includes('action "attrV2"\n  select blockxuanzhe "body:P-机架-1/立柱#1"\n'), 'the pick is recorded as a selector');
+check(/^dimension$/m.test(recorded), 'the menu\'s dimension entry is recorded as the journal line');
 const replayDir = freshDir('replayed-main-job');
 exampleProduct(fabdoc, replayDir);
 copyFileSync(join(dir, 'browser.journal'), join(replayDir, 'browser.journal'));
 execFileSync(fabdoc, ['run', join(replayDir, 'browser.journal')], { cwd: replayDir, stdio: 'ignore' });
-dimension(replayDir);
 check(info(replayDir) === byJournal, 'the recorded journal replays to the same product');
 console.log('the recorded journal replays to the same product');
