@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -139,4 +140,85 @@ TEST_F(DimensionCommandTest, AnUnknownSheetIsAnErrorNamingIt) {
     EXPECT_NE(std::string(e.what()).find("no sheet named \"9-9-无\""), std::string::npos) << e.what();
   }
   EXPECT_TRUE(Info()["sheets"][0]["dimensions"].empty()) << "nothing was made";
+}
+
+// 500 holes of 18 in a 1300 x 900 plate: 20 rows 40 apart, each with the same 25
+// positions at uneven gaps of 30, 40 and 50 mm. On A4 their running dimensions find no
+// room, so the holes go into a hole table, which info lists, the DWG carries on 尺寸 and
+// a rerun replaces.
+TEST_F(DimensionCommandTest, HolesWithoutRoomGoIntoAHoleTableListedByInfoAndReadBackFromTheDwg) {
+  std::vector<double> xs{100};
+  while (xs.size() < 25) xs.push_back(xs.back() + 30 + 10 * ((xs.size() - 1) % 3));
+  std::vector<platform::drafting::Point2> holes;
+  for (int row = 0; row < 20; ++row)
+    for (double x : xs) holes.push_back({x - 650, 70 + 40.0 * row - 450});
+  const std::string plate = (dir / "plate.prt").string();
+  platform::Session::Get().Reset();
+  platform::Part& part = platform::Session::Get().NewPart(platform::ToHostPath(plate));
+  fabdoc_test::DrawPartSheet(part, drafting_test::PlateWithHoles(1300, 900, 10, 18, holes), "000-3-孔板");
+  platform::files::SavePart(part, part.path);
+
+  std::string out;
+  ASSERT_EQ(Run({plate}, &out), 0) << out;
+  EXPECT_NE(out.find("1 hole table"), std::string::npos) << out;
+  file = plate;
+  const nlohmann::json sheet = Info()["sheets"][0];
+  ASSERT_EQ(sheet["hole_tables"].size(), 1u) << sheet.dump();
+  const nlohmann::json table = sheet["hole_tables"][0];
+  EXPECT_EQ(table["holes"], 500);
+  EXPECT_EQ(table["rows"][0], (nlohmann::json{"孔径", "数量", "X", "Y"}));
+  // Every X position once across the rows, each row over every line of holes.
+  std::string columns;
+  int counted = 0;
+  for (size_t r = 1; r < table["rows"].size(); ++r) {
+    const nlohmann::json& row = table["rows"][r];
+    EXPECT_EQ(row[0], "⌀18");
+    EXPECT_EQ(row[3], "70, 19×40=760") << "the rows of holes, 70 from the bottom edge, 40 apart";
+    counted += std::stoi(row[1].get<std::string>());
+    columns += (columns.empty() ? "" : ", ") + row[2].get<std::string>();
+  }
+  EXPECT_EQ(counted, 500);
+  std::string expected;
+  for (double x : xs) expected += (expected.empty() ? "" : ", ") + std::to_string(static_cast<int>(x));
+  EXPECT_EQ(columns, expected);
+  for (const auto& d : sheet["dimensions"])
+    EXPECT_TRUE(d["kind"] == "linear" && d["text"] != "500×⌀18") << "only the sizes besides the table: " << d["text"];
+  // Clear of the views, the title block and the dimensions, inside the frame.
+  const auto apart = [](const nlohmann::json& a, const nlohmann::json& b) {
+    return a[2] <= b[0] || b[2] <= a[0] || a[3] <= b[1] || b[3] <= a[1];
+  };
+  const nlohmann::json box = table["box"];
+  for (const auto& v : sheet["views"]) EXPECT_TRUE(apart(box, v["box"])) << v["name"];
+  for (const auto& d : sheet["dimensions"]) EXPECT_TRUE(apart(box, d["text_box"])) << d["text"];
+  const auto& note = sheet["notes"][0];
+  const double left = note["position"][0], top = note["position"][1];
+  double right = left, bottom = top;
+  for (double w : note["column_widths"]) right += w;
+  for (double h : note["row_heights"]) bottom -= h;
+  EXPECT_TRUE(apart(box, nlohmann::json{left, bottom, right, top})) << "the title block";
+  EXPECT_TRUE(box[0] >= 25 && box[2] <= 205 && box[1] >= 5 && box[3] <= 292) << box;
+
+  // The DWG: the table's cells as texts on 尺寸, the datum a circle there, read by both.
+  platform::Session::Get().Reset();
+  platform::Part& opened = platform::files::OpenPart(platform::ToHostPath(plate));
+  const platform::dwg::Drawing drawing =
+      platform::dwg::SheetToDwg(platform::drafting::DrawingOf(*platform::drafting::SheetsOf(opened).front()));
+  const fs::path dwg = dir / "plate.dwg";
+  platform::dwg::WriteDwgFile(drawing, dwg.string());
+  dwg_test::ExpectBothReadersAgree(dwg, drawing);
+  std::multiset<std::string> cells;
+  for (const auto& row : table["rows"])
+    for (const auto& cell : row) cells.insert(cell.get<std::string>());
+  for (const std::string script : dwg_test::kReaderScripts) {
+    const nlohmann::json read = dwg_test::Read(script, dwg);
+    std::multiset<std::string> texts;
+    for (const auto& t : read["texts"])
+      if (t["layer"] == "尺寸") texts.insert(t["text"].get<std::string>());
+    EXPECT_EQ(texts, cells) << script;
+    EXPECT_EQ(read["countsByLayer"]["尺寸"]["CIRCLE"], 1) << script << ": the datum";
+  }
+
+  // A rerun replaces the table.
+  ASSERT_EQ(Run({plate}), 0);
+  EXPECT_EQ(Info()["sheets"][0]["hole_tables"].size(), 1u);
 }

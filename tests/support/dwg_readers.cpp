@@ -23,10 +23,15 @@ fs::path ReadersDir() {
   return fs::path(source ? source : FABDOC_TEST_SOURCE_DIR) / "tests" / "readers";
 }
 
+// As a reader shows them: "%%c" is the diameter sign.
 std::vector<std::string> WrittenTexts(const Drawing& drawing) {
   std::vector<std::string> texts;
   for (const Entity& e : drawing.entities)
-    if (const auto* t = std::get_if<Text>(&e.geometry)) texts.push_back(t->utf8);
+    if (const auto* t = std::get_if<Text>(&e.geometry)) {
+      std::string shown = t->utf8;
+      for (size_t at; (at = shown.find("%%c")) != std::string::npos;) shown.replace(at, 3, "⌀");
+      texts.push_back(shown);
+    }
   std::sort(texts.begin(), texts.end());
   return texts;
 }

@@ -16,6 +16,7 @@
 
 #include "platform/base/host_error.h"
 #include "platform/drafting/dimension_strips.h"
+#include "platform/drafting/part_dimensions.h"
 #include "platform/drafting/sheet_dimensions.h"
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/tests/drafting_fixture.h"
@@ -191,17 +192,75 @@ TEST_F(PartDimensions, BadSheetsAreRefusedNamingThemAndKeepWhatTheyHad) {
       faces, BRepBuilderAPI_MakeFace(gp_Pln(gp::Origin(), gp::DZ()), 0, 100, 0, 50).Face(), "面");
   EXPECT_NE(refusal(flat).find("has no volume"), std::string::npos) << refusal(flat);
 
-  // Holes 3 mm apart at this scale: their running dimensions find no room. The sheet
-  // keeps the dimensions it had.
-  std::vector<Point2> crowded;
-  for (int i = 0; i < 12; ++i) crowded.push_back({-200 + i * (3.0 + i), 0});
+  // 60 holes at uneven gaps, each on a line of its own: a table of 60 rows finds no room
+  // on A4. The sheet keeps the dimensions it had.
+  std::vector<Point2> scattered;
+  for (int i = 0; i < 60; ++i) scattered.push_back({-280 + i * 9.3 + i % 3 * 2, -140 + i * 4.6 + i % 2 * 1.5});
   const auto dims = Dimensioned(drafting_test::Box(600, 50, 8, -300, -25, 0));
   ASSERT_EQ(dims.size(), 3u);
-  Part& other = session().NewPart("\\p\\crowded.prt");
-  DrawingSheet& tight = fabdoc_test::DrawPartSheet(other, drafting_test::PlateWithHoles(600, 50, 8, 2, crowded), "密孔");
+  Part& other = session().NewPart("\\p\\scattered.prt");
+  DrawingSheet& tight = fabdoc_test::DrawPartSheet(other, drafting_test::PlateWithHoles(600, 300, 8, 4, scattered), "散孔");
   const std::string why = refusal(tight);
-  EXPECT_NE(why.find("sheet \"密孔\": no room for horizontal hole positions"), std::string::npos) << why;
+  EXPECT_NE(why.find("sheet \"散孔\": no room for a hole table of 60 holes (60 rows)"), std::string::npos) << why;
   EXPECT_NE(why.find("left as they were"), std::string::npos) << why;
   EXPECT_TRUE(DimensionsOf(tight).empty());
+  EXPECT_TRUE(HoleTablesOf(tight).empty());
   EXPECT_EQ(DimensionsOf(*sheet).size(), 3u);
+}
+
+TEST_F(PartDimensions, HolesWithoutRoomForTheirPositionsGoIntoAHoleTableClearOfTheSheet) {
+  // 12 holes of 2 in a 600 x 50 flat bar, gaps growing from 3 mm: at this scale their
+  // running dimensions find no room, in the view showing them round or beside it.
+  std::vector<Point2> crowded;
+  std::vector<std::string> fromEnd;
+  for (int i = 0; i < 12; ++i) {
+    crowded.push_back({-200 + i * (3.0 + i), 0});
+    fromEnd.push_back(MmText(300 + crowded.back().x));
+  }
+  const auto dims = Dimensioned(drafting_test::PlateWithHoles(600, 50, 8, 2, crowded));
+  EXPECT_EQ(Texts(dims, DimensionKind::Linear), (std::vector<std::string>{"50", "600", "8"}));
+  EXPECT_TRUE(Texts(dims, DimensionKind::Running).empty()) << "the positions are in the table";
+  EXPECT_TRUE(Texts(dims, DimensionKind::Diameter).empty()) << "and the diameter";
+  const std::vector<HoleTable*> tables = HoleTablesOf(*sheet);
+  ASSERT_EQ(tables.size(), 1u);
+  const HoleTableGrid& t = tables.front()->grid;
+  EXPECT_EQ(t.holes, 12);
+  ASSERT_EQ(t.Columns(), 4);
+  EXPECT_EQ(t.Cell(0, 0), "孔径");
+  // The rows together give every position once, from the left end, all 25 from the edge.
+  std::string columns, expected;
+  int count = 0;
+  for (int r = 1; r < t.Rows(); ++r) {
+    EXPECT_EQ(t.Cell(r, 0), "⌀2");
+    EXPECT_EQ(t.Cell(r, 3), "25");
+    count += std::stoi(t.Cell(r, 1));
+    columns += (columns.empty() ? "" : ", ") + t.Cell(r, 2);
+  }
+  for (const std::string& x : fromEnd) expected += (expected.empty() ? "" : ", ") + x;
+  EXPECT_EQ(count, 12);
+  EXPECT_EQ(columns, expected);
+  // The datum is the corner of the view showing the holes round; the table is clear of
+  // the views, the title block, the texts and the dimensions.
+  const SheetObstacles obstacles = ObstaclesOf(*sheet);
+  const auto view = std::find(obstacles.viewPids.begin(), obstacles.viewPids.end(), t.viewPid);
+  ASSERT_NE(view, obstacles.viewPids.end());
+  const Box2& shown = obstacles.views[view - obstacles.viewPids.begin()];
+  EXPECT_NEAR(t.datum.x, shown.xmin, 1e-6);
+  EXPECT_NEAR(t.datum.y, shown.ymin, 1e-6);
+  std::vector<PlacedDimension> placed;
+  for (const Dimension* d : dims) placed.push_back({Proposal{}, d->drawn});
+  PlacedDimension table;
+  table.proposal.text = "hole table";
+  table.drawn.textBox = t.Box();
+  placed.push_back(table);
+  EXPECT_EQ(CheckPlacement(placed, obstacles), std::vector<std::string>{});
+  for (const Dimension* d : dims)
+    for (const Line2& line : d->drawn.lines) {
+      Box2 box;
+      box.Add(line.start);
+      box.Add(line.end);
+      EXPECT_TRUE(box.xmax < t.Box().xmin || t.Box().xmax < box.xmin || box.ymax < t.Box().ymin ||
+                  t.Box().ymax < box.ymin)
+          << d->text << "'s lines run through the table";
+    }
 }
