@@ -1,4 +1,4 @@
-// Dimensions and part marks in the part file: they come back as saved; a damaged record is
+// Dimensions, part marks and hole tables in the part file: they come back as saved; a damaged record is
 // refused naming the file; a file of the previous format version, without dimensions,
 // still opens.
 #include <fstream>
@@ -206,6 +206,63 @@ TEST_F(DimensionFile, PartMarksComeBackAsSavedAndDamagedOnesAreRefused) {
     EditFile(local, [&](std::string&, nlohmann::json& description) {
       for (auto& object : description["objects"])
         if (object["kind"] == "partMark") return damage(object);
+    });
+    try {
+      files::OpenPart(ToAbsoluteHostPath(local));
+      ADD_FAILURE() << why << ": opened";
+    } catch (const HostError& e) {
+      EXPECT_NE(std::string(e.what()).find("plate.prt"), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(session().Parts().empty()) << why << ": nothing half-loaded";
+  }
+}
+
+TEST_F(DimensionFile, HoleTablesComeBackAsSavedGoWithTheirViewAndDamagedOnesAreRefused) {
+  std::vector<Point2> crowded;
+  for (int i = 0; i < 12; ++i) crowded.push_back({-200 + i * (3.0 + i), 0});
+  HoleTableGrid saved;
+  {
+    Part& part = session().NewPart(ToAbsoluteHostPath(local));
+    DrawingSheet& sheet = fabdoc_test::DrawPartSheet(part, drafting_test::PlateWithHoles(600, 50, 8, 2, crowded), "密孔");
+    DimensionSheet(sheet);
+    ASSERT_EQ(HoleTablesOf(sheet).size(), 1u);
+    saved = HoleTablesOf(sheet).front()->grid;
+    files::SavePart(part, part.path);
+    session().Reset();
+  }
+  const std::string pristine = FileBytes(local);
+  {
+    Part& back = files::OpenPart(ToAbsoluteHostPath(local));
+    DrawingSheet& sheet = *SheetsOf(back).front();
+    ASSERT_EQ(HoleTablesOf(sheet).size(), 1u);
+    const HoleTableGrid& t = HoleTablesOf(sheet).front()->grid;
+    EXPECT_EQ(t.cells, saved.cells);
+    EXPECT_EQ(t.columnWidths, saved.columnWidths);
+    EXPECT_EQ(t.rowHeights, saved.rowHeights);
+    EXPECT_EQ(t.holes, 12);
+    EXPECT_EQ(t.viewPid, saved.viewPid);
+    EXPECT_DOUBLE_EQ(t.topLeft.x, saved.topLeft.x);
+    EXPECT_DOUBLE_EQ(t.datum.y, saved.datum.y);
+    // Deleting the view showing the holes takes the table along; the file still opens.
+    DeleteWithDependants(*back.FindByPid(t.viewPid));
+    EXPECT_TRUE(HoleTablesOf(sheet).empty());
+    files::SavePart(back, back.path);
+    session().Reset();
+    EXPECT_TRUE(HoleTablesOf(*SheetsOf(files::OpenPart(ToAbsoluteHostPath(local))).front()).empty());
+    session().Reset();
+  }
+  const std::vector<std::pair<std::string, std::function<void(nlohmann::json&)>>> damages = {
+      {"cells for", [](nlohmann::json& t) { t["cells"].erase(0); }},
+      {"not above 0 mm", [](nlohmann::json& t) { t["rowHeights"][0] = -6; }},
+      {"a point needs two coordinates", [](nlohmann::json& t) { t["datum"] = {1.0}; }},
+      {"is not in the file", [](nlohmann::json& t) { t["view"] = 99999; }},
+  };
+  for (const auto& [why, damage] : damages) {
+    std::ofstream(local, std::ios::binary | std::ios::trunc) << pristine;
+    EditFile(local, [&](std::string&, nlohmann::json& description) {
+      for (auto& object : description["objects"])
+        if (object["kind"] == "holeTable") return damage(object);
     });
     try {
       files::OpenPart(ToAbsoluteHostPath(local));
