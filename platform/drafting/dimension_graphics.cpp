@@ -102,11 +102,20 @@ DimensionGraphics RunningGraphics(Point2 origin, Point2 at, Side side, double li
   g.arcs.push_back({Along(axis, from, lineAt), kOriginCircleMm, 0, 2 * std::numbers::pi});
   const double towardsTo = (axis == 0 ? 0 : std::numbers::pi / 2) + (to < from ? std::numbers::pi : 0);
   g.arrows.push_back({Along(axis, to, lineAt), towardsTo});
-  // The text runs along the extension line, beside it, from just outside the line.
+  // The text runs along the extension line, beside it, from just outside the line; a
+  // stop next to the datum starts it past the datum's circle, which it would cover.
   const double width = TextWidth(text, g.textHeight);
-  const double middle = lineAt + outward * (kTextLiftMm + width / 2);
-  if (axis == 0) Place(g, text, {to - kTextLiftMm, middle}, 90);
-  else Place(g, text, {middle, to + kTextLiftMm}, 0);
+  const auto place = [&](double start) {
+    const double middle = lineAt + outward * (start + width / 2);
+    if (axis == 0) Place(g, text, {to - kTextLiftMm, middle}, 90);
+    else Place(g, text, {middle, to + kTextLiftMm}, 0);
+  };
+  place(kTextLiftMm);
+  const Arc2& datum = g.arcs.back();
+  const Box2& box = g.textBox;
+  if (box.xmin < datum.centre.x + datum.radius && datum.centre.x - datum.radius < box.xmax &&
+      box.ymin < datum.centre.y + datum.radius && datum.centre.y - datum.radius < box.ymax)
+    place(kOriginCircleMm + kTextLiftMm);
   return g;
 }
 

@@ -168,6 +168,28 @@ TEST_F(PartDimensions, PartsWithoutHolesOrOfFreeformShapeGetTheirSizesOnly) {
   EXPECT_EQ(dims.size(), 3u);
 }
 
+TEST_F(PartDimensions, AFirstStopNextToTheDatumKeepsItsTextOffTheDatumCircle) {
+  // Holes 10 mm from the left end and 5 mm from the bottom edge: a few sheet mm from the datum.
+  const auto dims = Dimensioned(drafting_test::PlateWithHoles(600, 50, 8, 4, {{-290, -20}, {0, -20}, {170, 15}}));
+  int stops = 0;
+  for (const Dimension* d : dims) {
+    if (d->kind != DimensionKind::Running) continue;
+    ++stops;
+    for (const Dimension* other : dims)
+      for (const Arc2& circle : other->drawn.arcs) {
+        if (other->kind != DimensionKind::Running) continue;
+        const Box2& t = d->drawn.textBox;
+        EXPECT_TRUE(t.xmax <= circle.centre.x - circle.radius || circle.centre.x + circle.radius <= t.xmin ||
+                    t.ymax <= circle.centre.y - circle.radius || circle.centre.y + circle.radius <= t.ymin)
+            << "\"" << d->text << "\" covers the datum circle";
+      }
+  }
+  EXPECT_EQ(stops, 5) << "10, 300, 470 from the end; 5, 40 from the edge";
+  EXPECT_NE(WithText(dims, "10"), nullptr);
+  EXPECT_NE(WithText(dims, "5"), nullptr);
+  ExpectCleanSheet(dims);
+}
+
 TEST_F(PartDimensions, BadSheetsAreRefusedNamingThemAndKeepWhatTheyHad) {
   auto refusal = [](DrawingSheet& s) -> std::string {
     try {
