@@ -171,6 +171,9 @@ private:
     if (!view) return false;
     for (Side side : first.sides) {
       const int out = Outward(side);
+      // A strip narrower than a first row and its text holds nothing: the A4 part sheets'
+      // views start 4 mm inside the frame's wide left margin.
+      if (out * (EdgeOf(sheet_.frame, side) - EdgeOf(*view, side)) < kFirstRowMm + kDimensionTextMm) continue;
       auto [it, fresh] = rows_.try_emplace({first.viewPid, static_cast<int>(side)});
       Row& row = it->second;
       if (fresh) row.boundary = EdgeOf(*view, side);

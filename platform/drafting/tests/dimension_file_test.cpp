@@ -26,6 +26,9 @@ using namespace platform::drafting;
 
 namespace {
 
+// What is done to a record, and what the refusal must say.
+using Damages = std::vector<std::pair<std::string, std::function<void(nlohmann::json&)>>>;
+
 class DimensionFile : public fabdoc_test::DraftingTest {
 protected:
   std::string dir = fabdoc_test::FreshDir("dimension-file");
@@ -43,6 +46,9 @@ protected:
     session().Reset();
     return texts;
   }
+  // Each damage done to the first record of `kind` in a copy of `pristine`: the file is
+  // refused naming it and why, and nothing of it is left loaded.
+  void ExpectRefused(const std::string& pristine, const std::string& kind, const Damages& damages);
 };
 
 std::string FileBytes(const std::string& path) {
@@ -71,6 +77,24 @@ void EditFile(const std::string& path, const std::function<void(std::string& hea
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((crc >> (8 * i)) & 0xff));
   out += "END\n";
   std::ofstream(path, std::ios::binary | std::ios::trunc) << out;
+}
+
+void DimensionFile::ExpectRefused(const std::string& pristine, const std::string& kind, const Damages& damages) {
+  for (const auto& [why, damage] : damages) {
+    std::ofstream(local, std::ios::binary | std::ios::trunc) << pristine;
+    EditFile(local, [&](std::string&, nlohmann::json& description) {
+      for (auto& object : description["objects"])
+        if (object["kind"] == kind) return damage(object);
+    });
+    try {
+      files::OpenPart(ToAbsoluteHostPath(local));
+      ADD_FAILURE() << why << ": opened";
+    } catch (const HostError& e) {
+      EXPECT_NE(std::string(e.what()).find("plate.prt"), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(session().Parts().empty()) << why << ": nothing half-loaded";
+  }
 }
 
 nlohmann::json& FirstDimension(nlohmann::json& description) {
@@ -196,26 +220,12 @@ TEST_F(DimensionFile, PartMarksComeBackAsSavedAndDamagedOnesAreRefused) {
   std::sort(texts.begin(), texts.end());
   EXPECT_EQ(texts, (std::vector<std::string>{"1-1", "1-2"}));
   session().Reset();
-  const std::vector<std::pair<std::string, std::function<void(nlohmann::json&)>>> damages = {
+  const Damages damages = {
       {"a balloon needs its circle", [](nlohmann::json& m) { m["arcs"] = nlohmann::json::array(); }},
       {"no number in the balloon", [](nlohmann::json& m) { m["text"] = ""; }},
       {"is not in the file", [](nlohmann::json& m) { m["view"] = 99999; }},
   };
-  for (const auto& [why, damage] : damages) {
-    std::ofstream(local, std::ios::binary | std::ios::trunc) << pristine;
-    EditFile(local, [&](std::string&, nlohmann::json& description) {
-      for (auto& object : description["objects"])
-        if (object["kind"] == "partMark") return damage(object);
-    });
-    try {
-      files::OpenPart(ToAbsoluteHostPath(local));
-      ADD_FAILURE() << why << ": opened";
-    } catch (const HostError& e) {
-      EXPECT_NE(std::string(e.what()).find("plate.prt"), std::string::npos) << e.what();
-      EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
-    }
-    EXPECT_TRUE(session().Parts().empty()) << why << ": nothing half-loaded";
-  }
+  ExpectRefused(pristine, "partMark", damages);
 }
 
 TEST_F(DimensionFile, HoleTablesComeBackAsSavedGoWithTheirViewAndDamagedOnesAreRefused) {
@@ -252,25 +262,11 @@ TEST_F(DimensionFile, HoleTablesComeBackAsSavedGoWithTheirViewAndDamagedOnesAreR
     EXPECT_TRUE(HoleTablesOf(*SheetsOf(files::OpenPart(ToAbsoluteHostPath(local))).front()).empty());
     session().Reset();
   }
-  const std::vector<std::pair<std::string, std::function<void(nlohmann::json&)>>> damages = {
+  const Damages damages = {
       {"cells for", [](nlohmann::json& t) { t["cells"].erase(0); }},
       {"not above 0 mm", [](nlohmann::json& t) { t["rowHeights"][0] = -6; }},
       {"a point needs two coordinates", [](nlohmann::json& t) { t["datum"] = {1.0}; }},
       {"is not in the file", [](nlohmann::json& t) { t["view"] = 99999; }},
   };
-  for (const auto& [why, damage] : damages) {
-    std::ofstream(local, std::ios::binary | std::ios::trunc) << pristine;
-    EditFile(local, [&](std::string&, nlohmann::json& description) {
-      for (auto& object : description["objects"])
-        if (object["kind"] == "holeTable") return damage(object);
-    });
-    try {
-      files::OpenPart(ToAbsoluteHostPath(local));
-      ADD_FAILURE() << why << ": opened";
-    } catch (const HostError& e) {
-      EXPECT_NE(std::string(e.what()).find("plate.prt"), std::string::npos) << e.what();
-      EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
-    }
-    EXPECT_TRUE(session().Parts().empty()) << why << ": nothing half-loaded";
-  }
+  ExpectRefused(pristine, "holeTable", damages);
 }
