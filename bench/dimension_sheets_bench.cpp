@@ -1,9 +1,9 @@
 // Automatic dimensions on every sheet of a 200-part product: one A4 sheet per part laid
 // out as the drawing command lays it out (front, the views below and right of it, the
-// isometric view; the part's own layer), and the A3 general-arrangement sheet, which is
-// skipped as an assembly sheet. The views are updated first and not timed; the timed run
-// is the dimensioning command over all 201 sheets (features from the B-rep, placement,
-// the check), three times.
+// isometric view; the part's own layer), and the A3 general-arrangement sheet, its one
+// view of all the parts inside the frame. The views are updated first and not timed; the
+// timed run is the dimensioning command over all 201 sheets (features from the B-rep,
+// placement, the fall-backs and hole tables, the check), three times.
 #include <chrono>
 #include <cstdio>
 #include <ctime>
