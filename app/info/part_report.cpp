@@ -349,6 +349,9 @@ void AppendSheet(std::string& out, const json& s) {
     for (const auto& m : s["part_marks"]) out += " " + m["text"].get<std::string>();
     out += "\n";
   }
+  for (const auto& t : s["hole_tables"])
+    out += "    hole table on " + t["view"].get<std::string>() + ": " + std::to_string(t["holes"].get<int>()) +
+           " holes in " + std::to_string(t["rows"].size() - 1) + " rows\n";
   for (const auto& n : s["notes"]) {
     out += "    " + std::string(n["kind"] == "parts_list" ? "parts list" : "tabular note") + "\n";
     for (const auto& row : n["cells"]) {

@@ -218,7 +218,15 @@ TEST_F(DimensionCommandTest, HolesWithoutRoomGoIntoAHoleTableListedByInfoAndRead
     EXPECT_EQ(read["countsByLayer"]["尺寸"]["CIRCLE"], 1) << script << ": the datum";
   }
 
-  // A rerun replaces the table.
+  // A rerun replaces the table; the text output names it.
   ASSERT_EQ(Run({plate}), 0);
   EXPECT_EQ(Info()["sheets"][0]["hole_tables"].size(), 1u);
+  platform::Session::Get().Reset();
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(InfoCommand({plate}), 0);
+  const std::string text = testing::internal::GetCapturedStdout();
+  EXPECT_NE(text.find("hole table on " + table["view"].get<std::string>() + ": 500 holes in " +
+                      std::to_string(table["rows"].size() - 1) + " rows"),
+            std::string::npos)
+      << text;
 }
