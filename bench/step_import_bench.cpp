@@ -85,6 +85,7 @@ void Import(benchmark::State& state, const std::string& file) {
   for (auto _ : state) {
     Session::Get().Reset();
     fs::remove_all(Scratch().path() / "in");
+    fs::create_directories(Scratch().path() / "in");
     const double before = CpuWithChildren();
     benchmark::DoNotOptimize(files::ImportStep(ToHostPath(file), into).written.size());
     cpu += CpuWithChildren() - before;

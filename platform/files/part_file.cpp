@@ -203,8 +203,11 @@ std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& 
     known[i] = trusted.Contains(digests.back());
     if (!known[i]) untrusted.push_back(i);
   }
+  // The budget is processor time, as a loop spends it: the trial takes about 2 ms a body,
+  // and on a machine busy with other work a wall-clock budget refused sound files.
   IsolationLimits limits;
-  limits.seconds = 10 + static_cast<unsigned>(shapeLen >> 20);
+  limits.processorSeconds = 10 + static_cast<unsigned>(shapeLen >> 20);
+  limits.seconds = 10 * limits.processorSeconds;
   limits.extraMemory = (std::size_t(1) << 30) + 64 * shapeLen;
   // What the host will do with each body is tried in the child too: a body that crashes
   // or hangs a measurement, or that could not be saved again, is refused now.
