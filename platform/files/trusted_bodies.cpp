@@ -16,6 +16,7 @@
 #include <openssl/sha.h>
 #include <Standard_Version.hxx>
 
+#include "platform/files/body_trial.h"
 #include "platform/files/write_all.h"
 
 namespace platform::files {

@@ -15,9 +15,6 @@ namespace platform::files {
 using BodyDigest = std::array<unsigned char, 32>;
 BodyDigest DigestOf(std::string_view stream);
 
-// Raise when the trial checks more, so that bodies an older trial passed are tried again.
-constexpr int kBodyTrialRevision = 1;
-
 class TrustedBodies {
 public:
   // Kept in `cacheFile` (local path); an empty path keeps the set in memory only.
