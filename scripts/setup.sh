@@ -19,7 +19,7 @@ main_packages=(
   g++ cmake make pkg-config
   libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
   libocct-data-exchange-dev libocct-ocaf-dev
-  nlohmann-json3-dev libpugixml-dev libzip-dev zlib1g-dev
+  nlohmann-json3-dev libpugixml-dev libzip-dev zlib1g-dev libssl-dev
   libcairo2-dev libpango1.0-dev fonts-noto-cjk
   libdxflib-dev libboost-dev
 )

@@ -8,12 +8,16 @@
 #include <exception>
 #include <fstream>
 #include <new>
+#include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <Standard_Failure.hxx>
 #include <Standard_OutOfMemory.hxx>
+
+#include "platform/files/write_all.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define FABDOC_ADDRESS_SANITIZER 1
@@ -28,17 +32,6 @@ std::size_t AddressSpaceInUse() {
   std::size_t pages = 0;
   statm >> pages;
   return pages * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-}
-
-bool WriteAll(int fd, const std::string& text) {
-  size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
 }
 
 constexpr const char* kTooMuchMemory = "reading it needs more memory than any sound file would";
@@ -203,6 +196,38 @@ std::optional<std::string> FailureInIsolation(const std::function<std::string()>
                                               const IsolationLimits& limits) {
   return UseItemsCheckedInIsolation(
       1, [&](std::size_t) { return check(); }, [](std::size_t) {}, limits);
+}
+
+std::optional<std::string> FailureInIsolation(const std::function<std::string(std::string& result)>& work,
+                                              std::string& handedBack, const IsolationLimits& limits) {
+  // Memory, not a file: nothing is left behind, whatever kills either process. The
+  // child's writes move the offset both share; the host reads from the start.
+  const int fd = ::memfd_create("fabdoc-handed-back", MFD_CLOEXEC);
+  if (fd < 0) return std::string(kCannotStart) + std::strerror(errno) + ")";
+  auto check = [&] {
+    std::string result;
+    std::string why = work(result);
+    if (why.empty() && !WriteAll(fd, result)) why = std::string("cannot hand the result back (") + std::strerror(errno) + ")";
+    return why;
+  };
+  auto failure = FailureInIsolation(check, limits);
+  if (!failure) {
+    struct stat status;
+    if (::fstat(fd, &status) != 0) failure = std::string("cannot read the result back (") + std::strerror(errno) + ")";
+    else {
+      handedBack.resize(static_cast<std::size_t>(status.st_size));
+      std::size_t done = 0;
+      while (done < handedBack.size()) {
+        const ssize_t n = ::pread(fd, handedBack.data() + done, handedBack.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+      }
+      if (done != handedBack.size()) failure = "cannot read the result back";
+    }
+  }
+  ::close(fd);
+  return failure;
 }
 
 }  // namespace platform::files

@@ -21,6 +21,12 @@ struct IsolationLimits {
 std::optional<std::string> FailureInIsolation(const std::function<std::string()>& check,
                                               const IsolationLimits& limits = {});
 
+// The same, for work whose result the host wants rather than redoes: `work` fills
+// `result` in the child, and on success those bytes arrive in `handedBack`. They come
+// from a child that read hostile input: the caller reads them as such.
+std::optional<std::string> FailureInIsolation(const std::function<std::string(std::string& result)>& work,
+                                              std::string& handedBack, const IsolationLimits& limits = {});
+
 // The same for `count` items checked in order, `checkItem(i)` in the child, while this
 // process calls `useItem(i)` for each item as soon as the child has passed it: the two
 // overlap. Items are used in order and only after their check; on a failure no further

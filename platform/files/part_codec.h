@@ -11,6 +11,9 @@
 
 namespace platform::files {
 
+// The format version part files are written in.
+constexpr int kPartFormatVersion = 4;
+
 struct EncodedPart {
   nlohmann::json document;            // UTF-8 text throughout
   std::vector<TopoDS_Shape> shapes;   // bodies refer to these by index

@@ -29,6 +29,7 @@
 #include "platform/files/isolated_run.h"
 #include "platform/files/part_codec.h"
 #include "platform/files/shape_section.h"
+#include "platform/files/trusted_bodies.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
@@ -39,7 +40,6 @@ namespace platform::files {
 namespace {
 
 constexpr char kMagic[] = "FABDOC-PART ";
-constexpr int kFormatVersion = 4;
 constexpr char kTrailer[] = "END\n";
 constexpr char kNothingLoaded[] = "; nothing was loaded";
 
@@ -71,7 +71,7 @@ std::string Serialise(const Part& part) {
   const std::string description = encoded.document.dump();
   const std::string shapeBytes = WriteShapeSection(encoded.shapes);
 
-  std::string out = kMagic + std::to_string(kFormatVersion) + "\n";
+  std::string out = kMagic + std::to_string(kPartFormatVersion) + "\n";
   PutU64(out, description.size());
   out += description;
   PutU64(out, shapeBytes.size());
@@ -102,7 +102,12 @@ std::string ShapeLabel(const nlohmann::json& description, std::size_t index) {
   return "shape " + std::to_string(index);
 }
 
-std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& hostPath, const std::string& where);
+// How a file is read: to be opened, or only to check that it would open (a save's
+// read-back), which need not read again the bodies whose bytes are trusted.
+enum class Reading { Open, Check };
+
+std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& hostPath, const std::string& where,
+                                   Reading reading = Reading::Open);
 
 }  // namespace
 
@@ -119,7 +124,7 @@ void SavePart(Part& part, const std::string& hostPath) {
   // writer cannot store as it holds it would otherwise cost the whole part.
   auto readsBack = [&](const std::string& written) {
     try {
-      ReadPartFile(written, hostPath, local);
+      ReadPartFile(written, hostPath, local, Reading::Check);
     } catch (const HostError& e) {
       std::string why = e.what();
       if (why.starts_with(local + ": ")) why.erase(0, local.size() + 2);
@@ -136,7 +141,8 @@ void SavePart(Part& part, const std::string& hostPath) {
 namespace {
 
 // Reads the file at `local` as the part `hostPath`; errors name `where`.
-std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& hostPath, const std::string& where) {
+std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& hostPath, const std::string& where,
+                                   Reading reading) {
   std::ifstream in(local, std::ios::binary);
   if (!in) {
     std::error_code ec;
@@ -154,9 +160,9 @@ std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& 
   if (eol == std::string::npos || eol > magicLen + 8) throw bad("damaged header");
   const int version = std::atoi(bytes.c_str() + magicLen);
   if (version < 1) throw bad("damaged header");
-  if (version > kFormatVersion)
+  if (version > kPartFormatVersion)
     throw bad("written by a newer version (format " + std::to_string(version) + ", this host reads " +
-              std::to_string(kFormatVersion) + ")");
+              std::to_string(kPartFormatVersion) + ")");
   const size_t trailerLen = std::strlen(kTrailer);
   if (bytes.size() < eol + 1 + 16 + 4 + trailerLen ||
       bytes.compare(bytes.size() - trailerLen, trailerLen, kTrailer) != 0)
@@ -185,35 +191,63 @@ std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& 
 
   const auto pieces = ShapeSectionPieces(std::string_view(bytes.data() + at, shapeLen), version);
   if (!pieces) throw bad("damaged part file (bad shape lengths)");
-  // The B-rep reader trusts its input: each piece is read and checked in a child process
-  // first, and read here once it passed, while the child goes on with the next.
+  // The B-rep reader trusts its input: a piece whose exact bytes passed the trial before
+  // is read here at once; every other piece is read and tried in a child process first,
+  // and read here once it passed, while the child goes on with the next.
+  TrustedBodies& trusted = TrustedBodies::Shared();
+  std::vector<BodyDigest> digests;
+  std::vector<std::size_t> untrusted;
+  std::vector<bool> known(pieces->size());
+  for (std::size_t i = 0; i < pieces->size(); ++i) {
+    digests.push_back(DigestOf((*pieces)[i]));
+    known[i] = trusted.Contains(digests.back());
+    if (!known[i]) untrusted.push_back(i);
+  }
+  // The budget is processor time, as a loop spends it: the trial takes about 2 ms a body,
+  // and on a machine busy with other work a wall-clock budget refused sound files.
   IsolationLimits limits;
-  limits.seconds = 10 + static_cast<unsigned>(shapeLen >> 20);
+  limits.processorSeconds = 10 + static_cast<unsigned>(shapeLen >> 20);
+  limits.seconds = 10 * limits.processorSeconds;
   limits.extraMemory = (std::size_t(1) << 30) + 64 * shapeLen;
   // What the host will do with each body is tried in the child too: a body that crashes
   // or hangs a measurement, or that could not be saved again, is refused now.
-  auto check = [&](std::size_t piece) {
-    const auto read = ReadShapePiece((*pieces)[piece], version);
+  auto check = [&](std::size_t item) {
+    const auto read = ReadShapePiece((*pieces)[untrusted[item]], version);
     for (std::size_t i = 0; i < read.size(); ++i)
       if (std::string fault = BodyTrialFault(read[i]); !fault.empty())
         return version < kFirstFormatWithPiecePerBody ? ShapeLabel(description, i) + ": " + fault : fault;
     return std::string();
   };
-  std::vector<TopoDS_Shape> shapes;
-  auto use = [&](std::size_t piece) {
-    for (const TopoDS_Shape& shape : ReadShapePiece((*pieces)[piece], version)) shapes.push_back(shape);
+  std::vector<std::vector<TopoDS_Shape>> read(pieces->size());
+  std::size_t nextTrusted = 0;
+  // Trusted bytes read as they did when they passed: a check stands in a null shape.
+  const bool readTrusted = reading == Reading::Open || version < kFirstFormatWithPiecePerBody;
+  auto readTrustedBefore = [&](std::size_t end) {
+    for (; nextTrusted < end; ++nextTrusted)
+      if (known[nextTrusted])
+        read[nextTrusted] = readTrusted ? ReadShapePiece((*pieces)[nextTrusted], version) : std::vector<TopoDS_Shape>(1);
+  };
+  auto use = [&](std::size_t item) {
+    readTrustedBefore(untrusted[item]);
+    read[untrusted[item]] = ReadShapePiece((*pieces)[untrusted[item]], version);
   };
   auto damagedShapes = [&](const std::string& why) { return bad("damaged shapes (" + why + ")"); };
   std::optional<std::string> failure;
-  std::size_t failedPiece = 0;
+  std::size_t failedItem = 0;
   try {
-    failure = UseItemsCheckedInIsolation(pieces->size(), check, use, limits, &failedPiece);
+    failure = UseItemsCheckedInIsolation(untrusted.size(), check, use, limits, &failedItem);
+    if (!failure) readTrustedBefore(pieces->size());
   } catch (const Standard_Failure& e) {
     throw damagedShapes(e.GetMessageString());
   }
+  const std::size_t failedPiece = failure && failedItem < untrusted.size() ? untrusted[failedItem] : 0;
   // Format 3 keeps a piece per body: the body is named even when the child died on it.
   if (failure && version >= kFirstFormatWithPiecePerBody) failure = ShapeLabel(description, failedPiece) + ": " + *failure;
   if (failure) throw damagedShapes(*failure);
+  for (std::size_t item : untrusted) trusted.Add(digests[item]);
+  trusted.Save();
+  std::vector<TopoDS_Shape> shapes;
+  for (auto& piece : read) shapes.insert(shapes.end(), piece.begin(), piece.end());
   try {
     return DecodePart(description, shapes, version, hostPath, where);
   } catch (const Standard_Failure& e) {

@@ -34,11 +34,12 @@ protected:
   }
 };
 
-void PutU64(std::string& out, std::uint64_t v) {
-  for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
-}
-
 }  // namespace
+
+void AppendPiece(std::string& section, std::string_view bytes) {
+  for (int i = 0; i < 8; ++i) section.push_back(static_cast<char>((std::uint64_t(bytes.size()) >> (8 * i)) & 0xff));
+  section += bytes;
+}
 
 std::string WriteShapePiece(const TopoDS_Shape& shape) {
   std::ostringstream stream(std::ios::binary);
@@ -48,11 +49,7 @@ std::string WriteShapePiece(const TopoDS_Shape& shape) {
 
 std::string WriteShapeSection(const std::vector<TopoDS_Shape>& shapes) {
   std::string section;
-  for (const TopoDS_Shape& shape : shapes) {
-    const std::string bytes = WriteShapePiece(shape);
-    PutU64(section, bytes.size());
-    section += bytes;
-  }
+  for (const TopoDS_Shape& shape : shapes) AppendPiece(section, WriteShapePiece(shape));
   return section;
 }
 

@@ -17,6 +17,9 @@ constexpr int kFirstFormatWithPiecePerBody = 3;
 // One shape as format 3 stores it (without its length).
 std::string WriteShapePiece(const TopoDS_Shape& shape);
 
+// Appends `bytes` to `section` as a piece: its length (u64, little-endian), then itself.
+void AppendPiece(std::string& section, std::string_view bytes);
+
 // The section of format 3: for each shape, its length (u64, little-endian) and stream.
 std::string WriteShapeSection(const std::vector<TopoDS_Shape>& shapes);
 

@@ -4,6 +4,7 @@
 //   3. walk the products from the top: each becomes a part, each component an instance,
 //      each solid a body with its name, nearest host colour and numeric layer,
 //   4. on any failure close every part made, so nothing half-read stays in the session;
+//   all of this in a guard child, which tries every body and hands the parts back;
 //   5. a damaged file, where the user asks for it, is cut down to its sound products first;
 //      faults of the load check that lose nothing (unset names) are only warnings.
 #include "platform/files/step_import.h"
@@ -46,9 +47,9 @@
 
 #include "platform/base/host_error.h"
 #include "platform/files/isolated_run.h"
-#include "platform/files/body_trial.h"
 #include "platform/files/part_file.h"
 #include "platform/files/step_entities.h"
+#include "platform/files/step_handback.h"
 #include "platform/files/step_load_check.h"
 #include "platform/files/step_sound_part.h"
 #include "platform/files/step_support.h"
@@ -399,22 +400,18 @@ StepImport Translate(const std::string& text, const std::string& local, const st
 }
 
 // The translator trusts what the load check lets through: a damaged file can still
-// crash it, so every import runs in a child process first. Nothing when it went well.
+// crash it, so every import runs in a child process, which also tries each body the host
+// will measure and save, and hands back the parts it made: the file is translated once.
+// Nothing when it went well; the parts are then in the session and in `made`, when given.
 std::optional<std::string> FailureToTranslate(const std::string& text, const std::string& local,
-                                              const std::string& hostFolder, UpAxis up) {
-  // The host measures and saves what it imports: each body is tried here first.
-  auto trial = [&] {
+                                              const std::string& hostFolder, UpAxis up,
+                                              StepImport* made = nullptr) {
+  auto work = [&](std::string& result) {
     try {
-      for (Part* part : Translate(text, local, hostFolder, up).parts)
-        for (const auto& object : part->Objects())
-          if (const auto* body = dynamic_cast<const Body*>(object.get()))
-            if (std::string fault = BodyTrialFault(body->Shape()); !fault.empty())
-              return local + ": body \"" + text::ToUtf8Lossy(body->name) + "\" of product \"" +
-                     text::ToUtf8Lossy(HostFileStem(part->path)) + "\": " + fault + "; nothing was imported";
+      return HandBackImport(Translate(text, local, hostFolder, up), local, result);
     } catch (const HostError& e) {
       return std::string(e.what());
     }
-    return std::string();
   };
   // Real files of a few megabytes take the translator half a minute of processor time;
   // a loop is stopped by the processor budget, while the wall clock only guards against
@@ -423,7 +420,10 @@ std::optional<std::string> FailureToTranslate(const std::string& text, const std
   limits.processorSeconds = 60 + static_cast<unsigned>(text.size() >> 14);
   limits.seconds = 10 * limits.processorSeconds;
   limits.extraMemory = (std::size_t(2) << 30) + 200 * text.size();
-  return FailureInIsolation(trial, limits);
+  std::string handedBack;
+  auto failure = FailureInIsolation(work, handedBack, limits);
+  if (!failure && made) *made = ReceiveImport(handedBack, local);
+  return failure;
 }
 
 // The entities the translator's load check fails, read in a child process; empty when
@@ -471,8 +471,8 @@ StepImport ReadSoundPart(const std::string& text, const std::string& local, cons
       if (why.ends_with(nothing)) why.erase(why.size() - nothing.size());
       throw HostError(HostStatus::FileError, why + "; no product in it is sound" + nothing);
     }
-    if (!FailureToTranslate(part.text, local, hostFolder, up)) {
-      StepImport imported = Translate(part.text, local, hostFolder, up);
+    StepImport imported;
+    if (!FailureToTranslate(part.text, local, hostFolder, up, &imported)) {
       imported.skipped = part.skipped;
       return imported;
     }
@@ -513,8 +513,9 @@ StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFold
   const std::string local = ToLocalPath(stepHostPath);
   CheckStepFile(local);
   const std::string text = StepText(local);
-  const auto failure = FailureToTranslate(text, local, hostFolder, up);
-  if (!failure) return Translate(text, local, hostFolder, up);
+  StepImport made;
+  const auto failure = FailureToTranslate(text, local, hostFolder, up, &made);
+  if (!failure) return made;
   const std::string refusal = failure->starts_with(local + ": ")
                                   ? *failure
                                   : local + ": damaged STEP file, " + *failure + "; nothing was imported";

@@ -1,0 +1,136 @@
+// STEP import against the modeller's own translation of the same file, in processor time
+// of the process and its children (the guard child does most of the work): a frame of
+// the 200 simple solids of bench_solids.h, one part each under one assembly, exported by
+// `fabdoc export`'s code; and the real files of the tests (filter `Real`; minutes).
+// FABDOC_BENCH_KEEP=FILE keeps the frame's STEP file.
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <sys/resource.h>
+
+#include <BRepBuilderAPI_Copy.hxx>
+#include <STEPCAFControl_Reader.hxx>
+#include <TDocStd_Document.hxx>
+#include <XCAFApp_Application.hxx>
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_solids.h"
+#include "bench/support/scratch_dir.h"
+#include "platform/files/step_export.h"
+#include "platform/files/step_import.h"
+#include "platform/geometry/body.h"
+#include "platform/objects/session.h"
+#include "platform/text/host_path.h"
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Processor seconds of this process and of the children it has waited for.
+double CpuWithChildren() {
+  double total = 0;
+  for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+    rusage usage{};
+    getrusage(who, &usage);
+    total += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+  }
+  return total;
+}
+
+const fabdoc_bench::ScratchDir& Scratch() {
+  static const fabdoc_bench::ScratchDir dir("fabdoc-step-bench");
+  return dir;
+}
+
+// FRAME.prt over F-<i>.prt, each holding one of the solids at its place in the product.
+const std::string& FrameStep() {
+  static const std::string file = [] {
+    Session::Get().Reset();
+    const fs::path dir = Scratch().path() / "frame";
+    fs::create_directories(dir);
+    const std::string folder = ToHostPath(dir.string());
+    Part& root = Session::Get().NewPart(folder + "\\FRAME.prt");
+    for (int i = 0; i < fabdoc_bench::kSolids; ++i) {
+      const std::string stem = "F-" + std::to_string(i + 1);
+      Part& part = Session::Get().NewPart(folder + "\\" + stem + ".prt");
+      auto body = std::make_unique<Body>(BRepBuilderAPI_Copy(fabdoc_bench::Solids()[i]).Shape());
+      body->name = "S" + std::to_string(i + 1);
+      part.Add(std::move(body));
+      Instance instance;
+      instance.partPath = part.path;
+      instance.instanceName = instance.name = stem;
+      const gp_Vec at = fabdoc_bench::ProductPlace(i);
+      instance.transform = Transform::Translation(at.X(), at.Y(), at.Z());
+      root.AddInstance(instance);
+    }
+    const char* keep = std::getenv("FABDOC_BENCH_KEEP");
+    const std::string step = keep ? keep : (Scratch().path() / "frame.step").string();
+    files::ExportStep(root, ToHostPath(step));
+    Session::Get().Reset();
+    return step;
+  }();
+  return file;
+}
+
+std::string RealStep(const char* name) {
+  return std::string(FABDOC_SOURCE_DIR) + "/platform/files/tests/real-step/" + name;
+}
+
+// `fabdoc import`: the file read, checked, translated and tried, every part saved.
+void Import(benchmark::State& state, const std::string& file) {
+  const std::string into = ToHostPath((Scratch().path() / "in").string());
+  double cpu = 0;
+  for (auto _ : state) {
+    Session::Get().Reset();
+    fs::remove_all(Scratch().path() / "in");
+    fs::create_directories(Scratch().path() / "in");
+    const double before = CpuWithChildren();
+    benchmark::DoNotOptimize(files::ImportStep(ToHostPath(file), into).written.size());
+    cpu += CpuWithChildren() - before;
+  }
+  state.counters["cpu_s"] = cpu / state.iterations();
+  Session::Get().Reset();
+}
+
+// The yardstick: the modeller reading and transferring the same file into a document.
+void BareTranslation(benchmark::State& state, const std::string& file) {
+  Handle(XCAFApp_Application) app = XCAFApp_Application::GetApplication();
+  double cpu = 0;
+  for (auto _ : state) {
+    const double before = CpuWithChildren();
+    Handle(TDocStd_Document) doc;
+    app->NewDocument("BinXCAF", doc);
+    STEPCAFControl_Reader reader;
+    reader.SetNameMode(true);
+    reader.SetColorMode(true);
+    reader.SetLayerMode(true);
+    if (reader.ReadFile(file.c_str()) != IFSelect_RetDone || !reader.Transfer(doc)) {
+      state.SkipWithError("the modeller cannot read the file");
+      return;
+    }
+    app->Close(doc);
+    cpu += CpuWithChildren() - before;
+  }
+  state.counters["cpu_s"] = cpu / state.iterations();
+}
+
+void ImportFrame(benchmark::State& state) { Import(state, FrameStep()); }
+void BareTranslationFrame(benchmark::State& state) { BareTranslation(state, FrameStep()); }
+void ImportRealAutodesk(benchmark::State& state) { Import(state, RealStep("autodesk-compression.step")); }
+void BareTranslationRealAutodesk(benchmark::State& state) {
+  BareTranslation(state, RealStep("autodesk-compression.step"));
+}
+void ImportRealBarb(benchmark::State& state) { Import(state, RealStep("acis-barb.stp")); }
+void BareTranslationRealBarb(benchmark::State& state) { BareTranslation(state, RealStep("acis-barb.stp")); }
+
+}  // namespace
+
+BENCHMARK(ImportFrame)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BareTranslationFrame)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(ImportRealBarb)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BareTranslationRealBarb)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(ImportRealAutodesk)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BareTranslationRealAutodesk)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_MAIN();
