@@ -65,6 +65,6 @@ action TWO_CYL_tool
   ASSERT_EQ(shown.size(), 1u) << "the refused cylinder, and only it";
   EXPECT_EQ(shown[0].rfind(Utf8("圆柱未能创建 (直径 0.000000, 高 500.000000):\n"), 0), 0u) << shown[0];
   std::vector<tag_t> bodies;
-  kzt::得到工作所有的体(session().displayed->GetTag(), bodies);
+  kzt::得到工作所有的体(session().Displayed()->GetTag(), bodies);
   EXPECT_EQ(bodies.size(), 1u) << "only the second apply made a cylinder";
 }
