@@ -4,7 +4,9 @@
 
 #include "addon/host/tests/journal_fixture.h"
 #include "host/attribute_vocabulary.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/body_link.h"
+#include "host/object_attributes.h"
 
 using fabdoc_test::AddBox;
 
