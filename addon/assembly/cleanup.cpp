@@ -25,7 +25,8 @@
 #include "assembly/new_component.h"
 #include "host/gbk_text.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/part_file_names.h"
 #include "host/scoped_destroy.h"
 #include "host/uf_session.h"
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "host/gbk_text.h"
-#include "host/model_helpers.h"
+#include "host/drawing_numbers.h"
 
 namespace kzt {
 

@@ -13,7 +13,9 @@
 #include "assembly/component_names.h"
 #include "host/attribute_vocabulary.h"
 #include "host/gbk_text.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/object_attributes.h"
+#include "host/part_file_names.h"
 #include "host/uf_session.h"
 
 namespace kzt {

@@ -9,7 +9,8 @@
 #include <uf_obj.h>
 
 #include "host/attribute_vocabulary.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/object_attributes.h"
 #include "host/uf_session.h"
 
 namespace kzt {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "host/model_helpers.h"
+#include "host/drawing_numbers.h"
 
 namespace kzt {
 

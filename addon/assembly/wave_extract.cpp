@@ -11,7 +11,8 @@
 #include "assembly/cleanup.h"
 #include "assembly/zujian.hpp"
 #include "host/block_values.h"
-#include "host/model_helpers.h"
+#include "host/body_link.h"
+#include "host/object_attributes.h"
 #include "host/uf_session.h"
 
 void zujian::WAVE抽取体(int deleteSources) {

@@ -15,7 +15,11 @@
 #include <uf_defs.h>
 
 #include "assembly/running_numbers.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/body_link.h"
+#include "host/drawing_numbers.h"
+#include "host/object_attributes.h"
+#include "host/part_file_names.h"
 
 class zujian {
 public:

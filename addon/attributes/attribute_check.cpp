@@ -9,7 +9,7 @@
 
 #include "attributes/stock_text.h"
 #include "host/attribute_vocabulary.h"
-#include "host/model_helpers.h"
+#include "host/object_attributes.h"
 #include "host/uf_session.h"
 
 namespace kzt {

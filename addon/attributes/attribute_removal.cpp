@@ -11,7 +11,8 @@
 
 #include "host/attribute_vocabulary.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/object_attributes.h"
 #include "host/uf_session.h"
 
 namespace kzt {

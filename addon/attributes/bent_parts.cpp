@@ -26,7 +26,7 @@
 
 #include "attributes/measurement.h"
 #include "attributes/stock_text.h"
-#include "host/model_helpers.h"
+#include "host/body_link.h"
 #include "host/scoped_destroy.h"
 #include "host/uf_session.h"
 

@@ -19,7 +19,7 @@
 #include "host/attribute_vocabulary.h"
 #include "host/drawing_mode.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
 #include "host/uf_session.h"
 
 namespace kzt {

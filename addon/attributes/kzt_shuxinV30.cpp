@@ -26,7 +26,9 @@
 #include "host/drawing_mode.h"
 #include "host/gbk_text.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/body_link.h"
+#include "host/object_attributes.h"
 #include "host/uf_session.h"
 
 using namespace NXOpen;

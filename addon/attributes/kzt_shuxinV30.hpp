@@ -18,7 +18,9 @@
 #include <NXOpen/UI.hxx>
 #include <uf_defs.h>
 
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/body_link.h"
+#include "host/object_attributes.h"
 
 class kzt_shuxinV30 {
 public:

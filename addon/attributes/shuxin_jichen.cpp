@@ -5,7 +5,7 @@
 #include "host/block_values.h"
 #include "host/dialog_framework.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/object_attributes.h"
 
 using namespace NXOpen;
 using namespace NXOpen::BlockStyler;

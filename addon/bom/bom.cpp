@@ -10,7 +10,7 @@
 #include "bom/bom_workbook.h"
 #include "host/block_values.h"
 #include "host/dialog_framework.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
 #include "host/uf_session.h"
 
 using namespace NXOpen;

@@ -4,7 +4,7 @@
 
 #include "host/attribute_vocabulary.h"
 #include "host/gbk_text.h"
-#include "host/model_helpers.h"
+#include "host/object_attributes.h"
 
 namespace kzt {
 

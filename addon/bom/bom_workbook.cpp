@@ -23,7 +23,7 @@
 #include "host/gbk_text.h"
 #include "host/host_folder.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/object_attributes.h"
 #include "host/uf_session.h"
 
 namespace kzt {

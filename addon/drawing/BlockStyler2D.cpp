@@ -27,6 +27,8 @@
 #include "host/dialog_framework.h"
 #include "host/gbk_text.h"
 #include "host/message.h"
+#include "host/object_attributes.h"
+#include "host/part_file_names.h"
 #include "host/uf_session.h"
 
 using namespace NXOpen;

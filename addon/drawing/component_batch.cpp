@@ -24,7 +24,8 @@
 #include "host/attribute_vocabulary.h"
 #include "host/gbk_text.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/object_attributes.h"
 #include "host/progress_bar.h"
 #include "host/batch_guard.h"
 

@@ -13,7 +13,7 @@
 
 #include "drawing/backup_names.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/part_file_names.h"
 
 using namespace NXOpen;
 

@@ -21,7 +21,8 @@
 #include "drawing/backup_names.h"
 #include "drawing/component_rename.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/part_file_names.h"
 #include "host/uf_session.h"
 
 namespace kzt {

@@ -2,7 +2,7 @@
 // the trail byte of a GBK character.
 #include "drawing/drawing_names.h"
 
-#include "host/model_helpers.h"
+#include "host/drawing_numbers.h"
 
 namespace kzt {
 

@@ -7,7 +7,7 @@
 #include <uf_draw_types.h>
 
 #include "drawing/scale_rule.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
 
 namespace kzt {
 

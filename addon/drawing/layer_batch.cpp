@@ -28,7 +28,7 @@
 #include "host/attribute_vocabulary.h"
 #include "host/batch_guard.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/object_attributes.h"
 #include "host/progress_bar.h"
 
 namespace kzt {

@@ -11,7 +11,8 @@
 #include "assembly/component_names.h"
 #include "drawing/layer_bands.h"
 #include "host/attribute_vocabulary.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/object_attributes.h"
 #include "host/uf_session.h"
 
 namespace kzt {

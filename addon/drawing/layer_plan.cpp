@@ -15,7 +15,9 @@
 #include "drawing/numbering.h"
 #include "host/attribute_vocabulary.h"
 #include "host/gbk_text.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/drawing_numbers.h"
+#include "host/object_attributes.h"
 #include "host/uf_session.h"
 
 namespace kzt {

@@ -16,7 +16,9 @@
 #include "drawing/quantity_count.h"
 #include "host/attribute_vocabulary.h"
 #include "host/message.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/object_attributes.h"
+#include "host/part_file_names.h"
 #include "host/uf_session.h"
 
 namespace kzt {

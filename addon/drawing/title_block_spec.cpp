@@ -14,7 +14,7 @@
 #include "drawing/work_view_cells.h"
 #include "host/attribute_vocabulary.h"
 #include "host/drawing_mode.h"
-#include "host/model_helpers.h"
+#include "host/object_attributes.h"
 #include "host/uf_session.h"
 
 namespace kzt {

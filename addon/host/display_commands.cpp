@@ -22,7 +22,7 @@
 
 #include "drawing/sheet_tools.h"
 #include "host/drawing_mode.h"
-#include "host/model_helpers.h"
+#include "host/object_attributes.h"
 #include "host/report_status.h"
 #include "host/uf_session.h"
 

@@ -96,8 +96,8 @@ void Runner::RunTopLine(const Line& line) {
   Session& session = Session::Get();
   const std::string& c = line.command;
   auto displayed = [&]() -> platform::Part& {
-    if (!session.displayed) throw std::runtime_error("\"" + c + "\" needs a displayed part; open one first");
-    return *session.displayed;
+    if (!session.Displayed()) throw std::runtime_error("\"" + c + "\" needs a displayed part; open one first");
+    return *session.Displayed();
   };
   if (c == "open" || c == "display") {
     std::vector<std::string> notes;

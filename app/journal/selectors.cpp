@@ -45,7 +45,7 @@ platform::ComponentOccurrence& FindComponent(const std::vector<std::string>& pat
                                              const std::string& selector) {
   Session& session = Session::Get();
   platform::ComponentOccurrence* occ =
-      &platform::Occurrences::Get().RootOccurrence(Require(session.displayed, "displayed", selector));
+      &platform::Occurrences::Get().RootOccurrence(Require(session.Displayed(), "displayed", selector));
   for (size_t i = 0; i < count; ++i) {
     platform::ComponentOccurrence* next = nullptr;
     for (auto* child : platform::Occurrences::Get().Children(*occ))
@@ -63,7 +63,7 @@ platform::ComponentOccurrence& FindComponent(const std::vector<std::string>& pat
 
 std::vector<Tag> VisibleBodies(const std::string& selector) {
   Session& session = Session::Get();
-  platform::Part& root = Require(session.displayed, "displayed", selector);
+  platform::Part& root = Require(session.Displayed(), "displayed", selector);
   std::vector<Tag> tags;
   for (const auto& object : root.Objects())
     if (object->Type() == platform::kSolidType && object->Subtype() == platform::kSolidBodySubtype &&
@@ -86,7 +86,7 @@ std::vector<Tag> Bodies(const std::string& what, const std::string& selector) {
   }
   std::vector<Tag> matches;
   if (parts.size() == 1) {
-    platform::Part& work = Require(session.work, "work", selector);
+    platform::Part& work = Require(session.Work(), "work", selector);
     for (const auto& object : work.Objects())
       if (object->Type() == platform::kSolidType && object->Subtype() == platform::kSolidBodySubtype &&
           IsSolid(*object) && session.NameOf(*object) == name)
@@ -140,7 +140,7 @@ std::string ComponentPath(platform::ComponentOccurrence& component) {
     path = platform::text::ToUtf8(name) + (path.empty() ? "" : "/") + path;
     occ = dynamic_cast<platform::ComponentOccurrence*>(session.Find(occ->parent));
   }
-  if (!occ || !session.displayed || occ != &platform::Occurrences::Get().RootOccurrence(*session.displayed))
+  if (!occ || !session.Displayed() || occ != &platform::Occurrences::Get().RootOccurrence(*session.Displayed()))
     throw std::runtime_error("component " + std::to_string(component.GetTag()) + " is not under the displayed part");
   return path;
 }
@@ -185,7 +185,7 @@ std::vector<Tag> ResolveSelector(const std::string& selector) {
     return {FindComponent(parts, parts.size(), selector).GetTag()};
   }
   if (kind == "sheet" || kind == "view") {
-    platform::Part& part = Require(session.displayed, "displayed", selector);
+    platform::Part& part = Require(session.Displayed(), "displayed", selector);
     auto parts = SplitPath(what);
     if ((kind == "sheet") != (parts.size() == 1))
       throw std::runtime_error("selector " + selector + ": use sheet:NAME or view:SHEET/VIEW");
@@ -221,9 +221,9 @@ std::string SelectorFor(Tag tag) {
     for (auto* sheet : DrawingObjects<platform::DrawingSheet>(*view->owner))
       if (sheet->pid == view->sheetPid)
         return "view:" + platform::text::ToUtf8Lossy(sheet->name) + "/" + platform::text::ToUtf8Lossy(view->name);
-  if (IsSolidBody(object) && session.work && object.owner == session.work) {
+  if (IsSolidBody(object) && session.Work() && object.owner == session.Work()) {
     std::vector<platform::Object*> siblings;
-    for (const auto& other : session.work->Objects()) siblings.push_back(other.get());
+    for (const auto& other : session.Work()->Objects()) siblings.push_back(other.get());
     return "body:" + NameWithIndex(object, siblings);
   }
   throw std::runtime_error("object " + std::to_string(tag) +

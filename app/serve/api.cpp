@@ -119,7 +119,7 @@ HttpResponse ReadFileResponse(const fs::path& path) {
 }
 
 platform::Part& Displayed() {
-  platform::Part* part = platform::Session::Get().displayed;
+  platform::Part* part = platform::Session::Get().Displayed();
   if (!part) throw std::runtime_error("no part is open");
   return *part;
 }
@@ -152,7 +152,7 @@ HttpResponse Api::Get(const HttpRequest& request) {
   if (path == "/api/messages") return Read([this] { return session_.Messages(); });
   if (path == "/api/sheets.pdf") return SheetsPdf();
   if (path == "/api/tree")
-    return Read([] { return platform::Session::Get().displayed ? PartReport(Displayed()) : json(); });
+    return Read([] { return platform::Session::Get().Displayed() ? PartReport(Displayed()) : json(); });
   if (path == "/api/meshes") return Read([this] { return meshes_.Describe(journal::DisplayedBodies()); });
   if (path == "/api/sheets")
     return Read([] {

@@ -112,7 +112,7 @@ public:
   json State() {
     json state = {{"revision", revision_}};
     platform::Session& session = platform::Session::Get();
-    state["part"] = session.displayed ? json(platform::ToLocalPath(session.displayed->path)) : json();
+    state["part"] = session.Displayed() ? json(platform::ToLocalPath(session.Displayed()->path)) : json();
     json dialogs = json::array();
     for (platform::ui::Dialog* dialog : dialogs_) dialogs.push_back(DialogJson(*dialog));
     state["dialogs"] = dialogs;
@@ -232,7 +232,7 @@ BrowserSession::~BrowserSession() {
 // Relative host paths (a dialog's ".\\") start in the displayed part's folder, as they
 // would in a host started there.
 void EnterPartFolder(const std::string& sessionFolder) {
-  const platform::Part* part = platform::Session::Get().displayed;
+  const platform::Part* part = platform::Session::Get().Displayed();
   const fs::path folder = part ? fs::path(platform::ToLocalPath(part->path)).parent_path() : fs::path(sessionFolder);
   std::error_code ec;
   fs::current_path(folder, ec);

@@ -25,7 +25,7 @@ int Fail(const char* function, int code, std::string text) noexcept {
 Part& NeedPart(Tag tag) { return Session::Get().RequireAs<Part>(tag, "a part"); }
 
 Part& WorkPart() {
-  Part* work = Session::Get().work;
+  Part* work = Session::Get().Work();
   if (!work) throw HostError(HostStatus::NoWorkPart, "there is no work part; open or create a part first");
   return *work;
 }

@@ -13,7 +13,7 @@ Transform ReportPlacement(const Object& object) {
   Session& session = Session::Get();
   Transform placement = PlacementOf(object);
   if (auto* c = dynamic_cast<const ComponentOccurrence*>(&object)) placement = Occurrences::Get().AbsoluteTransform(*c);
-  auto* work = session.FindAs<ComponentOccurrence>(session.workOccurrence);
+  auto* work = session.FindAs<ComponentOccurrence>(session.WorkOccurrence());
   if (work && work->owner == object.owner) placement = placement.Then(Occurrences::Get().AbsoluteTransform(*work).Inverse());
   return placement;
 }

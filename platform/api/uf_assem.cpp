@@ -162,11 +162,11 @@ int UF_ASSEM_ask_transform_of_occ(tag_t occurrence, double transform[4][4]) {
 }
 
 tag_t UF_ASSEM_ask_work_part(void) {
-  Part* work = Session::Get().work;
+  Part* work = Session::Get().Work();
   return work ? work->GetTag() : NULL_TAG;
 }
 
-tag_t UF_ASSEM_ask_work_occurrence(void) { return Session::Get().workOccurrence; }
+tag_t UF_ASSEM_ask_work_occurrence(void) { return Session::Get().WorkOccurrence(); }
 
 int UF_ASSEM_set_work_part(tag_t part) {
   return Guard("UF_ASSEM_set_work_part", [&] { SetWork(Live(part)); });

@@ -87,7 +87,7 @@ int UF_KF_delete_instance_rule(const char* name_chain, const char* rule_name) {
 
 int UF_MODL_update(void) {
   return RuleGuard("UF_MODL_update", [&] {
-    Part* work = Session::Get().work;
+    Part* work = Session::Get().Work();
     if (!work) return;
     if (RuleSet* rules = PartRules::Get().Find(*work)) rules->Update();
   });

@@ -114,7 +114,7 @@ int UF_PART_close_all(void) {
 int UF_PART_cleanup(int cleanup_options) { return 0; }
 
 tag_t UF_PART_ask_display_part(void) {
-  Part* displayed = Session::Get().displayed;
+  Part* displayed = Session::Get().Displayed();
   return displayed ? displayed->GetTag() : NULL_TAG;
 }
 

@@ -10,7 +10,7 @@
 #include "platform/drafting/view_content.h"
 #include "platform/drafting/view_edits.h"
 #include "platform/drafting/views.h"
-#include "platform/drafting/work_view.h"
+#include "platform/drafting/application.h"
 #include "platform/geometry/body.h"
 
 using namespace platform;

@@ -18,7 +18,7 @@ void CloseParts(Part& part, bool wholeTree) {
   session.ClosePart(part);
   for (const std::string& path : children) {
     Part* child = session.FindPartByPath(path);
-    if (!child || child == session.displayed) continue;
+    if (!child || child == session.Displayed()) continue;
     const bool used = std::any_of(session.Parts().begin(), session.Parts().end(), [&](const auto& p) {
       return std::any_of(p->Instances().begin(), p->Instances().end(),
                          [&](const Instance& i) { return SameHostPath(i.partPath, path); });

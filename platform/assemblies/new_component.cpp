@@ -36,8 +36,8 @@ Transform PlacementInWork(Object& object, Part& work) {
   auto& component = session.RequireAs<ComponentOccurrence>(occurrence->component, "a component");
   const Transform absolute = Occurrences::Get().AbsoluteTransform(component);
   if (occurrence->owner == &work) return absolute;
-  auto* workComponent = session.FindAs<ComponentOccurrence>(session.workOccurrence);
-  if (session.work == &work && workComponent && workComponent->owner == occurrence->owner &&
+  auto* workComponent = session.FindAs<ComponentOccurrence>(session.WorkOccurrence());
+  if (session.Work() == &work && workComponent && workComponent->owner == occurrence->owner &&
       Below(component, *workComponent))
     return absolute.Then(Occurrences::Get().AbsoluteTransform(*workComponent).Inverse());
   throw HostError(HostStatus::InvalidArgument, what + " (an occurrence) is not below the work part " + Shown(work));
@@ -46,8 +46,8 @@ Transform PlacementInWork(Object& object, Part& work) {
 ComponentOccurrence& SeenFromDisplayed(Part& work, std::uint32_t instancePid) {
   Session& session = Session::Get();
   ComponentOccurrence* holder = nullptr;
-  if (session.displayed == &work) holder = &Occurrences::Get().RootOccurrence(work);
-  else if (auto* w = session.FindAs<ComponentOccurrence>(session.workOccurrence); w && w->part == &work) holder = w;
+  if (session.Displayed() == &work) holder = &Occurrences::Get().RootOccurrence(work);
+  else if (auto* w = session.FindAs<ComponentOccurrence>(session.WorkOccurrence()); w && w->part == &work) holder = w;
   else holder = &Occurrences::Get().RootOccurrence(work);
   for (ComponentOccurrence* child : Occurrences::Get().Children(*holder))
     if (child->instancePid == instancePid) return *child;

@@ -9,8 +9,8 @@ namespace platform {
 
 Tag OccurrenceInDisplayed(Part& part) {
   Session& session = Session::Get();
-  if (!session.displayed || session.displayed->Instances().empty()) return kNullTag;
-  for (Object* o : Occurrences::Get().AllOccurrences(*session.displayed))
+  if (!session.Displayed() || session.Displayed()->Instances().empty()) return kNullTag;
+  for (Object* o : Occurrences::Get().AllOccurrences(*session.Displayed()))
     if (auto* c = dynamic_cast<ComponentOccurrence*>(o); c && c->part == &part) return c->GetTag();
   return kNullTag;
 }
@@ -20,14 +20,12 @@ void SetWorkComponent(ComponentOccurrence& component) {
   if (!component.part)
     throw HostError(HostStatus::NotFound,
                     "the part of component " + std::to_string(component.GetTag()) + " is not loaded");
-  session.work = component.part;
-  session.workOccurrence = component.parent ? component.GetTag() : kNullTag;
+  session.SetWork(*component.part, component.parent ? component.GetTag() : kNullTag);
 }
 
 void SetWorkPart(Part& part) {
   Session& session = Session::Get();
-  session.work = &part;
-  session.workOccurrence = &part == session.displayed ? kNullTag : OccurrenceInDisplayed(part);
+  session.SetWork(part, &part == session.Displayed() ? kNullTag : OccurrenceInDisplayed(part));
 }
 
 }  // namespace platform

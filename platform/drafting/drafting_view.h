@@ -16,6 +16,13 @@ namespace platform {
 namespace drafting {
 struct ViewContent;
 struct PendingContent;
+
+// What a view's content was projected from: a digest of the geometry it shows, and the
+// scale it was drawn at.
+struct ProjectedFrom {
+  std::size_t geometry = 0;
+  double scale = 0;
+};
 }
 
 enum class ViewKind {
@@ -77,6 +84,9 @@ public:
   // no digest after loading: the stored content stands for the model as loaded.
   std::shared_ptr<const drafting::ViewContent> content;
   std::optional<std::size_t> contentInputs;
+  // Set when this session projected `content` (or reduced its own projection), never for
+  // loaded or empty content: only such content, unchanged since, is ever rescaled.
+  std::optional<drafting::ProjectedFrom> projectedFrom;
   // A projection a worker process is computing for the view; drafting::Settle stores it.
   std::shared_ptr<drafting::PendingContent> pending;
 

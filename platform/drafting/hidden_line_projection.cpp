@@ -98,7 +98,7 @@ HlrMethod ChooseHlrMethod(const std::vector<PlacedBody>& bodies) {
 
 HiddenLineProjection::HiddenLineProjection(std::vector<PlacedBody> bodies, const ModelView& view,
                                            double scale, HlrMethod method)
-    : bodies_(std::move(bodies)), view_(view), scale_(scale), method_(method) {
+    : bodies_(std::move(bodies)), viewName_(view.name), frame_(view.Frame()), scale_(scale), method_(method) {
   if (!(scale > 0) || !std::isfinite(scale))
     throw HostError(HostStatus::InvalidArgument,
                     "view scale " + std::to_string(scale) + " of model view \"" +
@@ -118,7 +118,7 @@ bool HiddenLineProjection::Perform() {
   bool anyFace = false;
   for (const PlacedBody& body : bodies_) anyFace = anyFace || (!body.shape.IsNull() && CountFaces(body.shape) > 0);
   if (!anyFace) {
-    failure_ = "nothing to project in model view \"" + std::string(view_.name) + "\": no body with faces";
+    failure_ = "nothing to project in model view \"" + viewName_ + "\": no body with faces";
     return false;
   }
   try {
@@ -127,7 +127,7 @@ bool HiddenLineProjection::Perform() {
     else
       ProjectPolygonal();
   } catch (const Standard_Failure& failure) {
-    failure_ = "hidden-line projection of model view \"" + std::string(view_.name) +
+    failure_ = "hidden-line projection of model view \"" + viewName_ +
                "\" failed in the modeller: " + failure.GetMessageString();
     return false;
   }
@@ -149,7 +149,7 @@ void HiddenLineProjection::ProjectExact() {
     else
       algo->Add(placed);
   }
-  algo->Projector(HLRAlgo_Projector(view_.Frame()));
+  algo->Projector(HLRAlgo_Projector(frame_));
   algo->Update();
   algo->Hide();
   HLRBRep_HLRToShape result(algo);
@@ -164,7 +164,7 @@ void HiddenLineProjection::ProjectPolygonal() {
   Handle(HLRBRep_PolyAlgo) algo = new HLRBRep_PolyAlgo();
   for (const PlacedBody& body : bodies_)
     if (!body.shape.IsNull()) algo->Load(Placed(body));
-  algo->Projector(HLRAlgo_Projector(view_.Frame()));
+  algo->Projector(HLRAlgo_Projector(frame_));
   algo->Update();
   AppendPolygonalSegments(algo, scale_, content_);
   // A curved face's outline comes from its mesh, up to a chord off the exact outline: a

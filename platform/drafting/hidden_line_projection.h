@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <TopoDS_Shape.hxx>
+#include <gp_Ax2.hxx>
 #include <gp_Trsf.hxx>
 
 #include "platform/drafting/model_views.h"
@@ -40,7 +41,7 @@ HlrMethod ChooseHlrMethod(const std::vector<PlacedBody>& bodies);
 class HiddenLineProjection {
 public:
   // Throws HostError(InvalidArgument) when the scale is not a positive number. Automatic
-  // is resolved here, from the bodies' faces.
+  // is resolved here, from the bodies' faces. Keeps what it needs of `view`.
   HiddenLineProjection(std::vector<PlacedBody> bodies, const ModelView& view, double scale,
                        HlrMethod method = HlrMethod::Automatic);
 
@@ -62,7 +63,8 @@ private:
 
   std::vector<PlacedBody> bodies_;
   std::vector<bool> planar_;  // per body: every face planar, so no outline to look for
-  const ModelView& view_;
+  std::string viewName_;  // for messages
+  gp_Ax2 frame_;          // the view's projection frame
   double scale_;
   HlrMethod method_;
   bool done_ = false;

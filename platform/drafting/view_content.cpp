@@ -81,18 +81,6 @@ std::size_t InputsOf(std::size_t geometry, double scale) {
   return seed;
 }
 
-// What a content was projected from, carried by the content itself (as its deleter), so
-// that only content this code computed, and still unchanged, is ever rescaled.
-struct ProjectedFrom {
-  std::size_t geometry = 0;
-  double scale = 0;
-  void operator()(const ViewContent* content) const { delete content; }
-};
-
-std::shared_ptr<const ViewContent> Kept(ViewContent content, const ProjectedFrom& from) {
-  return std::shared_ptr<const ViewContent>(new ViewContent(std::move(content)), from);
-}
-
 ModelView Direction(const DraftingView& view) {
   const auto& o = view.orientation;
   return ModelView{"", gp_Dir(o[6], o[7], o[8]), gp_Dir(o[0], o[1], o[2])};
@@ -153,9 +141,10 @@ struct Update {
   DraftingView* view;
   std::vector<Object*> bodies;
   ProjectedFrom from;
-  std::unique_ptr<ModelView> direction;
+  ModelView direction;
   std::unique_ptr<HiddenLineProjection> projection;
   std::shared_ptr<const ViewContent> content;
+  bool projected = false;  // the content is a projection of `from` (or a reduction of one)
   std::shared_ptr<PendingContent> pending;
 };
 
@@ -171,21 +160,21 @@ bool HandOver(Update& update, const std::vector<PlacedBody>& placed) {
   job.scale = update.view->scale;
   const std::uint64_t ticket = activeWorkers->Submit(job);
   if (ticket == 0) return false;
-  update.pending = std::make_shared<PendingContent>(PendingContent{ticket, update.from, placed, *update.direction});
+  update.pending = std::make_shared<PendingContent>(PendingContent{ticket, update.from, placed, update.direction});
   update.projection.reset();
   return true;
 }
 
 // A reduction of the view's own projection, when its scale is all that changed.
 std::shared_ptr<const ViewContent> RescaledIfOnlyTheScaleChanged(const DraftingView& view, const ProjectedFrom& now) {
-  const auto* was = std::get_deleter<ProjectedFrom>(view.content);
-  if (!was || was->geometry != now.geometry || !(now.scale <= was->scale)) return nullptr;
-  return Kept(Rescaled(*view.content, now.scale / was->scale), now);
+  const std::optional<ProjectedFrom>& was = view.projectedFrom;
+  if (!view.content || !was || was->geometry != now.geometry || !(now.scale <= was->scale)) return nullptr;
+  return std::make_shared<const ViewContent>(Rescaled(*view.content, now.scale / was->scale));
 }
 
 Update Prepare(DraftingView& view) {
   Settle(view);
-  Update update{&view, ShownBodies(view), {}, nullptr, nullptr, nullptr, nullptr};
+  Update update{&view, ShownBodies(view), {}, {}, nullptr, nullptr, false, nullptr};
   if (update.bodies.empty() && !view.erased.empty()) {
     // Every body it would show was erased from it: the user asked for an empty view.
     update.from = {GeometryOf(view, update.bodies), view.scale};
@@ -197,11 +186,12 @@ Update Prepare(DraftingView& view) {
                                                           "lie on layers it hides");
   update.from = {GeometryOf(view, update.bodies), view.scale};
   update.content = RescaledIfOnlyTheScaleChanged(view, update.from);
+  update.projected = update.content != nullptr;
   if (update.content) return update;
   std::vector<PlacedBody> placed;
   for (Object* object : update.bodies) placed.push_back({BodyOf(*object).Shape(), ToTrsf(PlacementOf(*object))});
-  update.direction = std::make_unique<ModelView>(Direction(view));
-  update.projection = std::make_unique<HiddenLineProjection>(placed, *update.direction, view.scale);
+  update.direction = Direction(view);
+  update.projection = std::make_unique<HiddenLineProjection>(placed, update.direction, view.scale);
   HandOver(update, placed);
   return update;
 }
@@ -212,7 +202,8 @@ void Commit(Update& update) {
     if (!update.projection->IsDone())
       throw HostError(HostStatus::ModellingFailed,
                       Named(view) + " could not be projected: " + update.projection->Failure());
-    update.content = Kept(update.projection->Content(), update.from);
+    update.content = std::make_shared<const ViewContent>(update.projection->Content());
+    update.projected = true;
   }
   view.outOfDate = false;
   view.owner->modified = true;
@@ -223,6 +214,7 @@ void Commit(Update& update) {
     return;
   }
   view.content = update.content;
+  view.projectedFrom = update.projected ? std::optional(update.from) : std::nullopt;
   view.contentInputs = InputsOf(update.from.geometry, update.from.scale);
 }
 
@@ -280,7 +272,8 @@ void Settle(const DraftingView& shown) {
     }
     outcome.content = here.Content();
   }
-  view.content = Kept(std::move(*outcome.content), pending->from);
+  view.content = std::make_shared<const ViewContent>(std::move(*outcome.content));
+  view.projectedFrom = pending->from;
   view.contentInputs = InputsOf(pending->from.geometry, pending->from.scale);
 }
 

@@ -1,11 +1,11 @@
 #include "platform/dwg/sheet_dimension.h"
 
 #include <cmath>
-#include <numbers>
 #include <stdexcept>
 
 #include "platform/drafting/dimension_graphics.h"
 #include "platform/dwg/sheet_dwg.h"
+#include "platform/dwg/view_curves_dwg.h"
 
 namespace platform::dwg {
 
@@ -13,8 +13,6 @@ namespace {
 
 using drafting::Point2;
 
-double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
-Point ToPoint(Point2 p) { return {p.x, p.y}; }
 double AlongOf(int axis, Point2 p) { return axis == 0 ? p.x : p.y; }
 Point2 Along(int axis, double along, double across) { return axis == 0 ? Point2{along, across} : Point2{across, along}; }
 
@@ -22,11 +20,7 @@ DimensionPicture PictureOf(const drafting::SheetDimension& dimension) {
   const DimensionGraphics& g = dimension.drawn;
   DimensionPicture picture;
   for (const drafting::Line2& l : g.lines) picture.lines.push_back({ToPoint(l.start), ToPoint(l.end)});
-  for (const drafting::Arc2& a : g.arcs) {
-    const double start = a.IsFullCircle() ? 0 : Degrees(a.startAngle);
-    const double end = a.IsFullCircle() ? 360 : Degrees(a.endAngle);
-    picture.arcs.push_back({ToPoint(a.centre), a.radius, start, end});
-  }
+  for (const drafting::Arc2& a : g.arcs) picture.arcs.push_back(ToArc(a));
   for (const ArrowHead& arrow : g.arrows) {
     const auto corners = drafting::ArrowOutline(arrow);
     picture.solids.push_back({{ToPoint(corners[0]), ToPoint(corners[1]), ToPoint(corners[2])}});

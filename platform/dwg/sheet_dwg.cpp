@@ -1,32 +1,13 @@
 #include "platform/dwg/sheet_dwg.h"
 
-#include <numbers>
-
 #include "platform/drafting/dimension_graphics.h"
 #include "platform/drafting/sheet_walk.h"
 #include "platform/dwg/sheet_dimension.h"
+#include "platform/dwg/view_curves_dwg.h"
 
 namespace platform::dwg {
 
 namespace {
-
-using drafting::Point2;
-
-double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
-
-Point Placed(Point2 p, Point2 origin) { return {p.x + origin.x, p.y + origin.y}; }
-
-Geometry Placed(const drafting::Curve2& curve, Point2 origin) {
-  if (const auto* line = std::get_if<drafting::Line2>(&curve))
-    return Line{Placed(line->start, origin), Placed(line->end, origin)};
-  if (const auto* arc = std::get_if<drafting::Arc2>(&curve)) {
-    if (arc->IsFullCircle()) return Circle{Placed(arc->centre, origin), arc->radius};
-    return Arc{Placed(arc->centre, origin), arc->radius, Degrees(arc->startAngle), Degrees(arc->endAngle)};
-  }
-  Polyline polyline;
-  for (Point2 p : std::get<drafting::Polyline2>(curve).points) polyline.points.push_back(Placed(p, origin));
-  return polyline;
-}
 
 // The renderer's anchors: bottom is the baseline, middle and top as the names say.
 void Align(drafting::TextAnchor anchor, Text& text) {
@@ -44,19 +25,19 @@ public:
   explicit DwgSheet(Drawing& drawing) : drawing_(drawing) {}
 
   void FrameLine(const drafting::SheetLine& line) override {
-    drawing_.entities.push_back({kFrameLayer, Line{{line.start.x, line.start.y}, {line.end.x, line.end.y}}});
+    drawing_.entities.push_back({kFrameLayer, Line{ToPoint(line.start), ToPoint(line.end)}});
   }
   void FrameArc(const drafting::SheetArc& arc) override {
-    drawing_.entities.push_back({kFrameLayer, Placed(arc.arc, {0, 0})});
+    drawing_.entities.push_back({kFrameLayer, ToGeometry(arc.arc)});
   }
   void Shade(const drafting::SheetView&, const drafting::ShadeFill&) override {}
   void Edges(const drafting::SheetView& view, drafting::EdgeKind kind,
              const std::vector<drafting::Curve2>& curves) override {
     const char* layer = kind == drafting::EdgeKind::Hidden ? kHiddenLayer : kOutlineLayer;
-    for (const drafting::Curve2& curve : curves) drawing_.entities.push_back({layer, Placed(curve, view.origin)});
+    for (const drafting::Curve2& curve : curves) drawing_.entities.push_back({layer, ToGeometry(curve, view.origin)});
   }
   void Text(const drafting::SheetText& sheetText) override {
-    dwg::Text text{{sheetText.position.x, sheetText.position.y}, sheetText.heightMm, sheetText.utf8,
+    dwg::Text text{ToPoint(sheetText.position), sheetText.heightMm, sheetText.utf8,
                    sheetText.angleDegrees};
     Align(sheetText.anchor, text);
     drawing_.entities.push_back({kTextLayer, text});
@@ -71,15 +52,13 @@ public:
     const DimensionGraphics& g = mark.drawn;
     if (g.arcs.empty() || g.lines.empty() || g.arrows.empty()) return;
     const drafting::Arc2& circle = g.arcs.front();
-    drawing_.entities.push_back({kDimensionLayer, Circle{{circle.centre.x, circle.centre.y}, circle.radius}});
-    const drafting::Line2& leader = g.lines.front();
-    drawing_.entities.push_back(
-        {kDimensionLayer, Line{{leader.start.x, leader.start.y}, {leader.end.x, leader.end.y}}});
+    drawing_.entities.push_back({kDimensionLayer, Circle{ToPoint(circle.centre), circle.radius}});
+    drawing_.entities.push_back({kDimensionLayer, ToLine(g.lines.front())});
     const auto outline = drafting::ArrowOutline(g.arrows.front());
     Solid arrow;
-    for (size_t i = 0; i < outline.size(); ++i) arrow.corners[i] = {outline[i].x, outline[i].y};
+    for (size_t i = 0; i < outline.size(); ++i) arrow.corners[i] = ToPoint(outline[i]);
     drawing_.entities.push_back({kDimensionLayer, arrow});
-    drawing_.entities.push_back({kDimensionLayer, dwg::Text{{circle.centre.x, circle.centre.y}, g.textHeight, mark.utf8,
+    drawing_.entities.push_back({kDimensionLayer, dwg::Text{ToPoint(circle.centre), g.textHeight, mark.utf8,
                                                             0, HorizontalAlign::Center, VerticalAlign::Middle}});
   }
 

@@ -149,97 +149,134 @@ std::vector<long> ProductsOf(const StepEntities& entities) {
   return products;
 }
 
-SoundStepPart SoundPartOf(const StepEntities& e, const std::map<long, std::string>& faults,
-                          const std::set<long>& alsoSkip) {
-  const Graph graph(e);
-  std::map<long, std::string> bad = faults;
-  for (const auto& [id, entity] : e.byId) {
-    if (entity.fault) bad.emplace(id, *entity.fault);
-    for (const StepReference& ref : entity.references)
-      if (!e.Has(ref.id)) bad.emplace(id, "unresolved reference #" + std::to_string(ref.id));
+namespace {
+
+// The faulty entities, each with its reason, and how a skipped line names one.
+class Faults {
+public:
+  Faults(const StepEntities& e, const std::map<long, std::string>& found) : e_(e), bad_(found) {
+    for (const auto& [id, entity] : e.byId) {
+      if (entity.fault) bad_.emplace(id, *entity.fault);
+      for (const StepReference& ref : entity.references)
+        if (!e.Has(ref.id)) bad_.emplace(id, "unresolved reference #" + std::to_string(ref.id));
+    }
   }
-  auto lineOf = [&](long id) {
-    const auto it = e.byId.find(id);
-    return it == e.byId.end() ? 0 : it->second.line;
-  };
-  auto firstBad = [&](const IdSet& own) -> std::optional<long> {
+
+  const std::map<long, std::string>& All() const { return bad_; }
+  bool Has(long id) const { return bad_.count(id) != 0; }
+
+  // The faulty entity of `own` that comes first in the file.
+  std::optional<long> First(const IdSet& own) const {
     std::optional<long> first;
     for (long id : own)
-      if (bad.count(id) && (!first || lineOf(id) < lineOf(*first))) first = id;
+      if (Has(id) && (!first || LineOf(id) < LineOf(*first))) first = id;
     return first;
-  };
-  auto describe = [&](long id) {
-    const std::string where = lineOf(id) ? "line " + std::to_string(lineOf(id)) + ": " : std::string();
-    return where + "#" + std::to_string(id) + ": " + bad.at(id);
-  };
+  }
 
-  SoundStepPart result;
+  std::string Describe(long id) const {
+    const std::string where = LineOf(id) ? "line " + std::to_string(LineOf(id)) + ": " : std::string();
+    return where + "#" + std::to_string(id) + ": " + bad_.at(id);
+  }
+
+private:
+  int LineOf(long id) const {
+    const auto it = e_.byId.find(id);
+    return it == e_.byId.end() ? 0 : it->second.line;
+  }
+
+  const StepEntities& e_;
+  std::map<long, std::string> bad_;
+};
+
+// What the sound and the left-out products and components own, and the faults already
+// told in a skipped line.
+struct Verdict {
   IdSet keptOwn, droppedOwn, unsoundProducts, accounted;
+};
+
+// What goes: the faults, what only left-out things own, and all that refers to those;
+// presentation lists with elements left keep them and lose the rest.
+struct Removal {
+  IdSet removed;
+  std::map<long, IdSet> droppedFrom;  // presentation lists and the elements they lose
+};
+
+void JudgeProducts(const StepEntities& e, const Graph& graph, const Faults& faults,
+                   const std::set<long>& alsoSkip, Verdict& verdict, SoundStepPart& result) {
   for (long product : ProductsOf(e)) {
     const IdSet own = graph.OwnOfProduct(product);
-    const auto fault = firstBad(own);
+    const auto fault = faults.First(own);
     const std::string name = "product \"" + UnescapeStepString(ProductName(e, product)) + "\"";
     if (fault || alsoSkip.count(product)) {
-      unsoundProducts.insert(product);
-      droppedOwn.insert(own.begin(), own.end());
-      result.skipped.push_back(name + (fault ? ", " + describe(*fault) : ": it does not translate"));
+      verdict.unsoundProducts.insert(product);
+      verdict.droppedOwn.insert(own.begin(), own.end());
+      result.skipped.push_back(name + (fault ? ", " + faults.Describe(*fault) : ": it does not translate"));
       for (long id : own)
-        if (bad.count(id)) accounted.insert(id);
+        if (faults.Has(id)) verdict.accounted.insert(id);
     } else {
-      keptOwn.insert(own.begin(), own.end());
+      verdict.keptOwn.insert(own.begin(), own.end());
       result.keptProducts.push_back(product);
     }
   }
-  // A damaged placement that no longer names its component: whichever component has
-  // no sound placement left may be the one it placed.
-  std::optional<long> lostPlacement;
-  for (const auto& [id, why] : bad)
+}
+
+// A damaged placement that no longer names its component: whichever component has no
+// sound placement left may be the one it placed.
+std::optional<long> LostPlacement(const StepEntities& e, const Faults& faults) {
+  std::optional<long> lost;
+  for (const auto& [id, why] : faults.All())
     if (e.IsA(id, "CONTEXT_DEPENDENT_SHAPE_REPRESENTATION")) {
       const auto& refs = e.byId.at(id).references;
       if (std::none_of(refs.begin(), refs.end(), [&](const StepReference& r) { return e.IsA(r.id, "PRODUCT_DEFINITION_SHAPE"); }))
-        lostPlacement = id;
+        lost = id;
     }
+  return lost;
+}
+
+void JudgeComponents(const StepEntities& e, const Graph& graph, const Faults& faults, Verdict& verdict,
+                     SoundStepPart& result) {
+  const std::optional<long> lostPlacement = LostPlacement(e, faults);
   for (const auto& [id, entity] : e.byId) {
     if (!e.IsA(id, "NEXT_ASSEMBLY_USAGE_OCCURRENCE")) continue;
     const IdSet own = graph.OwnOfUsage(id);
     bool placedProductsSound = true;
     for (const StepReference& ref : entity.references)
-      if (unsoundProducts.count(ref.id)) placedProductsSound = false;
-    auto fault = firstBad(own);
+      if (verdict.unsoundProducts.count(ref.id)) placedProductsSound = false;
+    auto fault = faults.First(own);
     const bool placed = std::any_of(own.begin(), own.end(), [&](long x) {
-      return e.IsA(x, "CONTEXT_DEPENDENT_SHAPE_REPRESENTATION") && !bad.count(x);
+      return e.IsA(x, "CONTEXT_DEPENDENT_SHAPE_REPRESENTATION") && !faults.Has(x);
     });
     if (!fault && !placed && lostPlacement) fault = lostPlacement;
     if (!fault && placedProductsSound) {
-      keptOwn.insert(own.begin(), own.end());
+      verdict.keptOwn.insert(own.begin(), own.end());
       continue;
     }
-    droppedOwn.insert(own.begin(), own.end());
-    if (fault && placedProductsSound && !accounted.count(*fault)) {
+    verdict.droppedOwn.insert(own.begin(), own.end());
+    if (fault && placedProductsSound && !verdict.accounted.count(*fault)) {
       const auto strings = e.Strings(id);
       result.skipped.push_back("component \"" + UnescapeStepString(strings.size() > 1 ? strings[1] : "") + "\" (#" +
-                               std::to_string(id) + "), " + describe(*fault));
+                               std::to_string(id) + "), " + faults.Describe(*fault));
     }
     for (long x : own)
-      if (bad.count(x)) accounted.insert(x);
-    if (fault) accounted.insert(*fault);
+      if (faults.Has(x)) verdict.accounted.insert(x);
+    if (fault) verdict.accounted.insert(*fault);
   }
+}
 
-  // What only the left-out products and components own goes, with all that refers to it.
-  IdSet removed;
+Removal RemoveUnsound(const StepEntities& e, const Graph& graph, const Faults& faults, const Verdict& verdict) {
+  Removal removal;
   std::deque<long> queue;
   auto remove = [&](long id) {
-    if (removed.insert(id).second) queue.push_back(id);
+    if (removal.removed.insert(id).second) queue.push_back(id);
   };
-  for (const auto& [id, why] : bad) remove(id);
-  for (long id : droppedOwn)
-    if (!keptOwn.count(id)) remove(id);
-  std::map<long, IdSet> droppedFrom;  // presentation lists and the elements they lose
+  for (const auto& [id, why] : faults.All()) remove(id);
+  for (long id : verdict.droppedOwn)
+    if (!verdict.keptOwn.count(id)) remove(id);
   while (!queue.empty()) {
     const long id = queue.front();
     queue.pop_front();
     for (long r : graph.Referrers(id)) {
-      if (removed.count(r)) continue;
+      if (removal.removed.count(r)) continue;
       const auto& refs = e.byId.at(r).references;
       const bool inList = std::all_of(refs.begin(), refs.end(),
                                       [&](const StepReference& ref) { return ref.id != id || ref.inAggregate; });
@@ -247,27 +284,26 @@ SoundStepPart SoundPartOf(const StepEntities& e, const std::map<long, std::strin
         remove(r);
         continue;
       }
-      droppedFrom[r].insert(id);
+      removal.droppedFrom[r].insert(id);
       const bool anyLeft = std::any_of(refs.begin(), refs.end(), [&](const StepReference& ref) {
-        return ref.inAggregate && !removed.count(ref.id);
+        return ref.inAggregate && !removal.removed.count(ref.id);
       });
       if (!anyLeft) remove(r);
     }
   }
-  for (const auto& [id, why] : bad)
-    if (!accounted.count(id)) result.skipped.push_back("entity " + describe(id) + "; left out");
-  for (const std::string& stray : e.strays) result.skipped.push_back(stray + ": not an entity; left out");
+  return removal;
+}
 
-  // What the surviving top-level entities reach, in the order of the file.
-  std::vector<long> anchors;
+// What the surviving top-level entities reach, in the order of the file.
+void Rebuild(const StepEntities& e, const Graph& graph, const Removal& removal, SoundStepPart& result) {
+  std::vector<long> stack;
   for (const auto& [id, entity] : e.byId)
-    if (!removed.count(id) && graph.Referrers(id).empty()) anchors.push_back(id);
+    if (!removal.removed.count(id) && graph.Referrers(id).empty()) stack.push_back(id);
   IdSet kept;
-  std::vector<long> stack = anchors;
   while (!stack.empty()) {
     const long id = stack.back();
     stack.pop_back();
-    if (removed.count(id) || !e.Has(id) || !kept.insert(id).second) continue;
+    if (removal.removed.count(id) || !e.Has(id) || !kept.insert(id).second) continue;
     for (const StepReference& ref : e.byId.at(id).references) stack.push_back(ref.id);
   }
   std::vector<const StepEntity*> ordered;
@@ -276,12 +312,29 @@ SoundStepPart SoundPartOf(const StepEntities& e, const std::map<long, std::strin
   result.text = e.head + "\n";
   for (const StepEntity* entity : ordered) {
     std::string statement = entity->statement;
-    if (auto it = droppedFrom.find(entity->id); it != droppedFrom.end())
+    if (auto it = removal.droppedFrom.find(entity->id); it != removal.droppedFrom.end())
       for (long gone : it->second) DropReference(statement, gone);
     result.text += statement + "\n";
   }
   result.text += e.tail;
   std::erase_if(result.keptProducts, [&](long id) { return !kept.count(id); });
+}
+
+}  // namespace
+
+SoundStepPart SoundPartOf(const StepEntities& e, const std::map<long, std::string>& found,
+                          const std::set<long>& alsoSkip) {
+  const Graph graph(e);
+  const Faults faults(e, found);
+  SoundStepPart result;
+  Verdict verdict;
+  JudgeProducts(e, graph, faults, alsoSkip, verdict, result);
+  JudgeComponents(e, graph, faults, verdict, result);
+  const Removal removal = RemoveUnsound(e, graph, faults, verdict);
+  for (const auto& [id, why] : faults.All())
+    if (!verdict.accounted.count(id)) result.skipped.push_back("entity " + faults.Describe(id) + "; left out");
+  for (const std::string& stray : e.strays) result.skipped.push_back(stray + ": not an entity; left out");
+  Rebuild(e, graph, removal, result);
   return result;
 }
 

@@ -22,9 +22,7 @@ public:
   // Workbooks the rules hold open.
   size_t OpenWorkbooks() const { return excel_->OpenCount(); }
 
-  void PartAdopted(Part&) override {}
   void PartClosing(Part& part) override { rules_.erase(&part); }
-  bool Deleting(Object&) override { return false; }
   // A fresh session: no rules, no open workbooks.
   void Reset() override;
 

@@ -15,7 +15,7 @@
 
 #include "platform/drafting/sheets.h"
 #include "platform/drafting/views.h"
-#include "platform/drafting/work_view.h"
+#include "platform/drafting/application.h"
 #include "platform/nxopen/host_calls.h"
 #include "platform/text/gbk.h"
 

@@ -149,8 +149,8 @@ PartCollection::~PartCollection() {
   for (NXOpen::FileNew* settings : std::set<NXOpen::FileNew*>(fileNews_)) settings->Destroy();
 }
 
-Part* PartCollection::Work() { return AsPart(platform::Session::Get().work); }
-Part* PartCollection::Display() { return AsPart(platform::Session::Get().displayed); }
+Part* PartCollection::Work() { return AsPart(platform::Session::Get().Work()); }
+Part* PartCollection::Display() { return AsPart(platform::Session::Get().Displayed()); }
 
 BasePart* PartCollection::FindObject(const NXString& name) {
   const std::string wanted = name.GetText();
@@ -166,7 +166,7 @@ void PartCollection::SetWork(Part* part) {
   if (!part) Throw(HostStatus::InvalidArgument, "SetWork: no part is given");
   platform::Session& session = platform::Session::Get();
   platform::Part& target = LivePart(part->Tag());
-  if (&target != session.displayed && session.displayed && platform::OccurrenceInDisplayed(target) == platform::kNullTag)
+  if (&target != session.Displayed() && session.Displayed() && platform::OccurrenceInDisplayed(target) == platform::kNullTag)
     Throw(HostStatus::InvalidArgument,
           platform::text::ToUtf8Lossy(target.path) + " is not a component of the displayed part");
   platform::SetWorkPart(target);
@@ -190,11 +190,11 @@ void PartCollection::SetWorkComponent(Assemblies::Component* component, PartLoad
   if (loadStatus) *loadStatus = nullptr;
   platform::Session& session = platform::Session::Get();
   if (!component) {  // the host's way back to the displayed part
-    if (!session.displayed) Throw(HostStatus::NoWorkPart, "SetWorkComponent: no part is displayed");
-    session.SetDisplayed(session.displayed);
+    if (!session.Displayed()) Throw(HostStatus::NoWorkPart, "SetWorkComponent: no part is displayed");
+    session.SetDisplayed(session.Displayed());
   } else {
     auto& occurrence = platform::nxopen::LiveAs<platform::ComponentOccurrence>(component->Tag(), "a component");
-    if (occurrence.owner != session.displayed)
+    if (occurrence.owner != session.Displayed())
       Throw(HostStatus::InvalidArgument, "component " + std::to_string(component->Tag()) +
                                              " is not in the displayed assembly");
     Call([&] { platform::SetWorkComponent(occurrence); });

@@ -54,25 +54,24 @@ void Session::ClosePart(Part& part) {
   for (SessionObserver* observer : observers_) observer->PartClosing(part);
   for (const auto& object : part.Objects()) Forget(object->GetTag());
   Unregister(part.GetTag());
-  if (displayed == &part) displayed = nullptr;
-  if (work == &part) {
-    work = displayed;
-    workOccurrence = kNullTag;
+  if (displayed_ == &part) displayed_ = nullptr;
+  if (work_ == &part) {
+    work_ = displayed_;
+    workOccurrence_ = kNullTag;
   }
-  if (!Find(workOccurrence)) workOccurrence = kNullTag;  // it was below the closed part
+  if (!Find(workOccurrence_)) workOccurrence_ = kNullTag;  // it was below the closed part
   std::erase_if(parts_, [&](const auto& p) { return p.get() == &part; });
 }
 
 void Session::CloseAll() {
   while (!parts_.empty()) ClosePart(*parts_.back());
-  displayed = work = nullptr;
-  workOccurrence = kNullTag;
+  displayed_ = work_ = nullptr;
+  workOccurrence_ = kNullTag;
 }
 
 void Session::Reset() {
   CloseAll();
   for (SessionObserver* observer : observers_) observer->Reset();
-  onDelete.clear();
 }
 
 Part* Session::FindPartByPath(const std::string& hostPath) const {
@@ -88,9 +87,14 @@ Part* Session::FindPartByFileName(const std::string& fileName) const {
 }
 
 void Session::SetDisplayed(Part* part) {
-  displayed = part;
-  work = part;
-  workOccurrence = kNullTag;
+  displayed_ = part;
+  work_ = part;
+  workOccurrence_ = kNullTag;
+}
+
+void Session::SetWork(Part& part, Tag occurrence) {
+  work_ = &part;
+  workOccurrence_ = occurrence;
 }
 
 // ---- what objects show
@@ -138,7 +142,7 @@ void Session::Detach(SessionObserver& observer) { std::erase(observers_, &observ
 // ---- deletion
 
 void Session::Forget(Tag tag) {
-  for (auto& hook : onDelete) hook(tag);
+  for (SessionObserver* observer : observers_) observer->Forgetting(tag);
   Unregister(tag);
 }
 
@@ -150,7 +154,7 @@ void Session::Delete(Tag tag) {
   }
   for (SessionObserver* observer : observers_)
     if (observer->Deleting(object)) return;
-  for (auto& hook : onDelete) hook(tag);
+  for (SessionObserver* observer : observers_) observer->Forgetting(tag);
   if (object.owner) object.owner->Remove(tag);
   else Unregister(tag);
 }

@@ -2,7 +2,6 @@
 // work parts. Objects kept beside the parts (the assemblies' occurrences) follow the
 // parts through a SessionObserver.
 #pragma once
-#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -15,15 +14,19 @@
 namespace platform {
 
 // Keeps objects of its own that depend on parts and their objects; told before they go.
+// Each notice is optional: an observer overrides those it needs.
 class SessionObserver {
 public:
   virtual ~SessionObserver() = default;
-  virtual void PartAdopted(Part& part) = 0;
-  virtual void PartClosing(Part& part) = 0;
+  virtual void PartAdopted(Part&) {}
+  virtual void PartClosing(Part&) {}
   // Before `object` is deleted: true when it is the observer's own and is now gone.
   // May refuse by throwing HostError.
-  virtual bool Deleting(Object& object) = 0;
-  virtual void Reset() = 0;
+  virtual bool Deleting(Object&) { return false; }
+  // Before a tag leaves the session, whoever owned its object (after Deleting when that
+  // found no owner among the observers).
+  virtual void Forgetting(Tag) {}
+  virtual void Reset() {}
 };
 
 class Session {
@@ -48,10 +51,13 @@ public:
   Part* FindPartByPath(const std::string& hostPath) const;  // case-insensitive, like the host
   Part* FindPartByFileName(const std::string& fileName) const;
 
-  Part* displayed = nullptr;
-  Part* work = nullptr;
-  Tag workOccurrence = kNullTag;  // null when the work part is the displayed part itself
+  // The part shown, and the part edits go to with the component of the displayed
+  // assembly it is seen through (null when the work part is the displayed part itself).
+  Part* Displayed() const { return displayed_; }
+  Part* Work() const { return work_; }
+  Tag WorkOccurrence() const { return workOccurrence_; }
   void SetDisplayed(Part* part);  // also makes it the work part
+  void SetWork(Part& part, Tag occurrence);
 
   // The body an occurrence shows, the part of a component occurrence; the object itself
   // for anything else.
@@ -66,13 +72,10 @@ public:
 
   // Destroys an object and everything that depends on it (faces, occurrences).
   void Delete(Tag tag);
-  // Runs the onDelete hooks and unregisters the tag (for objects owned elsewhere).
+  // Tells the observers the tag goes and unregisters it (for objects owned elsewhere).
   void Forget(Tag tag);
   // Forgets every part and object; a fresh session (tests, `close all`).
   void Reset();
-
-  // Called before an object is destroyed so dependants (views, caches) can let go.
-  std::vector<std::function<void(Tag)>> onDelete;
 
   void Attach(SessionObserver& observer);
   void Detach(SessionObserver& observer);
@@ -83,6 +86,9 @@ private:
   std::unordered_map<Tag, Object*> objects_;
   std::vector<std::unique_ptr<Part>> parts_;
   std::vector<SessionObserver*> observers_;
+  Part* displayed_ = nullptr;
+  Part* work_ = nullptr;
+  Tag workOccurrence_ = kNullTag;
   Tag nextTag_ = 10001;
 };
 

@@ -235,8 +235,8 @@ void Dialog::UserSelect(Block& block, const std::vector<Tag>& objects) {
     if (block.filter && !block.filter->Accepts(tag))
       throw HostError(HostStatus::InvalidArgument, "block \"" + block.id + "\" does not take " +
                                                        ObjectText(tag) + ": its selection filter excludes it");
-    const bool inWork = object->owner && object->owner == session.work && !object->IsOccurrence();
-    const bool inDisplay = object->owner && (object->owner == session.work || object->owner == session.displayed);
+    const bool inWork = object->owner && object->owner == session.Work() && !object->IsOccurrence();
+    const bool inDisplay = object->owner && (object->owner == session.Work() || object->owner == session.Displayed());
     if (scope == kScopeWorkPart ? !inWork : !inDisplay)
       throw HostError(HostStatus::InvalidArgument, "block \"" + block.id + "\" does not take " +
                                                        ObjectText(tag) + ": it is outside the selection scope");

@@ -2,13 +2,9 @@
 # End to end: on the example product the attribute writer numbers a plate; the check
 # counts and shows; the drawing-number rewrite changes the leading segment and marks the
 # components; the restore resets the number, removal strips a body; all survive a save.
-set -euo pipefail
-fabdoc="$1"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh" "$1"
 
-"$fabdoc" example frame "$dir" >/dev/null
+example_frame
 cat > "$dir/j.journal" <<'J'
 open P-总装-0.prt
 action attrV2
@@ -32,7 +28,7 @@ action tuhao_xiegai
   ok
 save all
 J
-"$fabdoc" run "$dir/j.journal" > "$dir/out" || fail "journal failed: $(cat "$dir/out")"
+run_journal "$dir/j.journal"
 "$fabdoc" info "$dir/P-总装-0.prt" --json > "$dir/info.json"
 python3 - "$dir/info.json" <<'PY'
 import json, sys
@@ -57,7 +53,7 @@ action delete_attr
   ok
 save all
 J
-"$fabdoc" run "$dir/k.journal" > "$dir/out" || fail "journal failed: $(cat "$dir/out")"
+run_journal "$dir/k.journal"
 "$fabdoc" info "$dir/P-总装-0.prt" --json > "$dir/info.json"
 python3 - "$dir/info.json" <<'PY'
 import json, sys

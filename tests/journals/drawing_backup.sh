@@ -3,13 +3,9 @@
 # assembly and its components into "P-总装-0(备份)" and renames the working files behind
 # the prefix BF. A fresh run opens the renamed assembly with every component found and
 # renames one component (job 2); a third process finds that one as well.
-set -euo pipefail
-fabdoc="$1"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh" "$1"
 
-"$fabdoc" example frame "$dir" >/dev/null
+example_frame
 # The folder as the host names it, quoted for the journal: "/tmp/x" -> "\\tmp\\x\\".
 host="$(printf '%s' "$dir" | sed 's|/|\\\\|g')"
 cat > "$dir/backup.journal" <<EOF
@@ -21,7 +17,7 @@ action drawing
   apply
   cancel
 EOF
-"$fabdoc" run "$dir/backup.journal" > "$dir/out1" 2> "$dir/err1" || { cat "$dir/err1" >&2; fail "backup run"; }
+run_journal "$dir/backup.journal" "$dir/out1"
 grep -q "^message:" "$dir/out1" && fail "the backup said: $(grep '^message:' "$dir/out1")"
 for stem in 总装-0 机架-1 底座-2 护罩-3 把手-4; do
   test -f "$dir/P-总装-0(备份)/P-$stem.prt" || fail "no backup copy P-$stem.prt"
@@ -40,8 +36,8 @@ action drawing
   apply
   cancel
 EOF
-"$fabdoc" run "$dir/rename.journal" > "$dir/out2" 2> "$dir/err2" || { cat "$dir/err2" >&2; fail "rename run"; }
-grep -q "not found" "$dir/err2" && fail "components missing on reopening: $(cat "$dir/err2")"
+run_journal "$dir/rename.journal" "$dir/out2"
+grep -q "not found" "$dir/out2.err" && fail "components missing on reopening: $(cat "$dir/out2.err")"
 grep -q "^message:" "$dir/out2" && fail "the rename said: $(grep '^message:' "$dir/out2")"
 test -f "$dir/BF-HANDLE-4.prt" || fail "no BF-HANDLE-4.prt"
 test ! -e "$dir/BF-把手-4.prt" || fail "BF-把手-4.prt left"

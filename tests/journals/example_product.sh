@@ -1,20 +1,16 @@
 #!/usr/bin/env bash
 # End to end: the example product is written, opened by a journal, saved, and reads back
 # with every component and body; bad input is refused naming what was wrong.
-set -euo pipefail
-fabdoc="$1"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh" "$1"
 
-"$fabdoc" example frame "$dir/frame" >/dev/null
+example_frame "$dir/frame"
 cat > "$dir/frame/j.journal" <<'J'
 open P-总装-0.prt
 save all
 close all
 open P-总装-0.prt
 J
-"$fabdoc" run "$dir/frame/j.journal" >/dev/null
+run_journal "$dir/frame/j.journal"
 
 "$fabdoc" info "$dir/frame/P-总装-0.prt" --json > "$dir/info.json"
 python3 - "$dir/info.json" <<'PY'

@@ -2,13 +2,9 @@
 # End to end: the attribute writer measures a bent plate and a plate of the example
 # product on their flat blanks; `fabdoc flat` writes their cutting files, which ezdxf
 # audits clean and whose outlines match the envelope the attribute writer wrote.
-set -euo pipefail
-fabdoc="$1"
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh" "$1"
 
-"$fabdoc" example frame "$dir" >/dev/null
+example_frame
 cat > "$dir/flat.journal" <<'J'
 open P-总装-0.prt
 action attrV2
@@ -30,7 +26,7 @@ action attrV2
   cancel
 save all
 J
-"$fabdoc" run "$dir/flat.journal" > "$dir/run.out"
+run_journal "$dir/flat.journal" "$dir/run.out"
 "$fabdoc" info "$dir/P-总装-0.prt" --json > "$dir/info.json"
 "$fabdoc" flat "$dir/P-总装-0.prt" "$dir/dxf" > "$dir/flat.out"
 

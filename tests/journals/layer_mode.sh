@@ -3,15 +3,11 @@
 # Every numbered component gets its band of layers, every drawing part a layer in it and
 # a sheet whose views show that layer only; the general arrangement shows layers 90 and
 # 100 to 249. The sheets render to PNG pages.
-set -euo pipefail
-fabdoc="$1"
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh" "$1"
 
-"$fabdoc" example frame "$dir" >/dev/null
+example_frame
 cp "$here/examples/layer-mode.journal" "$dir/"
-"$fabdoc" run "$dir/layer-mode.journal" > "$dir/out"
+run_journal "$dir/layer-mode.journal"
 grep -q "^message: 图层模式$" "$dir/out"
 "$fabdoc" info "$dir/P-总装-0.prt" --json > "$dir/info.json"
 python3 - "$dir" <<'PY'

@@ -2,11 +2,7 @@
 # End to end: the standard-part library imports the built M16 nut at an orientation and
 # moves it with the orientation; the block with drag handles adds an opaque block. Both
 # survive a save, read back by `fabdoc info`.
-set -euo pipefail
-fabdoc="$1"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh" "$1"
 
 cat > "$dir/j.journal" <<'J'
 new work.prt
@@ -22,7 +18,7 @@ action boark
   ok
 save
 J
-"$fabdoc" run "$dir/j.journal" > "$dir/out" || fail "journal failed: $(cat "$dir/out")"
+run_journal "$dir/j.journal"
 grep -q "^message: " "$dir/out" && fail "no message expected: $(cat "$dir/out")"
 
 "$fabdoc" info "$dir/work.prt" --json > "$dir/info.json"

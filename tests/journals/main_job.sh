@@ -2,16 +2,12 @@
 # End to end: the main job's journal on a fresh example product writes the attributes of
 # every body, splits the numbered components into single-body parts saved beside them and
 # draws the product's sheets, which `render` turns into one PDF that poppler reads back.
-set -euo pipefail
-fabdoc="$1"
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh" "$1"
 
-"$fabdoc" example frame "$dir" >/dev/null
+example_frame
 cp "$here/examples/main-job.journal" "$dir/"
 cd "$dir"  # the journal writes its bill of materials into the folder it runs in
-"$fabdoc" run "$dir/main-job.journal" > "$dir/out"
+run_journal "$dir/main-job.journal"
 "$fabdoc" info "$dir/P-总装-0.prt" --json > "$dir/info.json"
 "$fabdoc" render "$dir/P-总装-0.prt" "$dir/drawn" > /dev/null
 python3 "$here/tests/journals/sheet_layout.py" "$dir/info.json" > /dev/null  # inside the frame, as laid out

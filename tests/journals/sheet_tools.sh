@@ -4,17 +4,13 @@
 # the cross beam shaded cyan, the side view's edits are removed again, and the layer
 # display leaves the sheet at 1:25 in its scale cell with the isometric view restyled;
 # the rendered page shows the shade where it was put and nowhere else.
-set -euo pipefail
-fabdoc="$1"
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh" "$1"
 
-"$fabdoc" example frame "$dir" >/dev/null
+example_frame
 cp "$here/examples/main-job.journal" "$here/examples/sheet-tools.journal" "$dir/"
 cd "$dir"
-"$fabdoc" run "$dir/main-job.journal" > /dev/null
-"$fabdoc" run "$dir/sheet-tools.journal" > /dev/null
+run_journal "$dir/main-job.journal"
+run_journal "$dir/sheet-tools.journal"
 "$fabdoc" info "$dir/P-总装-0.prt" --json > "$dir/info.json"
 "$fabdoc" info "$dir/P-总装-0.prt" > "$dir/info.txt"
 "$fabdoc" render "$dir/P-总装-0.prt" "$dir/drawn" --sheet "000-0-总图" > /dev/null

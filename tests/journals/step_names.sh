@@ -2,13 +2,9 @@
 # End to end: a STEP file whose component instances carry OCCT's label placeholders, or
 # an id with a blank name, imports with the products' names as instance names, and a
 # journal selects bodies through them.
-set -euo pipefail
-fabdoc="$1"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh" "$1"
 
-"$fabdoc" example frame "$dir" >/dev/null
+example_frame
 "$fabdoc" export "$dir/P-总装-0.prt" "$dir/out.step" >/dev/null
 # As another OCCT-based program or another system writes the instances.
 python3 - "$dir/out.step" <<'PY'
@@ -39,7 +35,7 @@ action attrV2
   print blockxuanzhe
   cancel
 J
-"$fabdoc" run "$dir/in/j.journal" > "$dir/out" 2>&1 || fail "journal failed: $(cat "$dir/out")"
+run_journal "$dir/in/j.journal"
 grep -q 'blockxuanzhe = \["立柱" (tag [0-9]*), "底板" (tag [0-9]*)\]' "$dir/out" || fail "selection: $(cat "$dir/out")"
 
 "$fabdoc" info "$dir/in/P-总装-0.prt" --json > "$dir/info.json"

@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
 # End to end: the two-point tool on the example product adds one cylinder per Apply,
 # refuses coincident points with its message, and the result survives a save.
-set -euo pipefail
-fabdoc="$1"
-dir="$(mktemp -d)"
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh" "$1"
 
-"$fabdoc" example frame "$dir" >/dev/null
+example_frame
 cat > "$dir/j.journal" <<'J'
 open P-总装-0.prt
 action TWO_CYL_tool
@@ -23,7 +19,7 @@ action TWO_CYL_tool
   ok
 save
 J
-"$fabdoc" run "$dir/j.journal" > "$dir/out" || fail "journal failed: $(cat "$dir/out")"
+run_journal "$dir/j.journal"
 grep -q "^Initializing application$" "$dir/out" || fail "start-up did not initialise the application"
 [ "$(grep -c '^message: ' "$dir/out")" = 1 ] || fail "expected exactly one message: $(cat "$dir/out")"
 

@@ -1,8 +1,8 @@
-// What both reader scripts print: entity counts by type and layer, texts, dimensions
+// What both reader scripts print: entity counts by type and layer, texts, curves, dimensions
 // with the blocks they draw, extents.
 export function newSummary(reader) {
   return { reader, ok: false, critical: true, errors: [], codePage: null, layers: [],
-           counts: {}, countsByLayer: {}, texts: [], dimensions: [], blocks: {}, extents: null };
+           counts: {}, countsByLayer: {}, texts: [], curves: [], dimensions: [], blocks: {}, extents: null };
 }
 
 // The control codes CAD programs draw as symbols.
@@ -43,7 +43,11 @@ export function addEntity(summary, type, layer, geometry) {
   byLayer[type] = (byLayer[type] ?? 0) + 1;
   growBy(summary, type, geometry);
   if (type === 'TEXT') summary.texts.push({ text: geometry.text, layer, x: geometry.x, y: geometry.y, height: geometry.height });
+  if (CURVES.includes(type)) summary.curves.push({ type, layer, ...geometry });
 }
+
+// Model-space curves as the reader gives them, in the order read (angles in radians).
+const CURVES = ['LINE', 'ARC', 'CIRCLE', 'LWPOLYLINE'];
 
 const dist = (a, b) => Math.hypot(b[0] - a[0], b[1] - a[1]);
 

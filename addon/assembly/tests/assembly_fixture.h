@@ -85,7 +85,6 @@ action new_zujianV1
   }
   void TearDown() override {
     ui::RequestAbortAtPoll(0);
-    session().onDelete.clear();
     CommandTest::TearDown();
   }
   Part* root = nullptr;

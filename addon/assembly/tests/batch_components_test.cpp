@@ -220,10 +220,15 @@ TEST_F(BatchComponents, ModeZeroAbortWhileDeletingSourcesStillDeletesEveryOne) {
   // all three bodies, so every source goes and each body is found exactly once.
   Part& parent = MakeAssembly("机架-3", {"a", "b", "c"});
   const Tag firstSource = parent.Objects()[0]->GetTag();
-  bool requested = false;
-  session().onDelete.push_back([&](Tag tag) {
-    if (tag == firstSource) requested = ui::RequestAbort();
-  });
+  struct AbortOnFirstSource : SessionObserver {
+    Tag source;
+    bool requested = false;
+    explicit AbortOnFirstSource(Tag tag) : source(tag) { Session::Get().Attach(*this); }
+    ~AbortOnFirstSource() override { Session::Get().Detach(*this); }
+    void Forgetting(Tag tag) override {
+      if (tag == source) requested = ui::RequestAbort();
+    }
+  } watch(firstSource);
   Run(u8R"J(
 action new_zujianV1
   set enum0 0
@@ -231,7 +236,7 @@ action new_zujianV1
   apply
   cancel
 )J");
-  ASSERT_TRUE(requested) << "the abort was raised while aborting was enabled";
+  ASSERT_TRUE(watch.requested) << "the abort was raised while aborting was enabled";
   Part& made = PartNamed("临时组件-001.prt");
   for (const char* name : {"a", "b", "c"}) {
     EXPECT_EQ(CountNamed(made, name), 1) << name;

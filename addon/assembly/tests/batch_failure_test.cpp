@@ -76,7 +76,7 @@ protected:
   // from the displayed assembly).
   void WorkInParent() {
     SetWorkComponent(*occurrences().Children(occurrences().RootOccurrence(*root)).front());
-    ASSERT_NE(session().work, root);
+    ASSERT_NE(session().Work(), root);
   }
   // Runs the journal with standard error on a terminal; checks the failure was shown
   // and every piece of host state the batch took was given back.
@@ -91,8 +91,8 @@ protected:
     EXPECT_NE(boxes[0].find(Utf8(gbkFile)), std::string::npos) << boxes[0];
     EXPECT_TRUE(BarClearedLast(drawn)) << "the progress bar stayed on the terminal: " << drawn;
     EXPECT_FALSE(ui::AbortEnabled()) << "aborting stayed enabled";
-    EXPECT_EQ(session().work, root) << "the displayed part is the work part again";
-    EXPECT_EQ(session().workOccurrence, kNullTag);
+    EXPECT_EQ(session().Work(), root) << "the displayed part is the work part again";
+    EXPECT_EQ(session().WorkOccurrence(), kNullTag);
     EXPECT_EQ(OpenInitializations(), initializations) << "every UF_initialize was closed";
   }
 };
@@ -188,7 +188,7 @@ protected:
   // Stems of the components directly under the root.
   std::vector<std::string> TopComponents() {
     std::vector<std::string> stems;
-    if (session().displayed != root) return {"the displayed part was closed"};
+    if (session().Displayed() != root) return {"the displayed part was closed"};
     for (ComponentOccurrence* c : occurrences().Children(occurrences().RootOccurrence(*root)))
       stems.push_back(HostFileStem(c->partPath));
     return stems;

@@ -7,7 +7,7 @@
 #include "assembly/component_names.h"
 #include "assembly/component_queries.h"
 #include "host/attribute_vocabulary.h"
-#include "host/model_helpers.h"
+#include "host/object_attributes.h"
 #include "platform/assemblies/occurrence.h"
 #include "platform/text/host_path.h"
 

@@ -161,7 +161,7 @@ TEST_F(DrawingBackup, CopiesEveryFileThenRenamesItBehindTheNewPrefix) {
     EXPECT_TRUE(fs::exists(ToLocalPath(instance.partPath)) &&
                 SameHostPath(HostFolder(instance.partPath), HostPath("XJ01-ASM(备份)")))
         << text::ToUtf8(instance.partPath);
-  EXPECT_EQ(HostFileStem(session().displayed->path), "BF-ASM") << "the session goes on with the new names";
+  EXPECT_EQ(HostFileStem(session().Displayed()->path), "BF-ASM") << "the session goes on with the new names";
   ExpectReopensWhole("BF-ASM.prt", 3);
 }
 
@@ -328,7 +328,7 @@ TEST_F(DrawingBackup, BackupFolderThatCannotBeMadeStopsBeforeAnyChange) {
   EXPECT_NE(Messages()[0].find(Utf8("无法创建备份文件夹")), std::string::npos) << Messages()[0];
   EXPECT_NE(Messages()[0].find(Utf8("no-such-folder\\XJ01-ASM(备份)")), std::string::npos) << Messages()[0];
   ExpectNothingRenamed();
-  EXPECT_EQ(HostFileStem(session().displayed->path), "XJ01-ASM");
+  EXPECT_EQ(HostFileStem(session().Displayed()->path), "XJ01-ASM");
   // No folder chosen, a prefix no file name can hold: refused the same way.
   const std::string none;
   for (const auto& [prefix, folderText, says] :

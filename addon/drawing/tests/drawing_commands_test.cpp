@@ -9,7 +9,8 @@
 #include "drawing/quantity_count.h"
 #include "drawing/scale_rule.h"
 #include "drawing/sheet_scale.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/object_attributes.h"
 #include <uf_modl.h>
 
 using namespace kzt_test;

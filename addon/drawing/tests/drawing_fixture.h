@@ -17,7 +17,10 @@
 #include "addon/host/tests/journal_fixture.h"
 #include "drawing/numbering.h"
 #include "drawing/sheet_names.h"
+#include "host/assembly_walks.h"
 #include "host/attribute_vocabulary.h"
+#include "host/object_attributes.h"
+#include "host/part_file_names.h"
 #include "platform/files/part_file.h"
 #include "platform/text/host_path.h"
 

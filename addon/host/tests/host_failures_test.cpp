@@ -4,7 +4,9 @@
 
 #include "addon/host/tests/journal_fixture.h"
 #include "host/attribute_vocabulary.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/body_link.h"
+#include "host/object_attributes.h"
 
 using fabdoc_test::AddBox;
 
@@ -65,6 +67,6 @@ action TWO_CYL_tool
   ASSERT_EQ(shown.size(), 1u) << "the refused cylinder, and only it";
   EXPECT_EQ(shown[0].rfind(Utf8("圆柱未能创建 (直径 0.000000, 高 500.000000):\n"), 0), 0u) << shown[0];
   std::vector<tag_t> bodies;
-  kzt::得到工作所有的体(session().displayed->GetTag(), bodies);
+  kzt::得到工作所有的体(session().Displayed()->GetTag(), bodies);
   EXPECT_EQ(bodies.size(), 1u) << "only the second apply made a cylinder";
 }

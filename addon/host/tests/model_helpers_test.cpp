@@ -6,7 +6,10 @@
 #include <uf_obj.h>
 
 #include "host/attribute_vocabulary.h"
-#include "host/model_helpers.h"
+#include "host/assembly_walks.h"
+#include "host/drawing_numbers.h"
+#include "host/object_attributes.h"
+#include "host/part_file_names.h"
 #include "platform/assemblies/occurrence.h"
 #include "tests/support/test_model.h"
 
