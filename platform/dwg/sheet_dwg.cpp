@@ -65,10 +65,10 @@ public:
   // A hole table on 尺寸 as the renderer draws it: its grid, the datum circle, the cell texts.
   void HoleTable(const drafting::SheetHoleTable& table) override {
     for (const drafting::Line2& line : table.lines)
-      drawing_.entities.push_back({kDimensionLayer, Line{{line.start.x, line.start.y}, {line.end.x, line.end.y}}});
-    for (const drafting::Arc2& arc : table.arcs) drawing_.entities.push_back({kDimensionLayer, Placed(arc, {0, 0})});
+      drawing_.entities.push_back({kDimensionLayer, ToLine(line)});
+    for (const drafting::Arc2& arc : table.arcs) drawing_.entities.push_back({kDimensionLayer, ToGeometry(arc)});
     for (const drafting::SheetText& cell : table.texts) {
-      dwg::Text text{{cell.position.x, cell.position.y}, cell.heightMm, DwgDimensionText(cell.utf8), cell.angleDegrees};
+      dwg::Text text{ToPoint(cell.position), cell.heightMm, DwgDimensionText(cell.utf8), cell.angleDegrees};
       Align(cell.anchor, text);
       drawing_.entities.push_back({kDimensionLayer, text});
     }
