@@ -46,7 +46,7 @@ std::string WriteBackFault(const TopoDS_Shape& shape) {
 }
 
 // Every edge starts at one vertex and ends at one (the same one when closed), each on
-// the edge's curve. The measurements pass edges that break this; the hidden-line
+// the edge's curve, and every edge but a degenerated one has a curve in space. The measurements pass edges that break this; the hidden-line
 // outliner dies on an edge without both ends, and draws a curve that strays from its
 // vertices as a figure far larger than the body, for minutes.
 std::string EdgeFault(const TopoDS_Shape& shape) {
@@ -59,9 +59,12 @@ std::string EdgeFault(const TopoDS_Shape& shape) {
     TopoDS_Vertex start, end;
     TopExp::Vertices(edge, start, end);
     if (start.IsNull() || end.IsNull()) return "edge " + std::to_string(i) + " lacks a start or an end";
+    if (BRep_Tool::Degenerated(edge)) continue;
     double first = 0, last = 0;
     const Handle(Geom_Curve) curve = BRep_Tool::Curve(edge, first, last);
-    if (curve.IsNull() || BRep_Tool::Degenerated(edge)) continue;
+    // The modeller's distances take an edge's curve for granted (a null one is a SIGSEGV
+    // in the attribute writer's thickness measurement); the writer always stores one.
+    if (curve.IsNull()) return "edge " + std::to_string(i) + " has no 3D curve";
     if (!std::isfinite(first) || !std::isfinite(last))
       return "edge " + std::to_string(i) + " has no finite range";
     for (const auto& [vertex, at] : {std::pair{start, first}, std::pair{end, last}}) {
