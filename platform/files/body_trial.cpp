@@ -13,6 +13,7 @@
 #include <TopoDS_Vertex.hxx>
 
 #include "platform/base/host_error.h"
+#include "platform/geometry/caught_error.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/sheet_metal/sheet_side.h"
 #include "platform/files/shape_sanity.h"
@@ -40,7 +41,7 @@ std::string WriteBackFault(const TopoDS_Shape& shape) {
     if (std::string fault = TopologyFault(again.front()); !fault.empty())
       return "written back it reads as " + fault;
   } catch (const Standard_Failure& e) {
-    return std::string("it cannot be written back as read (") + e.GetMessageString() + ")";
+    return std::string("it cannot be written back as read (") + FailureText(e) + ")";
   }
   return {};
 }
@@ -101,7 +102,7 @@ std::string MeasurementFault(const TopoDS_Shape& shape) {
       }
     }
   } catch (const Standard_Failure& e) {
-    return std::string("measuring it failed (") + e.GetMessageString() + ")";
+    return std::string("measuring it failed (") + FailureText(e) + ")";
   }
   return {};
 }
@@ -115,7 +116,7 @@ std::string BodyTrialFault(const TopoDS_Shape& shape) {
   try {
     if (std::string fault = EdgeFault(shape); !fault.empty()) return fault;
   } catch (const Standard_Failure& e) {
-    return std::string("its edges cannot be read (") + e.GetMessageString() + ")";
+    return std::string("its edges cannot be read (") + FailureText(e) + ")";
   }
   return MeasurementFault(shape);
 }
