@@ -103,12 +103,12 @@ fuzz::Outcome TranslateRaw(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool one = argc == 3 && std::string(argv[1]) == "--one";  // a kept case again, in this process
   fuzz::FuzzArgs args;
-  if (!fuzz::ParseArgs(argc, argv, args)) return 2;
+  if (!one && !fuzz::ParseArgs(argc, argv, args)) return 2;
   const std::uint64_t salt = args.salt;
   const bool raw = args.raw;
   const std::string work = fuzz::WorkFolder("fabdoc-fuzz-step");
-  const auto seed = Lines(SeedFile(work));
   const std::string casePath = work + "/case.step";
   files::QuietTranslator quiet;
   auto run = [&](const std::string& bytes) {
@@ -136,6 +136,16 @@ int main(int argc, char** argv) {
     Session::Get().Reset();
     return fuzz::Outcome::Accepted;
   };
+  if (one) {
+    std::ifstream in(argv[2], std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const bool imported = run(bytes) == fuzz::Outcome::Accepted;
+    std::fprintf(stderr, imported ? "imported, opened, measured, given attributes, drawn, saved and opened again\n"
+                                  : "refused\n");
+    fs::remove_all(work);
+    return 0;
+  }
+  const auto seed = Lines(SeedFile(work));
   const auto figures = fuzz::RunCases(args.runs, [&](std::uint64_t n) { return Damage(seed, n, salt); }, run, args.crashDir,
                                       "step", "step");
   fs::remove_all(work);

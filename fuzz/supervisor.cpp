@@ -1,5 +1,6 @@
 #include "fuzz/supervisor.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +19,8 @@ struct Shared {
   std::uint64_t next;      // the case the worker is on
   std::uint64_t refused;
   std::uint64_t accepted;
+  std::uint64_t slowestCase;
+  double slowestSeconds;
 };
 
 }  // namespace
@@ -38,9 +41,15 @@ FuzzFigures RunCases(std::uint64_t count, const std::function<std::string(std::u
       for (; shared->next < count; ++shared->next) {
         const std::string bytes = makeCase(shared->next);
         ::alarm(kCaseSeconds);  // a case that hangs is a finding too
+        const auto start = std::chrono::steady_clock::now();
         if (runCase(bytes) == Outcome::Accepted) ++shared->accepted;
         else ++shared->refused;
         ::alarm(0);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (seconds > shared->slowestSeconds) {
+          shared->slowestSeconds = seconds;
+          shared->slowestCase = shared->next;
+        }
         if ((shared->next + 1) % 1000 == 0)
           std::fprintf(stderr, "%llu cases\n", static_cast<unsigned long long>(shared->next + 1));
       }
@@ -62,6 +71,8 @@ FuzzFigures RunCases(std::uint64_t count, const std::function<std::string(std::u
   figures.executions = shared->next;
   figures.refused = shared->refused;
   figures.accepted = shared->accepted;
+  figures.slowestCase = shared->slowestCase;
+  figures.slowestSeconds = shared->slowestSeconds;
   ::munmap(shared, sizeof(Shared));
   return figures;
 }
@@ -85,9 +96,10 @@ std::string WorkFolder(const std::string& name) {
 }
 
 int Report(const char* what, const FuzzFigures& figures) {
-  std::printf("%s: %llu executions, %llu refused, %llu read, %llu crashes\n", what,
+  std::printf("%s: %llu executions, %llu refused, %llu read, %llu crashes; slowest case %llu, %.1f s\n", what,
               static_cast<unsigned long long>(figures.executions), static_cast<unsigned long long>(figures.refused),
-              static_cast<unsigned long long>(figures.accepted), static_cast<unsigned long long>(figures.crashes));
+              static_cast<unsigned long long>(figures.accepted), static_cast<unsigned long long>(figures.crashes),
+              static_cast<unsigned long long>(figures.slowestCase), figures.slowestSeconds);
   return figures.crashes == 0 ? 0 : 1;
 }
 

@@ -14,6 +14,8 @@ struct FuzzFigures {
   std::uint64_t refused = 0;    // the reader said no, cleanly
   std::uint64_t accepted = 0;
   std::uint64_t crashes = 0;    // the worker died on the case
+  std::uint64_t slowestCase = 0;  // of those that ended: a case near the minute is a finding to look at
+  double slowestSeconds = 0;
 };
 
 enum class Outcome { Accepted, Refused };

@@ -13,6 +13,7 @@
 #include <TopoDS_Vertex.hxx>
 
 #include "platform/base/host_error.h"
+#include "platform/geometry/caught_error.h"
 #include "platform/geometry/body.h"
 #include "platform/geometry/sheet_metal/sheet_side.h"
 #include "platform/files/shape_sanity.h"
@@ -40,13 +41,13 @@ std::string WriteBackFault(const TopoDS_Shape& shape) {
     if (std::string fault = TopologyFault(again.front()); !fault.empty())
       return "written back it reads as " + fault;
   } catch (const Standard_Failure& e) {
-    return std::string("it cannot be written back as read (") + e.GetMessageString() + ")";
+    return std::string("it cannot be written back as read (") + FailureText(e) + ")";
   }
   return {};
 }
 
 // Every edge starts at one vertex and ends at one (the same one when closed), each on
-// the edge's curve. The measurements pass edges that break this; the hidden-line
+// the edge's curve, and every edge but a degenerated one has a curve in space. The measurements pass edges that break this; the hidden-line
 // outliner dies on an edge without both ends, and draws a curve that strays from its
 // vertices as a figure far larger than the body, for minutes.
 std::string EdgeFault(const TopoDS_Shape& shape) {
@@ -59,9 +60,12 @@ std::string EdgeFault(const TopoDS_Shape& shape) {
     TopoDS_Vertex start, end;
     TopExp::Vertices(edge, start, end);
     if (start.IsNull() || end.IsNull()) return "edge " + std::to_string(i) + " lacks a start or an end";
+    if (BRep_Tool::Degenerated(edge)) continue;
     double first = 0, last = 0;
     const Handle(Geom_Curve) curve = BRep_Tool::Curve(edge, first, last);
-    if (curve.IsNull() || BRep_Tool::Degenerated(edge)) continue;
+    // The modeller's distances take an edge's curve for granted (a null one is a SIGSEGV
+    // in the attribute writer's thickness measurement); the writer always stores one.
+    if (curve.IsNull()) return "edge " + std::to_string(i) + " has no 3D curve";
     if (!std::isfinite(first) || !std::isfinite(last))
       return "edge " + std::to_string(i) + " has no finite range";
     for (const auto& [vertex, at] : {std::pair{start, first}, std::pair{end, last}}) {
@@ -98,7 +102,7 @@ std::string MeasurementFault(const TopoDS_Shape& shape) {
       }
     }
   } catch (const Standard_Failure& e) {
-    return std::string("measuring it failed (") + e.GetMessageString() + ")";
+    return std::string("measuring it failed (") + FailureText(e) + ")";
   }
   return {};
 }
@@ -112,7 +116,7 @@ std::string BodyTrialFault(const TopoDS_Shape& shape) {
   try {
     if (std::string fault = EdgeFault(shape); !fault.empty()) return fault;
   } catch (const Standard_Failure& e) {
-    return std::string("its edges cannot be read (") + e.GetMessageString() + ")";
+    return std::string("its edges cannot be read (") + FailureText(e) + ")";
   }
   return MeasurementFault(shape);
 }

@@ -18,6 +18,7 @@
 #include <Standard_OutOfMemory.hxx>
 
 #include "platform/files/write_all.h"
+#include "platform/geometry/caught_error.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define FABDOC_ADDRESS_SANITIZER 1
@@ -54,8 +55,7 @@ std::string Checked(const std::function<std::string(std::size_t)>& check, std::s
   } catch (const Standard_OutOfMemory&) {
     why = kTooMuchMemory;
   } catch (const Standard_Failure& e) {
-    why = e.GetMessageString();
-    if (why.empty()) why = e.DynamicType()->Name();
+    why = FailureText(e);
   } catch (const std::exception& e) {
     why = e.what();
   } catch (...) {

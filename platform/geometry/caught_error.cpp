@@ -7,13 +7,19 @@
 
 namespace platform {
 
+std::string FailureText(const Standard_Failure& failure) {
+  std::string text = failure.GetMessageString();
+  if (text.empty()) text = failure.DynamicType()->Name();
+  return text;
+}
+
 HostError CaughtAsHostError() {
   try {
     throw;
   } catch (const HostError& e) {
     return e;
   } catch (const Standard_Failure& e) {
-    return HostError(HostStatus::ModellingFailed, std::string("the modeller failed: ") + e.GetMessageString());
+    return HostError(HostStatus::ModellingFailed, "the modeller failed: " + FailureText(e));
   } catch (const std::bad_alloc&) {
     return HostError(HostStatus::Aborted, "out of memory");
   } catch (const std::exception& e) {

@@ -3,9 +3,17 @@
 // Standard_Failure, which is no std::exception) as ModellingFailed, running out of memory
 // and any other std::exception as Aborted.
 #pragma once
+#include <string>
+
 #include "platform/base/host_error.h"
 
+class Standard_Failure;
+
 namespace platform {
+
+// What the modeller says went wrong: its message, or the kind of failure when it says
+// nothing (many of its exceptions carry no message).
+std::string FailureText(const Standard_Failure& failure);
 
 // Call only inside a catch block; an exception of any other kind is thrown on.
 HostError CaughtAsHostError();

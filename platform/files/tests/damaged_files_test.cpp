@@ -109,6 +109,12 @@ TEST_F(DamagedFiles, BodiesThatCrashOrHangADrawingAreRefusedNamingTheBodyAndTheE
   ExpectEachRefusedNamingTheBody("drawn", 7, "图-", ": edge ");
 }
 
+// A plate with an edge that has no curve in space passed every measurement of one body;
+// the attribute writer's thickness, a distance between two of its faces, then died on it.
+TEST_F(DamagedFiles, AnEdgeWithoutACurveInSpaceIsRefusedBeforeADistanceMeetsIt) {
+  ExpectEachRefusedNamingTheBody("distance", 1, "距-", "\"plate\" (id 1): edge 10 has no 3D curve");
+}
+
 namespace {
 
 std::string Bytes(const std::string& file) {

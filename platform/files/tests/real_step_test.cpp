@@ -13,7 +13,11 @@
 #include <TopExp_Explorer.hxx>
 
 #include "platform/assemblies/located_shape.h"
+#include "platform/base/host_error.h"
+#include "platform/geometry/body.h"
 #include "platform/files/step_export.h"
+#include "platform/files/part_file.h"
+#include "platform/files/save_part_as.h"
 #include "platform/files/step_import.h"
 #include "platform/files/step_support.h"
 #include "platform/text/host_path.h"
@@ -154,4 +158,53 @@ TEST_F(RealStep, UpYTurnsEveryPartSoTheAssemblyStandsOnZ) {
     expected.Update(x0, -z1, y0, x1, -z0, y1);
     ExpectSameBox(turned[i], expected, "box " + std::to_string(i));
   }
+}
+
+namespace {
+
+// The file with one coordinate of one point written as 2^63.
+std::string WithHugeCoordinate(const std::string& text, int point, int coordinate) {
+  const std::regex entity("#" + std::to_string(point) + R"(=CARTESIAN_POINT\('[^']*',\(([^,]*),([^,]*),([^)]*)\))");
+  std::smatch found;
+  EXPECT_TRUE(std::regex_search(text, found, entity)) << "#" << point;
+  const auto at = found.position(coordinate + 1);
+  return text.substr(0, at) + "9223372036854775808." + text.substr(at + found.length(coordinate + 1));
+}
+
+}  // namespace
+
+// One coordinate of a real file set to 9223372036854775808: a point the body's faces
+// need makes a body nothing can measure, refused naming it and why; a point the
+// translator does without leaves a part that opens, measures, saves and opens again.
+TEST_F(RealStep, ACoordinateOfTwoToTheSixtyThirdIsRefusedNamingTheBodyOrImportsWhole) {
+  const std::string text = ReadText(RealStepFile("acis-barb.stp"));
+  const std::string refused = dir + "/huge-211.stp";
+  std::ofstream(refused, std::ios::binary) << WithHugeCoordinate(text, 211, 2);
+  try {
+    files::ReadStep(ToHostPath(refused), ToHostPath(dir + "/refused"));
+    ADD_FAILURE() << "imported";
+  } catch (const HostError& e) {
+    const std::string what = e.what();
+    EXPECT_EQ(what.rfind(refused + ": body \"LUMP1\" of product \"PRODUCT_NAME_1\": ", 0), 0u) << what;
+    EXPECT_EQ(what.find("()"), std::string::npos) << "the reason is given: " << what;
+  }
+  EXPECT_TRUE(session().Parts().empty());
+
+  const std::string imported = dir + "/huge-1.stp";
+  std::ofstream(imported, std::ios::binary) << WithHugeCoordinate(text, 1, 1);
+  fs::create_directories(dir + "/imported");
+  const auto written = files::ImportStep(ToHostPath(imported), ToHostPath(dir + "/imported")).written;
+  ASSERT_EQ(written.size(), 1u);
+  session().Reset();
+  auto volume = [](const Part& part) {
+    const auto& body = dynamic_cast<const Body&>(*part.Objects().at(0));
+    return body.Mass().volume;
+  };
+  Part& part = files::OpenPart(written.front());
+  const double before = volume(part);
+  EXPECT_GT(before, 0);
+  const std::string again = ToHostPath(dir + "/imported/again.prt");
+  files::SavePartAs(part, again);
+  session().Reset();
+  EXPECT_DOUBLE_EQ(volume(files::OpenPart(again)), before);
 }
