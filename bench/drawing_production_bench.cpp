@@ -3,7 +3,7 @@
 // general-arrangement sheet alone. Each part is one of the simple solids of a welded
 // frame in a component part of its own, as the component dialog leaves them. The
 // component mode also runs on 2,000 parts (the solids again, further along the grid):
-// the cost and the memory a sheet should not grow with the product.
+// the cost and the memory a part sheet should not grow with the product.
 // FABDOC_BENCH_KEEP=DIR keeps the product of the last component-mode run in DIR.
 #include <cstdio>
 #include <cstdlib>
@@ -145,14 +145,14 @@ void ComponentModeSheets(benchmark::State& state) {
 }
 BENCHMARK(ComponentModeSheets)->Arg(200)->Arg(2000)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
 
-void GeneralArrangementSheetOf200Parts(benchmark::State& state) {
+void GeneralArrangementSheet(benchmark::State& state) {
   StartAddOn();
   const fabdoc_bench::ScratchDir scratch("fabdoc-bench-drawings");
   const fs::path& dir = scratch.path();
   double cpu = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    MakeProduct(dir);
+    MakeProduct(dir, static_cast<int>(state.range(0)));
     UF_initialize();
     UF_ASSEM_set_work_part(UF_PART_ask_display_part());
     char path[MAX_FSPEC_BUFSIZE] = "";
@@ -172,7 +172,9 @@ void GeneralArrangementSheetOf200Parts(benchmark::State& state) {
   state.counters["cpu_s"] = cpu / state.iterations();
   Session::Get().Reset();
 }
-BENCHMARK(GeneralArrangementSheetOf200Parts)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+// Its cost grows with the product (meshing and hiding every body), so it is measured
+// apart: the component mode's cost a part sheet is the run's less this, over its part sheets.
+BENCHMARK(GeneralArrangementSheet)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 }  // namespace
 

@@ -111,12 +111,26 @@ ParsedName 得到路径名称零件(tag_t component) {
   return parse_part_name(获取文件名和路径(path, 1), path);
 }
 
+std::map<std::string, std::vector<tag_t>> 工作部件实体按名称() {
+  std::vector<tag_t> bodies;
+  得到工作部件所有的实体(bodies);
+  std::map<std::string, std::vector<tag_t>> byName;
+  for (tag_t body : bodies) byName[得到体的属性(body, kPartName)].push_back(body);
+  return byName;
+}
+
 int 批量修改零件图号(DrawingState& state, const std::string& prefix, const std::string& productName) {
   const UfSession uf;
   number_work_part(prefix, productName);
   std::vector<tag_t> subassemblies, parts;
   得到组件及零件的tag(state, subassemblies, parts);
   number_subassemblies(state, prefix, subassemblies);
+  // Read once for all parts: numbering adds no body and writes each matching body the
+  // name it already has, so every part finds the bodies a fresh walk would. Only an
+  // occurrence named otherwise than its prototype changes names (the prototype's, and so
+  // its other occurrences'): the bodies are read again after that.
+  std::map<std::string, std::vector<tag_t>> byName;
+  bool walked = false;
   for (tag_t component : parts) {
     const ParsedName parsed = 得到路径名称零件(component);
     if (parsed.name.empty()) {
@@ -125,10 +139,17 @@ int 批量修改零件图号(DrawingState& state, const std::string& prefix, con
       continue;
     }
     const std::string number = prefix + "-" + parsed.number;
-    std::vector<tag_t> bodies;
-    得到工作部件所有的实体(bodies);
-    for (tag_t body : bodies)
-      if (得到体的属性(body, kPartName) == parsed.name) write_number_and_name(body, number, parsed.name);
+    if (!walked) {
+      byName = 工作部件实体按名称();
+      walked = true;
+    }
+    if (const auto named = byName.find(parsed.name); named != byName.end())
+      for (tag_t body : named->second) {
+        if (UF_ASSEM_is_occurrence(body) &&
+            得到体的属性(UF_ASSEM_ask_prototype_of_occ(body), kPartName) != parsed.name)
+          walked = false;
+        write_number_and_name(body, number, parsed.name);
+      }
     write_number_and_name(component, number, parsed.name);
   }
   return 0;

@@ -1,6 +1,7 @@
 // Drawing numbers and quantities: the mode decision, component-mode preparation, the
 // two renumbering passes and the quantity and total of a part.
 #pragma once
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ int 批量修改零件图号_图层出图(DrawingState& state, const std::string
 // Quantity: bodies under the component with the body's part name. Total: the work
 // part's bodies with that name, coincident copies counted once.
 int 得到数量及总数(tag_t body, tag_t component, int& quantity, int& total);
+// The work part's solid bodies (得到工作部件所有的实体) by their part name, each list
+// in the order the host gives them.
+std::map<std::string, std::vector<tag_t>> 工作部件实体按名称();
 // How many of the bodies remain when coincident copies count once.
 int 找重叠体(const std::vector<tag_t>& bodies);
 

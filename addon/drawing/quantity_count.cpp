@@ -30,12 +30,7 @@ const std::map<std::string, int>& QuantityCount::names_under(tag_t component) {
 int QuantityCount::total_named(const std::string& name) {
   const auto known = totals_.find(name);
   if (known != totals_.end()) return known->second;
-  if (!workPartByName_) {
-    workPartByName_.emplace();
-    std::vector<tag_t> all;
-    得到工作部件所有的实体(all);
-    for (tag_t b : all) (*workPartByName_)[得到体的属性(b, kPartName)].push_back(b);
-  }
+  if (!workPartByName_) workPartByName_ = 工作部件实体按名称();
   const auto named = workPartByName_->find(name);
   const int total = named == workPartByName_->end() ? 0 : 找重叠体(named->second);
   totals_[name] = total;

@@ -98,7 +98,7 @@ int UF_OBJ_ask_name(tag_t object, char name[UF_OBJ_NAME_BUFSIZE]) {
 int UF_OBJ_set_name(tag_t object, const char* name) {
   return Guard("UF_OBJ_set_name", [&] {
     Object& o = Live(object);
-    o.name = NeedText(name, "name");
+    SetObjectName(o, NeedText(name, "name"));
     if (o.owner) o.owner->modified = true;
   });
 }
@@ -106,7 +106,7 @@ int UF_OBJ_set_name(tag_t object, const char* name) {
 int UF_OBJ_delete_name(tag_t object) {
   return Guard("UF_OBJ_delete_name", [&] {
     Object& o = Live(object);
-    o.name.clear();
+    SetObjectName(o, "");
     if (o.owner) o.owner->modified = true;
   });
 }

@@ -21,13 +21,8 @@ std::string Shown(const std::string& gbk) { return "\"" + text::ToUtf8Lossy(gbk)
 // Drawing views are named after what they show and numbered through the part, as
 // "FRONT@1", "ORTHO@2".
 std::string NextViewName(const Part& part, std::string stem) {
-  int last = 0;
-  for (const DrawingSheet* sheet : SheetsOf(part))
-    for (const Object* view : part.ObjectsOfType(kViewType, sheet->pid))
-      if (const auto at = view->name.rfind('@'); at != std::string::npos)
-        last = std::max(last, std::atoi(view->name.c_str() + at + 1));
   std::transform(stem.begin(), stem.end(), stem.begin(), [](unsigned char c) { return std::toupper(c); });
-  return stem + "@" + std::to_string(last + 1);
+  return stem + "@" + std::to_string(part.HighestViewNumber() + 1);
 }
 
 void CheckScale(double scale, const std::string& what) {

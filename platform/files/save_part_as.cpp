@@ -17,11 +17,11 @@ void SavePartAs(Part& part, const std::string& newHostPath) {
                     "part " + ShownPath(newHostPath) + " is open; close it before saving over it");
   const std::string oldPath = part.path;
   // The new name first: component files beside the part are recorded relative to it.
-  part.path = newHostPath;
+  Session::Get().Repath(part, newHostPath);
   try {
     SavePart(part, newHostPath);
   } catch (...) {
-    part.path = oldPath;
+    Session::Get().Repath(part, oldPath);
     throw;
   }
   if (SameHostPath(oldPath, newHostPath)) return;

@@ -68,7 +68,7 @@ TaggedObject* NXObjectManager::Get(tag_t objectTag) {
 NXObject::~NXObject() = default;
 
 NXString NXObject::Name() { return NXString(platform::Session::Get().NameOf(Live(Tag()))); }
-void NXObject::SetName(const NXString& name) { Live(Tag()).name = name.GetText(); }
+void NXObject::SetName(const NXString& name) { platform::SetObjectName(Live(Tag()), name.GetText()); }
 bool NXObject::IsOccurrence() { return Live(Tag()).IsOccurrence(); }
 
 NXString NXObject::JournalIdentifier() {

@@ -1,10 +1,25 @@
 #include "platform/objects/part.h"
 
 #include <algorithm>
+#include <cstdlib>
 
+#include "platform/objects/host_types.h"
 #include "platform/objects/session.h"
 
 namespace platform {
+
+namespace {
+
+// A view on a sheet numbered "STEM@n": its number.
+bool ViewNumber(const Object& object, int& number) {
+  if (object.Type() != kViewType || object.HolderPid() == 0) return false;
+  const auto at = object.name.rfind('@');
+  if (at == std::string::npos) return false;
+  number = std::atoi(object.name.c_str() + at + 1);
+  return true;
+}
+
+}  // namespace
 
 Part::~Part() {
   for (const auto& object : sessionObjects_) Session::Get().Unregister(object->GetTag());
@@ -57,9 +72,28 @@ const std::vector<Object*>& Part::ObjectsOfType(int type, std::uint32_t holder) 
   return it == byType_.end() ? none : it->second;
 }
 
+int Part::HighestViewNumber() const {
+  return viewNumbers_.empty() ? 0 : std::max(0, viewNumbers_.rbegin()->first);
+}
+
+void Part::Rename(Object& object, std::string name) {
+  // Only the name index changes: the object keeps its place among its kind.
+  const bool ours = object.owner == this && FindByPid(object.pid) == &object;
+  if (ours) CountViewNumber(object, -1);
+  object.name = std::move(name);
+  if (ours) CountViewNumber(object, +1);
+}
+
+void Part::CountViewNumber(const Object& object, int change) {
+  int number = 0;
+  if (!ViewNumber(object, number)) return;
+  if ((viewNumbers_[number] += change) <= 0) viewNumbers_.erase(number);
+}
+
 void Part::Index(Object& object) {
   byType_[{object.Type(), object.HolderPid()}].push_back(&object);
   byPid_[object.pid] = &object;
+  CountViewNumber(object, +1);
 }
 
 void Part::Unindex(const Object& object) {
@@ -69,6 +103,7 @@ void Part::Unindex(const Object& object) {
     if (it->second.empty()) byType_.erase(it);
   }
   if (auto at = byPid_.find(object.pid); at != byPid_.end() && at->second == &object) byPid_.erase(at);
+  CountViewNumber(object, -1);
 }
 
 Instance& Part::AddInstance(Instance instance) {

@@ -53,6 +53,11 @@ public:
   // sheet's views and notes; 0 for sheets, bodies and the like), in creation order. Kept
   // as objects come and go, so that no lookup walks every object of a large part.
   const std::vector<Object*>& ObjectsOfType(int type, std::uint32_t holder = 0) const;
+  // The highest number after '@' among the names of the views on its sheets ("FRONT@3"),
+  // 0 when none has one; kept as views come, go and are renamed.
+  int HighestViewNumber() const;
+  // Names one of its objects, keeping what is indexed by name up to date.
+  void Rename(Object& object, std::string name);
 
   Instance& AddInstance(Instance instance);
   bool RemoveInstance(std::uint32_t pid);
@@ -74,7 +79,7 @@ public:
   std::uint32_t PeekNextPid() const { return nextPid_; }
   void ReservePid(std::uint32_t pid) { if (pid >= nextPid_) nextPid_ = pid + 1; }
 
-  std::string path;   // full host path (GBK, backslashes)
+  std::string path;   // full host path (GBK, backslashes); once open, changed through Session::Repath
   bool modified = false;
   LayerTable layers;  // the session's settings, not stored in the file
   std::map<std::string, OccurrenceOverride> occurrenceOverrides;
@@ -82,14 +87,22 @@ public:
 private:
   void Index(Object& object);
   void Unindex(const Object& object);
+  void CountViewNumber(const Object& object, int change);
 
   std::vector<std::unique_ptr<Object>> objects_;
   std::map<std::pair<int, std::uint32_t>, std::vector<Object*>> byType_;  // (type, holder)
   std::unordered_map<std::uint32_t, Object*> byPid_;
+  std::map<int, int> viewNumbers_;  // number after '@' -> views bearing it
   std::vector<std::unique_ptr<Object>> sessionObjects_;
   std::vector<Instance> instances_;
   std::uint32_t nextPid_ = 1;
   std::uint64_t instanceRevision_ = 0;
 };
+
+// Names an object, through its part when it has one (Part::Rename).
+inline void SetObjectName(Object& object, std::string name) {
+  if (object.owner) object.owner->Rename(object, std::move(name));
+  else object.name = std::move(name);
+}
 
 }  // namespace platform

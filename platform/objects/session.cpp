@@ -46,6 +46,7 @@ Part& Session::AdoptPart(std::unique_ptr<Part> part) {
   for (const auto& object : part->Objects()) Register(*object);
   parts_.push_back(std::move(part));
   Part& adopted = *parts_.back();
+  IndexPath(adopted);
   for (SessionObserver* observer : observers_) observer->PartAdopted(adopted);
   return adopted;
 }
@@ -60,6 +61,7 @@ void Session::ClosePart(Part& part) {
     workOccurrence_ = kNullTag;
   }
   if (!Find(workOccurrence_)) workOccurrence_ = kNullTag;  // it was below the closed part
+  UnindexPath(part);
   std::erase_if(parts_, [&](const auto& p) { return p.get() == &part; });
 }
 
@@ -75,9 +77,35 @@ void Session::Reset() {
 }
 
 Part* Session::FindPartByPath(const std::string& hostPath) const {
-  for (const auto& part : parts_)
-    if (SameHostPath(part->path, hostPath)) return part.get();
-  return nullptr;
+  auto it = partsByPath_.find(HostPathKey(hostPath));
+  if (it == partsByPath_.end()) return nullptr;
+  Part* part = it->second.front();
+  if (SameHostPath(part->path, hostPath)) return part;
+  // A path changed behind Repath's back: index every part afresh.
+  partsByPath_.clear();
+  for (const auto& open : parts_) partsByPath_[HostPathKey(open->path)].push_back(open.get());
+  it = partsByPath_.find(HostPathKey(hostPath));
+  return it == partsByPath_.end() ? nullptr : it->second.front();
+}
+
+void Session::Repath(Part& part, std::string hostPath) {
+  const bool open = part.GetTag() != kNullTag && Find(part.GetTag()) == &part;
+  if (open) UnindexPath(part);
+  part.path = std::move(hostPath);
+  if (open) IndexPath(part);
+}
+
+void Session::IndexPath(Part& part) { partsByPath_[HostPathKey(part.path)].push_back(&part); }
+
+void Session::UnindexPath(const Part& part) {
+  auto drop = [&](auto it) {
+    if (std::erase(it->second, &part) == 0) return false;
+    if (it->second.empty()) partsByPath_.erase(it);
+    return true;
+  };
+  if (auto it = partsByPath_.find(HostPathKey(part.path)); it != partsByPath_.end() && drop(it)) return;
+  for (auto it = partsByPath_.begin(); it != partsByPath_.end(); ++it)  // its path changed behind Repath's back
+    if (drop(it)) return;
 }
 
 Part* Session::FindPartByFileName(const std::string& fileName) const {

@@ -49,6 +49,8 @@ public:
   void CloseAll();
   const std::vector<std::unique_ptr<Part>>& Parts() const { return parts_; }
   Part* FindPartByPath(const std::string& hostPath) const;  // case-insensitive, like the host
+  // Gives an open part another path, keeping the parts found by path up to date.
+  void Repath(Part& part, std::string hostPath);
   Part* FindPartByFileName(const std::string& fileName) const;
 
   // The part shown, and the part edits go to with the component of the displayed
@@ -85,6 +87,10 @@ private:
 
   std::unordered_map<Tag, Object*> objects_;
   std::vector<std::unique_ptr<Part>> parts_;
+  // Open parts by HostPathKey of their paths, in the order they were opened.
+  mutable std::unordered_map<std::string, std::vector<Part*>> partsByPath_;
+  void IndexPath(Part& part);
+  void UnindexPath(const Part& part);
   std::vector<SessionObserver*> observers_;
   Part* displayed_ = nullptr;
   Part* work_ = nullptr;

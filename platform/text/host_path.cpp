@@ -55,21 +55,21 @@ static size_t LastSeparator(std::string_view p) {
   return last;
 }
 
-bool SameHostPath(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (static_cast<unsigned char>(a[i]) >= 0x81) {
-      // A double-byte character compares exactly, trail byte included.
-      if (a[i] != b[i] || i + 1 >= a.size() || a[i + 1] != b[i + 1]) return false;
-      ++i;
+std::string HostPathKey(std::string_view hostPath) {
+  std::string key(hostPath);
+  for (size_t i = 0; i < key.size(); ++i) {
+    if (static_cast<unsigned char>(key[i]) >= 0x81) {
+      ++i;  // a double-byte character compares exactly, trail byte included
       continue;
     }
-    char x = a[i] == '/' ? '\\' : a[i];
-    char y = b[i] == '/' ? '\\' : b[i];
-    if (std::tolower(static_cast<unsigned char>(x)) != std::tolower(static_cast<unsigned char>(y)))
-      return false;
+    if (key[i] == '/') key[i] = '\\';
+    key[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(key[i])));
   }
-  return true;
+  return key;
+}
+
+bool SameHostPath(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && HostPathKey(a) == HostPathKey(b);
 }
 
 std::string HostFileName(std::string_view hostPath) {

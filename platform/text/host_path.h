@@ -19,6 +19,8 @@ std::string ToAbsoluteHostPath(std::string_view localPath);
 
 // Host-path helpers on GBK bytes; either separator is accepted, case is ignored for ASCII.
 bool SameHostPath(std::string_view a, std::string_view b);
+// What SameHostPath compares: ASCII lower case, backslashes; double-byte characters as they are.
+std::string HostPathKey(std::string_view hostPath);
 std::string HostFileName(std::string_view hostPath);   // after the last separator
 std::string HostFileStem(std::string_view hostPath);   // file name without its extension
 std::string HostFolder(std::string_view hostPath);     // before the last separator

@@ -9,6 +9,8 @@
 #include "platform/drafting/view_orientation.h"
 #include "platform/drafting/views.h"
 #include "platform/base/host_error.h"
+#include "platform/drafting/delete_object.h"
+#include <uf_obj.h>
 
 using namespace platform;
 using namespace platform::drafting;
@@ -30,6 +32,28 @@ std::array<double, 2> Size(const DraftingView& view) {
 }
 
 }  // namespace
+
+TEST_F(Views, NumberedAfterTheHighestNumberInUseThroughThePart) {
+  fabdoc_test::AddBox(model, 0, 0, 0, 100, 50, 20);
+  DraftingView& front = AddBaseView(sheet, model, "Front", 1, {70, 211});
+  AddProjectedView(front, ProjectionDirection::Below, {70, 150});
+  DrawingSheet& second = AddSheetFromTemplate(drawing, SheetTemplate("A4_nj.prt"), "000-2-PLATE");
+  DraftingView& iso = AddBaseView(second, model, "Isometric", 1, {100, 200});
+  EXPECT_EQ(iso.name, "ISOMETRIC@3") << "numbered through the part, not the sheet";
+
+  DeleteWithDependants(iso);
+  EXPECT_EQ(AddBaseView(second, model, "Top", 1, {100, 200}).name, "TOP@3") << "a deleted last number is given again";
+
+  // Renamed through the host: the new name's number counts, the old one no longer.
+  ASSERT_EQ(UF_OBJ_set_name(front.GetTag(), "MINE@40"), 0);
+  EXPECT_EQ(AddBaseView(second, model, "Left", 1, {60, 200}).name, "LEFT@41");
+  ASSERT_EQ(UF_OBJ_set_name(front.GetTag(), "MINE"), 0);
+  DraftingView& right = AddBaseView(second, model, "Right", 1, {60, 100});
+  EXPECT_EQ(right.name, "RIGHT@42") << "LEFT@41 is the highest now";
+
+  DeleteWithDependants(second);  // its views go with it
+  EXPECT_EQ(AddBaseView(sheet, model, "Back", 1, {60, 100}).name, "BACK@3") << "ORTHO@2 is the highest left";
+}
 
 TEST_F(Views, FourViewsOfTheScaleRuleOnA4) {
   // 100 x 50 x 20 on A4: scale 0.98 / 1.2, views at the layout's places.

@@ -204,6 +204,8 @@ TEST_F(PartFile, SaveAsRenamesThePartForEveryAssemblyThatPlacesIt) {
   EXPECT_EQ(shown->partPath, leaf.path);
   EXPECT_EQ(shown->part, &leaf);
   EXPECT_TRUE(root.modified) << "so that its next save records the new name";
+  EXPECT_EQ(session().FindPartByPath(HostPathIn(dir, "bf-LEAF-1.PRT")), &leaf) << "found by its new name, any case";
+  EXPECT_EQ(session().FindPartByPath(HostPathIn(dir, "leaf-1.prt")), nullptr) << "no longer by its old one";
   EXPECT_EQ(files::ReadPart(root.path)->Instances()[0].partPath, HostPathIn(dir, "leaf-1.prt"))
       << "the file on disk changes only when the assembly is saved";
 
@@ -234,6 +236,8 @@ TEST_F(PartFile, SaveAsOntoAReadOnlyFileIsRefusedAndNothingChanges) {
   }
   EXPECT_EQ(ReadBytes(dir + "/taken.prt"), "someone else's");
   EXPECT_EQ(leaf.path, HostPathIn(dir, "leaf.prt"));
+  EXPECT_EQ(session().FindPartByPath(leaf.path), &leaf) << "found by the name it kept";
+  EXPECT_EQ(session().FindPartByPath(HostPathIn(dir, "taken.prt")), nullptr);
   EXPECT_EQ(root.Instances()[0].partPath, leaf.path);
   EXPECT_FALSE(root.modified);
   // A plain save over a read-only file is refused the same way.
