@@ -290,9 +290,15 @@ BodyExtents measure_extents(tag_t body) {
   // The parallel faces, nearest boxes first. A face whose box lies further from the
   // largest face's than the thinnest distance found cannot be nearer: it is not asked
   // (a distance costs a projection), and the smallest non-zero distance is the same.
+  // The face type, asked first, spares the face data (a face's box is a search on a
+  // curved face) of every face of another kind.
   std::vector<std::pair<double, tag_t>> parallel;
+  int referenceKind = 0;
+  UF_MODL_ask_face_type(largest, &referenceKind);
   for (tag_t face : faces ? ListItems(faces) : std::vector<tag_t>()) {
     if (face == largest) continue;  // at distance 0 from itself
+    int kind = 0;
+    if (UF_MODL_ask_face_type(face, &kind) == 0 && kind != referenceKind) continue;
     const FaceData data = AskFace(face);
     if (data.type != reference.type || !SameDirection(data.dir, reference.dir)) continue;
     parallel.emplace_back(BoxGap(data, reference), face);

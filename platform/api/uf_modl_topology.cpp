@@ -87,7 +87,7 @@ int UF_MODL_ask_face_type(tag_t face_id, int* type) {
   return Guard("UF_MODL_ask_face_type", [&] {
     Need(type, "type");
     *type = 0;
-    *type = FaceTypeCode(DescribeFace(FaceShape(face_id)).kind);
+    *type = FaceTypeCode(KindOfFace(FaceShape(face_id)));
   });
 }
 
