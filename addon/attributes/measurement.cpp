@@ -310,11 +310,11 @@ BodyExtents measure_extents(tag_t body) {
   // curved face) of every face of another kind.
   std::vector<std::pair<double, tag_t>> parallel;
   int referenceKind = 0;
-  UF_MODL_ask_face_type(largest, &referenceKind);
+  const bool kindKnown = UF_MODL_ask_face_type(largest, &referenceKind) == 0;
   for (tag_t face : faces ? ListItems(faces) : std::vector<tag_t>()) {
     if (face == largest) continue;  // at distance 0 from itself
     int kind = 0;
-    if (UF_MODL_ask_face_type(face, &kind) == 0 && kind != referenceKind) continue;
+    if (kindKnown && UF_MODL_ask_face_type(face, &kind) == 0 && kind != referenceKind) continue;
     const FaceData data = AskFace(face);
     if (data.type != reference.type || !SameDirection(data.dir, reference.dir)) continue;
     parallel.emplace_back(BoxGap(data, reference), face);
