@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,8 @@
 #include <Precision.hxx>
 #include <Standard_Failure.hxx>
 #include <TopoDS.hxx>
+
+#include "platform/geometry/recent_measurements.h"
 
 namespace platform {
 
@@ -71,6 +74,15 @@ std::optional<Mesh> MeshOf(const TopoDS_Face& face) {
     mesh.triangles.push_back({n1 - 1, n2 - 1, n3 - 1});
   }
   return mesh;
+}
+
+// A body's largest face is compared with several others, and meshing it is most of the cost.
+std::shared_ptr<const Mesh> KeptMeshOf(const TopoDS_Face& face) {
+  static RecentMeasurements<ShapeKey, std::shared_ptr<const Mesh>, ShapeKeyHash> meshes(256);
+  return meshes.Get(ShapeKey(face), [&]() -> std::shared_ptr<const Mesh> {
+    auto mesh = MeshOf(face);
+    return mesh ? std::make_shared<const Mesh>(std::move(*mesh)) : nullptr;
+  });
 }
 
 // The triangles of a mesh as the box tree sees them.
@@ -294,7 +306,7 @@ bool IsFreeForm(const TopoDS_Face& face) {
 }
 
 std::optional<FaceDistance> FreeFormFaceDistance(const TopoDS_Face& a, const TopoDS_Face& b) {
-  const std::optional<Mesh> meshA = MeshOf(a), meshB = MeshOf(b);
+  const std::shared_ptr<const Mesh> meshA = KeptMeshOf(a), meshB = KeptMeshOf(b);
   if (!meshA || !meshB) return std::nullopt;
   TriangleSet setA(*meshA), setB(*meshB);
   NearestTriangles nearest(*meshA, *meshB);
