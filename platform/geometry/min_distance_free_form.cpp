@@ -315,7 +315,10 @@ std::optional<FaceDistance> FreeFormFaceDistance(const TopoDS_Face& a, const Top
   if (!nearest.IsDone()) return std::nullopt;
   Side sideA(a, nearest.ParametersOnA()), sideB(b, nearest.ParametersOnB());
   Refine(sideA, sideB);
-  return FaceDistance{sideA.point.Distance(sideB.point), Coordinates(sideA.point), Coordinates(sideB.point)};
+  const double distance = sideA.point.Distance(sideB.point);
+  // Faces that come within their tolerances of each other touch, as the exact search has it.
+  const double touching = std::max(Precision::Confusion(), BRep_Tool::Tolerance(a) + BRep_Tool::Tolerance(b));
+  return FaceDistance{distance <= touching ? 0 : distance, Coordinates(sideA.point), Coordinates(sideB.point)};
 }
 
 }  // namespace platform

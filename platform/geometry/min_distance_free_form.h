@@ -4,7 +4,7 @@
 // of triangles found in their box trees, and the modeller's local search refines from
 // there. The answer is always the distance between two points of the faces: exact where
 // the local search converges inside both faces, otherwise within the two meshes'
-// deflections of it.
+// deflections of it. Faces within their tolerances of each other are at distance 0.
 #pragma once
 #include <array>
 #include <optional>
