@@ -5,7 +5,7 @@
 // profiler reads in a moment); every body of up to 500 faces with at least 100 is taken,
 // each fresh, so nothing of it is measured before. Each body is a benchmark of its own:
 // of the default file's two, /0 is machined (196 faces); /1 (182 faces) has a free-form
-// largest face and does not finish in minutes (docs/addon.md): run
+// largest face and takes seconds (docs/addon.md): run
 // --benchmark_filter=DescribeAMachinedBody/0 for the machined part alone.
 #include <algorithm>
 #include <cstdlib>
