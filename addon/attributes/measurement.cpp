@@ -130,6 +130,22 @@ void AnyPerpendicular(const double x[3], double y[3]) {
   for (int i = 0; i < 3; ++i) y[i] = axis[i] - k * x[i];
 }
 
+// The faces meeting `face` along one of its edges, `face` itself among them.
+std::vector<tag_t> FacesAlongEdges(tag_t face) {
+  std::vector<tag_t> touching;
+  uf_list_p_t edges = nullptr;
+  if (UF_MODL_ask_face_edges(face, &edges) != 0 || !edges) return touching;
+  for (tag_t edge : ListItems(edges)) {
+    uf_list_p_t faces = nullptr;
+    if (UF_MODL_ask_edge_faces(edge, &faces) != 0 || !faces) continue;
+    for (tag_t other : ListItems(faces))
+      if (std::find(touching.begin(), touching.end(), other) == touching.end()) touching.push_back(other);
+    UF_MODL_delete_list(&faces);
+  }
+  UF_MODL_delete_list(&edges);
+  return touching;
+}
+
 }  // namespace
 
 tag_t copy_of_work_csys() {
@@ -290,9 +306,15 @@ BodyExtents measure_extents(tag_t body) {
   // The parallel faces, nearest boxes first. A face whose box lies further from the
   // largest face's than the thinnest distance found cannot be nearer: it is not asked
   // (a distance costs a projection), and the smallest non-zero distance is the same.
+  // The face type, asked first, spares the face data (a face's box is a search on a
+  // curved face) of every face of another kind.
   std::vector<std::pair<double, tag_t>> parallel;
+  int referenceKind = 0;
+  const bool kindKnown = UF_MODL_ask_face_type(largest, &referenceKind) == 0;
   for (tag_t face : faces ? ListItems(faces) : std::vector<tag_t>()) {
     if (face == largest) continue;  // at distance 0 from itself
+    int kind = 0;
+    if (kindKnown && UF_MODL_ask_face_type(face, &kind) == 0 && kind != referenceKind) continue;
     const FaceData data = AskFace(face);
     if (data.type != reference.type || !SameDirection(data.dir, reference.dir)) continue;
     parallel.emplace_back(BoxGap(data, reference), face);
@@ -300,10 +322,14 @@ BodyExtents measure_extents(tag_t body) {
   if (faces) UF_MODL_delete_list(&faces);
   std::stable_sort(parallel.begin(), parallel.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
+  // A face meeting the largest one along an edge is at distance 0 from it, which never
+  // counts: it is not asked (between free-form faces that is a search of seconds).
+  const std::vector<tag_t> touching = parallel.empty() ? std::vector<tag_t>() : FacesAlongEdges(largest);
   double thinnest = 0;
   bool found = false;
   for (const auto& [gap, face] : parallel) {
     if (found && gap > thinnest + kBoxSlack) break;
+    if (std::find(touching.begin(), touching.end(), face) != touching.end()) continue;
     double distance = 0, onFirst[3], onSecond[3];
     UF_MODL_ask_minimum_dist(face, largest, 0, nullptr, 0, nullptr, &distance, onFirst, onSecond);
     if (distance == 0) continue;

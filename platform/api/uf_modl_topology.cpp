@@ -2,6 +2,8 @@
 // end points and type. Geometry is reported where its body is (topology.h).
 #include <uf_modl.h>
 
+#include <memory>
+
 #include <TopExp.hxx>
 #include <TopTools_IndexedDataMapOfShapeListOfShape.hxx>
 #include <TopTools_ListOfShape.hxx>
@@ -9,6 +11,7 @@
 #include "platform/api/guard.h"
 #include "platform/api/tag_list.h"
 #include "platform/api/topology.h"
+#include "platform/geometry/recent_measurements.h"
 #include "platform/geometry/topology_geometry.h"
 
 using namespace platform;
@@ -57,6 +60,18 @@ int EdgeTypeCode(CurveKind kind) {
   return UF_MODL_FOREIGN_EDGE;
 }
 
+// Every edge's faces, mapped once per body shape: the attribute writer asks the faces of
+// each edge of a face in turn, and mapping the whole body for each is quadratic.
+const TopTools_IndexedDataMapOfShapeListOfShape& FacesByEdge(const TopoDS_Shape& body) {
+  using Map = TopTools_IndexedDataMapOfShapeListOfShape;
+  static RecentMeasurements<ShapeKey, std::shared_ptr<const Map>, ShapeKeyHash> maps(64);
+  return *maps.Get(ShapeKey(body), [&] {
+    auto map = std::make_shared<Map>();
+    TopExp::MapShapesAndAncestors(body, TopAbs_EDGE, TopAbs_FACE, *map);
+    return std::shared_ptr<const Map>(map);
+  });
+}
+
 void Put3(double* out, const Vec3& v) {
   if (out) std::copy(v.begin(), v.end(), out);
 }
@@ -87,7 +102,7 @@ int UF_MODL_ask_face_type(tag_t face_id, int* type) {
   return Guard("UF_MODL_ask_face_type", [&] {
     Need(type, "type");
     *type = 0;
-    *type = FaceTypeCode(DescribeFace(FaceShape(face_id)).kind);
+    *type = FaceTypeCode(KindOfFace(FaceShape(face_id)));
   });
 }
 
@@ -108,10 +123,8 @@ int UF_MODL_ask_edge_faces(tag_t edge, uf_list_p_t* face_list) {
     *face_list = nullptr;
     Object& e = Live(edge);
     TopologyRef& ref = TopologyOf(e, kSolidEdgeSubtype, "an edge");
-    TopTools_IndexedDataMapOfShapeListOfShape facesByEdge;
-    TopExp::MapShapesAndAncestors(ref.body->Shape(), TopAbs_EDGE, TopAbs_FACE, facesByEdge);
     std::vector<TopoDS_Shape> faces;
-    if (const TopTools_ListOfShape* found = facesByEdge.Seek(ref.body->SubShape(ref)))
+    if (const TopTools_ListOfShape* found = FacesByEdge(ref.body->Shape()).Seek(ref.body->SubShape(ref)))
       for (const TopoDS_Shape& f : *found) {
         bool seen = false;  // a seam edge lists its face twice
         for (const auto& g : faces) seen = seen || g.IsSame(f);

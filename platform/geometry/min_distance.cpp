@@ -5,7 +5,9 @@
 
 #include <BRepExtrema_DistShapeShape.hxx>
 #include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
 
+#include "platform/geometry/min_distance_free_form.h"
 #include "platform/geometry/recent_measurements.h"
 
 namespace platform {
@@ -35,6 +37,13 @@ bool MinDistance::Perform() {
   static RecentMeasurements<ShapePairKey, Answer, ShapePairKeyHash> answers(20000);
   const Answer& answer = answers.Get(ShapePairKey(ShapeKey(a_), ShapeKey(b_)), [&] {
     Answer fresh;
+    // The exact global search between free-form faces can run for many minutes.
+    if (a_.ShapeType() == TopAbs_FACE && b_.ShapeType() == TopAbs_FACE &&
+        (IsFreeForm(TopoDS::Face(a_)) || IsFreeForm(TopoDS::Face(b_)))) {
+      if (const auto found = FreeFormFaceDistance(TopoDS::Face(a_), TopoDS::Face(b_)))
+        fresh = {true, found->value, found->onA, found->onB};
+      return fresh;
+    }
     // Solids count as filled: a body inside another is at distance 0 from it.
     BRepExtrema_DistShapeShape extrema(a_, b_, Extrema_ExtFlag_MIN);
     if (!extrema.IsDone() || extrema.NbSolution() < 1) return fresh;

@@ -17,6 +17,7 @@
 
 #include "platform/base/host_error.h"
 #include "platform/geometry/recent_measurements.h"
+#include "platform/geometry/topology_mass.h"
 
 namespace platform {
 
@@ -80,9 +81,7 @@ FaceGeometry MeasureFace(const TopoDS_Shape& shape) {
   g.box = FaceBox(face, g.kind);
   switch (g.kind) {
     case SurfaceKind::Plane: {
-      GProp_GProps area;
-      BRepGProp::SurfaceProperties(face, area);
-      g.point = Coords(area.CentreOfMass().XYZ());
+      g.point = MassOfTopology(face, false).centroid;  // the face's area, kept for its next asking
       gp_Dir normal = surface.Plane().Axis().Direction();
       if (g.reversed) normal.Reverse();  // the face's side of the plane is outside the body
       g.direction = Coords(normal.XYZ());
@@ -136,6 +135,8 @@ FaceGeometry DescribeFace(const TopoDS_Shape& face) {
   static RecentMeasurements<ShapeKey, FaceGeometry, ShapeKeyHash> described(20000);
   return described.Get(ShapeKey(face), [&] { return MeasureFace(face); });
 }
+
+SurfaceKind KindOfFace(const TopoDS_Shape& face) { return KindOf(BRepAdaptor_Surface(NeedFace(face)).GetType()); }
 
 CurveKind KindOfEdge(const TopoDS_Shape& shape) {
   const TopoDS_Edge& edge = NeedEdge(shape);

@@ -32,6 +32,8 @@ struct EdgeEnds {
 
 // `face` must be a face and `edge` an edge (HostError(WrongObjectType) otherwise).
 FaceGeometry DescribeFace(const TopoDS_Shape& face);
+// The kind of a face's surface alone, as DescribeFace gives it, without measuring the face.
+SurfaceKind KindOfFace(const TopoDS_Shape& face);
 CurveKind KindOfEdge(const TopoDS_Shape& edge);
 EdgeEnds EndsOfEdge(const TopoDS_Shape& edge);
 // The length-weighted centre of an edge: the middle of a line, the centre of a circle.

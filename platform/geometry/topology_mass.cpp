@@ -5,6 +5,7 @@
 #include <gp_Mat.hxx>
 
 #include "platform/base/host_error.h"
+#include "platform/geometry/recent_measurements.h"
 
 namespace platform {
 
@@ -34,8 +35,9 @@ TopologyMass MassOfBody(const Body& body, bool withInertia, bool withPeriphery) 
   return m;
 }
 
-TopologyMass MassOfTopology(const TopoDS_Shape& shape, bool withInertia) {
-  if (shape.IsNull()) throw HostError(HostStatus::NoGeometry, "mass properties of an empty shape");
+namespace {
+
+TopologyMass MeasureTopology(const TopoDS_Shape& shape) {
   GProp_GProps props;
   TopologyMass m;
   if (shape.ShapeType() == TopAbs_FACE) {
@@ -50,7 +52,19 @@ TopologyMass MassOfTopology(const TopoDS_Shape& shape, bool withInertia) {
   }
   m.amount = m.mass = props.Mass();
   m.centroid = Coords(props.CentreOfMass());
-  if (withInertia) m.inertia = Rows(props.MatrixOfInertia(), 1.0);
+  m.inertia = Rows(props.MatrixOfInertia(), 1.0);
+  return m;
+}
+
+}  // namespace
+
+TopologyMass MassOfTopology(const TopoDS_Shape& shape, bool withInertia) {
+  if (shape.IsNull()) throw HostError(HostStatus::NoGeometry, "mass properties of an empty shape");
+  // Every face of a body is integrated to find its largest, each time the body is
+  // measured: faces and edges of a few bodies of 500 faces.
+  static RecentMeasurements<ShapeKey, TopologyMass, ShapeKeyHash> measured(20000);
+  TopologyMass m = measured.Get(ShapeKey(shape), [&] { return MeasureTopology(shape); });
+  if (!withInertia) m.inertia = {};
   return m;
 }
 
