@@ -4,12 +4,14 @@
 #include <cmath>
 
 #include <BRep_Tool.hxx>
+#include <Geom2d_Curve.hxx>
 #include <Geom_Curve.hxx>
 #include <Standard_Failure.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
 #include <TopoDS.hxx>
+#include <TopoDS_Face.hxx>
 #include <TopoDS_Vertex.hxx>
 
 #include "platform/base/host_error.h"
@@ -78,6 +80,34 @@ std::string EdgeFault(const TopoDS_Shape& shape) {
   return {};
 }
 
+// Each edge's curve on each of its faces: the unfold's probe classifies points of a face
+// against its boundary through these, and loops without end on one whose values are not
+// numbers or lie far outside any part.
+std::string FaceCurveFault(const TopoDS_Shape& shape) {
+  // Far beyond any surface's parameters in a part, in millimetres or radians.
+  constexpr double kLargestParameter = 1e12;
+  auto sane = [](double v) { return std::isfinite(v) && std::abs(v) <= kLargestParameter; };
+  TopTools_IndexedMapOfShape faces, edges;
+  TopExp::MapShapes(shape, TopAbs_FACE, faces);
+  TopExp::MapShapes(shape, TopAbs_EDGE, edges);
+  for (int f = 1; f <= faces.Extent(); ++f) {
+    const TopoDS_Face& face = TopoDS::Face(faces(f));
+    for (TopExp_Explorer it(face, TopAbs_EDGE); it.More(); it.Next()) {
+      const TopoDS_Edge& edge = TopoDS::Edge(it.Current());
+      double first = 0, last = 0;
+      const Handle(Geom2d_Curve) curve = BRep_Tool::CurveOnSurface(edge, face, first, last);
+      if (curve.IsNull()) continue;  // a plane's is made when asked
+      const std::string which = "edge " + std::to_string(edges.FindIndex(edge)) + " on face " + std::to_string(f);
+      if (!sane(first) || !sane(last)) return which + " has no finite range on the face";
+      for (const double at : {first, 0.5 * (first + last), last}) {
+        const gp_Pnt2d p = curve->Value(at);
+        if (!sane(p.X()) || !sane(p.Y())) return which + " has a curve on the face that is not a number or far out of range";
+      }
+    }
+  }
+  return {};
+}
+
 // Measurements a host error answers (no geometry, no normal where probed) are the
 // host's to report; only the modeller failing, or figures that are not numbers, count.
 std::string MeasurementFault(const TopoDS_Shape& shape) {
@@ -115,6 +145,7 @@ std::string BodyTrialFault(const TopoDS_Shape& shape) {
   if (std::string fault = WriteBackFault(shape); !fault.empty()) return fault;
   try {
     if (std::string fault = EdgeFault(shape); !fault.empty()) return fault;
+    if (std::string fault = FaceCurveFault(shape); !fault.empty()) return fault;
   } catch (const Standard_Failure& e) {
     return std::string("its edges cannot be read (") + FailureText(e) + ")";
   }

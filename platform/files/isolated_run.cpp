@@ -68,7 +68,9 @@ std::string Checked(const std::function<std::string(std::size_t)>& check, std::s
                            const IsolationLimits& limits) {
   ::alarm(limits.seconds);
   if (limits.processorSeconds > 0) {
-    const rlimit processor{limits.processorSeconds, limits.processorSeconds};
+    // The hard limit a second later: at an equal one the kernel sends SIGKILL, not
+    // SIGXCPU, and a child out of time would be reported as crashed.
+    const rlimit processor{limits.processorSeconds, limits.processorSeconds + 1};
     ::setrlimit(RLIMIT_CPU, &processor);
   }
 #ifndef FABDOC_ADDRESS_SANITIZER

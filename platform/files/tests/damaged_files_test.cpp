@@ -109,6 +109,13 @@ TEST_F(DamagedFiles, BodiesThatCrashOrHangADrawingAreRefusedNamingTheBodyAndTheE
   ExpectEachRefusedNamingTheBody("drawn", 7, "图-", ": edge ");
 }
 
+// Files whose edges' curves on a face held values that are not numbers or lay far out of
+// range: they passed the measurements and kept the unfold's probe classifying points of a
+// face until the reader's budget ran out. Refused at once, naming the body and the edge.
+TEST_F(DamagedFiles, CurvesOnAFaceThatAreNotNumbersAreRefusedBeforeTheProbe) {
+  ExpectEachRefusedNamingTheBody("probed", 3, "探-", " has a curve on the face that is not a number or far out of range");
+}
+
 // A plate with an edge that has no curve in space passed every measurement of one body;
 // the attribute writer's thickness, a distance between two of its faces, then died on it.
 TEST_F(DamagedFiles, AnEdgeWithoutACurveInSpaceIsRefusedBeforeADistanceMeetsIt) {

@@ -63,6 +63,17 @@ TEST_F(IsolatedRun, ChildThatDiesThrowsOrHangsIsAReasonNotACrash) {
   }, quick);
   ASSERT_TRUE(failure);
   EXPECT_NE(failure->find("did not finish in 1 s"), std::string::npos) << *failure;
+
+  // A child busy past its processor time is out of time, not crashed.
+  IsolationLimits busy;
+  busy.seconds = 60;
+  busy.processorSeconds = 1;
+  failure = FailureInIsolation([] {
+    for (;;) asm volatile("");
+    return std::string();
+  }, busy);
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(*failure, "reading it took more than 1 s of processor time");
 }
 
 TEST_F(IsolatedRun, AnExceptionOfTheHostStopsTheChildAndReachesTheCaller) {
