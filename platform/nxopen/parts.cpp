@@ -154,11 +154,7 @@ Part* PartCollection::Display() { return AsPart(platform::Session::Get().Display
 
 BasePart* PartCollection::FindObject(const NXString& name) {
   const std::string wanted = name.GetText();
-  for (const auto& part : platform::Session::Get().Parts()) {
-    if (platform::SameHostPath(part->path, wanted) || platform::SameHostPath(platform::HostFileName(part->path), wanted) ||
-        platform::SameHostPath(platform::HostFileStem(part->path), wanted))
-      return AsPart(part.get());
-  }
+  if (platform::Part* part = platform::Session::Get().FindPartByAnyName(wanted)) return AsPart(part);
   Throw(HostStatus::NotFound, "no open part is named " + platform::text::ToUtf8Lossy(wanted));
 }
 

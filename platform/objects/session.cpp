@@ -6,6 +6,13 @@
 
 namespace platform {
 
+namespace {
+std::string WholePath(std::string_view hostPath) { return std::string(hostPath); }
+bool OpenedBefore(const Part* a, const Part* b) { return a->GetTag() < b->GetTag(); }  // tags follow the order opened
+}  // namespace
+
+Session::Session() : partIndexes_{{{WholePath, {}}, {HostFileName, {}}, {HostFileStem, {}}}} {}
+
 Session& Session::Get() {
   static Session session;
   return session;
@@ -76,16 +83,27 @@ void Session::Reset() {
   for (SessionObserver* observer : observers_) observer->Reset();
 }
 
-Part* Session::FindPartByPath(const std::string& hostPath) const {
-  auto it = partsByPath_.find(HostPathKey(hostPath));
-  if (it == partsByPath_.end()) return nullptr;
-  Part* part = it->second.front();
-  if (SameHostPath(part->path, hostPath)) return part;
-  // A path changed behind Repath's back: index every part afresh.
-  partsByPath_.clear();
-  for (const auto& open : parts_) partsByPath_[HostPathKey(open->path)].push_back(open.get());
-  it = partsByPath_.find(HostPathKey(hostPath));
-  return it == partsByPath_.end() ? nullptr : it->second.front();
+Part* Session::FirstIn(PartIndex& index, const std::string& name) const {
+  for (bool afresh = false;; afresh = true) {
+    const auto it = index.parts.find(HostPathKey(name));
+    if (it == index.parts.end()) return nullptr;
+    Part* part = it->second.front();
+    if (afresh || SameHostPath(index.nameOf(part->path), name)) return part;
+    // A path changed behind Repath's back: index every part afresh.
+    for (PartIndex& each : partIndexes_) each.parts.clear();
+    for (const auto& open : parts_) IndexPath(*open);
+  }
+}
+
+Part* Session::FindPartByPath(const std::string& hostPath) const { return FirstIn(partIndexes_[0], hostPath); }
+
+Part* Session::FindPartByFileName(const std::string& fileName) const { return FirstIn(partIndexes_[1], fileName); }
+
+Part* Session::FindPartByAnyName(const std::string& name) const {
+  Part* first = nullptr;
+  for (PartIndex& index : partIndexes_)
+    if (Part* part = FirstIn(index, name); part && (!first || OpenedBefore(part, first))) first = part;
+  return first;
 }
 
 void Session::Repath(Part& part, std::string hostPath) {
@@ -95,23 +113,24 @@ void Session::Repath(Part& part, std::string hostPath) {
   if (open) IndexPath(part);
 }
 
-void Session::IndexPath(Part& part) { partsByPath_[HostPathKey(part.path)].push_back(&part); }
-
-void Session::UnindexPath(const Part& part) {
-  auto drop = [&](auto it) {
-    if (std::erase(it->second, &part) == 0) return false;
-    if (it->second.empty()) partsByPath_.erase(it);
-    return true;
-  };
-  if (auto it = partsByPath_.find(HostPathKey(part.path)); it != partsByPath_.end() && drop(it)) return;
-  for (auto it = partsByPath_.begin(); it != partsByPath_.end(); ++it)  // its path changed behind Repath's back
-    if (drop(it)) return;
+void Session::IndexPath(Part& part) const {
+  for (PartIndex& index : partIndexes_) {
+    auto& named = index.parts[HostPathKey(index.nameOf(part.path))];
+    named.insert(std::upper_bound(named.begin(), named.end(), &part, OpenedBefore), &part);
+  }
 }
 
-Part* Session::FindPartByFileName(const std::string& fileName) const {
-  for (const auto& part : parts_)
-    if (SameHostPath(HostFileName(part->path), fileName)) return part.get();
-  return nullptr;
+void Session::UnindexPath(const Part& part) {
+  for (PartIndex& index : partIndexes_) {
+    auto drop = [&](auto it) {
+      if (std::erase(it->second, &part) == 0) return false;
+      if (it->second.empty()) index.parts.erase(it);
+      return true;
+    };
+    if (auto it = index.parts.find(HostPathKey(index.nameOf(part.path))); it != index.parts.end() && drop(it)) continue;
+    for (auto it = index.parts.begin(); it != index.parts.end(); ++it)  // its path changed behind Repath's back
+      if (drop(it)) break;
+  }
 }
 
 void Session::SetDisplayed(Part* part) {

@@ -2,8 +2,10 @@
 // work parts. Objects kept beside the parts (the assemblies' occurrences) follow the
 // parts through a SessionObserver.
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -52,6 +54,9 @@ public:
   // Gives an open part another path, keeping the parts found by path up to date.
   void Repath(Part& part, std::string hostPath);
   Part* FindPartByFileName(const std::string& fileName) const;
+  // The first part opened whose full path, file name or file name without its extension
+  // is `name` (the host's part collection finds parts by any of the three).
+  Part* FindPartByAnyName(const std::string& name) const;
 
   // The part shown, and the part edits go to with the component of the displayed
   // assembly it is seen through (null when the work part is the displayed part itself).
@@ -83,13 +88,19 @@ public:
   void Detach(SessionObserver& observer);
 
 private:
-  Session() = default;
+  Session();
 
   std::unordered_map<Tag, Object*> objects_;
   std::vector<std::unique_ptr<Part>> parts_;
-  // Open parts by HostPathKey of their paths, in the order they were opened.
-  mutable std::unordered_map<std::string, std::vector<Part*>> partsByPath_;
-  void IndexPath(Part& part);
+  // Open parts by HostPathKey of their paths, file names and file stems, each name's
+  // parts in the order they were opened (the order a walk over the parts finds them).
+  struct PartIndex {
+    std::string (*nameOf)(std::string_view hostPath);
+    std::unordered_map<std::string, std::vector<Part*>> parts;
+  };
+  mutable std::array<PartIndex, 3> partIndexes_;  // by path, by file name, by stem
+  Part* FirstIn(PartIndex& index, const std::string& name) const;
+  void IndexPath(Part& part) const;
   void UnindexPath(const Part& part);
   std::vector<SessionObserver*> observers_;
   Part* displayed_ = nullptr;

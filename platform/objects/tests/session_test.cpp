@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "platform/assemblies/occurrence.h"
+#include "platform/text/host_path.h"
 #include "tests/support/test_model.h"
 
 using namespace platform;
@@ -143,4 +144,45 @@ TEST(Transforms, ComposeAndInvert) {
   auto twice = rz.Then(rz).Apply({1, 0, 0});  // rotate, shift, rotate, shift
   EXPECT_NEAR(twice[0], 5 - 1, 1e-12);
   EXPECT_NEAR(twice[1], 5 + 0, 1e-12);
+}
+
+// Parts found by path, file name or stem give what a walk over the open parts gives: the
+// first part opened that has the name, also after renames and closes reorder the names.
+TEST_F(SessionModel, PartsFoundByAnyNameMatchAWalkOverTheOpenParts) {
+  auto walk = [&](const std::string& name) -> Part* {
+    for (const auto& part : session().Parts())
+      if (SameHostPath(part->path, name) || SameHostPath(HostFileName(part->path), name) ||
+          SameHostPath(HostFileStem(part->path), name))
+        return part.get();
+    return nullptr;
+  };
+  const std::vector<std::string> names = {"x.prt", "X", "x.asm", "\\Q\\X.prt", "/q/x.prt", "y",   "\\p\\y.prt",
+                                          "w.prt", "w", "\\s\\x.prt", "z",   "\\p\\x.prt", "",   "\\t\\x.prt"};
+  auto agree = [&](const char* step) {
+    for (const std::string& name : names) EXPECT_EQ(session().FindPartByAnyName(name), walk(name)) << step << ": " << name;
+  };
+  Part& a = session().NewPart("\\p\\x.prt");
+  Part& b = session().NewPart("\\q\\X.PRT");
+  session().NewPart("\\r\\x.asm");
+  Part& d = session().NewPart("\\p\\y.prt");
+  agree("opened");
+  EXPECT_EQ(session().FindPartByAnyName("x"), &a) << "the stem of three parts names the first opened";
+
+  session().Repath(a, "\\s\\z.prt");
+  agree("first renamed away");
+  EXPECT_EQ(session().FindPartByAnyName("x.prt"), &b);
+  session().Repath(a, "\\s\\x.prt");
+  agree("first renamed back");
+  EXPECT_EQ(session().FindPartByAnyName("X.prt"), &a) << "a rename keeps the part's place among those of its name";
+
+  session().Repath(d, "\\p\\x.prt");
+  session().NewPart("\\t\\x.prt");
+  agree("last renamed onto the name, another opened");
+  session().ClosePart(a);
+  agree("first closed");
+  session().Repath(b, "\\q\\w.prt");
+  agree("second renamed");
+  EXPECT_EQ(session().FindPartByAnyName("x.prt"), &d) << "the part renamed onto the name before the one opened after";
+  EXPECT_EQ(session().FindPartByAnyName("W"), &b) << "found by its new stem";
+  EXPECT_EQ(session().FindPartByFileName("x.prt"), &d);
 }
