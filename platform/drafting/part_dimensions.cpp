@@ -40,6 +40,7 @@ public:
     if (frames_.empty()) return {};
     if (part_.flatLength) {
       Bends();
+      OverallSize(part_.bendAxis);  // the blank's other side, which the flat length does not give
     } else if (part_.slab || part_.freeform) {
       for (int axis = 0; axis < 3; ++axis) OverallSize(axis);
     } else if (!CutEnds()) {

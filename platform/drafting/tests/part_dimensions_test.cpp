@@ -156,6 +156,7 @@ TEST_F(PartDimensions, ABentPlateGetsItsFlatLengthAndBendPosition) {
   EXPECT_NEAR((*flatDim)->value, flat, 0.01);
   EXPECT_EQ((*flatDim)->text, "展开长260.4");
   EXPECT_EQ(Texts(dims, DimensionKind::Running).size(), 1u) << "one bend, one position";
+  EXPECT_NE(WithText(dims, "80"), nullptr) << "the length along the bend, the blank's other side";
   ExpectCleanSheet(dims);
 }
 
