@@ -36,10 +36,8 @@ using namespace NXOpen;
 
 namespace {
 
-std::string FileNameOf(const std::string& path) {
-  const auto slash = LastBackslash(path);
-  return (slash == std::string::npos ? path : path.substr(slash + 1)).substr(0, 500);
-}
+// As the host compares file names: the first 500 bytes.
+std::string ComparedFileName(const std::string& path) { return FileNameOf(path).substr(0, 500); }
 
 // A load status is read before it is deleted: parts the host could not load are named
 // by count, with what was being done.
@@ -74,10 +72,10 @@ void 关闭内存未显示部件() {
     ComponentWalk walk;
     std::vector<tag_t> components;
     得到所有组件的数组(walk, UF_PART_ask_display_part(), components);
-    for (tag_t component : components) keep.push_back(FileNameOf(得到新建组件的路径(component)));
+    for (tag_t component : components) keep.push_back(ComparedFileName(得到新建组件的路径(component)));
     char displayed[MAX_FSPEC_BUFSIZE] = "";
     UF_PART_ask_part_name(UF_PART_ask_display_part(), displayed);
-    keep.push_back(FileNameOf(displayed));
+    keep.push_back(ComparedFileName(displayed));
   }
   // A part the host would not name could be one in use, even the displayed one: when
   // unsure, nothing is closed.
@@ -85,7 +83,7 @@ void 关闭内存未显示部件() {
 
   // The collection's iteration takes its list at the start and skips parts closed meanwhile.
   for (Part* part : *session->Parts()) {
-    const std::string name = FileNameOf(part->FullPath().GetLocaleText());
+    const std::string name = ComparedFileName(part->FullPath().GetLocaleText());
     if (std::find(keep.begin(), keep.end(), name) != keep.end()) continue;
     auto* found = dynamic_cast<Part*>(session->Parts()->FindObject(name));
     if (!found) continue;

@@ -31,11 +31,6 @@ std::vector<tag_t> ComponentsOfDisplayedAssembly() {
   return components;
 }
 
-std::string FileNameOf(const std::string& path) {
-  const auto slash = LastBackslash(path);
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 std::string component_stem(tag_t component) { return 获取文件名和路径(得到新建组件的路径(component), 1); }

@@ -30,12 +30,6 @@ void set_components_blanked(int status) {
     UF_OBJ_set_blank_status(component, status);
 }
 
-std::string count_text(size_t count) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%d", static_cast<int>(count));
-  return text;
-}
-
 }  // namespace
 
 delete_xiantong::delete_xiantong() {
@@ -81,8 +75,8 @@ void delete_xiantong::得到选择体的信息() {
     kzt::KeyClassification classes = kzt::classify_by_key(selected);
     unique_bodies = std::move(classes.unique);
     duplicate_bodies = std::move(classes.duplicate);
-    kzt::set_text(zongsu, count_text(unique_bodies.size()));
-    kzt::set_text(chongdie, count_text(duplicate_bodies.size()));
+    kzt::set_count(zongsu, unique_bodies.size());
+    kzt::set_count(chongdie, duplicate_bodies.size());
   }
   set_components_blanked(UF_OBJ_NOT_BLANKED);
 }

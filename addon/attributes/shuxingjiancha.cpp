@@ -21,12 +21,6 @@ UI* shuxingjiancha::theUI = nullptr;
 
 namespace {
 
-std::string count_text(size_t count) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%d", static_cast<int>(count));
-  return text;
-}
-
 bool IsBlanked(tag_t body) {
   UF_OBJ_disp_props_t props{};
   if (UF_OBJ_ask_display_properties(body, &props) != 0) return false;
@@ -98,8 +92,8 @@ void shuxingjiancha::wu() {
     UF_OBJ_set_blank_status(body, UF_OBJ_BLANKED);
   }
   const kzt::AttributeCheck check = kzt::check_attributes(selected);
-  kzt::set_text(blockgai, count_text(check.changed_bodies.size()));
-  kzt::set_text(blockwu, count_text(check.bodies_without_attributes.size()));
+  kzt::set_count(blockgai, check.changed_bodies.size());
+  kzt::set_count(blockwu, check.bodies_without_attributes.size());
   const std::vector<int> changedColour = kzt::get_colors(colorPicker_gai);
   const std::vector<int> withoutColour = kzt::get_colors(colorPicker_wu);
   if (kzt::get_toggle(blocktoggle_wu)) ShowInColour(check.bodies_without_attributes, withoutColour);

@@ -1,6 +1,7 @@
 // Block values through property lists; each list is the caller's to delete.
 #include "host/block_values.h"
 
+#include <cstdio>
 #include <memory>
 
 #include <NXOpen/BlockStyler_PropertyList.hxx>
@@ -21,6 +22,12 @@ std::unique_ptr<PropertyList> Properties(UIBlock* block) {
 std::string get_text(UIBlock* block) { return Properties(block)->GetString("Value").GetLocaleText(); }
 
 void set_text(UIBlock* block, const std::string& text) { Properties(block)->SetString("Value", text); }
+
+void set_count(UIBlock* block, size_t count) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%d", static_cast<int>(count));
+  set_text(block, text);
+}
 
 bool get_toggle(UIBlock* block) { return Properties(block)->GetLogical("Value"); }
 

@@ -11,6 +11,7 @@ namespace kzt {
 
 std::string get_text(NXOpen::BlockStyler::UIBlock* block);        // "Value" of a string block
 void set_text(NXOpen::BlockStyler::UIBlock* block, const std::string& text);
+void set_count(NXOpen::BlockStyler::UIBlock* block, size_t count);  // a count as text
 bool get_toggle(NXOpen::BlockStyler::UIBlock* block);             // "Value" of a toggle
 void set_toggle(NXOpen::BlockStyler::UIBlock* block, bool on);
 int get_enum(NXOpen::BlockStyler::UIBlock* block);                // "Value" of an enumeration

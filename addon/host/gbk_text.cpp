@@ -15,6 +15,11 @@ std::string::size_type LastBackslash(const std::string& text) {
   return last;
 }
 
+std::string FileNameOf(const std::string& path) {
+  const auto slash = LastBackslash(path);
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace kzt
 
 namespace kzt {

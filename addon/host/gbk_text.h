@@ -7,6 +7,8 @@ namespace kzt {
 // Position of the last backslash that is a character of its own (a GBK trail byte
 // may be 0x5C), or npos.
 std::string::size_type LastBackslash(const std::string& text);
+// What follows that backslash: the file name of a path.
+std::string FileNameOf(const std::string& path);
 
 }  // namespace kzt
 

@@ -31,14 +31,14 @@ struct Channels {
   int next = 1;
 };
 
-Channels& Table() {
+Channels& ChannelTable() {
   static Channels channels;
   return channels;
 }
 
 Channel& NeedChannel(int channel) {
-  auto it = Table().open.find(channel);
-  if (it == Table().open.end())
+  auto it = ChannelTable().open.find(channel);
+  if (it == ChannelTable().open.end())
     throw HostError(HostStatus::InvalidArgument, "text channel " + std::to_string(channel) + " is not open");
   return it->second;
 }
@@ -69,8 +69,8 @@ int uc4504(const char* fspec, int mode, int type) {
     c.stream = std::make_unique<std::fstream>(c.localPath, openMode);
     if (!c.stream->is_open())
       throw HostError(HostStatus::FileError, host + ": cannot be opened for " + (mode == kRead ? "reading" : "writing"));
-    channel = Table().next++;
-    Table().open.emplace(channel, std::move(c));
+    channel = ChannelTable().next++;
+    ChannelTable().open.emplace(channel, std::move(c));
   });
   return code ? Negated(code) : channel;
 }
@@ -114,7 +114,7 @@ int uc4540(int channel, int option) {
     c.stream->close();
     const bool failed = c.mode != kRead && c.stream->fail();
     const std::string host = c.hostPath, local = c.localPath;
-    Table().open.erase(channel);
+    ChannelTable().open.erase(channel);
     if (option == 1) {
       std::error_code ec;
       std::filesystem::remove(local, ec);

@@ -23,7 +23,7 @@ struct Entry {
   std::string name;
 };
 
-std::array<Entry, kColorCount + 1>& Table() {
+std::array<Entry, kColorCount + 1>& ColorTable() {
   static std::array<Entry, kColorCount + 1> table = [] {
     std::array<Entry, kColorCount + 1> t;
     t[0] = {{0, 0, 0}, "Background"};
@@ -36,7 +36,7 @@ std::array<Entry, kColorCount + 1>& Table() {
 Entry& At(int number) {
   if (number < 0 || number > kColorCount)
     throw HostError(HostStatus::InvalidArgument, "colour " + std::to_string(number) + " is not in the colour table (0..216)");
-  return Table()[number];
+  return ColorTable()[number];
 }
 
 // HSV and HLS with every value, hue included, in 0..1.
@@ -142,7 +142,7 @@ int UF_DISP_ask_closest_color(int color_model, double clr_values[3], int closest
     const auto rgb = ModelToRgb({clr_values[0], clr_values[1], clr_values[2]}, color_model);
     double best = 1e300;
     for (int i = 1; i <= kColorCount; ++i) {
-      const auto& c = Table()[i].rgb;
+      const auto& c = ColorTable()[i].rgb;
       const double d = std::pow(c[0] - rgb[0], 2) + std::pow(c[1] - rgb[1], 2) + std::pow(c[2] - rgb[2], 2);
       if (d < best) {
         best = d;
@@ -159,6 +159,6 @@ int UF_DISP_regenerate_display(void) { return 0; }
 namespace platform::api {
 // Puts the colour table back as a new session has it (tests).
 void ResetColorTable() {
-  for (int i = 0; i <= kColorCount; ++i) Table()[i] = i == 0 ? Entry{{0, 0, 0}, "Background"} : Entry{ColorRgb(i), ColorName(i)};
+  for (int i = 0; i <= kColorCount; ++i) ColorTable()[i] = i == 0 ? Entry{{0, 0, 0}, "Background"} : Entry{ColorRgb(i), ColorName(i)};
 }
 }  // namespace platform::api

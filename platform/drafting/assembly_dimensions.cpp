@@ -13,7 +13,6 @@ namespace {
 
 constexpr double kSameMm = 0.05;  // model mm: positions that print alike are one
 
-Point2 At(int axis, double along, double across) { return axis == 0 ? Point2{along, across} : Point2{across, along}; }
 
 const ViewFrame* Showing(const std::vector<ViewFrame>& frames, int axis) {
   for (const ViewFrame& f : frames)
@@ -58,8 +57,8 @@ std::vector<Proposal> ProposeAssemblyDimensions(const std::vector<Object*>& show
     const Box2 box = BoxIn(*f, all.min, all.max);
     const double datum = s == 0 ? box.xmin : box.ymin, across = s == 0 ? box.ymin : box.xmin;
     Proposal overall = Make(*f, DimensionKind::Linear, size[axis], SidesFor(*f, s), "overall size " + MmText(size[axis]));
-    overall.a = At(s, datum, across);
-    overall.b = At(s, s == 0 ? box.xmax : box.ymax, across);
+    overall.a = AxisPoint(s, datum, across);
+    overall.b = AxisPoint(s, s == 0 ? box.xmax : box.ymax, across);
     overall.fromOutline = true;
     out.push_back(overall);
     if (!memberPositions) continue;
@@ -73,7 +72,7 @@ std::vector<Proposal> ProposeAssemblyDimensions(const std::vector<Object*>& show
       const double near = s == 0 ? drawn.xmin : drawn.ymin;
       const double mm = (near - datum) / f->scale;
       if (mm < kSameMm || size[axis] - mm < kSameMm) continue;
-      stops.push_back({mm, At(s, near, s == 0 ? drawn.ymin : drawn.xmin)});
+      stops.push_back({mm, AxisPoint(s, near, s == 0 ? drawn.ymin : drawn.xmin)});
     }
     std::sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     // A stop whose text would touch the one before on the sheet (members side by side)
@@ -84,7 +83,7 @@ std::vector<Proposal> ProposeAssemblyDimensions(const std::vector<Object*>& show
                 stops.end());
     for (const auto& [mm, at] : stops) {
       Proposal p = Make(*f, DimensionKind::Running, mm, SidesFor(*f, s), "member positions");
-      p.a = At(s, datum, across);
+      p.a = AxisPoint(s, datum, across);
       p.b = at;
       p.chain = chain;
       out.push_back(p);

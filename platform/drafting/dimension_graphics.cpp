@@ -12,7 +12,6 @@ constexpr double kOriginCircleMm = 1.5;  // radius of a running dimension's datu
 constexpr double kLatinEm = 0.6;
 
 Point2 Along(int axis, double along, double across) { return axis == 0 ? Point2{along, across} : Point2{across, along}; }
-double AlongOf(int axis, Point2 p) { return axis == 0 ? p.x : p.y; }
 
 // The box of a text whose baseline middle is at `at`, turned by 0 or 90 degrees.
 Box2 TextBox(Point2 at, double angleDeg, double width, double height) {

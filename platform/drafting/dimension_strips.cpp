@@ -27,7 +27,6 @@ Box2 BoxOf(const Line2& line) {
   return box;
 }
 
-double AlongOf(int axis, Point2 p) { return axis == 0 ? p.x : p.y; }
 Point2 WithAcross(int axis, Point2 p, double across) { return axis == 0 ? Point2{p.x, across} : Point2{across, p.y}; }
 
 // Proposals placed together: one dimension, or the stops of one running chain.

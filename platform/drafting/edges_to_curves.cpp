@@ -15,7 +15,6 @@ namespace platform::drafting {
 
 namespace {
 
-constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr double kAngularDeflection = 0.1;  // radians between polyline segments, at most
 // The chord is never finer than this share of the curve's extent: a full turn then takes
 // a few thousand points at most, where a damaged curve millions of kilometres across would

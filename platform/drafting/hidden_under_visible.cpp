@@ -12,7 +12,6 @@ namespace platform::drafting {
 
 namespace {
 
-constexpr double kTwoPi = 2 * std::numbers::pi;
 
 using Interval = std::pair<double, double>;
 

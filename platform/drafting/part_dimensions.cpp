@@ -27,7 +27,6 @@ constexpr double kSameMm = 0.05;  // model mm: two positions that print alike ar
 Box2 BoxIn(const ViewFrame& f, const PartFeatures& part) { return BoxIn(f, part.min, part.max); }
 
 double Along(int axis, Point2 p) { return axis == 0 ? p.x : p.y; }
-Point2 At(int axis, double along, double across) { return axis == 0 ? Point2{along, across} : Point2{across, along}; }
 
 class Proposer {
 public:
@@ -99,8 +98,8 @@ private:
     const double extent = part_.Extent(axis);
     Proposal p = Make(*f, DimensionKind::Linear, ProposalShape::Linear, extent, MmText(extent), SidesFor(*f, s),
                       "overall size " + MmText(extent));
-    p.a = At(s, s == 0 ? box.xmin : box.ymin, s == 0 ? box.ymin : box.xmin);
-    p.b = At(s, s == 0 ? box.xmax : box.ymax, s == 0 ? box.ymin : box.xmin);
+    p.a = AxisPoint(s, s == 0 ? box.xmin : box.ymin, s == 0 ? box.ymin : box.xmin);
+    p.b = AxisPoint(s, s == 0 ? box.xmax : box.ymax, s == 0 ? box.ymin : box.xmin);
     p.fromOutline = true;
     out_.push_back(p);
   }
@@ -126,8 +125,8 @@ private:
       const double mm = (at[i] - datum) / f.scale;
       Proposal p = Make(f, DimensionKind::Running, ProposalShape::Running, mm, MmText(mm), sides,
                         std::string(direction) + " hole positions");
-      p.a = At(s, datum, across);
-      p.b = At(s, at[i], across);
+      p.a = AxisPoint(s, datum, across);
+      p.b = AxisPoint(s, at[i], across);
       // The stop's extension line starts at a hole on that line.
       for (Point2 c : centres)
         if (std::abs(Along(s, c) - at[i]) / f.scale < kSameMm) p.b = c;
@@ -143,8 +142,8 @@ private:
                       std::string(direction) + " hole pitch");
     p.count = gaps;
     p.positionsAxis = s;
-    p.a = At(s, at.front(), across);
-    p.b = At(s, at.back(), across);
+    p.a = AxisPoint(s, at.front(), across);
+    p.b = AxisPoint(s, at.back(), across);
     for (Point2 c : centres) {
       if (std::abs(Along(s, c) - at.front()) / f.scale < kSameMm) p.a = c;
       if (std::abs(Along(s, c) - at.back()) / f.scale < kSameMm) p.b = c;
@@ -241,8 +240,8 @@ private:
       const Side side = s == 0 ? (high ? Side::Top : Side::Bottom) : (high ? Side::Right : Side::Left);
       Proposal p = Make(*f, DimensionKind::Linear, ProposalShape::Linear, mm, MmText(mm), {side},
                         std::string(high == highLong ? "long" : "short") + " side " + MmText(mm));
-      p.a = At(s, from, across);
-      p.b = At(s, to, across);
+      p.a = AxisPoint(s, from, across);
+      p.b = AxisPoint(s, to, across);
       p.fromOutline = true;
       out_.push_back(p);
     }
@@ -251,8 +250,8 @@ private:
       const double hiEnd = atEnd ? hi1 : hi0, loEnd = atEnd ? lo1 : lo0;
       if (std::abs(hiEnd - loEnd) < 1e-6) continue;
       const bool highFurther = atEnd ? hiEnd > loEnd : hiEnd < loEnd;
-      const Point2 vertex = At(s, highFurther ? hiEnd : loEnd, highFurther ? hi : lo);
-      const Point2 other = At(s, highFurther ? loEnd : hiEnd, highFurther ? lo : hi);
+      const Point2 vertex = AxisPoint(s, highFurther ? hiEnd : loEnd, highFurther ? hi : lo);
+      const Point2 other = AxisPoint(s, highFurther ? loEnd : hiEnd, highFurther ? lo : hi);
       const double outward = (atEnd ? 0 : std::numbers::pi) + (s == 0 ? 0 : std::numbers::pi / 2);
       const double cut = std::atan2(vertex.y - other.y, vertex.x - other.x);
       double from = outward, to = cut;
@@ -280,8 +279,8 @@ private:
     const std::vector<Side> sides = SidesFor(*f, s);
     Proposal flat = Make(*f, DimensionKind::Linear, ProposalShape::Linear, *part_.flatLength,
                          "展开长" + MmText(*part_.flatLength), sides, "flat length " + MmText(*part_.flatLength));
-    flat.a = At(s, s == 0 ? box.xmin : box.ymin, s == 0 ? box.ymin : box.xmin);
-    flat.b = At(s, s == 0 ? box.xmax : box.ymax, s == 0 ? box.ymin : box.xmin);
+    flat.a = AxisPoint(s, s == 0 ? box.xmin : box.ymin, s == 0 ? box.ymin : box.xmin);
+    flat.b = AxisPoint(s, s == 0 ? box.xmax : box.ymax, s == 0 ? box.ymin : box.xmin);
     flat.fromOutline = true;
     out_.push_back(flat);
     const double datum = s == 0 ? box.xmin : box.ymin;
@@ -295,7 +294,7 @@ private:
     for (Point2 bend : at) {
       const double mm = (Along(s, bend) - datum) / f->scale;
       Proposal p = Make(*f, DimensionKind::Running, ProposalShape::Running, mm, MmText(mm), sides, "bend positions");
-      p.a = At(s, datum, s == 0 ? box.ymin : box.xmin);
+      p.a = AxisPoint(s, datum, s == 0 ? box.ymin : box.xmin);
       p.b = bend;
       p.chain = chain;
       out_.push_back(p);

@@ -14,8 +14,6 @@ constexpr double kRowStepMm = 3.5;     // a row that does not clear moves out by
 constexpr int kRowTries = 10;
 constexpr double kBaselineBelowCentre = 0.35;  // of the text height: digits centred in the circle
 
-double AlongOf(int axis, Point2 p) { return axis == 0 ? p.x : p.y; }
-Point2 At(int axis, double along, double across) { return axis == 0 ? Point2{along, across} : Point2{across, along}; }
 
 double Turn(Point2 o, Point2 a, Point2 b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
 
@@ -209,7 +207,7 @@ private:
       for (size_t s = 0; s < slotOf.size(); ++s) {
         members.push_back(order[slotOf[s]]);
         const Member& m = group[members.back()];
-        row.push_back({*m.target, *m.at, BalloonGraphics(m.at->tip, At(axis, along[s], across), radius_)});
+        row.push_back({*m.target, *m.at, BalloonGraphics(m.at->tip, AxisPoint(axis, along[s], across), radius_)});
       }
       std::vector<bool> clear;
       size_t failures = 0;
@@ -244,8 +242,8 @@ private:
       bool swapped = false;
       for (size_t a = 0; a < n && !swapped; ++a)
         for (size_t b = a + 1; b < n && !swapped; ++b)
-          if (SegmentsCross(group[order[slotOf[a]]].at->tip, At(axis, along[a], across), group[order[slotOf[b]]].at->tip,
-                            At(axis, along[b], across))) {
+          if (SegmentsCross(group[order[slotOf[a]]].at->tip, AxisPoint(axis, along[a], across), group[order[slotOf[b]]].at->tip,
+                            AxisPoint(axis, along[b], across))) {
             std::swap(slotOf[a], slotOf[b]);
             swapped = true;
           }

@@ -26,13 +26,13 @@ constexpr double kChordMm = 0.2;
 constexpr double kFullyShadedOpacity = 0.5;
 constexpr int kFullyShaded = 0;
 
-struct ViewFrame {
+struct ScreenAxes {
   gp_Vec x, y;
   double scale;
   Point2 operator()(const gp_Pnt& p) const { return {gp_Vec(p.XYZ()).Dot(x) * scale, gp_Vec(p.XYZ()).Dot(y) * scale}; }
 };
 
-ViewFrame FrameOf(const DraftingView& view) {
+ScreenAxes FrameOf(const DraftingView& view) {
   const auto& o = view.orientation;
   const gp_Vec x(o[0], o[1], o[2]), z(o[6], o[7], o[8]);
   return {x, z.Crossed(x), view.scale};
@@ -40,7 +40,7 @@ ViewFrame FrameOf(const DraftingView& view) {
 
 // Every triangle of the body's mesh, turned counter-clockwise, so that filling them all
 // with the non-zero rule covers the body's outline once.
-std::vector<std::array<Point2, 3>> Triangles(Object& body, const ViewFrame& frame) {
+std::vector<std::array<Point2, 3>> Triangles(Object& body, const ScreenAxes& frame) {
   const TopoDS_Shape shape = BodyOf(body).Shape();
   BRepMesh_IncrementalMesh(shape, kChordMm / frame.scale, false, 0.5);
   const gp_Trsf placement = ToTrsf(PlacementOf(body));
@@ -79,7 +79,7 @@ std::vector<ShadeFill> ShadeFillsOf(const DraftingView& view) {
   } catch (const std::exception&) {
     return fills;  // the shown part is not open: nothing to fill from
   }
-  const ViewFrame frame = FrameOf(view);
+  const ScreenAxes frame = FrameOf(view);
   std::map<std::string, const ShadeEdit*> edits;
   for (const ShadeEdit& edit : view.shadeEdits) edits[edit.body] = &edit;
   for (Object* body : shown) {

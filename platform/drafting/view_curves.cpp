@@ -8,7 +8,6 @@ namespace platform::drafting {
 
 namespace {
 
-constexpr double kTwoPi = 2 * std::numbers::pi;
 
 // The arc's extreme points: its ends plus every quadrant point it passes.
 void AddArc(Box2& box, const Arc2& arc) {

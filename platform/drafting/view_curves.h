@@ -2,6 +2,7 @@
 // everything else, in view coordinates (sheet millimetres, the projected model origin
 // at 0,0), kept apart as visible and hidden edges.
 #pragma once
+#include <numbers>
 #include <variant>
 #include <vector>
 
@@ -30,6 +31,15 @@ struct Polyline2 {
 };
 
 using Curve2 = std::variant<Line2, Arc2, Polyline2>;
+
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
+// A point's coordinate along a sheet axis (0: X, 1: Y), and the point `along` one axis
+// and `across` the other.
+inline double AlongOf(int axis, Point2 p) { return axis == 0 ? p.x : p.y; }
+inline Point2 AxisPoint(int axis, double along, double across) {
+  return axis == 0 ? Point2{along, across} : Point2{across, along};
+}
 
 // Axis-aligned extent; empty until something is added.
 struct Box2 {

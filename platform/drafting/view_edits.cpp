@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kBodyPrefix = "body:";
 constexpr const char* kOccurrencePrefix = "occurrence:";
 
-std::string Named(const DraftingView& view) { return "view \"" + text::ToUtf8Lossy(view.name) + "\""; }
+std::string NamedView(const DraftingView& view) { return "view \"" + text::ToUtf8Lossy(view.name) + "\""; }
 
 // The key without asking whether the view can show the body.
 std::string KeyOf(const Object& body) {
@@ -38,7 +38,7 @@ std::string ShownBodyKey(const DraftingView& view, const Object& body) {
     for (Object* object : Occurrences::Get().AllOccurrences(const_cast<Part&>(shown)))
       if (object == &body) return KeyOf(body);
   throw HostError(HostStatus::InvalidArgument, "object " + std::to_string(body.GetTag()) + " is not a body " +
-                                                   Named(view) + " can show");
+                                                   NamedView(view) + " can show");
 }
 
 Object* ShownBodyOfKey(const DraftingView& view, const std::string& key) {
@@ -69,7 +69,7 @@ void EraseFromView(DraftingView& view, const Object& body) {
 
 void ApplyShadeEdit(DraftingView& view, const Object& body, int color, int transparency) {
   if (transparency < 0 || transparency > 100)
-    throw HostError(HostStatus::InvalidArgument, Named(view) + ": transparency " + std::to_string(transparency) +
+    throw HostError(HostStatus::InvalidArgument, NamedView(view) + ": transparency " + std::to_string(transparency) +
                                                      " is not in 0..100");
   const std::string key = ShownBodyKey(view, body);
   std::erase_if(view.shadeEdits, [&](const ShadeEdit& edit) { return edit.body == key; });

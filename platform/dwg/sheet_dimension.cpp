@@ -13,8 +13,6 @@ namespace {
 
 using drafting::Point2;
 
-double AlongOf(int axis, Point2 p) { return axis == 0 ? p.x : p.y; }
-Point2 Along(int axis, double along, double across) { return axis == 0 ? Point2{along, across} : Point2{across, along}; }
 
 DimensionPicture PictureOf(const drafting::SheetDimension& dimension) {
   const DimensionGraphics& g = dimension.drawn;
@@ -50,14 +48,14 @@ void SetLinear(const drafting::SheetDimension& s, Dimension& d) {
   // The second origin at the value from the first, towards the point drawn: an equal pitch
   // ("2×150=300") then measures its first gap, and a stop drawn to a hole's edge of the
   // model (within 0.05 mm of the position printed) measures exactly what it prints.
-  const double towards = AlongOf(axis, second) >= AlongOf(axis, first) ? 1 : -1;
-  second = Along(axis, AlongOf(axis, first) + towards * s.value * s.scale, AlongOf(1 - axis, second));
-  const double lineAt = g.lines.size() > 2 ? AlongOf(1 - axis, g.lines[2].start) : AlongOf(1 - axis, second);
+  const double towards = drafting::AlongOf(axis, second) >= drafting::AlongOf(axis, first) ? 1 : -1;
+  second = drafting::AxisPoint(axis, drafting::AlongOf(axis, first) + towards * s.value * s.scale, drafting::AlongOf(1 - axis, second));
+  const double lineAt = g.lines.size() > 2 ? drafting::AlongOf(1 - axis, g.lines[2].start) : drafting::AlongOf(1 - axis, second);
   d.kind = DimensionKind::Linear;
   d.rotationDeg = axis == 0 ? 0 : 90;
   d.firstOrigin = ToPoint(first);
   d.secondOrigin = ToPoint(second);
-  d.definition = ToPoint(Along(axis, AlongOf(axis, second), lineAt));
+  d.definition = ToPoint(drafting::AxisPoint(axis, drafting::AlongOf(axis, second), lineAt));
 }
 
 // The two ends of the hole's diameter through the leader's tip; files made before the

@@ -21,8 +21,6 @@ bool HasGeometry(const TopoDS_Shape& shape) {
   return vertices.More() || faces.More();
 }
 
-std::array<double, 3> Coordinates(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
-
 }  // namespace
 
 bool MinDistance::Perform() {

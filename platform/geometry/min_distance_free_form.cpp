@@ -288,8 +288,6 @@ void Refine(Side& a, Side& b) {
   }
 }
 
-std::array<double, 3> Coordinates(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
-
 }  // namespace
 
 bool IsFreeForm(const TopoDS_Face& face) {

@@ -10,8 +10,11 @@
 #include <optional>
 
 #include <TopoDS_Face.hxx>
+#include <gp_Pnt.hxx>
 
 namespace platform {
+
+inline std::array<double, 3> Coordinates(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
 
 struct FaceDistance {
   double value = 0;

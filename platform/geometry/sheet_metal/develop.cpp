@@ -33,8 +33,6 @@ namespace {
 
 // Angular tolerance (radians) for finding a bend's edge among its two bend lines.
 constexpr double kAngleTolerance = 1e-4;
-// Directions within this cosine of each other are parallel.
-constexpr double kParallelCosine = 0.9999;
 
 struct Step {
   TopoDS_Face face;
@@ -42,7 +40,7 @@ struct Step {
   TopoDS_Edge entry;  // null for the stationary face
 };
 
-[[noreturn]] void Refuse(const std::string& bodyLabel, const std::string& why) {
+[[noreturn]] void RefuseUnfold(const std::string& bodyLabel, const std::string& why) {
   throw HostError(HostStatus::ModellingFailed, bodyLabel + " cannot be unfolded: " + why);
 }
 
@@ -80,7 +78,7 @@ public:
       Step step = queue_.front();
       queue_.pop_front();
       if (!ThicknessHolds(body_, step.face, out_.thickness))
-        Refuse(label_, "its thickness is not " + std::to_string(out_.thickness) + " mm throughout");
+        RefuseUnfold(label_, "its thickness is not " + std::to_string(out_.thickness) + " mm throughout");
       if (BRepAdaptor_Surface(step.face).GetType() == GeomAbs_Plane) Wall(step);
       else Bend(step);
     }
@@ -95,14 +93,14 @@ private:
   void Bend(const Step& step) {
     BRepAdaptor_Surface surface(step.face);
     const gp_Cylinder cylinder = surface.Cylinder();
-    if (!IsPlainBend(step.face, cylinder)) Refuse(label_, "a bend face has edges that are neither bend lines nor arcs");
+    if (!IsPlainBend(step.face, cylinder)) RefuseUnfold(label_, "a bend face has edges that are neither bend lines nor arcs");
     double u0, u1, v0, v1;
     BRepTools::UVBounds(step.face, u0, u1, v0, v1);
     const double angle = u1 - u0;
     double u, v;
     ElSLib::Parameters(cylinder, EdgeMidpoint(step.entry), u, v);
     const bool fromU0 = AngleGap(u, u0) < kAngleTolerance;
-    if (!fromU0 && AngleGap(u, u1) >= kAngleTolerance) Refuse(label_, "a bend is entered along an edge that is not a bend line");
+    if (!fromU0 && AngleGap(u, u1) >= kAngleTolerance) RefuseUnfold(label_, "a bend is entered along an edge that is not a bend line");
     const double nearU = fromU0 ? u0 : u1, farU = fromU0 ? u1 : u0, sense = fromU0 ? 1 : -1;
 
     // The rotation about the axis that carries the entry bend line onto the exit one.
@@ -118,7 +116,7 @@ private:
     const bool outside = gp_Vec(OutwardNormal(step.face, middle)).Dot(radial) > 0;
     const double radius = cylinder.Radius(), t = out_.thickness;
     double inner = outside ? radius - t : radius;
-    if (inner < -1e-6) Refuse(label_, "a bend's radius " + std::to_string(radius) + " mm is smaller than the thickness");
+    if (inner < -1e-6) RefuseUnfold(label_, "a bend's radius " + std::to_string(radius) + " mm is smaller than the thickness");
     inner = std::max(inner, 0.0);
     const sheet_metal::Bend bend{inner, angle, static_cast<int>(out_.faces.size())};
     out_.bends.push_back(bend);
@@ -132,7 +130,7 @@ private:
     const gp_Pnt b = ElSLib::Value(nearU, v1, cylinder).Transformed(step.place);
     BRepBuilderAPI_MakePolygon outline(a, b, b.Translated(across), a.Translated(across), true);
     BRepBuilderAPI_MakeFace strip(outline.Wire(), true);
-    if (!strip.IsDone()) Refuse(label_, "a bend's developed strip could not be made");
+    if (!strip.IsDone()) RefuseUnfold(label_, "a bend's developed strip could not be made");
     out_.faces.push_back(strip.Face());
 
     gp_Trsf shift;
@@ -156,7 +154,7 @@ private:
         if (seen_.Contains(next) || !TangentAcross(face, next, edge)) continue;
         const GeomAbs_SurfaceType type = BRepAdaptor_Surface(next).GetType();
         if (type != GeomAbs_Plane && type != GeomAbs_Cylinder)
-          Refuse(label_, "a face on the sheet's side is neither planar nor cylindrical");
+          RefuseUnfold(label_, "a face on the sheet's side is neither planar nor cylindrical");
         seen_.Add(next);
         queue_.push_back({next, placeAcross(edge), edge});
       }

@@ -32,7 +32,7 @@ namespace {
 
 constexpr double kChordMm = 0.01;  // polyline deviation from a curve that is not a line or circle
 
-[[noreturn]] void Refuse(const std::string& label, const std::string& why) {
+[[noreturn]] void RefuseBlank(const std::string& label, const std::string& why) {
   throw HostError(HostStatus::ModellingFailed, label + ": no flat blank: " + why);
 }
 
@@ -66,7 +66,7 @@ TopoDS_Face FusedBlank(const FlatPattern& pattern, const std::string& label) {
   TopoDS_Face face;
   int count = 0;
   for (TopExp_Explorer it(blank, TopAbs_FACE); it.More(); it.Next(), ++count) face = TopoDS::Face(it.Current());
-  if (count != 1) Refuse(label, "its developed faces make " + std::to_string(count) + " pieces, not one");
+  if (count != 1) RefuseBlank(label, "its developed faces make " + std::to_string(count) + " pieces, not one");
   return face;
 }
 
@@ -210,7 +210,7 @@ BlankLine MiddleOfStrip(const TopoDS_Face& strip, const PlaneReader& reader) {
 
 FlatBlank DevelopBlank(const TopoDS_Shape& body, const std::string& label) {
   const TopoDS_Face stationary = LargestPlanarFace(body);
-  if (stationary.IsNull()) Refuse(label, "it has no planar face");
+  if (stationary.IsNull()) RefuseBlank(label, "it has no planar face");
   const FlatPattern pattern = Develop(body, stationary, label);
   const gp_Pln plane = BRepAdaptor_Surface(stationary).Plane();
   const PlaneReader reader(plane);

@@ -24,8 +24,6 @@ namespace platform::sheet_metal {
 
 namespace {
 
-// Normals closer than this (about 0.8 degrees) count as the same direction.
-constexpr double kParallelCosine = 0.9999;
 // Depth below the sheet's far face (mm) at which the classifier must see no material.
 constexpr double kProbeMargin = 0.01;
 

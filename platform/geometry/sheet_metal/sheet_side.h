@@ -12,6 +12,9 @@
 
 namespace platform::sheet_metal {
 
+// Normals closer than this (about 0.8 degrees) count as the same direction.
+constexpr double kParallelCosine = 0.9999;
+
 // The outward normal of a face at a point on (or next to) it.
 gp_Dir OutwardNormal(const TopoDS_Face& face, const gp_Pnt& point);
 // A point well inside a face (the middle of its parameter range, else a vertex).
