@@ -45,7 +45,6 @@ protected:
     body.attributes.Set(kzt::kRemark, remark);
     return body;
   }
-  std::string HostPath(const std::string& gbkName) { return ToHostPath(folder) + "\\" + gbkName; }
   ComponentOccurrence& Frame() { return *occurrences().Children(occurrences().RootOccurrence(*root)).front(); }
   // The occurrence of the prototype body in 机架-1.
   Object& OccurrenceOf(Body& prototype) {

@@ -19,11 +19,6 @@ using fabdoc_test::DialogAction;
 
 namespace {
 
-std::string SourceDir() {
-  const char* source = std::getenv("FABDOC_SOURCE_DIR");
-  return source ? source : FABDOC_TEST_SOURCE_DIR;
-}
-
 std::string Text(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

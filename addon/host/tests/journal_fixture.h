@@ -15,6 +15,8 @@ protected:
   void Run(const char8_t* journalText);
   // Runs it and returns what the host printed on standard output meanwhile.
   std::string RunCapturing(const char8_t* journalText);
+  // The host's path of a file named `gbkName` in the test's folder.
+  std::string HostPath(const std::string& gbkName) const;
   std::string folder;
 };
 
