@@ -73,8 +73,8 @@ TEST_F(Views, FourViewsOfTheScaleRuleOnA4) {
   EXPECT_EQ(below.scale, s);
   EXPECT_EQ(below.center, (SheetPoint{70, 153.25}));
   EXPECT_EQ(right.center, (SheetPoint{160.417, 211}));
-  EXPECT_NEAR(Size(front)[0], 81.6667, 1e-3);
-  EXPECT_NEAR(Size(front)[1], 16.3333, 1e-3);
+  EXPECT_NEAR(Size(front)[0], 81.6667, 1e-4);
+  EXPECT_NEAR(Size(front)[1], 16.3333, 1e-4);
   EXPECT_NEAR(Size(below)[0], 81.6667, 1e-3);
   EXPECT_NEAR(Size(below)[1], 40.8333, 1e-3);
   EXPECT_NEAR(Size(right)[0], 40.8333, 1e-3);
