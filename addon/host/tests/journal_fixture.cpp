@@ -3,7 +3,6 @@
 
 #include "app/journal/journal.h"
 #include "app/journal/runner.h"
-#include "platform/text/host_path.h"
 #include "platform/ui/menu_bar.h"
 
 extern "C" void ufsta(char* param, int* retcode, int paramLen);
@@ -25,10 +24,6 @@ void CommandTest::Run(const char8_t* journalText) {
   const auto journal = fabdoc::app::journal::ParseJournal(text, folder + "/test.journal", folder);
   fabdoc::app::journal::Runner runner(journal);
   runner.Run();
-}
-
-std::string CommandTest::HostPath(const std::string& gbkName) const {
-  return platform::ToHostPath(folder) + "\\" + gbkName;
 }
 
 std::string CommandTest::RunCapturing(const char8_t* journalText) {

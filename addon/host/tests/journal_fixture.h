@@ -5,6 +5,7 @@
 #include <string>
 
 #include "addon/host/tests/framework_fixture.h"
+#include "platform/text/host_path.h"
 
 namespace kzt_test {
 
@@ -16,7 +17,7 @@ protected:
   // Runs it and returns what the host printed on standard output meanwhile.
   std::string RunCapturing(const char8_t* journalText);
   // The host's path of a file named `gbkName` in the test's folder.
-  std::string HostPath(const std::string& gbkName) const;
+  std::string HostPath(const std::string& gbkName) const { return platform::ToHostPath(folder) + "\\" + gbkName; }
   std::string folder;
 };
 
