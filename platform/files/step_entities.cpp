@@ -228,4 +228,17 @@ std::optional<StepEntities> ParseStepEntities(const std::string& text) {
   return result;
 }
 
+int DefinitionLine(const std::string& text, long id) {
+  const std::string label = "#" + std::to_string(id);
+  for (size_t at = text.find(label); at != std::string::npos; at = text.find(label, at + 1)) {
+    size_t after = at + label.size();
+    if (after < text.size() && IsDigit(text[after])) continue;  // #12 in #123
+    while (after < text.size() && IsSpace(text[after])) ++after;
+    if (after == text.size() || text[after] != '=') continue;
+    if (at > 0 && !IsSpace(text[at - 1]) && text[at - 1] != ';') continue;
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
+  }
+  return 0;
+}
+
 }  // namespace platform::files

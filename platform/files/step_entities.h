@@ -41,4 +41,9 @@ std::vector<std::vector<std::string>> StepParameters(const std::string& statemen
 // Splits `text` into its entities. Nothing when there is no DATA section.
 std::optional<StepEntities> ParseStepEntities(const std::string& text);
 
+// The 1-based line where "#id=" first begins a statement in `text`, 0 when nowhere. Finds
+// an entity that a damaged statement before it swallowed (a stray quote runs on to the
+// next one), which the split above then does not list.
+int DefinitionLine(const std::string& text, long id);
+
 }  // namespace platform::files
