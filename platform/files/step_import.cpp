@@ -488,6 +488,19 @@ StepImport ReadSoundPart(const std::string& text, const std::string& local, cons
   }
 }
 
+// When the reader died: "line N: #A: refers to itself through #B, #A; " for a loop of
+// references (the translator follows them until its stack runs out), else nothing.
+std::string ReferenceLoopOf(const std::string& text) {
+  const auto entities = ParseStepEntities(text);
+  if (!entities) return {};
+  const std::vector<long> loop = ReferenceLoop(*entities);
+  if (loop.empty()) return {};
+  std::string through;
+  for (size_t i = 1; i < loop.size(); ++i) through += (i > 1 ? ", #" : "#") + std::to_string(loop[i]);
+  return "line " + std::to_string(entities->byId.at(loop.front()).line) + ": #" + std::to_string(loop.front()) +
+         ": refers to itself through " + through + "; ";
+}
+
 }  // namespace
 
 std::string PartFileStem(const std::string& gbkName) {
@@ -521,7 +534,7 @@ StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFold
   if (!failure) return made;
   const std::string refusal = failure->starts_with(local + ": ")
                                   ? *failure
-                                  : local + ": damaged STEP file, " + *failure + "; nothing was imported";
+                                  : local + ": damaged STEP file, " + ReferenceLoopOf(text) + *failure + "; nothing was imported";
   if (damaged == DamagedStep::Refuse) throw HostError(HostStatus::FileError, refusal);
   return ReadSoundPart(text, local, hostFolder, refusal, !failure->starts_with(local + ": "), up);
 }

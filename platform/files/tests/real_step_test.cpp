@@ -212,8 +212,8 @@ TEST_F(RealStep, ACoordinateOfTwoToTheSixtyThirdIsRefusedNamingTheBodyOrImportsW
 }
 
 // A stray quote makes the text's statements run together while the translator still
-// reads them one by one, and names an entity the text around it hid. The damage of three
-// cases the fuzz runs found in this file.
+// reads them one by one, and names an entity the text around it hid; a loop of references
+// kills the translator before any check names one. Damage the fuzz runs made in this file.
 TEST_F(RealStep, EveryRefusalOfADamagedFileNamesTheLineOfTheEntityItNames) {
   const std::string good = ReadText(RealStepFile("acis-barb.stp"));
   auto damaged = [&](const std::string& from, const std::string& to) {
@@ -227,6 +227,8 @@ TEST_F(RealStep, EveryRefusalOfADamagedFileNamesTheLineOfTheEntityItNames) {
       {"name.stp", damaged("#623=VECTOR('VEC17'", "#623=VECTOR(''VEC17'")},  // one far on
       {"number.stp", damaged("#468=CARTESIAN_POINT('',(2.54425872449323E+001,-1.349375E+",
                              "#468=CARTESIAN_POINT('',(2.54425872449323E+001,-1.349375E+'")},  // the rest
+      // An edge made of itself: the translator recursed until its stack ran out.
+      {"loop.stp", damaged("#74=ORIENTED_EDGE('COEDGE13',*,*,#73,", "#74=ORIENTED_EDGE('COEDGE13',*,*,#74,")},
   };
   const std::regex named(R"(line (\d+): #(\d+): )");
   for (const auto& [name, text] : files) {
