@@ -527,7 +527,7 @@ StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFold
   const std::string local = ToLocalPath(stepHostPath);
   CheckStepFile(local);
   const std::string text = StepText(local);
-  if (const auto overlong = OverlongStepList(text))
+  if (const auto overlong = UnreadableStepList(text))
     throw HostError(HostStatus::FileError, local + ": " + *overlong + "; nothing was imported");
   StepImport made;
   const auto failure = FailureToTranslate(text, local, hostFolder, up, &made);

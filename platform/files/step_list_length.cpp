@@ -5,7 +5,7 @@
 
 namespace platform::files {
 
-std::optional<std::string> OverlongStepList(const std::string& text, std::size_t limit) {
+std::optional<std::string> UnreadableStepList(const std::string& text, std::size_t limit, std::size_t depth) {
   const size_t data = text.find("DATA;");
   if (data == std::string::npos) return std::nullopt;
   int line = 1;
@@ -35,6 +35,9 @@ std::optional<std::string> OverlongStepList(const std::string& text, std::size_t
       i = end - 1;
     } else if (c == '(') {
       values.push_back(1);
+      if (values.size() > depth)
+        return "line " + std::to_string(entityLine) + ": " + entity + ": lists nested more than " +
+               std::to_string(depth) + " deep, which the import does not read";
     } else if (c == ')') {
       if (!values.empty()) values.pop_back();
     } else if (c == ',' && !values.empty() && ++values.back() > limit) {

@@ -1,8 +1,9 @@
 #pragma once
 // The translator's reader and load check take time that grows with the square of the
 // number of values in one list (each value is appended by walking the list so far): a
-// damaged file with a million values in one entity keeps it busy for an hour. Files are
-// measured before the translator sees them.
+// damaged file with a million values in one entity keeps it busy for an hour. Its parser
+// also recurses once per level of nested lists, and 100,000 levels overflow its stack.
+// Files are measured before the translator sees them.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -13,8 +14,12 @@ namespace platform::files {
 // translator takes about a minute of processor time on 100,000 references in one entity.
 constexpr std::size_t kMostValuesInOneStepList = 100000;
 
+// Real files nest lists three or four deep.
+constexpr std::size_t kDeepestStepList = 1000;
+
 // "line N: #ID: a list of more than LIMIT values ..." for the first list of the DATA
-// section longer than `limit`, nothing when there is none.
-std::optional<std::string> OverlongStepList(const std::string& text, std::size_t limit = kMostValuesInOneStepList);
+// section longer than `limit` or nested deeper than `depth`, nothing when there is none.
+std::optional<std::string> UnreadableStepList(const std::string& text, std::size_t limit = kMostValuesInOneStepList,
+                                              std::size_t depth = kDeepestStepList);
 
 }  // namespace platform::files

@@ -276,17 +276,20 @@ TEST_F(StepImport, ASolidWithoutVolumeIsWarnedOfByName) {
 
 // The translator's time grows with the square of a list's length: a million references
 // in one entity would keep it busy for an hour before the budget refused the file.
-TEST_F(StepImport, AListLongerThanAnyRealFileHoldsIsRefusedBeforeTheTranslatorReadsIt) {
+TEST_F(StepImport, AListLongerOrDeeperThanAnyRealFileHoldsIsRefusedBeforeTheTranslatorReadsIt) {
   // What counts, with a limit of 3: values of one list, the entity's own attributes
   // included; never commas or parentheses in strings or comments, nor the header's.
   const std::string head = "ISO-10303-21;\nHEADER;\nFILE_NAME('a',(1,2,3,4,5));\nENDSEC;\nDATA;\n";
   const std::string fits =
       "#1=A('x,y,z,(w)',(1.,2.,3.),(#2,#3));\n#2=B(/* 1,2,3,4 */ 1,(2,3),4);\n#3=C(('a','b','c'),('d'));\n";
-  EXPECT_EQ(files::OverlongStepList(head + fits + "ENDSEC;\n", 3), std::nullopt);
-  EXPECT_EQ(files::OverlongStepList(head + fits + "#4=D(1,2);\n#5=E((1,\n2,\n3,4));\n", 3),
+  EXPECT_EQ(files::UnreadableStepList(head + fits + "ENDSEC;\n", 3), std::nullopt);
+  EXPECT_EQ(files::UnreadableStepList(head + fits + "#4=D(1,2);\n#5=E((1,\n2,\n3,4));\n", 3),
             "line 10: #5: a list of more than 3 values, which the import does not read (the translator's time grows "
             "with the square of a list's length)");
-  EXPECT_EQ(files::OverlongStepList(head + "#6=F(1,2,\n(3),4);\n", 3)->substr(0, 13), "line 6: #6: a");
+  EXPECT_EQ(files::UnreadableStepList(head + "#6=F(1,2,\n(3),4);\n", 3)->substr(0, 13), "line 6: #6: a");
+  EXPECT_EQ(files::UnreadableStepList(head + "#7=G((((1))));\n", 3, 4), std::nullopt);
+  EXPECT_EQ(files::UnreadableStepList(head + "#7=G((((1))));\n#8=H(((((2)))));\n", 3, 4),
+            "line 7: #8: lists nested more than 4 deep, which the import does not read");
 
   // A file as damage makes it: one entity's reference repeated past the limit.
   std::string text = ReadText(WriteTwoBodyStep());
