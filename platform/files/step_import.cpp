@@ -50,7 +50,7 @@
 #include "platform/files/part_file.h"
 #include "platform/files/step_entities.h"
 #include "platform/files/step_handback.h"
-#include "platform/files/step_list_length.h"
+#include "platform/files/step_data_limits.h"
 #include "platform/files/step_load_check.h"
 #include "platform/files/step_sound_part.h"
 #include "platform/files/step_support.h"
@@ -527,7 +527,7 @@ StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFold
   const std::string local = ToLocalPath(stepHostPath);
   CheckStepFile(local);
   const std::string text = StepText(local);
-  if (const auto overlong = UnreadableStepList(text))
+  if (const auto overlong = UnreadableStepData(text))
     throw HostError(HostStatus::FileError, local + ": " + *overlong + "; nothing was imported");
   StepImport made;
   const auto failure = FailureToTranslate(text, local, hostFolder, up, &made);

@@ -17,9 +17,15 @@ constexpr std::size_t kMostValuesInOneStepList = 100000;
 // Real files nest lists three or four deep.
 constexpr std::size_t kDeepestStepList = 1000;
 
+// A value whose square overflows makes every distance and norm of the modeller infinite:
+// the translator's healing of a curve through a point at 1e308 loops until the budget.
+// The modeller's own "infinite" is 2e100.
+constexpr double kLargestStepValue = 1e150;
+
 // "line N: #ID: a list of more than LIMIT values ..." for the first list of the DATA
-// section longer than `limit` or nested deeper than `depth`, nothing when there is none.
-std::optional<std::string> UnreadableStepList(const std::string& text, std::size_t limit = kMostValuesInOneStepList,
+// section longer than `limit` or nested deeper than `depth`, or the first number beyond
+// kLargestStepValue; nothing when there is none.
+std::optional<std::string> UnreadableStepData(const std::string& text, std::size_t limit = kMostValuesInOneStepList,
                                               std::size_t depth = kDeepestStepList);
 
 }  // namespace platform::files
