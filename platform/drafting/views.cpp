@@ -10,6 +10,7 @@
 #include "platform/base/host_error.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"
+#include "platform/text/host_path.h"
 #include "platform/text/shown_path.h"
 
 namespace platform::drafting {
@@ -150,3 +151,17 @@ DraftingView& NeedDrawingView(Object& object) {
 }
 
 }  // namespace platform::drafting
+
+namespace platform {
+
+void FollowRenamedModelPart(const std::string& oldPath, const std::string& newPath) {
+  for (const auto& holder : Session::Get().Parts())
+    for (const auto& object : holder->Objects())
+      if (auto* view = dynamic_cast<DraftingView*>(object.get());
+          view && !view->modelPartPath.empty() && SameHostPath(view->modelPartPath, oldPath)) {
+        view->modelPartPath = newPath;
+        holder->modified = true;
+      }
+}
+
+}  // namespace platform

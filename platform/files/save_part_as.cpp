@@ -2,7 +2,7 @@
 
 #include "platform/assemblies/renamed_part.h"
 #include "platform/base/host_error.h"
-#include "platform/drafting/renamed_model_part.h"
+#include "platform/drafting/views.h"
 #include "platform/files/part_file.h"
 #include "platform/objects/session.h"
 #include "platform/text/gbk.h"

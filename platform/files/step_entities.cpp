@@ -228,4 +228,53 @@ std::optional<StepEntities> ParseStepEntities(const std::string& text) {
   return result;
 }
 
+std::vector<long> ReferenceLoop(const StepEntities& entities) {
+  enum class Mark { New, Open, Done };
+  std::map<long, Mark> marks;
+  // Depth first without recursion: a chain of a million references must not exhaust the stack.
+  std::vector<std::pair<long, size_t>> path;  // entity, next reference to follow
+  for (const auto& [root, unused] : entities.byId) {
+    if (marks[root] != Mark::New) continue;
+    path.push_back({root, 0});
+    marks[root] = Mark::Open;
+    while (!path.empty()) {
+      auto& [id, next] = path.back();
+      const auto& references = entities.byId.at(id).references;
+      if (next == references.size()) {
+        marks[id] = Mark::Done;
+        path.pop_back();
+        continue;
+      }
+      const long to = references[next++].id;
+      if (!entities.Has(to)) continue;
+      Mark& mark = marks[to];
+      if (mark == Mark::Open) {
+        std::vector<long> loop;
+        auto from = std::find_if(path.begin(), path.end(), [&](const auto& step) { return step.first == to; });
+        for (; from != path.end(); ++from) loop.push_back(from->first);
+        loop.push_back(to);
+        return loop;
+      }
+      if (mark == Mark::New) {
+        mark = Mark::Open;
+        path.push_back({to, 0});
+      }
+    }
+  }
+  return {};
+}
+
+int DefinitionLine(const std::string& text, long id) {
+  const std::string label = "#" + std::to_string(id);
+  for (size_t at = text.find(label); at != std::string::npos; at = text.find(label, at + 1)) {
+    size_t after = at + label.size();
+    if (after < text.size() && IsDigit(text[after])) continue;  // #12 in #123
+    while (after < text.size() && IsSpace(text[after])) ++after;
+    if (after == text.size() || text[after] != '=') continue;
+    if (at > 0 && !IsSpace(text[at - 1]) && text[at - 1] != ';') continue;
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
+  }
+  return 0;
+}
+
 }  // namespace platform::files

@@ -41,4 +41,14 @@ std::vector<std::vector<std::string>> StepParameters(const std::string& statemen
 // Splits `text` into its entities. Nothing when there is no DATA section.
 std::optional<StepEntities> ParseStepEntities(const std::string& text);
 
+// Entities that reach themselves through their references, as {#a, #b, ..., #a}, the
+// first such loop met in the order of the ids; empty when there is none. The translator
+// follows references without end and runs out of stack on one.
+std::vector<long> ReferenceLoop(const StepEntities& entities);
+
+// The 1-based line where "#id=" first begins a statement in `text`, 0 when nowhere. Finds
+// an entity that a damaged statement before it swallowed (a stray quote runs on to the
+// next one), which the split above then does not list.
+int DefinitionLine(const std::string& text, long id);
+
 }  // namespace platform::files

@@ -50,6 +50,7 @@
 #include "platform/files/part_file.h"
 #include "platform/files/step_entities.h"
 #include "platform/files/step_handback.h"
+#include "platform/files/step_data_limits.h"
 #include "platform/files/step_load_check.h"
 #include "platform/files/step_sound_part.h"
 #include "platform/files/step_support.h"
@@ -487,6 +488,19 @@ StepImport ReadSoundPart(const std::string& text, const std::string& local, cons
   }
 }
 
+// When the reader died: "line N: #A: refers to itself through #B, #A; " for a loop of
+// references (the translator follows them until its stack runs out), else nothing.
+std::string ReferenceLoopOf(const std::string& text) {
+  const auto entities = ParseStepEntities(text);
+  if (!entities) return {};
+  const std::vector<long> loop = ReferenceLoop(*entities);
+  if (loop.empty()) return {};
+  std::string through;
+  for (size_t i = 1; i < loop.size(); ++i) through += (i > 1 ? ", #" : "#") + std::to_string(loop[i]);
+  return "line " + std::to_string(entities->byId.at(loop.front()).line) + ": #" + std::to_string(loop.front()) +
+         ": refers to itself through " + through + "; ";
+}
+
 }  // namespace
 
 std::string PartFileStem(const std::string& gbkName) {
@@ -513,12 +527,14 @@ StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFold
   const std::string local = ToLocalPath(stepHostPath);
   CheckStepFile(local);
   const std::string text = StepText(local);
+  if (const auto overlong = UnreadableStepData(text))
+    throw HostError(HostStatus::FileError, local + ": " + *overlong + "; nothing was imported");
   StepImport made;
   const auto failure = FailureToTranslate(text, local, hostFolder, up, &made);
   if (!failure) return made;
   const std::string refusal = failure->starts_with(local + ": ")
                                   ? *failure
-                                  : local + ": damaged STEP file, " + *failure + "; nothing was imported";
+                                  : local + ": damaged STEP file, " + ReferenceLoopOf(text) + *failure + "; nothing was imported";
   if (damaged == DamagedStep::Refuse) throw HostError(HostStatus::FileError, refusal);
   return ReadSoundPart(text, local, hostFolder, refusal, !failure->starts_with(local + ": "), up);
 }

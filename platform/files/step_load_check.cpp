@@ -77,14 +77,20 @@ LoadCheck CheckLoad(XSControl_Reader& reader, const std::string& text) {
     }
     if (!entities) entities = ParseStepEntities(text);
     LoadFault fault{id, 0, check->CFail(1), false};
+    const StepEntity* entity = nullptr;
     if (entities)
-      if (const auto it = entities->byId.find(id); it != entities->byId.end()) {
-        fault.line = it->second.line;
-        // Every failure of the entity must be an unset value for it to be harmless.
-        fault.unsetValue = true;
-        for (int i = 1; i <= check->NbFails() && fault.unsetValue; ++i)
-          fault.unsetValue = FailsOnUnsetValue(check->CFail(i), it->second);
-      }
+      if (const auto it = entities->byId.find(id); it != entities->byId.end()) entity = &it->second;
+    if (entity) {
+      fault.line = entity->line;
+      // Every failure of the entity must be an unset value for it to be harmless.
+      fault.unsetValue = true;
+      for (int i = 1; i <= check->NbFails() && fault.unsetValue; ++i)
+        fault.unsetValue = FailsOnUnsetValue(check->CFail(i), *entity);
+    } else {
+      // Not a statement of its own: the translator and the text disagree, so it is damage.
+      fault.line = DefinitionLine(text, id);
+      if (fault.line > 0) fault.why += " (a quote or comment left open runs over it)";
+    }
     result.faults.push_back(std::move(fault));
   }
   return result;

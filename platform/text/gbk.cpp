@@ -74,9 +74,30 @@ std::string ToUtf8Lossy(std::string_view gbk) {
   return out;
 }
 
+// Decoded in place: a converter costs an order of magnitude more, and every STEP import
+// checks its whole text.
 bool IsValidUtf8(std::string_view bytes) {
-  std::string out;
-  return Convert("UTF-32LE", "UTF-8", bytes, out, false);
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* end = p + bytes.size();
+  while (p < end) {
+    const unsigned char c = *p;
+    if (c < 0x80) {
+      ++p;
+      continue;
+    }
+    // The second byte's range rules out overlong forms, surrogates and code points past U+10FFFF.
+    int more = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF) more = 1;
+    else if (c >= 0xE0 && c <= 0xEF) more = 2, low = c == 0xE0 ? 0xA0 : 0x80, high = c == 0xED ? 0x9F : 0xBF;
+    else if (c >= 0xF0 && c <= 0xF4) more = 3, low = c == 0xF0 ? 0x90 : 0x80, high = c == 0xF4 ? 0x8F : 0xBF;
+    else return false;
+    if (end - p <= more || p[1] < low || p[1] > high) return false;
+    for (int i = 2; i <= more; ++i)
+      if ((p[i] & 0xC0) != 0x80) return false;
+    p += more + 1;
+  }
+  return true;
 }
 
 }  // namespace platform::text

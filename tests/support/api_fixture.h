@@ -24,6 +24,17 @@ protected:
   }
 };
 
+// One new part, \p\a.prt, the displayed and work part.
+class ApiPartTest : public ApiTest {
+protected:
+  void SetUp() override {
+    ApiTest::SetUp();
+    part = &session().NewPart("\\p\\a.prt");
+    session().SetDisplayed(part);
+  }
+  platform::Part* part = nullptr;
+};
+
 struct ThreeLevels {
   platform::Part* root;
   platform::Part* sub;

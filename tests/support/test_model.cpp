@@ -24,6 +24,15 @@ Body& AddBox(platform::Part& part, double x, double y, double z, double dx, doub
   return AddShape(part, BRepPrimAPI_MakeBox(gp_Pnt(x, y, z), dx, dy, dz).Shape(), name);
 }
 
+platform::Instance& AddInstance(platform::Part& into, const std::string& partPath, const std::string& name,
+                                const platform::Transform& at) {
+  platform::Instance instance;
+  instance.partPath = partPath;
+  instance.instanceName = instance.name = name;
+  instance.transform = at;
+  return into.AddInstance(std::move(instance));
+}
+
 Body& AddCylinder(platform::Part& part, double x, double y, double z, double r, double h,
                   const std::string& name) {
   gp_Ax2 axis(gp_Pnt(x, y, z), gp_Dir(0, 0, 1));
@@ -52,13 +61,8 @@ platform::Part& AddFrameAssembly(const std::string& dir) {
   AddRectTube(frame, 50, 30, 3, 400, "tube").display.color = 6;
   platform::Part& top = session.NewPart(platform::ToHostPath(dir + "/top.prt"));
   AddPipe(top, 48, 3.5, 300, "pipe");
-  for (int i = 0; i < 2; ++i) {
-    platform::Instance instance;
-    instance.partPath = frame.path;
-    instance.name = instance.instanceName = "FRAME-" + std::to_string(i + 1);
-    instance.transform = platform::Transform::Translation(300.0 * i, 0, 0);
-    top.AddInstance(instance);
-  }
+  for (int i = 0; i < 2; ++i)
+    AddInstance(top, frame.path, "FRAME-" + std::to_string(i + 1), platform::Transform::Translation(300.0 * i, 0, 0));
   return top;
 }
 

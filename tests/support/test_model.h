@@ -33,6 +33,11 @@ platform::Body& AddRectTube(platform::Part& part, double w, double d, double t, 
 platform::Body& AddPipe(platform::Part& part, double od, double t, double l,
                         const std::string& name = "");
 
+// An instance of the part file `partPath` in `into`, its instance and component both
+// named `name`, placed by `at`.
+platform::Instance& AddInstance(platform::Part& into, const std::string& partPath, const std::string& name,
+                                const platform::Transform& at = platform::Transform::Identity());
+
 // A small assembly in the folder `dir` (this machine's form), nothing saved: "top.prt"
 // holds a pipe 48 x 3.5 x 300 named "pipe" and two instances, FRAME-1 and FRAME-2 300 mm
 // apart, of "frame.prt", which holds a plate 100 x 50 x 8 "plate" and a tube "tube" of colour 6.

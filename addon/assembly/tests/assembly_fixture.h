@@ -33,12 +33,7 @@ protected:
     }
     files::SavePart(parent, parent.path);
     root = &session().NewPart(HostPath("总装-0.prt"));
-    Instance inst;
-    inst.partPath = parent.path;
-    inst.instanceName = parentStem;
-    inst.name = parentStem;
-    inst.transform = Transform::Translation(1000, 0, 0);
-    root->AddInstance(inst);
+    fabdoc_test::AddInstance(*root, parent.path, parentStem, Transform::Translation(1000, 0, 0));
     files::SavePart(*root, root->path);
     session().SetDisplayed(root);
     return parent;
@@ -52,7 +47,6 @@ action new_zujianV1
   cancel
 )J");
   }
-  std::string HostPath(const std::string& gbkName) { return ToHostPath(folder) + "\\" + gbkName; }
   bool FileExists(const std::string& gbkName) { return std::filesystem::exists(folder + "/" + text::ToUtf8(gbkName)); }
   // Stems of the components under the first component of the assembly.
   std::vector<std::string> ChildrenOfParent() {

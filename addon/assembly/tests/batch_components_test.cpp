@@ -55,11 +55,7 @@ TEST_F(BatchComponents, RunningNumbersFillGapsAndOldFilesAreKeptOnce) {
   for (const char* stem : {"旧-3-1", "旧-3-2", "旧-3-4"}) {
     Part& child = session().NewPart(HostPath(std::string(stem) + ".prt"));
     AddBox(child, 0, 0, 0, 1, 1, 1);
-    Instance inst;
-    inst.partPath = child.path;
-    inst.instanceName = stem;
-    inst.name = stem;
-    parent.AddInstance(inst);
+    fabdoc_test::AddInstance(parent, child.path, stem);
   }
   std::ofstream(folder + "/" + text::ToUtf8("底板-3-3.prt")) << "an older part file";
   RunBatch();

@@ -20,11 +20,7 @@ namespace {
 Part& AddComponent(Session& s, Part& root, const std::string& stem, int bodies) {
   Part& part = s.NewPart("\\p\\" + stem + ".prt");
   for (int i = 0; i < bodies; ++i) AddBox(part, 20.0 * i, 0, 0, 10, 10, 10, "b" + std::to_string(i));
-  Instance inst;
-  inst.partPath = part.path;
-  inst.instanceName = stem;
-  inst.name = stem;
-  root.AddInstance(inst);
+  fabdoc_test::AddInstance(root, part.path, stem);
   return part;
 }
 
@@ -124,11 +120,7 @@ TEST_F(ComponentQueries, PartNamesOfComponentsAndSubComponents) {
   for (const char* stem : {"底板-3-1", "立柱-3-2"}) {
     Part& child = session().NewPart(std::string("\\p\\") + stem + ".prt");
     AddBox(child, 0, 0, 0, 1, 1, 1);
-    Instance inst;
-    inst.partPath = child.path;
-    inst.instanceName = stem;
-    inst.name = stem;
-    parent.AddInstance(inst);
+    fabdoc_test::AddInstance(parent, child.path, stem);
   }
   AddComponent(session(), root, "底板-1", 1);
   std::vector<std::string> names;

@@ -65,17 +65,12 @@ protected:
     session().SetDisplayed(root);
   }
   void AddComponent(Part& child, const std::string& name, double x) {
-    Instance inst;
-    inst.partPath = child.path;
-    inst.instanceName = inst.name = name;
-    inst.transform = Transform::Translation(x, 0, 0);
-    root->AddInstance(inst);
+    fabdoc_test::AddInstance(*root, child.path, name, Transform::Translation(x, 0, 0));
   }
   Body& Numbered(Body& body, const std::string& number) {
     body.attributes.Set(kzt::kPartNo, number);
     return body;
   }
-  std::string HostPath(const std::string& gbkName) { return ToHostPath(folder) + "\\" + gbkName; }
   std::vector<ComponentOccurrence*> Components() {
     return occurrences().Children(occurrences().RootOccurrence(*root));
   }

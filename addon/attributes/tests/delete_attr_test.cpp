@@ -29,11 +29,7 @@ protected:
     plate->display.layer = 120;
     bought = &Numbered(AddBox(*root, 600, 0, 0, 20, 20, 20, "外购"), "GB-5782", kzt::kBoughtOut);
     bought->display.layer = 120;
-    Instance inst;
-    inst.partPath = frame->path;
-    inst.instanceName = inst.name = "机架-1";
-    inst.layer = kzt::kReservedLayer;
-    root->AddInstance(inst);
+    fabdoc_test::AddInstance(*root, frame->path, "机架-1").layer = kzt::kReservedLayer;
     files::SavePart(*root, root->path);
     session().SetDisplayed(root);
     drafting::AddSheet(*root, "A-2", 297, 210);
@@ -45,7 +41,6 @@ protected:
     body.attributes.Set(kzt::kRemark, remark);
     return body;
   }
-  std::string HostPath(const std::string& gbkName) { return ToHostPath(folder) + "\\" + gbkName; }
   ComponentOccurrence& Frame() { return *occurrences().Children(occurrences().RootOccurrence(*root)).front(); }
   // The occurrence of the prototype body in 机架-1.
   Object& OccurrenceOf(Body& prototype) {

@@ -35,11 +35,6 @@ using namespace platform;
 
 namespace {
 
-std::string SourceDir() {
-  const char* named = std::getenv("FABDOC_SOURCE_DIR");
-  return named ? named : FABDOC_TEST_SOURCE_DIR;
-}
-
 double Area(const TopoDS_Shape& face) {
   GProp_GProps props;
   BRepGProp::SurfaceProperties(face, props);

@@ -152,12 +152,7 @@ TEST_F(DrawingProduction, TopLevelPartsGetSheetsInComponentOrderAndModelsNone) {
     Part& part = session().NewPart(HostPath(std::string(stems[i]) + ".prt"));
     MakeToDrawing(AddBox(part, 0, 0, 0, 100, 50, 20), names[i]);
     files::SavePart(part, part.path);
-    Instance inst;
-    inst.partPath = part.path;
-    inst.instanceName = stems[i];
-    inst.name = stems[i];
-    inst.transform = Transform::Translation(300.0 * i, 0, 0);
-    root->AddInstance(inst);
+    Place(stems[i], 300.0 * i);
   }
   files::SavePart(*root, root->path);
   session().SetDisplayed(root);
@@ -196,23 +191,12 @@ TEST_F(DrawingProduction, SubAssemblyTotalCountsItsOccurrences) {
   MakeToDrawing(AddBox(frame, 0, 0, 0, 100, 50, 20), "BASE");
   MakeToDrawing(AddBox(frame, 200, 0, 0, 100, 50, 20), "PLATE");
   files::SavePart(frame, frame.path);
-  for (int i = 0; i < 4; ++i) {
-    Instance inst;
-    inst.partPath = frame.path;
-    inst.instanceName = "P-FRAME-3";
-    inst.name = "P-FRAME-3";
-    inst.transform = Transform::Translation(0, 500.0 * i, 0);
-    root->AddInstance(inst);
-  }
+  for (int i = 0; i < 4; ++i) Place("P-FRAME-3", 0, 500.0 * i);
   for (const char* stem : {"P-BASE-1", "P-PLATE-2"}) {
     Part& part = session().NewPart(HostPath(std::string(stem) + ".prt"));
     MakeToDrawing(AddBox(part, 0, 0, 0, 10, 10, 10), stem);
     files::SavePart(part, part.path);
-    Instance inst;
-    inst.partPath = part.path;
-    inst.instanceName = stem;
-    inst.name = stem;
-    root->AddInstance(inst);
+    Place(stem, 0);
   }
   files::SavePart(*root, root->path);
   session().SetDisplayed(root);
@@ -234,11 +218,7 @@ TEST_F(DrawingProduction, APartNamedWithoutNameAndNumberIsToldWhatToDoAndTheRest
     Part& part = session().NewPart(HostPath(std::string(stems[i]) + ".prt"));
     MakeToDrawing(AddBox(part, 0, 0, 0, 100, 50, 20), i == 0 ? "leg" : stems[i]);
     files::SavePart(part, part.path);
-    Instance inst;
-    inst.partPath = part.path;
-    inst.instanceName = inst.name = stems[i];
-    inst.transform = Transform::Translation(300.0 * i, 0, 0);
-    root->AddInstance(inst);
+    Place(stems[i], 300.0 * i);
   }
   files::SavePart(*root, root->path);
   session().SetDisplayed(root);

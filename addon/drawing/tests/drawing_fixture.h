@@ -2,6 +2,7 @@
 // view of their sheets, and the journal that runs component mode. Journal text is UTF-8;
 // literals are GBK.
 #pragma once
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,12 +50,7 @@ protected:
       for (size_t i = 0; i < parents[p].second.size(); ++i)
         MakeToDrawing(AddBox(part, 200.0 * i, 0, 0, 100, 50, 20), parents[p].second[i]);
       files::SavePart(part, part.path);
-      Instance inst;
-      inst.partPath = part.path;
-      inst.instanceName = parents[p].first;
-      inst.name = parents[p].first;
-      inst.transform = Transform::Translation(1000.0 * p, 0, 0);
-      root->AddInstance(inst);
+      Place(parents[p].first, 1000.0 * p);
     }
     files::SavePart(*root, root->path);
     session().SetDisplayed(root);
@@ -69,7 +65,6 @@ action new_zujianV1
     UF_ASSEM_set_work_part(UF_PART_ask_display_part());
     UF_terminate();
   }
-  std::string HostPath(const std::string& gbkName) { return ToHostPath(folder) + "\\" + gbkName; }
   // The components of the work assembly by file stem.
   tag_t Component(const std::string& stem) {
     kzt::ComponentWalk walk;
@@ -95,14 +90,16 @@ action new_zujianV1
     Part& part = session().NewPart(HostPath(stem + ".prt"));
     MakeToDrawing(AddBox(part, 0, 0, 0, x, y, z), name);
     files::SavePart(part, part.path);
-    Instance inst;
-    inst.partPath = part.path;
-    inst.instanceName = stem;
-    inst.name = stem;
-    inst.transform = Transform::Translation(offsetX, 0, 0);
-    inst.transform.rotation = turn;
-    root->AddInstance(inst);
+    Place(stem, offsetX, 0, turn);
     return part;
+  }
+  // An instance of STEM.prt, named STEM, in `into` (the root when null) at (x, y, 0),
+  // turned by `turn` (rows).
+  void Place(const std::string& stem, double x, double y = 0,
+             const std::array<double, 9>& turn = Transform::Identity().rotation, Part* into = nullptr) {
+    Transform at = Transform::Translation(x, y, 0);
+    at.rotation = turn;
+    fabdoc_test::AddInstance(into ? *into : *root, HostPath(stem + ".prt"), stem, at);
   }
   Part* root = nullptr;
 };

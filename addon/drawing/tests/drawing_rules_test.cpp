@@ -12,53 +12,29 @@
 
 using namespace kzt;
 
-TEST(DrawingNames, PartFileNamesGiveNumberNameAndSheet) {
-  // NAME-N: a part split from no numbered parent.
-  ParsedName p = parse_part_name("P-BASE-7", "D:\\p\\P-BASE-7.prt");
-  EXPECT_EQ(p.name, "BASE");
-  EXPECT_EQ(p.number, "7");
-  EXPECT_EQ(p.sheetName, "000-7-BASE");
-  EXPECT_EQ(p.path, "D:\\p\\P-BASE-7.prt");
-  EXPECT_EQ(p.fileName, "P-BASE-7");
-  // NAME-G-N: G is the parent's number.
-  p = parse_part_name("P-BASE-2-7", "");
-  EXPECT_EQ(p.name, "BASE");
-  EXPECT_EQ(p.number, "2-7");
-  EXPECT_EQ(p.sheetName, "2-7-BASE");
-  // As batch components names them: Chinese part name, parent number, running number.
-  p = parse_part_name("底板-3-1", "");
-  EXPECT_EQ(p.name, "底板");
-  EXPECT_EQ(p.number, "3-1");
-  EXPECT_EQ(p.sheetName, "3-1-底板");
-  // A bare NAME-N without anything before it.
-  p = parse_part_name("BASE-7", "");
-  EXPECT_EQ(p.name, "BASE");
-  EXPECT_EQ(p.sheetName, "000-7-BASE");
-}
-
-TEST(DrawingNames, PartFileNameWithoutHyphenYieldsOnlyThePath) {
-  const ParsedName p = parse_part_name("BASE", "D:\\p\\BASE.prt");
-  EXPECT_EQ(p.name, "");
-  EXPECT_EQ(p.number, "");
-  EXPECT_EQ(p.sheetName, "");
-  EXPECT_EQ(p.path, "D:\\p\\BASE.prt");
-  EXPECT_EQ(p.fileName, "BASE");
-}
-
-TEST(DrawingNames, SubAssemblyFileNames) {
-  ParsedName s = parse_subassembly_name("P-FRAME-3", "");
-  EXPECT_EQ(s.name, "FRAME");
-  EXPECT_EQ(s.number, "3");
-  EXPECT_EQ(s.sheetName, "3-0组件-FRAME");
-  s = parse_subassembly_name("机架-12", "");
-  EXPECT_EQ(s.name, "机架");
-  EXPECT_EQ(s.sheetName, "12-0组件-机架");
-  // A last segment that is not all digits gives no number: the prefix then stands with
-  // a lone hyphen in the drawing number, and the batch skips the component.
-  s = parse_subassembly_name("P-FRAME-A3", "");
-  EXPECT_EQ(s.number, "");
-  EXPECT_EQ(s.name, "FRAME");
-  EXPECT_EQ(s.sheetName, "-0组件-FRAME");
+TEST(DrawingNames, PartAndSubAssemblyFileNamesGiveNameNumberAndSheet) {
+  struct Case { bool subAssembly; const char *file, *name, *number, *sheet; };
+  const Case cases[] = {
+      {false, "P-BASE-7", "BASE", "7", "000-7-BASE"},    // NAME-N: split from no numbered parent
+      {false, "P-BASE-2-7", "BASE", "2-7", "2-7-BASE"},  // NAME-G-N: G is the parent's number
+      {false, "底板-3-1", "底板", "3-1", "3-1-底板"},    // as batch components name them
+      {false, "BASE-7", "BASE", "7", "000-7-BASE"},      // nothing before NAME-N
+      {false, "BASE", "", "", ""},                       // no hyphen: only the path
+      {true, "P-FRAME-3", "FRAME", "3", "3-0组件-FRAME"},
+      {true, "机架-12", "机架", "12", "12-0组件-机架"},
+      // A last segment that is not all digits gives no number: the prefix then stands with
+      // a lone hyphen in the drawing number, and the batch skips the component.
+      {true, "P-FRAME-A3", "FRAME", "", "-0组件-FRAME"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const std::string path = std::string("D:\\p\\") + c.file + ".prt";
+    const ParsedName p = c.subAssembly ? parse_subassembly_name(c.file, path) : parse_part_name(c.file, path);
+    EXPECT_EQ(p.name, c.name);
+    EXPECT_EQ(p.number, c.number);
+    EXPECT_EQ(p.sheetName, c.sheet);
+    EXPECT_EQ(p.path, path);
+    EXPECT_EQ(p.fileName, c.file);
+  }
 }
 
 TEST(DrawingNames, AllDigitsCountsBytesAndAcceptsTheEmptyText) {
@@ -81,21 +57,18 @@ TEST(DrawingNames, LayerModeReplacesTheProductPrefix) {
 // WX 150, HY 70; s1 1.4, s2 4.242857; g1 64.2857, g2 36.5320; t1 0.98, t2 2.7878;
 // scale 0.98 / 1.2; gap x (210 - 122.5) / 3; gap y (297 - 57.1667 - 55 - 29.1667) / 2.
 TEST(ScaleRule, FiguresOfThePartAndSubAssemblyFormats) {
-  ScaleFit fit = fit_scale(kPartA4, {100, 50, 20});
-  EXPECT_NEAR(fit.scale, 0.98 / 1.2, 1e-9);
-  EXPECT_NEAR(fit.scale, 0.816667, 5e-7);
-  EXPECT_NEAR(fit.gapX, 29.1667, 5e-5);
-  EXPECT_NEAR(fit.gapY, 77.8333, 5e-5);
-
-  fit = fit_scale(kSubAssemblyA3, {2000, 1000, 800});
-  EXPECT_NEAR(fit.scale, 0.096078, 5e-7);
-  EXPECT_NEAR(fit.gapX, 43.9216, 5e-5);
-  EXPECT_NEAR(fit.gapY, 30.0686, 5e-5);
-
-  fit = fit_scale(kSubAssemblyA3, {600, 400, 300});
-  EXPECT_NEAR(fit.scale, 0.258012, 5e-7);
-  EXPECT_NEAR(fit.gapX, 53.9961, 5e-5);
-  EXPECT_NEAR(fit.gapY, 21.1979, 5e-5);
+  EXPECT_NEAR(fit_scale(kPartA4, {100, 50, 20}).scale, 0.98 / 1.2, 1e-9);
+  struct Case { const SheetFormat* format; Extents e; double scale, gapX, gapY; };
+  const Case cases[] = {{&kPartA4, {100, 50, 20}, 0.816667, 29.1667, 77.8333},
+                        {&kSubAssemblyA3, {2000, 1000, 800}, 0.096078, 43.9216, 30.0686},
+                        {&kSubAssemblyA3, {600, 400, 300}, 0.258012, 53.9961, 21.1979}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.e[0]);
+    const ScaleFit fit = fit_scale(*c.format, c.e);
+    EXPECT_NEAR(fit.scale, c.scale, 5e-7);
+    EXPECT_NEAR(fit.gapX, c.gapX, 5e-5);
+    EXPECT_NEAR(fit.gapY, c.gapY, 5e-5);
+  }
 }
 
 TEST(ScaleRule, FormatsDifferOnlyInTheirConstants) {
@@ -189,8 +162,6 @@ TEST(ViewLayout, TallModelsKeepTheirViewsInsideTheFrame) {
     EXPECT_GT(frontBottom - belowTop, 40) << "the rows still apart";
     EXPECT_GE(belowBottom, kLayoutBottom) << "clear of the title-block band";
   }
-  // A gap the rule leaves wide enough is the rule's (the specified figures above).
-  EXPECT_NEAR(fit_scale(kSubAssemblyA3, {600, 400, 300}).gapY, 21.1979, 5e-5);
 }
 
 TEST(IsometricPlace, StaysWhenClearMovesTheLeastOffTheTitleBlockAndShrinksOnlyWhenTooBig) {

@@ -129,13 +129,7 @@ protected:
     MakeToDrawing(AddBox(part, 0, 0, 0, x, y, 10), "SLAB");
     MakeToDrawing(AddBox(part, 0, 0, 10, 10, 10, z - 10), "POST");
     files::SavePart(part, part.path);
-    Instance inst;
-    inst.partPath = part.path;
-    inst.instanceName = stem;
-    inst.name = stem;
-    inst.transform = Transform::Translation(offsetX, 0, 0);
-    inst.transform.rotation = turn;
-    root->AddInstance(inst);
+    Place(stem, offsetX, 0, turn);
   }
   std::vector<std::string> ErrorBoxes() { return Shown("error box"); }
 };
@@ -233,10 +227,7 @@ TEST_F(DrawingSheets, AComponentWithoutBodiesIsNamedAndEveryOtherSheetIsMade) {
   NewRoot("P-0");
   Part& empty = session().NewPart(HostPath("P-EMPTY-1.prt"));
   files::SavePart(empty, empty.path);
-  Instance inst;
-  inst.partPath = empty.path;
-  inst.instanceName = inst.name = "P-EMPTY-1";
-  root->AddInstance(inst);
+  Place("P-EMPTY-1", 0);
   AddPartComponent("P-BASE-1", "BASE", 100, 50, 20, 500);
   AddPartComponent("P-PLATE-2", "PLATE", 300, 100, 2, 1000);
   Finish();
@@ -281,10 +272,7 @@ TEST_F(DrawingSheets, MissingTemplateStopsTheRunWithTheSheetsMadeBeforeItWhole) 
 TEST_F(DrawingSheets, ModelPartNotOpenLeavesNoHalfMadeSheet) {
   NewRoot("P-0");
   AddSubAssembly("P-FRAME-3", 600, 400, 300, 0);
-  Instance gone;  // its file was never written: the component stays, its part is not open
-  gone.partPath = HostPath("P-GONE-4.prt");
-  gone.instanceName = gone.name = "P-GONE-4";
-  root->AddInstance(gone);
+  Place("P-GONE-4", 0);  // its file was never written: the component stays, its part is not open
   AddPartComponent("P-BASE-1", "BASE", 100, 50, 20, 1000);
   AddPartComponent("P-PLATE-2", "PLATE", 300, 100, 2, 1500);
   Finish();
@@ -358,22 +346,16 @@ TEST_F(DrawingSheets, SubPartsNotModelledInPlaceAreMeasuredWherePlaced) {
   // gap x = (420 - 1600 s) / 3 = 43.9216; gap y = (297 - 630 s - 20 - 43.9216) / 2 = 59.7929.
   NewRoot("P-0");
   Part& frame = session().NewPart(HostPath("P-FRAME-3.prt"));
-  auto place = [&](Part& into, const std::string& stem, double x, double y) {
-    Instance inst;
-    inst.partPath = HostPath(stem + ".prt");
-    inst.instanceName = inst.name = stem;
-    inst.transform = Transform::Translation(x, y, 0);
-    into.AddInstance(inst);
-  };
   Part& rail = session().NewPart(HostPath("P-RAIL-4.prt"));
   MakeToDrawing(AddBox(rail, 0, 0, 0, 1000, 30, 30), "RAIL");
   Part& rung = session().NewPart(HostPath("P-RUNG-5.prt"));
   MakeToDrawing(AddBox(rung, 0, 0, 0, 30, 540, 30), "RUNG");
-  place(frame, "P-RAIL-4", 0, 0);
-  place(frame, "P-RAIL-4", 0, 570);
-  place(frame, "P-RUNG-5", 485, 30);
+  const auto identity = Transform::Identity().rotation;
+  Place("P-RAIL-4", 0, 0, identity, &frame);
+  Place("P-RAIL-4", 0, 570, identity, &frame);
+  Place("P-RUNG-5", 485, 30, identity, &frame);
   for (Part* part : {&rail, &rung, &frame}) files::SavePart(*part, part->path);
-  place(*root, "P-FRAME-3", 0, 0);
+  Place("P-FRAME-3", 0);
   AddPartComponent("P-PLATE-2", "PLATE", 300, 100, 2, 2000);
   Finish();
   Run(kComponentModeRun);

@@ -36,20 +36,8 @@ protected:
     Part& part = session().NewPart(HostPath(stem + ".prt"));
     for (const Piece& p : pieces) AddBox(part, p.x, 0, 0, p.dx, p.dy, p.dz, p.body);
     files::SavePart(part, part.path);
-    Instance inst;
-    inst.partPath = part.path;
-    inst.instanceName = inst.name = stem;
-    inst.transform = Transform::Translation(offsetX, 0, 0);
-    root->AddInstance(inst);
+    Place(stem, offsetX);
     written_.push_back({stem, pieces});
-  }
-  // One more instance of a component part already added, at (offsetX, 0, 0).
-  void AddInstanceOf(const std::string& stem, double offsetX) {
-    Instance inst;
-    inst.partPath = HostPath(stem + ".prt");
-    inst.instanceName = inst.name = stem;
-    inst.transform = Transform::Translation(offsetX, 0, 0);
-    root->AddInstance(inst);
   }
   // Saves and displays the root, then writes every piece's attributes with the attribute
   // writer, one Apply per part name.

@@ -171,7 +171,7 @@ protected:
     AddComponent("P-FRAME-2",
                  {{"BEAM", 0, 600, 60, 40, "BEAM"}, {"LEG", 0, 60, 60, 500, "LEG"}, {"MOTOR", 650, 200, 150, 150, ""}},
                  0);
-    AddInstanceOf("P-FRAME-2", 900);
+    Place("P-FRAME-2", 900);
     AddComponent("P-STD", {{"BOLT", 0, 20, 20, 120, ""}, {"NUT", 200, 80, 30, 30, ""}}, 1750);
     for (const auto& object : session().FindPartByPath(HostPath("P-FRAME-2.prt"))->Objects())
       if (object->name == "MOTOR") object->attributes.Set(kzt::kRemark, "外购件");

@@ -13,21 +13,12 @@
 #include "app/example/product.h"
 #include "platform/text/host_path.h"
 #include "tests/support/dialog_actions.h"
+#include "tests/support/xlsx_reader.h"
 
 namespace fs = std::filesystem;
 using fabdoc_test::DialogAction;
 
 namespace {
-
-std::string SourceDir() {
-  const char* source = std::getenv("FABDOC_SOURCE_DIR");
-  return source ? source : FABDOC_TEST_SOURCE_DIR;
-}
-
-std::string Text(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // The last block without children that is not a separator: its id and where it stands.
 std::smatch LastLeafBlock(const std::string& text) {
@@ -63,7 +54,7 @@ protected:
 
 TEST_F(DamagedDialogFiles, AMissingBlockOrOneOfAnotherKindRefusesTheActionNamingFileAndBlock) {
   for (const DialogAction& dialog : fabdoc_test::DialogActions()) {
-    const std::string shipped = Text(fs::path(SourceDir()) / "addon/dialogs" / dialog.file);
+    const std::string shipped = fabdoc_test::FileBytes(fs::path(SourceDir()) / "addon/dialogs" / dialog.file);
     const std::smatch leaf = LastLeafBlock(shipped);
     ASSERT_FALSE(leaf.empty()) << dialog.file;
     const std::string id = leaf[1];
@@ -88,7 +79,7 @@ TEST_F(DamagedDialogFiles, AMissingBlockOrOneOfAnotherKindRefusesTheActionNaming
 
 TEST_F(DamagedDialogFiles, TheDrawingDialogWithoutItsProductNameBlockIsNotShown) {
   // A user's copy of the drawing dialog that lost the block "ming".
-  const auto boxes = RunWith(*fabdoc_test::ActionOfDialogFile("2D.dlx"), Text(fs::path(SourceDir()) / "addon/host/tests/damaged_dialogs/2D.dlx"));
+  const auto boxes = RunWith(*fabdoc_test::ActionOfDialogFile("2D.dlx"), fabdoc_test::FileBytes(fs::path(SourceDir()) / "addon/host/tests/damaged_dialogs/2D.dlx"));
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].find("2D.dlx has no block \"ming\""), std::string::npos) << boxes[0];
 }

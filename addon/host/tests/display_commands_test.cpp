@@ -138,10 +138,7 @@ TEST_F(DisplayCommands, AnAssemblyBodyTurnsTranslucentWhereTheUserSeesItAndBackA
   Body& prototype = fabdoc_test::AddBox(base, 0, 0, 0, 100, 50, 20);
   prototype.name = "base";
   files::SavePart(base, base.path);
-  Instance inst;
-  inst.partPath = base.path;
-  inst.instanceName = inst.name = "P-BASE-1";
-  part->AddInstance(inst);
+  fabdoc_test::AddInstance(*part, base.path, "P-BASE-1");
   auto occurrenceShown = [&]() -> Object& {
     for (Object* o : occurrences().AllOccurrences(*part))
       if (dynamic_cast<BodyOccurrence*>(o)) return *o;

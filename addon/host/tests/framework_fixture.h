@@ -15,9 +15,13 @@ protected:
   void SetUp() override {
     fabdoc_test::SessionTest::SetUp();
     platform::ui::ClearHistory();
-    const char* source = std::getenv("FABDOC_SOURCE_DIR");
-    const std::string root = source ? source : FABDOC_TEST_SOURCE_DIR;
+    const std::string root = SourceDir();
     setenv("FABDOC_DIALOG_PATH", (root + "/addon/host/tests/dialogs:" + root + "/addon/dialogs").c_str(), 1);
+  }
+  // The project's sources: FABDOC_SOURCE_DIR when set, else where the tests were built from.
+  static std::string SourceDir() {
+    const char* source = std::getenv("FABDOC_SOURCE_DIR");
+    return source ? source : FABDOC_TEST_SOURCE_DIR;
   }
   // Shown messages are UTF-8; literals in these tests are GBK.
   static std::string Utf8(const std::string& gbk) { return platform::text::ToUtf8(gbk); }

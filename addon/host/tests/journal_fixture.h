@@ -5,6 +5,7 @@
 #include <string>
 
 #include "addon/host/tests/framework_fixture.h"
+#include "platform/text/host_path.h"
 
 namespace kzt_test {
 
@@ -15,6 +16,8 @@ protected:
   void Run(const char8_t* journalText);
   // Runs it and returns what the host printed on standard output meanwhile.
   std::string RunCapturing(const char8_t* journalText);
+  // The host's path of a file named `gbkName` in the test's folder.
+  std::string HostPath(const std::string& gbkName) const { return platform::ToHostPath(folder) + "\\" + gbkName; }
   std::string folder;
 };
 

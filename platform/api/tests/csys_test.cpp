@@ -18,15 +18,7 @@
 using namespace platform;
 using namespace fabdoc_test;
 
-class CoordinateSystems : public ApiTest {
-protected:
-  void SetUp() override {
-    ApiTest::SetUp();
-    part = &session().NewPart("\\p\\a.prt");
-    session().SetDisplayed(part);
-  }
-  Part* part = nullptr;
-};
+class CoordinateSystems : public ApiPartTest {};
 
 TEST_F(CoordinateSystems, VectorArithmetic) {
   const double a[3] = {1, 2, 3}, b[3] = {4, 6, 3}, x[3] = {1, 0, 0}, y[3] = {0, 1, 0};

@@ -67,15 +67,7 @@ double Length(tag_t edge) {
 
 }  // namespace
 
-class FacesAndEdges : public ApiTest {
-protected:
-  void SetUp() override {
-    ApiTest::SetUp();
-    part = &session().NewPart("\\p\\a.prt");
-    session().SetDisplayed(part);
-  }
-  Part* part = nullptr;
-};
+class FacesAndEdges : public ApiPartTest {};
 
 TEST_F(FacesAndEdges, BoxFacesArePlanarWithOutwardNormals) {
   // A 10 x 20 x 30 box from the origin: centre (5, 10, 15). Each face's point lies on

@@ -18,16 +18,10 @@
 using namespace platform;
 namespace fs = std::filesystem;
 
-class KfAndCopy : public fabdoc_test::ApiTest {
+class KfAndCopy : public fabdoc_test::ApiPartTest {
 protected:
-  void SetUp() override {
-    ApiTest::SetUp();
-    part = &session().NewPart("\\p\\frame.prt");
-    session().SetDisplayed(part);
-  }
   std::string Host(const fs::path& local) { return ToHostPath(local.string()); }
   static std::string FailText() { return api::LastFailure().text; }
-  Part* part = nullptr;
   fabdoc_test::ScratchFolder scratch;
 };
 

@@ -66,13 +66,8 @@ double Distance(tag_t a, tag_t b) {
 
 }  // namespace
 
-class Measure : public ApiTest {
+class Measure : public ApiPartTest {
 protected:
-  void SetUp() override {
-    ApiTest::SetUp();
-    part = &session().NewPart("\\p\\a.prt");
-    session().SetDisplayed(part);
-  }
   // A 2 x 100 x 300 plate from the origin turned 30 degrees about Z.
   tag_t TurnedPlate() {
     gp_Trsf turn;
@@ -80,7 +75,6 @@ protected:
     TopoDS_Shape plate = BRepBuilderAPI_Transform(BRepPrimAPI_MakeBox(2, 100, 300).Shape(), turn, true).Shape();
     return part->Add(std::make_unique<Body>(plate)).GetTag();
   }
-  Part* part = nullptr;
   const double c = std::cos(kPi / 6), s = std::sin(kPi / 6);
 };
 

@@ -48,15 +48,7 @@ PK_ENTITY_t PsTag(tag_t object) {
 
 }  // namespace
 
-class Modeller : public ApiTest {
-protected:
-  void SetUp() override {
-    ApiTest::SetUp();
-    part = &session().NewPart("\\p\\a.prt");
-    session().SetDisplayed(part);
-  }
-  Part* part = nullptr;
-};
+class Modeller : public ApiPartTest {};
 
 TEST_F(Modeller, TubeMassPropertiesInMetresAndKilograms) {
   // Square tube 50 x 50, wall 2, 1200 long: section 50^2 - 46^2 = 384 mm^2, volume

@@ -105,15 +105,6 @@ TEST_F(PlateWithFourHoles, FrontShowsTheHoleWallsAsHiddenLinesThroughThePlate) {
   EXPECT_TRUE(ArcsOf(content.visible).empty());
 }
 
-TEST(ViewExtent, BlockFrontViewAtTheA4ScaleMeasures81_67By16_33) {
-  // 100 x 50 x 20 block; its front view shows X (100) across and Z (20) up.
-  const double scale = 0.98 / 1.2;  // 0.816667
-  const ViewContent content = Project(Box(100, 50, 20), "Front", scale);
-  EXPECT_NEAR(content.box.Width(), 81.6667, 1e-4);
-  EXPECT_NEAR(content.box.Height(), 16.3333, 1e-4);
-  EXPECT_TRUE(content.hidden.empty());
-}
-
 TEST(ViewExtent, BodiesAreDrawnAtTheirPlacement) {
   const TopoDS_Shape block = Box(100, 50, 20);
   gp_Trsf moved;

@@ -1,7 +1,12 @@
 // Reading in a child process first: items used in order and only once checked, every
 // way a child can fail turned into a reason, and nothing used past a refused item.
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -84,6 +89,35 @@ TEST_F(IsolatedRun, AnExceptionOfTheHostStopsTheChildAndReachesTheCaller) {
   EXPECT_THROW(UseItemsCheckedInIsolation(1000000, [](std::size_t) { return std::string(); }, useUntilThrow),
                std::runtime_error);
   EXPECT_EQ(used, (std::vector<std::size_t>{0, 1}));
+}
+
+TEST_F(IsolatedRun, AReaderDoesNotOutliveItsHost) {
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  const pid_t host = ::fork();
+  ASSERT_GE(host, 0);
+  if (host == 0) {  // a host whose reader loops, and that is then killed
+    FailureInIsolation([&] {
+      const pid_t reader = ::getpid();
+      (void)!::write(fds[1], &reader, sizeof reader);
+      for (;;) ::pause();
+      return std::string();
+    });
+    ::_exit(0);
+  }
+  pid_t reader = 0;
+  ASSERT_EQ(::read(fds[0], &reader, sizeof reader), static_cast<ssize_t>(sizeof reader));
+  ::close(fds[0]);
+  ::close(fds[1]);
+  ::kill(host, SIGKILL);
+  ::waitpid(host, nullptr, 0);
+  bool gone = false;
+  for (int i = 0; i < 100 && !gone; ++i) {
+    gone = ::kill(reader, 0) != 0 && errno == ESRCH;
+    if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  if (!gone) ::kill(reader, SIGKILL);
+  EXPECT_TRUE(gone) << "the reader went on alone after its host was killed";
 }
 
 #ifndef __SANITIZE_ADDRESS__

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <sstream>
+#include <vector>
 
 #include <BRepBndLib.hxx>
 #include <Bnd_Box.hxx>
@@ -207,4 +209,53 @@ TEST_F(RealStep, ACoordinateOfTwoToTheSixtyThirdIsRefusedNamingTheBodyOrImportsW
   files::SavePartAs(part, again);
   session().Reset();
   EXPECT_DOUBLE_EQ(volume(files::OpenPart(again)), before);
+}
+
+// A stray quote makes the text's statements run together while the translator still
+// reads them one by one, and names an entity the text around it hid; a loop of references
+// kills the translator before any check names one. Damage the fuzz runs made in this file.
+TEST_F(RealStep, EveryRefusalOfADamagedFileNamesTheLineOfTheEntityItNames) {
+  const std::string good = ReadText(RealStepFile("acis-barb.stp"));
+  auto damaged = [&](const std::string& from, const std::string& to) {
+    std::string text = good;
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+  };
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"type.stp", damaged("#7=VECTOR(", "#7=V'ECTOR(")},  // the next entity is hidden
+      {"name.stp", damaged("#623=VECTOR('VEC17'", "#623=VECTOR(''VEC17'")},  // one far on
+      {"number.stp", damaged("#468=CARTESIAN_POINT('',(2.54425872449323E+001,-1.349375E+",
+                             "#468=CARTESIAN_POINT('',(2.54425872449323E+001,-1.349375E+'")},  // the rest
+      // An edge made of itself: the translator recursed until its stack ran out.
+      {"loop.stp", damaged("#74=ORIENTED_EDGE('COEDGE13',*,*,#73,", "#74=ORIENTED_EDGE('COEDGE13',*,*,#74,")},
+  };
+  const std::regex named(R"(line (\d+): #(\d+): )");
+  for (const auto& [name, text] : files) {
+    const std::string local = dir + "/" + name;
+    std::ofstream(local, std::ios::binary) << text;
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (const auto mode : {files::DamagedStep::Refuse, files::DamagedStep::ImportSoundPart}) {
+      std::vector<std::string> said;
+      try {
+        said = files::ReadStep(ToHostPath(local), ToHostPath(dir + "/in"), mode).skipped;
+        EXPECT_EQ(mode, files::DamagedStep::ImportSoundPart) << name << " was imported whole";
+      } catch (const HostError& e) {
+        said.push_back(e.what());
+        EXPECT_EQ(said.back().rfind(local + ": damaged STEP file, line ", 0), 0u) << said.back();
+      }
+      ASSERT_FALSE(said.empty()) << name;
+      for (const std::string& what : said) {
+        std::smatch match;
+        ASSERT_TRUE(std::regex_search(what, match, named)) << what;
+        const size_t line = std::stoul(match[1].str());
+        ASSERT_TRUE(line >= 1 && line <= lines.size()) << what;
+        EXPECT_TRUE(lines[line - 1].starts_with("#" + match[2].str() + "="))
+            << what << "\nline " << line << ": " << lines[line - 1];
+      }
+      session().Reset();
+    }
+  }
 }

@@ -13,6 +13,7 @@
 #include "platform/files/part_file.h"
 #include "platform/files/step_export.h"
 #include "platform/files/step_import.h"
+#include "platform/files/step_data_limits.h"
 #include "platform/files/step_support.h"
 #include "platform/text/gbk.h"
 #include "platform/text/host_path.h"
@@ -271,4 +272,48 @@ TEST_F(StepImport, ASolidWithoutVolumeIsWarnedOfByName) {
   ASSERT_EQ(in.warnings.size(), 1u);
   EXPECT_NE(in.warnings[0].find("残体"), std::string::npos) << in.warnings[0];
   EXPECT_NE(in.warnings[0].find("without volume"), std::string::npos) << in.warnings[0];
+}
+
+// The translator's time grows with the square of a list's length: a million references
+// in one entity would keep it busy for an hour before the budget refused the file.
+TEST_F(StepImport, AListLongerOrDeeperThanAnyRealFileHoldsIsRefusedBeforeTheTranslatorReadsIt) {
+  // What counts, with a limit of 3: values of one list, the entity's own attributes
+  // included; never commas or parentheses in strings or comments, nor the header's.
+  const std::string head = "ISO-10303-21;\nHEADER;\nFILE_NAME('a',(1,2,3,4,5));\nENDSEC;\nDATA;\n";
+  const std::string fits =
+      "#1=A('x,y,z,(w)',(1.,2.,3.),(#2,#3));\n#2=B(/* 1,2,3,4 */ 1,(2,3),4);\n#3=C(('a','b','c'),('d'));\n";
+  EXPECT_EQ(files::UnreadableStepData(head + fits + "ENDSEC;\n", 3), std::nullopt);
+  EXPECT_EQ(files::UnreadableStepData(head + fits + "#4=D(1,2);\n#5=E((1,\n2,\n3,4));\n", 3),
+            "line 10: #5: a list of more than 3 values, which the import does not read (the translator's time grows "
+            "with the square of a list's length)");
+  EXPECT_EQ(files::UnreadableStepData(head + "#6=F(1,2,\n(3),4);\n", 3)->substr(0, 13), "line 6: #6: a");
+  EXPECT_EQ(files::UnreadableStepData(head + "#7=G((((1))));\n", 3, 4), std::nullopt);
+  // Values whose square overflows, and what only looks like one.
+  EXPECT_EQ(files::UnreadableStepData(head + "#1=P('1E999',\"9999\",(2.E100,-1.E150,.T.),#99999999999999,AXIS2_3D);\n"),
+            std::nullopt);
+  EXPECT_EQ(files::UnreadableStepData(head + "#1=P('',(0.,\n1.E308));\n"),
+            "line 6: #1: the value 1.E308 is too large for any geometry (its square is not a number)");
+  EXPECT_EQ(files::UnreadableStepData(head + "#2=P('',(0.,-2.E151));\n")->substr(0, 29), "line 6: #2: the value -2.E151");
+  EXPECT_EQ(files::UnreadableStepData(head + "#7=G((((1))));\n#8=H(((((2)))));\n", 3, 4),
+            "line 7: #8: lists nested more than 4 deep, which the import does not read");
+
+  // A file as damage makes it: one entity's reference repeated past the limit.
+  std::string text = ReadText(WriteTwoBodyStep());
+  const size_t at = text.find("#8 = PRODUCT_CONTEXT('',#2");
+  ASSERT_NE(at, std::string::npos);
+  std::string many;
+  for (size_t i = 0; i < files::kMostValuesInOneStepList; ++i) many += ",#2";
+  text.insert(at + std::string("#8 = PRODUCT_CONTEXT('',#2").size(), many);
+  const int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
+  WriteText(dir + "/long.step", text);
+  for (const auto mode : {files::DamagedStep::Refuse, files::DamagedStep::ImportSoundPart}) {
+    try {
+      files::ReadStep(Host("long.step"), Host("long"), mode);
+      ADD_FAILURE() << "imported";
+    } catch (const HostError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind(dir + "/long.step: line " + std::to_string(line) + ": #8: a list of more than 100000 values", 0), 0u)
+          << e.what();
+    }
+    EXPECT_TRUE(session().Parts().empty());
+  }
 }

@@ -248,3 +248,15 @@ TEST(StepEntities, TheSoundPartKeepsColoursOfSoundItemsOnly) {
   for (const char* kept : {"#1=", "#3=", "#5=", "#7=", "#9=", "#10=", "#20="})
     EXPECT_NE(part.text.find(kept), std::string::npos) << kept;
 }
+
+TEST(StepEntities, ALoopOfReferencesIsFoundWhateverItsLengthAndAChainIsNone) {
+  auto loopIn = [](const std::string& data) {
+    return files::ReferenceLoop(*files::ParseStepEntities("ISO-10303-21;\nHEADER;\nENDSEC;\nDATA;\n" + data + "ENDSEC;\n"));
+  };
+  EXPECT_EQ(loopIn("#1=A(#2,#3);\n#2=B(#3);\n#3=C(#9);\n"), std::vector<long>{}) << "shared, missing: no loop";
+  EXPECT_EQ(loopIn("#1=A(#2);\n#2=B(#3,#5);\n#3=C(#4);\n#4=D((#2));\n#5=E();\n"), (std::vector<long>{2, 3, 4, 2}));
+  std::string chain;  // deeper than any stack of calls would go
+  for (int i = 1; i < 100000; ++i) chain += "#" + std::to_string(i) + "=A(#" + std::to_string(i + 1) + ");\n";
+  EXPECT_EQ(loopIn(chain), std::vector<long>{});
+  EXPECT_EQ(loopIn(chain + "#100000=A(#1);\n").size(), 100001u);
+}

@@ -31,9 +31,14 @@ std::string ErrorOf(Action action) {
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-TEST(RuleSet, ARuleIsEvaluatedOnceAfterTheRulesItUses) {
+// A rule set on the recording functions.
+class Rules : public ::testing::Test {
+protected:
   Recorder r;
-  RuleSet rules(r.table);
+  RuleSet rules{r.table};
+};
+
+TEST_F(Rules, ARuleIsEvaluatedOnceAfterTheRulesItUses) {
   rules.Create("open", "Integer Parameter", "note(7)");
   rules.Create("Write0", "Boolean Parameter", "write(open:, 1)");
   rules.Create("Write1", "Boolean Parameter", "write(open:, 2)");
@@ -46,9 +51,7 @@ TEST(RuleSet, ARuleIsEvaluatedOnceAfterTheRulesItUses) {
   EXPECT_EQ(r.calls.size(), 3u);
 }
 
-TEST(RuleSet, UpdateEvaluatesWhatIsPendingInCreationOrder) {
-  Recorder r;
-  RuleSet rules(r.table);
+TEST_F(Rules, UpdateEvaluatesWhatIsPendingInCreationOrder) {
   rules.Create("b", "Any", "write(\"b\")");
   rules.Create("a", "Any", "write(\"a\")");
   rules.Update();
@@ -57,9 +60,7 @@ TEST(RuleSet, UpdateEvaluatesWhatIsPendingInCreationOrder) {
   EXPECT_EQ(r.calls, (std::vector<std::string>{"write {\"b\"}", "write {\"a\"}", "write {\"c\"}"}));
 }
 
-TEST(RuleSet, DeletingARuleMakesItsUsersEvaluateAgain) {
-  Recorder r;
-  RuleSet rules(r.table);
+TEST_F(Rules, DeletingARuleMakesItsUsersEvaluateAgain) {
   rules.Create("open", "Integer", "note(7)");
   rules.Create("w", "Boolean", "write(open:)");
   rules.Update();
@@ -75,9 +76,7 @@ TEST(RuleSet, DeletingARuleMakesItsUsersEvaluateAgain) {
   EXPECT_TRUE(Has(ErrorOf([&] { rules.Delete("nothing"); }), "rule nothing: there is no rule"));
 }
 
-TEST(RuleSet, CircularReferencesAreFoundNotFollowed) {
-  Recorder r;
-  RuleSet rules(r.table);
+TEST_F(Rules, CircularReferencesAreFoundNotFollowed) {
   rules.Create("a", "List", "{b:}");
   rules.Create("b", "List", "{c:}");
   rules.Create("c", "List", "{note(1), a:}");
@@ -86,9 +85,7 @@ TEST(RuleSet, CircularReferencesAreFoundNotFollowed) {
   EXPECT_TRUE(Has(ErrorOf([&] { rules.Evaluate("self"); }), "circular reference self: -> self:"));
 }
 
-TEST(RuleSet, EvaluationFaultsNameTheRuleAndAreRemembered) {
-  Recorder r;
-  RuleSet rules(r.table);
+TEST_F(Rules, EvaluationFaultsNameTheRuleAndAreRemembered) {
   rules.Create("lost", "Any", "{missing:}");
   rules.Create("typo", "Any", "ug_excel_opn_file(1)");
   rules.Create("open", "Integer Parameter", "True");
@@ -101,9 +98,7 @@ TEST(RuleSet, EvaluationFaultsNameTheRuleAndAreRemembered) {
   EXPECT_EQ(r.failures, 1);  // evaluated once, failure included
 }
 
-TEST(RuleSet, UpdateTriesEveryRuleThenReportsTheFirstFailure) {
-  Recorder r;
-  RuleSet rules(r.table);
+TEST_F(Rules, UpdateTriesEveryRuleThenReportsTheFirstFailure) {
   rules.Create("x", "Any", "fail()");
   rules.Create("y", "Any", "write(1)");
   rules.Create("z", "Any", "{x:}");
@@ -113,9 +108,7 @@ TEST(RuleSet, UpdateTriesEveryRuleThenReportsTheFirstFailure) {
   EXPECT_EQ(ErrorOf([&] { rules.Update(); }), "no error");  // reported once, not again
 }
 
-TEST(RuleSet, CreatingRefusesBadNamesTypesAndTexts) {
-  Recorder r;
-  RuleSet rules(r.table);
+TEST_F(Rules, CreatingRefusesBadNamesTypesAndTexts) {
   const std::string parse = ErrorOf([&] { rules.Create("Write2", "Boolean Parameter", R"(write({1,4,3,4,3,"a"b"}))"); });
   EXPECT_TRUE(Has(parse, "rule Write2: cannot parse column 21")) << parse;
   EXPECT_TRUE(Has(parse, R"(of the text: write({1,4,3,4,3,"a"b"}))")) << parse;
@@ -126,9 +119,7 @@ TEST(RuleSet, CreatingRefusesBadNamesTypesAndTexts) {
   EXPECT_TRUE(Has(ErrorOf([&] { rules.Create("open", "Integer Parameter", "2"); }), "exists already"));
 }
 
-TEST(RuleSet, LongReferenceChainsAreRefusedBeforeTheStackRunsOut) {
-  Recorder r;
-  RuleSet rules(r.table);
+TEST_F(Rules, LongReferenceChainsAreRefusedBeforeTheStackRunsOut) {
   constexpr int kRules = 5000;
   for (int i = 0; i < kRules; ++i)
     rules.Create("r" + std::to_string(i), "Any", i + 1 < kRules ? "{r" + std::to_string(i + 1) + ":}" : "1");

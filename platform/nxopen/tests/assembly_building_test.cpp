@@ -57,12 +57,9 @@ protected:
     plate_->display.color = 31;
     post_ = &fabdoc_test::AddBox(*frame_, 200, 0, 0, 20, 20, 300, "post");
     root_ = &session().NewPart(Host("root.prt"));
-    platform::Instance frame;
-    frame.partPath = frame_->path;
-    frame.instanceName = frame.name = "FRAME-3";
-    frame.transform.rotation = {0, -1, 0, 1, 0, 0, 0, 0, 1};
-    frame.transform.translation = {1000, 0, 0};
-    root_->AddInstance(frame);
+    platform::Transform turned = platform::Transform::Translation(1000, 0, 0);
+    turned.rotation = {0, -1, 0, 1, 0, 0, 0, 0, 1};
+    fabdoc_test::AddInstance(*root_, frame_->path, "FRAME-3", turned);
     session().SetDisplayed(root_);
   }
 

@@ -1,6 +1,7 @@
 // Writing cells into a copy of the BOM template and reading them back with openpyxl:
 // what was written is there with its type, and everything else the template held stays.
 #include <cmath>
+#include <functional>
 #include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,12 +19,25 @@ namespace {
 
 const char* const kSheet = "明细表";
 
-TEST(WorkbookEdit, WrittenRowsReadBackWithTheirTypesAndTheTemplateIntact) {
+// Each test edits a copy of the BOM template in a folder of its own.
+class WorkbookEdit : public ::testing::Test {
+protected:
+  // The copy after `edit` and a save, as openpyxl reads it.
+  nlohmann::json Edited(const std::function<void(Workbook&)>& edit) {
+    {
+      Workbook book = Workbook::Open(copy);
+      edit(book);
+      book.Save();
+    }
+    return ReadWithOpenpyxl(copy);
+  }
   ScratchFolder folder;
-  const auto copy = folder.CopyOfTemplate();
+  const std::filesystem::path copy = folder.CopyOfTemplate();
+};
+
+TEST_F(WorkbookEdit, WrittenRowsReadBackWithTheirTypesAndTheTemplateIntact) {
   const auto before = ReadWithOpenpyxl(copy);
-  {
-    Workbook book = Workbook::Open(copy);
+  const auto after = Edited([&](Workbook& book) {
     book.WriteNumber(1, 4, 1, 1);
     book.WriteText(1, 4, 2, "KZT-01-001");
     book.WriteText(1, 4, 3, "底座横梁");
@@ -34,9 +48,7 @@ TEST(WorkbookEdit, WrittenRowsReadBackWithTheirTypesAndTheTemplateIntact) {
     book.WriteNumber(1, 4, 10, 2);
     book.WriteNumber(1, 5, 1, 2);
     book.WriteText(1, 5, 3, "底座横梁");  // the same text again: one shared entry serves both
-    book.Save();
-  }
-  const auto after = ReadWithOpenpyxl(copy);
+  });
   ASSERT_FALSE(after.is_null());
   EXPECT_EQ(CellValue(after, kSheet, "A4"), 1);
   EXPECT_EQ(CellType(after, kSheet, "A4"), "n");
@@ -61,16 +73,11 @@ TEST(WorkbookEdit, WrittenRowsReadBackWithTheirTypesAndTheTemplateIntact) {
   EXPECT_EQ(after["sheet"][kSheet]["styles"]["G4"]["format"], "0.000");
 }
 
-TEST(WorkbookEdit, RowsPastThePreparedOnesTakeTheColumnStyle) {
-  ScratchFolder folder;
-  const auto copy = folder.CopyOfTemplate();
-  {
-    Workbook book = Workbook::Open(copy);
+TEST_F(WorkbookEdit, RowsPastThePreparedOnesTakeTheColumnStyle) {
+  const auto after = Edited([&](Workbook& book) {
     book.WriteNumber(1, 2000, 7, 1.5);
     book.WriteText(1, 2000, 2, "后加");
-    book.Save();
-  }
-  const auto after = ReadWithOpenpyxl(copy);
+  });
   ASSERT_FALSE(after.is_null());
   EXPECT_EQ(CellValue(after, kSheet, "B2000"), "后加");
   EXPECT_EQ(after["sheet"][kSheet]["styles"]["G2000"]["format"], "0.000");
@@ -80,18 +87,13 @@ TEST(WorkbookEdit, RowsPastThePreparedOnesTakeTheColumnStyle) {
 
 // Control characters are stored escaped (see CellText); openpyxl does not decode that
 // form, so they are not among the texts read back here.
-TEST(WorkbookEdit, TextsSurviveExactly) {
-  ScratchFolder folder;
-  const auto copy = folder.CopyOfTemplate();
+TEST_F(WorkbookEdit, TextsSurviveExactly) {
   const std::vector<std::string> texts = {
       "say \"hi\"",       "C:\\parts\\a.prt", "  padded  ", "two\nlines", "_x0041_ literal",
       "<a & b>",          "钢板(δ8)",         "😀",          "tab\there",  "",          "\\\"\\"};
-  {
-    Workbook book = Workbook::Open(copy);
+  const auto after = Edited([&](Workbook& book) {
     for (size_t i = 0; i < texts.size(); ++i) book.WriteText(1, 4 + int(i), 3, texts[i]);
-    book.Save();
-  }
-  const auto after = ReadWithOpenpyxl(copy);
+  });
   ASSERT_FALSE(after.is_null());
   for (size_t i = 0; i < texts.size(); ++i) {
     const auto& value = CellValue(after, kSheet, "C" + std::to_string(4 + i));
@@ -102,19 +104,14 @@ TEST(WorkbookEdit, TextsSurviveExactly) {
   }
 }
 
-TEST(WorkbookEdit, OverwritingReplacesValueAndTypeButLeavesOtherFormulas) {
-  ScratchFolder folder;
-  const auto copy = folder.CopyOfTemplate();
-  {
-    Workbook book = Workbook::Open(copy);
+TEST_F(WorkbookEdit, OverwritingReplacesValueAndTypeButLeavesOtherFormulas) {
+  const auto after = Edited([&](Workbook& book) {
     book.WriteText(1, 4, 5, "three");
     book.WriteNumber(1, 4, 5, 3);    // number over text
     book.WriteNumber(1, 4, 3, 12);
     book.WriteText(1, 4, 3, "名称");  // text over number
     book.WriteNumber(1, 5, 8, 9.5);  // over the formula of row 5
-    book.Save();
-  }
-  const auto after = ReadWithOpenpyxl(copy);
+  });
   ASSERT_FALSE(after.is_null());
   EXPECT_EQ(CellValue(after, kSheet, "E4"), 3);
   EXPECT_EQ(CellType(after, kSheet, "E4"), "n");
@@ -124,9 +121,7 @@ TEST(WorkbookEdit, OverwritingReplacesValueAndTypeButLeavesOtherFormulas) {
   EXPECT_EQ(CellType(after, kSheet, "H6"), "f");
 }
 
-TEST(WorkbookEdit, SaveAsLeavesTheOpenedFileUntouched) {
-  ScratchFolder folder;
-  const auto copy = folder.CopyOfTemplate();
+TEST_F(WorkbookEdit, SaveAsLeavesTheOpenedFileUntouched) {
   const std::string original = FileBytes(copy);
   Workbook book = Workbook::Open(copy);
   book.WriteText(1, 4, 2, "A");
@@ -140,9 +135,7 @@ TEST(WorkbookEdit, SaveAsLeavesTheOpenedFileUntouched) {
 // A save killed before its rename leaves its temporary, and one of libzip's beside it
 // when the kill came while the archive was written: the next save of the file removes
 // those whose process is gone, and leaves a running save's alone.
-TEST(WorkbookEdit, SavingRemovesTheTemporariesOfKilledSaves) {
-  ScratchFolder folder;
-  const auto copy = folder.CopyOfTemplate();
+TEST_F(WorkbookEdit, SavingRemovesTheTemporariesOfKilledSaves) {
   const pid_t gone = ::fork();
   if (gone == 0) ::_exit(0);
   ::waitpid(gone, nullptr, 0);
@@ -162,9 +155,7 @@ TEST(WorkbookEdit, SavingRemovesTheTemporariesOfKilledSaves) {
   EXPECT_EQ(CellValue(ReadWithOpenpyxl(copy), kSheet, "B4"), "A");
 }
 
-TEST(WorkbookEdit, ClosingWithoutSaveWritesNothing) {
-  ScratchFolder folder;
-  const auto copy = folder.CopyOfTemplate();
+TEST_F(WorkbookEdit, ClosingWithoutSaveWritesNothing) {
   const std::string original = FileBytes(copy);
   {
     Workbook book = Workbook::Open(copy);

@@ -1,4 +1,5 @@
-// The shared part, body and assembly helpers, on real parts and assemblies.
+// Attributes, bodies and walks of a real assembly (object_attributes, assembly_walks), and
+// a component's part file (part_file_names).
 // Compiled like the add-on: string literals here are GBK.
 #include <algorithm>
 
@@ -7,7 +8,6 @@
 
 #include "host/attribute_vocabulary.h"
 #include "host/assembly_walks.h"
-#include "host/drawing_numbers.h"
 #include "host/object_attributes.h"
 #include "host/part_file_names.h"
 #include "platform/assemblies/occurrence.h"
@@ -63,9 +63,9 @@ std::string NameOfTag(tag_t tag) {
 
 }  // namespace
 
-class ModelHelpers : public fabdoc_test::SessionTest {};
+class AssemblyHelpers : public fabdoc_test::SessionTest {};
 
-TEST_F(ModelHelpers, AttributeWrittenOnAnOccurrenceLandsOnPrototypeAndOccurrence) {
+TEST_F(AssemblyHelpers, AttributeWrittenOnAnOccurrenceLandsOnPrototypeAndOccurrence) {
   auto p = MakeProduct(session());
   auto occurrences = platform::Occurrences::Get().AllOccurrences(*p.root);
   // A, frame occurrence, C, base occurrence, B, b occurrence.
@@ -97,7 +97,7 @@ TEST_F(ModelHelpers, AttributeWrittenOnAnOccurrenceLandsOnPrototypeAndOccurrence
   EXPECT_EQ(coloured, (std::vector<std::pair<int, tag_t>>{{31, p.baseBody->GetTag()}}));
 }
 
-TEST_F(ModelHelpers, BodyUnderAssemblyResolvesEveryEntryOfAMixedList) {
+TEST_F(AssemblyHelpers, BodyUnderAssemblyResolvesEveryEntryOfAMixedList) {
   auto p = MakeProduct(session());
   auto occurrences = platform::Occurrences::Get().AllOccurrences(*p.root);
   kzt::OccurrenceFlags flags;
@@ -110,7 +110,7 @@ TEST_F(ModelHelpers, BodyUnderAssemblyResolvesEveryEntryOfAMixedList) {
   EXPECT_EQ(body, p.baseBody->GetTag()) << "after both kinds were met the object is still resolved";
 }
 
-TEST_F(ModelHelpers, WorkPartBodiesLeaveOutLayer171OnlyInTheWorkPartList) {
+TEST_F(AssemblyHelpers, WorkPartBodiesLeaveOutLayer171OnlyInTheWorkPartList) {
   Part& part = session().NewPart("\\p\\w.prt");
   session().SetDisplayed(&part);
   Body& a = AddBox(part, 0, 0, 0, 1, 1, 1, "a");
@@ -128,7 +128,7 @@ TEST_F(ModelHelpers, WorkPartBodiesLeaveOutLayer171OnlyInTheWorkPartList) {
   EXPECT_TRUE(all.empty());
 }
 
-TEST_F(ModelHelpers, AssemblyWalkRecordsEachChildAfterItsDescendants) {
+TEST_F(AssemblyHelpers, AssemblyWalkRecordsEachChildAfterItsDescendants) {
   auto p = MakeProduct(session());
   kzt::ComponentWalk walk;
   kzt::ASSEM_cycle_all_part(walk, UF_ASSEM_ask_root_part_occ(p.root->GetTag()));
@@ -145,7 +145,7 @@ TEST_F(ModelHelpers, AssemblyWalkRecordsEachChildAfterItsDescendants) {
   EXPECT_EQ(drawingWalk.instanceNames, (std::vector<std::string>{"C", "A"}));
 }
 
-TEST_F(ModelHelpers, AllComponentsKeepsTheFirstOfEachName) {
+TEST_F(AssemblyHelpers, AllComponentsKeepsTheFirstOfEachName) {
   auto p = MakeProduct(session());
   kzt::ComponentWalk walk;
   std::vector<tag_t> components;
@@ -158,7 +158,7 @@ TEST_F(ModelHelpers, AllComponentsKeepsTheFirstOfEachName) {
   EXPECT_EQ(components[1], walk.tags[1]) << "the first-recorded 机架 is A";
 }
 
-TEST_F(ModelHelpers, BodiesUnderAComponentDirectOrWithDeeperPrototypes) {
+TEST_F(AssemblyHelpers, BodiesUnderAComponentDirectOrWithDeeperPrototypes) {
   auto p = MakeProduct(session());
   ComponentOccurrence& root = occurrences().RootOccurrence(*p.root);
   ComponentOccurrence* a = occurrences().Children(root)[0];
@@ -173,42 +173,8 @@ TEST_F(ModelHelpers, BodiesUnderAComponentDirectOrWithDeeperPrototypes) {
   EXPECT_EQ(deep[1], p.baseBody->GetTag()) << "then the prototype bodies of deeper levels";
 }
 
-TEST_F(ModelHelpers, ComponentPathAndPathSplitting) {
+TEST_F(AssemblyHelpers, ComponentPathIsItsPartFile) {
   auto p = MakeProduct(session());
   ComponentOccurrence* a = occurrences().Children(occurrences().RootOccurrence(*p.root))[0];
   EXPECT_EQ(kzt::得到新建组件的路径(a->GetTag()), "\\p\\PA.prt");
-
-  EXPECT_EQ(kzt::获取文件名和路径("D:\\a\\b\\P-001.prt", 1), "P-001");
-  EXPECT_EQ(kzt::获取文件名和路径("D:\\a\\b\\P-001.prt", 2), "D:\\a\\b");
-  EXPECT_EQ(kzt::获取文件名和路径("P-001.prt", 1), "P-001");
-  EXPECT_EQ(kzt::获取文件名和路径("P-001.prt", 2), "");
-  EXPECT_EQ(kzt::获取文件名和路径("D:\\a\\readme", 1), "readme");
-  // "乗" ends in the byte 0x5C in GBK; it is a character, not a separator.
-  EXPECT_EQ(kzt::获取文件名和路径("D:\\乗\\机架-1.prt", 2), "D:\\乗");
-  EXPECT_EQ(kzt::获取文件名和路径("D:\\x\\乗-1.prt", 1), "乗-1");
-}
-
-TEST_F(ModelHelpers, DigitCountIgnoresChineseCharacters) {
-  EXPECT_EQ(kzt::得到字符数字个数("A-12B3"), 3);
-  EXPECT_EQ(kzt::得到字符数字个数("底板-3-12"), 3);
-  EXPECT_EQ(kzt::得到字符数字个数("机架"), 0);
-  EXPECT_EQ(kzt::得到字符数字个数(""), 0);
-}
-
-TEST_F(ModelHelpers, FreeDrawingNumbersAreGapsThenNumbersUpToCountPlus20) {
-  std::vector<int> free;
-  kzt::查找连续图号({1, 2, 3}, free);
-  std::vector<int> expected;
-  for (int n = 4; n <= 23; ++n) expected.push_back(n);
-  EXPECT_EQ(free, expected);
-
-  free.clear();
-  kzt::查找连续图号({1, 3, 5}, free);
-  expected = {2, 4};
-  for (int n = 6; n <= 23; ++n) expected.push_back(n);
-  EXPECT_EQ(free, expected);
-
-  free.clear();
-  kzt::查找连续图号({40}, free);  // past the limit of 1 + 20: nothing after it
-  EXPECT_TRUE(free.empty());
 }
