@@ -4,6 +4,7 @@
 #include "platform/files/step_handback.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include <nlohmann/json.hpp>
@@ -25,18 +26,23 @@ using nlohmann::json;
 
 namespace {
 
+// A solid measuring less than a cube of 0.1 mm has no volume worth the name: some
+// systems write a collapsed solid where a body was deleted or failed to rebuild.
+constexpr double kZeroVolume = 1e-3;  // mm^3
+
 std::string Dump(const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); }
 
 // The stream of `shape` as a part file stores it once read and saved again, or empty with
 // `fault` saying why the host could not keep the body. The first write keeps flags of the
 // translation that no later write repeats: written once more, the stream is the one the
 // import's saves write, and their read-back finds it trusted.
-std::string StoredStream(const TopoDS_Shape& shape, std::string& fault) {
+// `measured` gets the trial's measurements of the body.
+std::string StoredStream(const TopoDS_Shape& shape, std::string& fault, MassProperties& measured) {
   try {
     const auto read = ReadShapePiece(WriteShapePiece(shape), kPartFormatVersion);
     std::string stream = WriteShapePiece(read.front());
     const auto again = ReadShapePiece(stream, kPartFormatVersion);
-    fault = BodyTrialFault(again.front());
+    fault = BodyTrialFault(again.front(), &measured);
     return fault.empty() ? stream : std::string();
   } catch (const Standard_Failure& e) {
     fault = std::string("it does not read back as written (") + e.GetMessageString() + ")";
@@ -57,9 +63,9 @@ struct Received {
 }  // namespace
 
 std::string HandBackImport(const StepImport& made, const std::string& local, std::string& out) {
-  json summary = {{"notes", made.notes},       {"warnings", made.warnings},
-                  {"skipped", made.skipped},   {"checkWarnings", made.checkWarnings},
-                  {"parts", json::array()}};
+  json summary = {{"notes", made.notes},     {"skipped", made.skipped},
+                  {"checkWarnings", made.checkWarnings}, {"parts", json::array()}};
+  std::vector<std::string> warnings = made.warnings;
   const auto root = std::find(made.parts.begin(), made.parts.end(), made.root);
   summary["root"] = root - made.parts.begin();
   std::string parts;
@@ -74,15 +80,21 @@ std::string HandBackImport(const StepImport& made, const std::string& local, std
         bodies.push_back(body);
     for (std::size_t i = 0; i < encoded.shapes.size(); ++i) {
       std::string fault;
-      const std::string stream = StoredStream(encoded.shapes[i], fault);
+      MassProperties measured;
+      const std::string stream = StoredStream(encoded.shapes[i], fault, measured);
+      const std::string name = text::ToUtf8Lossy(i < bodies.size() ? bodies[i]->name : std::string());
+      const std::string product = text::ToUtf8Lossy(HostFileStem(part->path));
       if (!fault.empty())
-        return local + ": body \"" + text::ToUtf8Lossy(i < bodies.size() ? bodies[i]->name : std::string()) +
-               "\" of product \"" + text::ToUtf8Lossy(HostFileStem(part->path)) + "\": " + fault +
-               "; nothing was imported";
+        return local + ": body \"" + name + "\" of product \"" + product + "\": " + fault + "; nothing was imported";
+      // The trial measured the body: its volume is not taken twice.
+      if (i < bodies.size() && bodies[i]->BodyType() == kSolidBodyType && std::abs(measured.volume) < kZeroVolume)
+        warnings.push_back("body \"" + name + "\" in part \"" + product +
+                           "\": a solid without volume; it is kept, but it is no part anyone can make");
       AppendPiece(parts, stream);
     }
     summary["parts"].push_back(encoded.shapes.size());
   }
+  summary["warnings"] = warnings;
   out.clear();
   AppendPiece(out, Dump(summary));
   out += parts;
