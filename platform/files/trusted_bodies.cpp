@@ -144,6 +144,14 @@ std::size_t TrustedBodies::Size() {
   return set_.size();
 }
 
+void TrustedBodies::Forget() {
+  loaded_ = true;
+  set_.clear();
+  added_.clear();
+  std::error_code ec;
+  if (!file_.empty()) fs::remove(file_, ec);
+}
+
 void TrustedBodies::Save() {
   if (file_.empty() || added_.empty()) return;
   try {
