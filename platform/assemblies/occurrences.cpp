@@ -50,6 +50,7 @@ ComponentOccurrence& Occurrences::RootOccurrence(Part& part) {
   occ->part = &part;
   occ->partPath = part.path;
   occ->name = HostFileStem(part.path);
+  occ->checkedRevision = part.InstanceRevision();  // no child of a new occurrence can be stale
   return static_cast<ComponentOccurrence&>(Keep(std::move(occ), part, ""));
 }
 
@@ -89,6 +90,7 @@ std::vector<ComponentOccurrence*> Occurrences::Children(ComponentOccurrence& occ
     child->key = key;
     child->partPath = instance.partPath;
     child->part = session_.FindPartByPath(instance.partPath);
+    if (child->part) child->checkedRevision = child->part->InstanceRevision();
     child->name = instance.name;
     child->display.layer = instance.layer;
     child->display.color = instance.color;

@@ -4,6 +4,7 @@
 // temporary beside that one.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -13,5 +14,7 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target);
 // Removes the temporaries of `target` whose process is gone (or is this one, whose save
 // has ended); a save still running in another process keeps its own.
 void RemoveStaleTemporaries(const std::filesystem::path& target);
+// The same for many targets, reading each of their folders once.
+void RemoveStaleTemporaries(const std::vector<std::filesystem::path>& targets);
 
 }  // namespace platform

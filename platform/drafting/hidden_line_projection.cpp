@@ -13,6 +13,7 @@
 #include <unordered_set>
 
 #include <BRepAdaptor_Surface.hxx>
+#include <BRep_Builder.hxx>
 #include <BRep_Tool.hxx>
 #include <HLRAlgo_Projector.hxx>
 #include <HLRBRep_Algo.hxx>
@@ -80,6 +81,7 @@ void MeshOnce(const std::vector<PlacedBody>& bodies, double deflection) {
     if (!body.shape.IsNull() && seen.insert(body.shape.TShape().get()).second &&
         !MeshedFinely(body.shape, deflection))
       shapes.push_back(body.shape);
+  if (shapes.empty()) return;
   OSD_Parallel::For(0, static_cast<int>(shapes.size()), [&](int i) {
     MeshForDrawing(shapes[i], deflection, kMeshAngle);
   });
@@ -159,11 +161,26 @@ void HiddenLineProjection::ProjectExact() {
   AppendCurves(result.OutLineHCompound(), scale_, content_.hidden);
 }
 
+void HiddenLineProjection::MeshShapes() {
+  if (method_ != HlrMethod::Polygonal) return;
+  MeshOnce(bodies_, MeshDeflection());
+  // Putting a shape into a compound marks the shape itself as no longer free to edit.
+  // The algorithm would put each body into a compound of its own, on whatever thread it
+  // runs; given one compound made here, it only marks that one.
+  if (polygonalInput_.IsNull()) {
+    BRep_Builder builder;
+    builder.MakeCompound(polygonalInput_);
+    for (const PlacedBody& body : bodies_)
+      if (!body.shape.IsNull()) builder.Add(polygonalInput_, Placed(body));
+  }
+}
+
+double HiddenLineProjection::MeshDeflection() const { return kMeshChordMm / scale_; }
+
 void HiddenLineProjection::ProjectPolygonal() {
-  MeshOnce(bodies_, kMeshChordMm / scale_);
+  MeshShapes();
   Handle(HLRBRep_PolyAlgo) algo = new HLRBRep_PolyAlgo();
-  for (const PlacedBody& body : bodies_)
-    if (!body.shape.IsNull()) algo->Load(Placed(body));
+  algo->Load(polygonalInput_);
   algo->Projector(HLRAlgo_Projector(frame_));
   algo->Update();
   AppendPolygonalSegments(algo, scale_, content_);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <TopoDS_Compound.hxx>
 #include <TopoDS_Shape.hxx>
 #include <gp_Ax2.hxx>
 #include <gp_Trsf.hxx>
@@ -37,7 +38,8 @@ HlrMethod ChooseHlrMethod(const std::vector<PlacedBody>& bodies);
 // The polygonal algorithm meshes the bodies' shapes in place, and the exact algorithm's
 // outliner (run for bodies with curved faces) writes to their edges and vertices and to
 // OCCT's own statics: only exact projections of bodies whose faces are all planar may run
-// at the same time as others.
+// at the same time as others, and polygonal ones with each other once the shapes are
+// meshed (MeshShapes).
 class HiddenLineProjection {
 public:
   // Throws HostError(InvalidArgument) when the scale is not a positive number. Automatic
@@ -55,6 +57,11 @@ public:
   HlrMethod Method() const { return method_; }  // what Perform() will use, Exact or Polygonal
   // Perform() only reads the shapes and touches no shared state: it may run on any thread.
   bool RunsAlongsideOthers() const;
+  // Polygonal: meshes the shapes now as Perform() would (several threads), nothing else.
+  // Perform() then only reads the meshes, so polygonal projections whose shapes are
+  // meshed for the same fineness may run at the same time.
+  void MeshShapes();
+  double MeshDeflection() const;  // the chord a polygonal projection meshes to, model units
 
 private:
   void RequireDone(const char* method) const;
@@ -63,6 +70,7 @@ private:
 
   std::vector<PlacedBody> bodies_;
   std::vector<bool> planar_;  // per body: every face planar, so no outline to look for
+  TopoDS_Compound polygonalInput_;  // the placed bodies in one compound, made by MeshShapes
   std::string viewName_;  // for messages
   gp_Ax2 frame_;          // the view's projection frame
   double scale_;

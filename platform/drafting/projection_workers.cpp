@@ -264,13 +264,19 @@ void ProjectionWorkers::Serve() {
     {
       std::lock_guard lock(mutex_);
       if (stopping_) return;
+      // Each job to the least busy worker: a sheet's views come together and are waited
+      // for together, so they must not all queue behind one worker.
+      while (!queue_.empty()) {
+        Worker* idlest = nullptr;
+        for (auto& worker : workers_)
+          if (worker->fd >= 0 && (!idlest || worker->inFlight.size() < idlest->inFlight.size())) idlest = worker.get();
+        if (!idlest || idlest->inFlight.size() >= kJobsInFlight) break;
+        idlest->outbox += Framed(queue_.front().second);
+        idlest->inFlight.push_back(queue_.front().first);
+        queue_.pop_front();
+      }
       for (auto& worker : workers_) {
         if (worker->fd < 0) continue;
-        while (worker->inFlight.size() < kJobsInFlight && !queue_.empty()) {
-          worker->outbox += Framed(queue_.front().second);
-          worker->inFlight.push_back(queue_.front().first);
-          queue_.pop_front();
-        }
         fds.push_back({worker->fd, static_cast<short>(POLLIN | (worker->outbox.empty() ? 0 : POLLOUT)), 0});
         polled.push_back(worker.get());
       }

@@ -9,8 +9,10 @@ namespace platform::drafting {
 
 // Calls Perform() on every projection; read each one's IsDone() and Failure() afterwards.
 // Those that may run alongside others (HiddenLineProjection::RunsAlongsideOthers) share
-// the cores; the rest run one after another once those are done. An exception other than
-// a modeller failure is thrown again here after every thread has finished.
+// the cores; the rest run in their order once those are done, one after another except
+// consecutive polygonal ones meshed to the same fineness, which share the cores once their
+// shapes are meshed. An exception other than a modeller failure is thrown again here
+// after every thread has finished.
 void PerformSideBySide(const std::vector<HiddenLineProjection*>& projections);
 
 }  // namespace platform::drafting

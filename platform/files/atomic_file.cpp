@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 void WriteFileAtomically(const std::string& localPath, const std::string& displayPath,
                          const std::function<void(std::ostream&)>& write,
-                         const std::function<void(const std::string&)>& verify) {
+                         const std::function<void(const std::string&)>& verify, StaleTemporaries stale) {
   CheckWrite(localPath);
   const fs::path target(localPath);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -58,7 +58,7 @@ void WriteFileAtomically(const std::string& localPath, const std::string& displa
     }
   }
   if (std::rename(temp.c_str(), target.c_str()) != 0) fail(std::string("cannot replace the file (") + std::strerror(errno) + ")");
-  RemoveStaleTemporaries(target);
+  if (stale == StaleTemporaries::Remove) RemoveStaleTemporaries(target);
 }
 
 }  // namespace platform::files

@@ -12,9 +12,13 @@ namespace platform::files {
 // be written) the temporary file is removed, the target is untouched, and a HostError
 // naming `displayPath` (UTF-8) is thrown.
 // `verify`, when given, is called with the temporary file's path once it is on disk and
-// before the rename; what it throws fails the write the same way.
+// before the rename; what it throws fails the write the same way. Once the file is in
+// place, temporaries that killed saves of it left are removed, unless the caller, saving
+// many files, `Leave`s that to one sweep of its own (base/stale_temporaries.h).
+enum class StaleTemporaries { Remove, Leave };
 void WriteFileAtomically(const std::string& localPath, const std::string& displayPath,
                          const std::function<void(std::ostream&)>& write,
-                         const std::function<void(const std::string&)>& verify = {});
+                         const std::function<void(const std::string&)>& verify = {},
+                         StaleTemporaries stale = StaleTemporaries::Remove);
 
 }  // namespace platform::files

@@ -110,11 +110,12 @@ std::string FaceCurveFault(const TopoDS_Shape& shape) {
 
 // Measurements a host error answers (no geometry, no normal where probed) are the
 // host's to report; only the modeller failing, or figures that are not numbers, count.
-std::string MeasurementFault(const TopoDS_Shape& shape) {
+std::string MeasurementFault(const TopoDS_Shape& shape, MassProperties* measured) {
   try {
     const MassProperties mass = ComputeMassProperties(shape, kSteelDensity);
     if (!std::isfinite(mass.volume) || !std::isfinite(mass.area) || !Finite(mass.centroid))
       return "its volume or area is not a number";
+    if (measured) *measured = mass;
     try {
       const Box box = ComputeAxisBox(shape);
       if (!Finite(box.min) || !Finite(box.max)) return "its bounding box is not finite";
@@ -139,7 +140,7 @@ std::string MeasurementFault(const TopoDS_Shape& shape) {
 
 }  // namespace
 
-std::string BodyTrialFault(const TopoDS_Shape& shape) {
+std::string BodyTrialFault(const TopoDS_Shape& shape, MassProperties* measured) {
   if (shape.IsNull()) return {};
   if (std::string fault = TopologyFault(shape); !fault.empty()) return fault;
   if (std::string fault = WriteBackFault(shape); !fault.empty()) return fault;
@@ -149,7 +150,7 @@ std::string BodyTrialFault(const TopoDS_Shape& shape) {
   } catch (const Standard_Failure& e) {
     return std::string("its edges cannot be read (") + FailureText(e) + ")";
   }
-  return MeasurementFault(shape);
+  return MeasurementFault(shape, measured);
 }
 
 }  // namespace platform::files

@@ -6,6 +6,8 @@
 
 #include <TopoDS_Shape.hxx>
 
+#include "platform/geometry/body.h"
+
 namespace platform::files {
 
 // Bodies that passed the trial are trusted by their bytes (files/trusted_bodies.h): raise
@@ -13,8 +15,9 @@ namespace platform::files {
 constexpr int kBodyTrialRevision = 3;
 
 // Empty when the host can keep, measure and save the shape; else what failed. A null
-// shape (a body without geometry) passes. May crash or hang on a damaged shape: call it
-// in isolation only.
-std::string BodyTrialFault(const TopoDS_Shape& shape);
+// shape (a body without geometry) passes. `measured`, when given, gets the mass
+// properties (steel) the trial took, left as it was when it took none. May crash or
+// hang on a damaged shape: call it in isolation only.
+std::string BodyTrialFault(const TopoDS_Shape& shape, MassProperties* measured = nullptr);
 
 }  // namespace platform::files

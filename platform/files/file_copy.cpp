@@ -6,6 +6,7 @@
 
 #include "platform/base/host_error.h"
 #include "platform/files/atomic_file.h"
+#include "platform/files/read_all.h"
 #include "platform/workbook/file_refusals.h"
 #include "platform/workbook/workbook_error.h"
 
@@ -19,8 +20,8 @@ void CopyFileAtomically(const std::string& sourceLocal, const std::string& targe
   if (!fs::is_regular_file(sourceLocal, ec))
     throw HostError(HostStatus::NotFound, sourceDisplay + ": no such file; nothing was copied");
   std::ifstream in(sourceLocal, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad() || !in.is_open())
+  std::string bytes;
+  if (!in.is_open() || !ReadAll(in, bytes))
     throw HostError(HostStatus::FileError, sourceDisplay + ": cannot be read; nothing was copied");
   try {
     workbook::RefuseLockedOrReadOnly(targetLocal);

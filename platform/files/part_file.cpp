@@ -24,10 +24,12 @@
 #include "platform/assemblies/occurrence.h"
 #include "platform/assemblies/occurrence_overrides.h"
 #include "platform/base/host_error.h"
+#include "platform/base/stale_temporaries.h"
 #include "platform/files/atomic_file.h"
 #include "platform/files/body_trial.h"
 #include "platform/files/isolated_run.h"
 #include "platform/files/part_codec.h"
+#include "platform/files/read_all.h"
 #include "platform/files/shape_section.h"
 #include "platform/files/trusted_bodies.h"
 #include "platform/objects/session.h"
@@ -111,7 +113,9 @@ std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& 
 
 }  // namespace
 
-void SavePart(Part& part, const std::string& hostPath) {
+namespace {
+
+void SavePartFile(Part& part, const std::string& hostPath, StaleTemporaries stale) {
   const std::string local = ToLocalPath(hostPath);
   // The rename would replace a read-only file; the host refuses to write one. The
   // permission bit is asked, not access(), so that root is refused too.
@@ -134,8 +138,27 @@ void SavePart(Part& part, const std::string& hostPath) {
   };
   WriteFileAtomically(
       local, local, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); },
-      readsBack);
+      readsBack, stale);
   part.modified = false;
+}
+
+}  // namespace
+
+void SavePart(Part& part, const std::string& hostPath) { SavePartFile(part, hostPath, StaleTemporaries::Remove); }
+
+void SaveParts(const std::vector<Part*>& parts) {
+  std::vector<std::filesystem::path> saved;
+  // The parts saved are swept for even when a later one fails.
+  try {
+    for (Part* part : parts) {
+      SavePartFile(*part, part->path, StaleTemporaries::Leave);
+      saved.push_back(ToLocalPath(part->path));
+    }
+  } catch (...) {
+    RemoveStaleTemporaries(saved);
+    throw;
+  }
+  RemoveStaleTemporaries(saved);
 }
 
 namespace {
@@ -149,7 +172,8 @@ std::unique_ptr<Part> ReadPartFile(const std::string& local, const std::string& 
     const char* why = std::filesystem::exists(local, ec) ? "cannot be read" : "does not exist";
     throw HostError(HostStatus::FileError, where + ": part file " + why);
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  if (!ReadAll(in, bytes)) throw HostError(HostStatus::FileError, where + ": part file cannot be read");
   auto bad = [&](const std::string& why) {
     return HostError(HostStatus::BadPartFile, where + ": " + why + kNothingLoaded);
   };

@@ -14,6 +14,10 @@ namespace platform::files {
 // Throws HostError(FileError) naming the file, also when that file is read-only.
 void SavePart(Part& part, const std::string& hostPath);
 
+// Saves each part to its own path as SavePart does, in order; the temporaries killed
+// saves left are looked for once in each folder rather than once for each file.
+void SaveParts(const std::vector<Part*>& parts);
+
 // Reads a part file without adding it to the session. Throws HostError(BadPartFile)
 // naming the file when it is not a part file of ours, is damaged or from a newer version.
 std::unique_ptr<Part> ReadPart(const std::string& hostPath);

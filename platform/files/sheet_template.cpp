@@ -1,6 +1,10 @@
 #include "platform/files/sheet_template.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
 
 #include "platform/drafting/sheet_ratio.h"
 #include "platform/drafting/sheets.h"
@@ -21,15 +25,36 @@ std::string DefaultSheetName(const Part& part) {
   }
 }
 
+// The template part at `local`, read once for as long as its bytes stay the same: a
+// batch makes hundreds of sheets from one template, and parsing it again each time was
+// a seventh of making a part sheet.
+const Part& TemplatePart(const std::string& templateHostPath, const std::string& local) {
+  struct Read {
+    std::string bytes;
+    std::unique_ptr<Part> part;
+  };
+  static std::map<std::string, Read> read;
+  std::ifstream in(local, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  Read& entry = read[local];
+  if (!entry.part || !in || entry.bytes != bytes) {
+    entry.part.reset();
+    entry.part = files::ReadPart(templateHostPath);
+    entry.bytes = std::move(bytes);
+  }
+  return *entry.part;
+}
+
 }  // namespace
 
 DrawingSheet& AddSheetFromTemplate(Part& part, const std::string& templateHostPath, const std::string& name) {
   const std::string shown = ShownPath(templateHostPath);
+  const std::string local = ToLocalPath(templateHostPath);
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(ToLocalPath(templateHostPath), ec))
+  if (!std::filesystem::is_regular_file(local, ec))
     throw HostError(HostStatus::NotFound, "sheet template " + shown + " does not exist");
-  const std::unique_ptr<Part> source = files::ReadPart(templateHostPath);
-  const auto sheets = SheetsOf(*source);
+  const Part& source = TemplatePart(templateHostPath, local);
+  const auto sheets = SheetsOf(source);
   if (sheets.empty()) throw HostError(HostStatus::NotFound, "sheet template " + shown + " holds no drawing sheet");
   const DrawingSheet& model = *sheets.front();
 

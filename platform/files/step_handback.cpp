@@ -4,6 +4,7 @@
 #include "platform/files/step_handback.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include <nlohmann/json.hpp>
@@ -25,19 +26,35 @@ using nlohmann::json;
 
 namespace {
 
+// A solid measuring less than a cube of 0.1 mm has no volume worth the name: some
+// systems write a collapsed solid where a body was deleted or failed to rebuild.
+constexpr double kZeroVolume = 1e-3;  // mm^3
+
 std::string Dump(const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); }
 
 // The stream of `shape` as a part file stores it once read and saved again, or empty with
 // `fault` saying why the host could not keep the body. The first write keeps flags of the
 // translation that no later write repeats: written once more, the stream is the one the
-// import's saves write, and their read-back finds it trusted.
-std::string StoredStream(const TopoDS_Shape& shape, std::string& fault) {
+// import's saves write, and their read-back finds it trusted. A stream that passed the
+// trial before, on this machine or earlier in this import, is not tried again: its
+// bytes read as they did then. `volume` gets a solid's volume.
+std::string StoredStream(const TopoDS_Shape& shape, bool solid, TrustedBodies& trusted, std::string& fault,
+                         double& volume) {
   try {
     const auto read = ReadShapePiece(WriteShapePiece(shape), kPartFormatVersion);
     std::string stream = WriteShapePiece(read.front());
     const auto again = ReadShapePiece(stream, kPartFormatVersion);
-    fault = BodyTrialFault(again.front());
-    return fault.empty() ? stream : std::string();
+    const BodyDigest digest = DigestOf(stream);
+    if (trusted.Contains(digest)) {
+      if (solid) volume = ComputeVolumeFigures(again.front()).volume;
+      return stream;
+    }
+    MassProperties measured;
+    fault = BodyTrialFault(again.front(), &measured);
+    if (!fault.empty()) return {};
+    volume = measured.volume;
+    trusted.Add(digest);  // here only: the host adds what it receives
+    return stream;
   } catch (const Standard_Failure& e) {
     fault = std::string("it does not read back as written (") + e.GetMessageString() + ")";
     return {};
@@ -57,9 +74,10 @@ struct Received {
 }  // namespace
 
 std::string HandBackImport(const StepImport& made, const std::string& local, std::string& out) {
-  json summary = {{"notes", made.notes},       {"warnings", made.warnings},
-                  {"skipped", made.skipped},   {"checkWarnings", made.checkWarnings},
-                  {"parts", json::array()}};
+  json summary = {{"notes", made.notes},     {"skipped", made.skipped},
+                  {"checkWarnings", made.checkWarnings}, {"parts", json::array()}};
+  std::vector<std::string> warnings = made.warnings;
+  TrustedBodies& trusted = TrustedBodies::Shared();
   const auto root = std::find(made.parts.begin(), made.parts.end(), made.root);
   summary["root"] = root - made.parts.begin();
   std::string parts;
@@ -74,15 +92,21 @@ std::string HandBackImport(const StepImport& made, const std::string& local, std
         bodies.push_back(body);
     for (std::size_t i = 0; i < encoded.shapes.size(); ++i) {
       std::string fault;
-      const std::string stream = StoredStream(encoded.shapes[i], fault);
+      double volume = 0;
+      const bool solid = i < bodies.size() && bodies[i]->BodyType() == kSolidBodyType;
+      const std::string stream = StoredStream(encoded.shapes[i], solid, trusted, fault, volume);
+      const std::string name = text::ToUtf8Lossy(i < bodies.size() ? bodies[i]->name : std::string());
+      const std::string product = text::ToUtf8Lossy(HostFileStem(part->path));
       if (!fault.empty())
-        return local + ": body \"" + text::ToUtf8Lossy(i < bodies.size() ? bodies[i]->name : std::string()) +
-               "\" of product \"" + text::ToUtf8Lossy(HostFileStem(part->path)) + "\": " + fault +
-               "; nothing was imported";
+        return local + ": body \"" + name + "\" of product \"" + product + "\": " + fault + "; nothing was imported";
+      if (solid && std::abs(volume) < kZeroVolume)
+        warnings.push_back("body \"" + name + "\" in part \"" + product +
+                           "\": a solid without volume; it is kept, but it is no part anyone can make");
       AppendPiece(parts, stream);
     }
     summary["parts"].push_back(encoded.shapes.size());
   }
+  summary["warnings"] = warnings;
   out.clear();
   AppendPiece(out, Dump(summary));
   out += parts;

@@ -7,6 +7,7 @@
 //   all of this in a guard child, which tries every body and hands the parts back;
 //   5. a damaged file, where the user asks for it, is cut down to its sound products first;
 //      faults of the load check that lose nothing (unset names) are only warnings.
+#include "platform/files/read_all.h"
 #include "platform/files/step_import.h"
 
 #include <algorithm>
@@ -69,10 +70,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kStepMagic = "ISO-10303-21";
-
-// A solid measuring less than a cube of 0.1 mm has no volume worth the name: some
-// systems write a collapsed solid where a body was deleted or failed to rebuild.
-constexpr double kZeroVolume = 1e-3;  // mm^3
 
 // The turn that makes the file's up axis the host's Z: a quarter turn about X takes Y to Z.
 gp_Trsf UpTurn(UpAxis up) {
@@ -255,10 +252,6 @@ private:
       body->name = BodyName(label, piece);
       body->display.color = BodyColor(label, piece);
       body->display.layer = BodyLayer(label, piece);
-      if (body->BodyType() == kSolidBodyType && std::abs(body->Volume().volume) < kZeroVolume)
-        result_.warnings.push_back("body \"" + text::ToUtf8Lossy(body->name) + "\" in part \"" +
-                                text::ToUtf8Lossy(HostFileStem(part.path)) +
-                                "\": a solid without volume; it is kept, but it is no part anyone can make");
       part.Add(std::move(body));
       ++bodyCount_;
     }
@@ -357,8 +350,8 @@ std::unordered_map<const TopoDS_TShape*, std::string> ItemNames(STEPCAFControl_R
 // GBK by a Chinese system is handed over as UTF-8.
 std::string StepText(const std::string& local) {
   std::ifstream in(local, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.eof() && in.fail()) throw HostError(HostStatus::FileError, local + ": cannot be read");
+  std::string bytes;
+  if (!ReadAll(in, bytes)) throw HostError(HostStatus::FileError, local + ": cannot be read");
   if (!text::IsValidUtf8(bytes)) {
     try {
       bytes = text::ToUtf8(bytes);
@@ -542,11 +535,9 @@ StepImport ReadStep(const std::string& stepHostPath, const std::string& hostFold
 ImportedStep ImportStep(const std::string& stepHostPath, const std::string& hostFolder, DamagedStep damaged,
                         UpAxis up) {
   StepImport imported = ReadStep(stepHostPath, hostFolder, damaged, up);
+  SaveParts(imported.parts);
   ImportedStep result;
-  for (Part* part : imported.parts) {
-    SavePart(*part, part->path);
-    result.written.push_back(part->path);
-  }
+  for (Part* part : imported.parts) result.written.push_back(part->path);
   result.notes = std::move(imported.notes);
   result.warnings = std::move(imported.warnings);
   result.checkWarnings = std::move(imported.checkWarnings);

@@ -1,6 +1,7 @@
 // The file: one line naming the format, the trial's revision and the modeller's version
 // (a body trusted by another trial or modeller is tried again), then 32-byte digests,
 // oldest first. A file that breaks this in any way is taken as empty.
+#include "platform/files/read_all.h"
 #include "platform/files/trusted_bodies.h"
 
 #include <cstdio>
@@ -35,7 +36,8 @@ std::vector<BodyDigest> ReadDigests(const std::string& file) {
   std::vector<BodyDigest> digests;
   std::ifstream in(file, std::ios::binary);
   if (!in) return digests;
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  if (!ReadAll(in, bytes)) return digests;
   const std::string header = Header();
   if (!bytes.starts_with(header) || (bytes.size() - header.size()) % sizeof(BodyDigest) != 0) return digests;
   digests.resize((bytes.size() - header.size()) / sizeof(BodyDigest));
@@ -140,6 +142,14 @@ void TrustedBodies::Add(const BodyDigest& digest) {
 std::size_t TrustedBodies::Size() {
   Load();
   return set_.size();
+}
+
+void TrustedBodies::Forget() {
+  loaded_ = true;
+  set_.clear();
+  added_.clear();
+  std::error_code ec;
+  if (!file_.empty()) fs::remove(file_, ec);
 }
 
 void TrustedBodies::Save() {

@@ -31,6 +31,8 @@ public:
   // a cache that cannot be written only costs trials later.
   void Save();
   std::size_t Size();
+  // Trusts nothing any more, here and in the file: for measuring a first open.
+  void Forget();
 
   static constexpr std::size_t kMaxEntries = 50000;  // 1.6 MB, read by each command in ms
 

@@ -21,17 +21,18 @@ Session& Session::Get() {
 // ---- tags
 
 Tag Session::Register(Object& object) {
-  if (object.tag_ != kNullTag && objects_.count(object.tag_)) return object.tag_;
-  object.tag_ = nextTag_++;
-  objects_[object.tag_] = &object;
+  if (object.tag_ != kNullTag && Find(object.tag_)) return object.tag_;
+  object.tag_ = kFirstTag + static_cast<Tag>(objects_.size());
+  objects_.push_back(&object);
   return object.tag_;
 }
 
-void Session::Unregister(Tag tag) { objects_.erase(tag); }
+void Session::Unregister(Tag tag) {
+  if (tag >= kFirstTag && tag - kFirstTag < objects_.size()) objects_[tag - kFirstTag] = nullptr;
+}
 
 Object* Session::Find(Tag tag) const {
-  auto it = objects_.find(tag);
-  return it == objects_.end() ? nullptr : it->second;
+  return tag >= kFirstTag && tag - kFirstTag < objects_.size() ? objects_[tag - kFirstTag] : nullptr;
 }
 
 Object& Session::Require(Tag tag) const {

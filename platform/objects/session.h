@@ -90,7 +90,10 @@ public:
 private:
   Session();
 
-  std::unordered_map<Tag, Object*> objects_;
+  // Indexed by tag less kFirstTag: tags are given in sequence and never again, so a
+  // look-up is one read whatever the session holds (null once an object is gone).
+  static constexpr Tag kFirstTag = 10001;
+  std::vector<Object*> objects_;
   std::vector<std::unique_ptr<Part>> parts_;
   // Open parts by HostPathKey of their paths, file names and file stems, each name's
   // parts in the order they were opened (the order a walk over the parts finds them).
@@ -106,7 +109,6 @@ private:
   Part* displayed_ = nullptr;
   Part* work_ = nullptr;
   Tag workOccurrence_ = kNullTag;
-  Tag nextTag_ = 10001;
 };
 
 template <class T> T& Session::RequireAs(Tag tag, const char* what) const {

@@ -12,6 +12,8 @@ std::string ToGbk(std::string_view utf8);
 std::string ToUtf8(std::string_view gbk);
 // Converts whatever it can, replacing bad sequences by '?': for messages about bad text.
 std::string ToUtf8Lossy(std::string_view gbk);
+// Well-formed UTF-8 as the standard defines it: no overlong forms, no surrogates, nothing
+// past U+10FFFF, no sequence cut short.
 bool IsValidUtf8(std::string_view bytes);
 
 }  // namespace platform::text

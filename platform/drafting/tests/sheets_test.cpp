@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +125,34 @@ TEST_F(Sheets, MissingTemplateIsAClearErrorAndAddsNothing) {
   EXPECT_NE(error.find("does not exist"), std::string::npos) << error;
   ASSERT_EQ(SheetsOf(part).size(), 1u);
   EXPECT_EQ(CurrentSheet(part)->name, "KEPT");
+}
+
+TEST_F(Sheets, ATemplateChangedOnDiskIsReadAgain) {
+  // Sheets made one after another from one file: each takes the file as it is then,
+  // though a template is parsed once for as long as it stays the same.
+  const fs::path folder = fs::temp_directory_path() / ("fabdoc-template-" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  const fs::path file = folder / "T.prt";
+  const std::string path = ToAbsoluteHostPath(file.string());
+  auto copyFrom = [&](const char* name) {
+    fs::copy_file(ToLocalPath(SheetTemplate(name)), file, fs::copy_options::overwrite_existing);
+  };
+  copyFrom("A4_nj.prt");
+  const DrawingSheet& a4 = AddSheetFromTemplate(part, path, "ONE");
+  const DrawingSheet& again = AddSheetFromTemplate(part, path, "TWO");
+  copyFrom("A3_zong.prt");
+  const DrawingSheet& a3 = AddSheetFromTemplate(part, path, "THREE");
+  EXPECT_EQ(a4.width, 210);
+  EXPECT_EQ(again.width, 210);
+  EXPECT_EQ(a3.width, 420);
+  {
+    std::ofstream damaged(file, std::ios::binary | std::ios::trunc);
+    damaged << "not a part";
+  }
+  EXPECT_NE(ErrorOf([&] { AddSheetFromTemplate(part, path, "FOUR"); }).find("not a fabdoc .prt file"),
+            std::string::npos);
+  EXPECT_EQ(SheetsOf(part).size(), 3u);
+  fs::remove_all(folder);
 }
 
 TEST_F(Sheets, EveryPartHasItsModelViewsWithoutBeingChanged) {

@@ -267,11 +267,15 @@ TEST_F(StepImport, ASolidWithoutVolumeIsWarnedOfByName) {
   AddBox(part, 0, 0, 0, 3, 1e-5, 1e-5, Gbk("残体"));
   files::ExportStep(part, Host("thin.step"));
   session().Reset();
-  const files::StepImport in = files::ReadStep(Host("thin.step"), Host("thin"));
-  EXPECT_EQ(in.root->Objects().size(), 2u) << "the body is kept for the user to look at";
-  ASSERT_EQ(in.warnings.size(), 1u);
-  EXPECT_NE(in.warnings[0].find("残体"), std::string::npos) << in.warnings[0];
-  EXPECT_NE(in.warnings[0].find("without volume"), std::string::npos) << in.warnings[0];
+  // Imported again, its bodies are trusted and not tried: they are still measured.
+  for (const char* time : {"first", "again"}) {
+    const files::StepImport in = files::ReadStep(Host("thin.step"), Host("thin"));
+    EXPECT_EQ(in.root->Objects().size(), 2u) << "the body is kept for the user to look at";
+    ASSERT_EQ(in.warnings.size(), 1u) << time;
+    EXPECT_NE(in.warnings[0].find("残体"), std::string::npos) << in.warnings[0];
+    EXPECT_NE(in.warnings[0].find("without volume"), std::string::npos) << in.warnings[0];
+    session().Reset();
+  }
 }
 
 // The translator's time grows with the square of a list's length: a million references

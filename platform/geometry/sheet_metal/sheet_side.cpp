@@ -87,9 +87,13 @@ bool ThicknessHolds(const TopoDS_Shape& body, const TopoDS_Face& face, double th
   const gp_Pnt point = PointOnFace(face);
   const gp_Vec inward = gp_Vec(OutwardNormal(face, point).Reversed());
   const double margin = std::min(kProbeMargin, thickness / 4);
-  BRepClass3d_SolidClassifier inside(body, point.Translated(inward * (thickness - margin)), 1e-7);
-  BRepClass3d_SolidClassifier beyond(body, point.Translated(inward * (thickness + margin)), 1e-7);
-  return inside.State() == TopAbs_IN && beyond.State() == TopAbs_OUT;
+  // One classifier for both points: loading the body (a box for each face) costs more
+  // than classifying a point.
+  BRepClass3d_SolidClassifier classifier(body);
+  classifier.Perform(point.Translated(inward * (thickness - margin)), 1e-7);
+  const bool inside = classifier.State() == TopAbs_IN;
+  classifier.Perform(point.Translated(inward * (thickness + margin)), 1e-7);
+  return inside && classifier.State() == TopAbs_OUT;
 }
 
 bool TangentAcross(const TopoDS_Face& a, const TopoDS_Face& b, const TopoDS_Edge& edge) {

@@ -45,6 +45,16 @@ TEST(Utf8, EveryKindOfSequenceIsJudgedAsTheConverterJudgesIt) {
       {"\xE6\x9C" "a", false},                                // cut short in the middle
       {"\xBB\xFA\xBC\xDC", false},                            // 机架 in GBK
       {"\xFF\xFE", false},
+      {"\xC2\x80\xDF\xBF", true},                             // U+0080, U+07FF
+      {"\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF", true},  // U+0800, U+D7FF, U+E000, U+FFFF
+      {"\xF0\x90\x80\x80", true},                             // U+10000
+      {"\xC1\xBF", false},                                    // overlong U+007F
+      {"\xE0\x9F\xBF", false},                                // overlong U+07FF
+      {"\xF0\x8F\xBF\xBF", false},                            // overlong U+FFFF
+      {"\xED\xBF\xBF", false},                                // surrogate U+DFFF
+      {"\xFF", false},
+      {"ok\xE6\x9C", false},
+      {"\xF0\x90\x80" "\xC2\x80", false},                      // a lead where a continuation belongs
   };
   for (const auto& [bytes, valid] : cases) {
     EXPECT_EQ(platform::text::IsValidUtf8(bytes), valid) << testing::PrintToString(bytes);
