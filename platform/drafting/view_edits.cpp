@@ -24,12 +24,12 @@ std::string KeyOf(const Object& body) {
   return kBodyPrefix + std::to_string(body.pid);
 }
 
-void Changed(DraftingView& view) {
+}  // namespace
+
+void MarkViewChanged(DraftingView& view) {
   view.outOfDate = true;
   if (view.owner) view.owner->modified = true;
 }
-
-}  // namespace
 
 std::string ShownBodyKey(const DraftingView& view, const Object& body) {
   const Part& shown = ShownPart(view);
@@ -64,7 +64,7 @@ void EraseFromView(DraftingView& view, const Object& body) {
   const std::string key = ShownBodyKey(view, body);
   if (std::find(view.erased.begin(), view.erased.end(), key) != view.erased.end()) return;
   view.erased.push_back(key);
-  Changed(view);
+  MarkViewChanged(view);
 }
 
 void ApplyShadeEdit(DraftingView& view, const Object& body, int color, int transparency) {
@@ -74,14 +74,14 @@ void ApplyShadeEdit(DraftingView& view, const Object& body, int color, int trans
   const std::string key = ShownBodyKey(view, body);
   std::erase_if(view.shadeEdits, [&](const ShadeEdit& edit) { return edit.body == key; });
   view.shadeEdits.push_back({key, color, transparency});
-  Changed(view);
+  MarkViewChanged(view);
 }
 
 void RemoveAllEdits(DraftingView& view) {
   if (view.erased.empty() && view.shadeEdits.empty()) return;
   view.erased.clear();
   view.shadeEdits.clear();
-  Changed(view);
+  MarkViewChanged(view);
 }
 
 }  // namespace platform::drafting

@@ -8,6 +8,9 @@
 
 namespace platform::drafting {
 
+// The view is to be drawn again, and its part saved.
+void MarkViewChanged(DraftingView& view);
+
 // How the view names one of the bodies it can show, across saves: "body:PID" for a body
 // of the shown part, "occurrence:PATH#PID" for a body seen through its components.
 // HostError(InvalidArgument) naming the object when the view cannot show it.

@@ -6,6 +6,7 @@
 
 #include "platform/drafting/model_views.h"
 #include "platform/drafting/sheets.h"
+#include "platform/drafting/view_edits.h"
 #include "platform/drafting/view_orientation.h"
 #include "platform/base/host_error.h"
 #include "platform/objects/session.h"
@@ -38,11 +39,6 @@ DraftingView& PlaceView(DrawingSheet& sheet, std::unique_ptr<DraftingView> view,
   view->center = center;
   view->outOfDate = true;
   return static_cast<DraftingView&>(sheet.owner->Add(std::move(view)));
-}
-
-void Changed(DraftingView& view) {
-  view.outOfDate = true;
-  if (view.owner) view.owner->modified = true;
 }
 
 }  // namespace
@@ -123,7 +119,7 @@ void SetViewScale(DraftingView& view, double scale) {
   CheckScale(scale, "view " + Shown(view.name));
   if (scale == view.scale) return;  // the same scale draws the same content
   view.scale = scale;
-  Changed(view);
+  MarkViewChanged(view);
 }
 
 void MoveView(DraftingView& view, SheetPoint center) {
@@ -133,7 +129,7 @@ void MoveView(DraftingView& view, SheetPoint center) {
 
 void SetLayerMask(DraftingView& view, std::optional<LayerMask> mask) {
   view.layers = mask;
-  Changed(view);
+  MarkViewChanged(view);
 }
 
 DraftingView* FindDrawingView(const Part& part, const std::string& name) {
