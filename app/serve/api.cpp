@@ -31,7 +31,6 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-constexpr const char* kJson = "application/json; charset=utf-8";
 
 HttpResponse JsonResponse(int status, const json& body) { return {status, kJson, body.dump()}; }
 HttpResponse Refused(int status, const std::string& message) { return JsonResponse(status, ErrorReply(message)); }

@@ -7,12 +7,12 @@
 
 #include <boost/asio/ip/address.hpp>
 
+#include "app/serve/request_json.h"
 #include "app/serve/request_queue.h"
 
 namespace fabdoc::app::serve {
 namespace {
 
-constexpr const char* kJson = "application/json; charset=utf-8";
 constexpr size_t kTokenBytes = 32;
 
 std::string Lower(std::string text) {

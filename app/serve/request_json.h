@@ -7,6 +7,9 @@
 
 namespace fabdoc::app::serve {
 
+// The content type of every JSON answer.
+constexpr const char* kJson = "application/json; charset=utf-8";
+
 // Nesting deeper than this is refused; the API's deepest request is two levels.
 constexpr int kMaxRequestDepth = 64;
 
